@@ -1,0 +1,15 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+// Benchmarks that touch widgets run on the offscreen platform unless a display was chosen.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,1 @@
+#include "calc/CuringSupp.h"

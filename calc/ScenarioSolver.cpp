@@ -1,0 +1,1 @@
+#include "calc/ScenarioSolver.h"

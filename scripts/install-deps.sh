@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs, with apt, whatever a fresh Debian 12 machine lacks to build Brackmere
+# ("run") or to build and test it ("test"). Installs nothing that is already there.
+set -euo pipefail
+
+run_packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite libchm-dev fonts-liberation libgl1-mesa-dev)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick poppler-utils sqlite3
+               clang libclang-rt-14-dev)
+
+packages=("${run_packages[@]}")
+if [ "${1:-run}" = "test" ]; then
+  packages+=("${test_packages[@]}")
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -13,7 +13,7 @@ struct InputSet {
 struct InputRange {
     float low;
     float up;
-    constexpr bool contains(float v) const { return !(v < low) && !(v > up); }
+    constexpr bool contains(float v) const { return v >= low && v <= up; }
 };
 
 namespace InputRanges {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+// The arithmetic of the main window's layout: the minimum size and the fitting of
+// the four nomograph panels into the space between the side containers.
+namespace WindowGeometry {
+
+inline constexpr int MinimumOuterWidthTwips = 11865;
+inline constexpr int MinimumOuterHeightTwips = 9525;
+inline constexpr int BottomBand = 17;            // reserved for the equation label
+inline constexpr int LeftContainerOverlap = 2;   // the left container reaches into the band
+inline constexpr int RightMargin = 5;
+inline constexpr int ChartGap = 2;
+
+QSize MinimumOuterSizePixels(double logicalDpi);
+
+// Heights and widths of the panel block: picRH is 0.6 and picCT 0.8 of the panel
+// height; the block (1.4 P wide, 2 P high) fits the available width when the area
+// is relatively narrow (width : height at most 0.7) and the height otherwise.
+struct PanelBlock {
+    int height;    // P, rounded to whole pixels
+    int rhWidth;   // 0.6 P
+    int ctWidth;   // 0.8 P
+};
+
+PanelBlock FitPanels(int scaleWidth, int scaleHeight, const QRect& picRH, int rightContainerLeft);
+
+}  // namespace WindowGeometry

@@ -1,0 +1,68 @@
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+
+#include "app/frmMain.h"
+#include "app/frmMainForm.h"
+#include "ui/ChartPanel.h"
+#include "ui/NomographChart.h"
+#include "ui/NomographPanels.h"
+#include "ui/WidgetColors.h"
+
+namespace {
+
+constexpr std::uint32_t ChartBlue = 15321238;
+constexpr std::uint32_t RateGreen = 9304671;
+
+// The hourglass for as long as the chart takes to draw, restored however drawing ends.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+void frmMain::ClearMyPics()
+{
+    NomographPanels::ClearMyPics(panels());
+}
+
+void frmMain::PicsAutoRedraw(bool Setting)
+{
+    NomographPanels::PicsAutoRedraw(panels(), Setting);
+}
+
+void frmMain::ChangeGraphColor(std::uint32_t NewColor)
+{
+    NomographPanels::ChangeGraphColor(panels(), NewColor);
+}
+
+void frmMain::ChangeFormColor(std::uint32_t NewColor)
+{
+    for (QWidget* widget : {ui->canvas, static_cast<QWidget*>(ui->fraLeftSideContainer),
+                            static_cast<QWidget*>(ui->fraRightSideContainer), static_cast<QWidget*>(ui->Frame2),
+                            static_cast<QWidget*>(ui->Frame3), static_cast<QWidget*>(ui->fraData)})
+        WidgetColors::SetBackColor(widget, NewColor);
+}
+
+void frmMain::Command1_Click()
+{
+    const WaitCursor hourglass;
+    NomographChart::DrawChart(*ui->picRH, *ui->picCT, *ui->picWV, *ui->picRate);
+}
+
+void frmMain::Command2_Click()
+{
+    for (ChartPanel* panel : {ui->picRH, ui->picCT, ui->picWV})
+        panel->SetBackColor(ChartBlue);
+    ui->picRate->SetBackColor(RateGreen);
+}
+
+void frmMain::Command3_Click()
+{
+    for (ChartPanel* panel : {ui->picRH, ui->picCT, ui->picWV, ui->picRate})
+        panel->SetBackColor(0xFFFFFF);
+}

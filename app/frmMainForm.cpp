@@ -1,0 +1,342 @@
+#include "app/frmMainForm.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "ui/ButtonIcons.h"
+#include "ui/ChartPanel.h"
+#include "ui/InputRow.h"
+#include "ui/PictureButton.h"
+#include "ui/ScenarioTable.h"
+#include "ui/WidgetColors.h"
+
+namespace {
+
+constexpr std::uint32_t RateGreen = 9304671;
+constexpr std::uint32_t ChartBlue = 15321238;
+constexpr std::uint32_t SuccessfulColor = 7572479;
+constexpr std::uint32_t FixedInputColor = 12376239;
+constexpr std::uint32_t FailedColor = 16298431;
+
+const QString Equation = QStringLiteral(
+    "RateACI = (ConcreteTemp ^ 2.5 - RelativeHumidity / 100 * AirTemp ^ 2.5) * (1 + 0.4 * WindVelocity) * 10 ^ -6");
+const QString ThresholdsNote = QStringLiteral(
+    "When the evaporation rate exceeds 0.2 lb/ft²/hr (1.0 kg/m²/hr), measures shall be taken to prevent excessive "
+    "moisture loss from the surface of unhardened concrete; when the rate exceeds 0.1 lb/ft²/hr (0.5 kg/m²/hr) such "
+    "measures may be needed.  When excessive moisture loss is not prevented, plastic cracking is likely to occur.");
+const QString DefaultValueNote = QStringLiteral(
+    "The default value may be revised by the architect/engineer.  Concrete mixtures with lower water cement ratios "
+    "or containing conventional or ultra-fine pozzolan or cementious materials may require lower allowable "
+    "evaporation rates.");
+const QString CrackingNote = QStringLiteral(
+    "If the rate of evaporation approaches the default value of 0.2 lb/ft²/hr (1 kg/m²/hr), precautions against "
+    "plastic-shrinkage cracking are necessary.");
+const QString MeasuringNote = QStringLiteral(
+    "Wind speed is the average horizontal air or wind speed in mph (km/h) and should be measured at a level "
+    "approximately 20 in. (510 mm) higher than the evaporating surface. Air temperature and relative humidity should "
+    "be measured at a level approximately 4 to 6 ft (1.2 to 1.8 m) higher than the evaporating surface on its "
+    "windward side shielded from the sun\u2019s rays (PCA Journal 1957).");
+const QString RedrawNote = QStringLiteral("Only necessary if erased by other forms or after resizing window.");
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QLabel* MakeNote(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+{
+    QLabel* label = MakeLabel(parent, name, text, geometry, Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QFrame* MakeContainer(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+// A frame whose caption is bold while what it holds keeps the window's font.
+QGroupBox* MakeCaptionedFrame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(geometry);
+    return group;
+}
+
+void MakeCaptionBold(QGroupBox* group)
+{
+    const QFont plain = group->font();
+    QFont bold = plain;
+    bold.setBold(true);
+    group->setFont(bold);
+    for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->testAttribute(Qt::WA_SetFont))
+            child->setFont(plain);
+    }
+}
+
+void SetBold(QWidget* widget, double pointSize = 0)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    if (pointSize > 0)
+        font.setPointSizeF(pointSize);
+    widget->setFont(font);
+}
+
+QFrame* MakeLine(QWidget* parent, const QString& name, const QRect& geometry, QFrame::Shape shape)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(geometry);
+    return line;
+}
+
+ChartPanel* MakePanel(QWidget* parent, const char* name, const QRect& geometry, std::uint32_t backColor)
+{
+    auto* panel = new ChartPanel(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(geometry);
+    panel->SetBackColor(backColor);
+    return panel;
+}
+
+const std::array<InputRowDescription, 4> RowDescriptions{{
+    {0, "Label3", "Air Temperature (°F)", "txtAirTemp", "hsbAirTemp", 40, 100, "Label29", "40", "Label33(0)", "100"},
+    {1, "Label1", "Relative Humidity (%)", "txtRelativeHumidity", "hsbRelativeHumidity", 0, 100, "Label31", "0",
+     "Label33(1)", "100"},
+    {2, "Label2", "Concrete Temperature (°F)", "txtConcreteTemp", "hsbConcreteTemp", 40, 100, "Label30", "40",
+     "Label33(2)", "100"},
+    {3, "Label4", "Wind Velocity (mph)", "txtWindVelocity", "hsbWindVelocity", 0, 25, "Label32", "0", "Label33(3)",
+     "25"},
+}};
+
+}  // namespace
+
+frmMainForm::frmMainForm() = default;
+frmMainForm::~frmMainForm() = default;
+
+void frmMainForm::setupUi(QMainWindow* window)
+{
+    canvas = new QWidget(window);
+    canvas->setObjectName(QStringLiteral("frmMainCanvas"));
+    window->setCentralWidget(canvas);
+
+    // The never-visible elements first, so that they stay under everything else.
+    Label8 = MakeNote(canvas, "Label8", ThresholdsNote, QRect(-400, 120, 300, 90));
+    Label8->hide();
+    cmdValid = MakeButton(canvas, "cmdValid", QStringLiteral("Display Valid Input Ranges"), QRect(4, 200, 48, 20));
+    cmdValid->hide();
+    Command1 = MakeButton(canvas, "Command1", QStringLiteral("Command1"), QRect(4, 224, 48, 20));
+    Command1->hide();
+    cmdPrint = MakeButton(canvas, "cmdPrint", QString(), QRect(4, 248, 48, 20));
+    cmdPrint->setToolTip(QStringLiteral("Capture form and send to default printer."));
+    cmdPrint->setIcon(ButtonIcons::Printer());
+    cmdPrint->hide();
+    txtStealFocus = new QLineEdit(QStringLiteral("Text1"), canvas);
+    txtStealFocus->setObjectName(QStringLiteral("txtStealFocus"));
+    txtStealFocus->setGeometry(-200, -200, 40, 20);  // takes the focus without being seen
+    txtStealFocus->setFocusPolicy(Qt::ClickFocus);
+
+    // The data frame in the strip left of the chart.
+    fraData = MakeCaptionedFrame(canvas, "fraData", QStringLiteral("Data"), QRect(1, 4, 54, 250));
+    cmdSave = new PictureButton(QStringLiteral("Save Data"), ButtonIcons::Save(), fraData);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setGeometry(3, 20, 48, 96);
+    cmdSave->setEnabled(false);
+    cmdRecords = new PictureButton(QStringLiteral("View Saved Data Records"),
+                                   ButtonIcons::Records(), fraData);
+    cmdRecords->setObjectName(QStringLiteral("cmdRecords"));
+    cmdRecords->setGeometry(3, 122, 48, 122);
+    MakeCaptionBold(fraData);
+
+    // The nomograph panels; start-up and every resize place them again.
+    picRH = MakePanel(canvas, "picRH", QRect(56, 8, 159, 273), ChartBlue);
+    picCT = MakePanel(canvas, "picCT", QRect(216, 8, 217, 281), ChartBlue);
+    picWV = MakePanel(canvas, "picWV", QRect(216, 288, 217, 265), ChartBlue);
+    picRate = MakePanel(canvas, "picRate", QRect(192, 288, 25, 265), RateGreen);
+
+    // Inputs and results.
+    fraLeftSideContainer = MakeContainer(canvas, "fraLeftSideContainer", QRect(0, 281, 193, 283));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = std::make_unique<InputRow>(fraLeftSideContainer, RowDescriptions[i]);
+    txtAirTemp = rows[0]->text;
+    txtRelativeHumidity = rows[1]->text;
+    txtConcreteTemp = rows[2]->text;
+    txtWindVelocity = rows[3]->text;
+    for (int i = 0; i < 4; ++i)
+        MakeLine(fraLeftSideContainer, QStringLiteral("Line%1").arg(4 + i),
+                 QRect(4, 50 + 48 * i, 185, 3), QFrame::HLine);
+    QWidget::setTabOrder(txtAirTemp, txtRelativeHumidity);
+    QWidget::setTabOrder(txtRelativeHumidity, txtConcreteTemp);
+    QWidget::setTabOrder(txtConcreteTemp, txtWindVelocity);
+
+    Frame3 = MakeCaptionedFrame(fraLeftSideContainer, "Frame3", QStringLiteral("Rate of Evaporation (lb/ft²/hr)"),
+                                QRect(2, 196, 189, 85));
+    MakeLabel(Frame3, "Label6", QStringLiteral("By Nomograph"), QRect(6, 18, 84, 15), Qt::AlignCenter);
+    lblEvapNomo = MakeLabel(Frame3, "lblEvapNomo", QString(), QRect(18, 35, 60, 20), Qt::AlignCenter);
+    lblEvapNomo->setFrameShape(QFrame::Box);
+    WidgetColors::SetBackColor(lblEvapNomo, RateGreen);
+    MakeLabel(Frame3, "Label7", QStringLiteral("By ACI Eqn."), QRect(99, 18, 84, 15), Qt::AlignCenter);
+    lblEvapEqn = MakeLabel(Frame3, "lblEvapEqn", QString(), QRect(111, 35, 60, 20), Qt::AlignCenter);
+    lblEvapEqn->setFrameShape(QFrame::Box);
+    MakeLine(Frame3, QStringLiteral("Line1"), QRect(93, 18, 3, 40), QFrame::VLine);
+    MakeLine(Frame3, QStringLiteral("Line2"), QRect(6, 58, 177, 3), QFrame::HLine);
+    lblAnswer = MakeLabel(Frame3, "lblAnswer", QString(), QRect(4, 62, 181, 18), Qt::AlignCenter);
+    MakeLine(Frame3, QStringLiteral("Line3"), QRect(6, 80, 177, 2), QFrame::HLine);
+    MakeCaptionBold(Frame3);
+    SetBold(lblEvapNomo, 9.75);
+    SetBold(lblEvapEqn, 9.75);
+
+    // Scenarios, threshold choice, legend and notes.
+    fraRightSideContainer = MakeContainer(canvas, "fraRightSideContainer", QRect(444, -4, 337, 561));
+    QWidget* right = fraRightSideContainer;
+    fra100 = new ScenarioTable(right, {QStringLiteral("fra100"), 0, QStringLiteral("Label9"),
+                                       QStringLiteral("Variation Scenarios to Get Evaporation Rate of .1 lb/ft²/hr"),
+                                       true,
+                                       {QStringLiteral("Label14"), QStringLiteral("Label15"), QStringLiteral("Label16"),
+                                        QStringLiteral("Label17"), QStringLiteral("Label18")},
+                                       QStringLiteral("Label13"), 0, QStringLiteral("0.1")});
+    fra100->move(0, 8);
+    fraDefault = new ScenarioTable(right, {QStringLiteral("fraDefault"), 8, QStringLiteral("lblUsedThreshold"),
+                                           QStringLiteral("Variation Scenarios to Get Evaporation Rate of"), true,
+                                           {QStringLiteral("Label40"), QStringLiteral("Label39"),
+                                            QStringLiteral("Label38"), QStringLiteral("Label37"),
+                                            QStringLiteral("Label41")},
+                                           QStringLiteral("lblUserRate"), 0, QStringLiteral("0.1")});
+    fraDefault->move(0, 8 + ScenarioTable::Height);
+    lblUsedThreshold = fraDefault->title;
+    lblUserRate = fraDefault->rate;
+
+    int y = 8 + 2 * ScenarioTable::Height + 2;
+    fraPrecautionRate = MakeCaptionedFrame(right, "fraPrecautionRate",
+                                           QStringLiteral("Threshold Evaporartion Rate for Required Precautions"),
+                                           QRect(0, y, 335, 62));
+    optDefault = new QRadioButton(QStringLiteral("Use default rate of 0.2 lb/ft²/hr"), fraPrecautionRate);
+    optDefault->setObjectName(QStringLiteral("optDefault"));
+    optDefault->setGeometry(8, 18, 240, 19);
+    optAlternate = new QRadioButton(QStringLiteral("Use alternate rate of"), fraPrecautionRate);
+    optAlternate->setObjectName(QStringLiteral("optAlternate"));
+    optAlternate->setGeometry(8, 38, 140, 19);
+    txtAlternateRate = new QLineEdit(fraPrecautionRate);
+    txtAlternateRate->setObjectName(QStringLiteral("txtAlternateRate"));
+    txtAlternateRate->setGeometry(150, 38, 52, 19);
+    txtAlternateRate->setEnabled(false);
+    MakeLabel(fraPrecautionRate, "Label43", QStringLiteral("lb/ft²/hr"), QRect(207, 38, 70, 19));
+    MakeCaptionBold(fraPrecautionRate);
+
+    txtUserRate = new QLineEdit(right);
+    txtUserRate->setObjectName(QStringLiteral("txtUserRate"));
+    txtUserRate->setGeometry(280, y + 36, 50, 19);
+    txtUserRate->hide();
+
+    y += 66;
+    MakeNote(right, "Label42", DefaultValueNote, QRect(2, y, 333, 54));
+    y += 56;
+    MakeNote(right, "Label5", CrackingNote, QRect(2, y, 333, 28));
+    y += 32;
+
+    Frame2 = MakeCaptionedFrame(right, "Frame2", QStringLiteral("Variation Legend"), QRect(0, y, 335, 62));
+    const std::array<std::tuple<const char*, std::uint32_t, const char*, QString>, 3> legend{{
+        {"Label23", SuccessfulColor, "Label25", QStringLiteral("- Successful Variation")},
+        {"Label24", FixedInputColor, "Label26", QStringLiteral("- Fixed Input Value")},
+        {"Label27", FailedColor, "Label28", QStringLiteral("- Illegal Math or Outside Valid Limits")},
+    }};
+    for (int i = 0; i < 3; ++i) {
+        const auto& [swatchName, color, textName, text] = legend[i];
+        QLabel* swatch = MakeLabel(Frame2, swatchName, QString(), QRect(10, 18 + 14 * i, 22, 12));
+        swatch->setFrameShape(QFrame::Box);
+        WidgetColors::SetBackColor(swatch, color);
+        MakeLabel(Frame2, textName, text, QRect(38, 16 + 14 * i, 290, 15));
+    }
+    MakeCaptionBold(Frame2);
+    y += 66;
+
+    cmdRunNomo = MakeButton(right, "cmdRunNomo", QStringLiteral("Redraw Nomograph Solution"), QRect(0, y, 168, 26));
+    cmdRunNomo->setToolTip(RedrawNote);
+    cmdRunNomo->setEnabled(false);
+    MakeNote(right, "Label34", RedrawNote, QRect(174, y - 1, 161, 28));
+    Command2 = MakeButton(right, "Command2", QStringLiteral("Command2"), QRect(0, y, 60, 20));
+    Command2->hide();
+    Command3 = MakeButton(right, "Command3", QStringLiteral("Command3"), QRect(64, y, 60, 20));
+    Command3->hide();
+    Picture1 = MakeLabel(right, "Picture1", QString(), QRect(128, y, 60, 20));
+    Picture1->hide();
+    y += 32;
+    MakeNote(right, "Label35", MeasuringNote, QRect(2, y, 333, 557 - y));
+
+    // The 0.2 table: filled on every run, never shown.
+    Frame1 = new ScenarioTable(canvas, {QStringLiteral("Frame1"), 4, QStringLiteral("Label22"),
+                                        QStringLiteral("Variation Scenarios to Get Evaporation Rate of .2 lb/ft²/hr"),
+                                        false,
+                                        {QStringLiteral("Label21"), QStringLiteral("Label20"),
+                                         QStringLiteral("Label19"), QStringLiteral("Label12"),
+                                         QStringLiteral("Label11")},
+                                        QStringLiteral("Label13"), 4, QStringLiteral("0.2")});
+    Frame1->move(444, 8 + 2 * ScenarioTable::Height);
+    Frame1->hide();
+
+    for (const ScenarioTable* table : {fra100, Frame1, fraDefault}) {
+        const int first = table == fra100 ? 0 : table == Frame1 ? 4 : 8;
+        for (int r = 0; r < 4; ++r) {
+            lblAir1[first + r] = table->air[r];
+            lblRH1[first + r] = table->rh[r];
+            lblConc1[first + r] = table->conc[r];
+            lblWind1[first + r] = table->wind[r];
+        }
+    }
+
+    lblDisplayEqn = MakeLabel(canvas, "lblDisplayEqn", Equation, QRect(4, 564, 600, 17));
+
+    // Menus.
+    QMenuBar* bar = window->menuBar();
+    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuPrintOptions = mnuFile->addMenu(QStringLiteral("&Print"));
+    mnuPrintOptions->setObjectName(QStringLiteral("mnuPrintOptions"));
+    mnuPrint = mnuPrintOptions->addAction(QStringLiteral("&Form"));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuFilePrintTextReport = mnuPrintOptions->addAction(QStringLiteral("&Text Report"));
+    mnuFilePrintTextReport->setObjectName(QStringLiteral("mnuFilePrintTextReport"));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnusep1"));
+    mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpContents = mnuHelp->addAction(QStringLiteral("&Contents..."));
+    mnuHelpContents->setObjectName(QStringLiteral("mnuHelpContents"));
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnush"));
+    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About..."));
+    mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
+
+    for (QWidget* frame : {static_cast<QWidget*>(canvas), static_cast<QWidget*>(fraLeftSideContainer),
+                           static_cast<QWidget*>(fraRightSideContainer), static_cast<QWidget*>(Frame2),
+                           static_cast<QWidget*>(Frame3), static_cast<QWidget*>(fraData)})
+        WidgetColors::SetBackColor(frame, WidgetColors::ButtonFace);
+}

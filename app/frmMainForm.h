@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+class ChartPanel;
+class InputRow;
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMainWindow;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+class ScenarioTable;
+
+// The main window's elements under the names the rest of the program uses, built
+// and placed at their design positions (pixels at 96 dpi, i.e. 15 twips a pixel).
+// Like a form file: it creates and places, it never reacts.
+struct frmMainForm {
+    frmMainForm();
+    ~frmMainForm();
+    void setupUi(QMainWindow* window);
+
+    QWidget* canvas = nullptr;  // the window's inner area, in which everything is placed
+
+    // Inputs and results.
+    QFrame* fraLeftSideContainer = nullptr;
+    std::array<std::unique_ptr<InputRow>, 4> rows;  // air temperature, humidity, concrete, wind
+    QLineEdit* txtAirTemp = nullptr;
+    QLineEdit* txtRelativeHumidity = nullptr;
+    QLineEdit* txtConcreteTemp = nullptr;
+    QLineEdit* txtWindVelocity = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QLabel* lblEvapNomo = nullptr;
+    QLabel* lblEvapEqn = nullptr;
+    QLabel* lblAnswer = nullptr;
+
+    // Scenarios, threshold choice, legend and notes.
+    QFrame* fraRightSideContainer = nullptr;
+    ScenarioTable* fra100 = nullptr;
+    ScenarioTable* Frame1 = nullptr;
+    ScenarioTable* fraDefault = nullptr;
+    QLabel* lblUsedThreshold = nullptr;
+    std::array<QLabel*, 12> lblAir1{}, lblRH1{}, lblConc1{}, lblWind1{};
+    std::array<QLabel*, 4> lblUserRate{};
+    QGroupBox* fraPrecautionRate = nullptr;
+    QRadioButton* optDefault = nullptr;
+    QRadioButton* optAlternate = nullptr;
+    QLineEdit* txtAlternateRate = nullptr;
+    QLineEdit* txtUserRate = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QPushButton* cmdRunNomo = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QLabel* Picture1 = nullptr;
+
+    // Data frame and the never-visible buttons.
+    QGroupBox* fraData = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdRecords = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdValid = nullptr;
+    QPushButton* Command1 = nullptr;
+    QLineEdit* txtStealFocus = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* lblDisplayEqn = nullptr;
+
+    // The nomograph.
+    ChartPanel* picRH = nullptr;
+    ChartPanel* picCT = nullptr;
+    ChartPanel* picWV = nullptr;
+    ChartPanel* picRate = nullptr;
+
+    // Menus.
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuPrintOptions = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuFilePrintTextReport = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpContents = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/frmMain.h"
+#include "tests/support/MessageRecorder.h"
+
+// The real main window, started against a fresh records file in a temporary
+// folder, with a recorder standing in for the user at every message box.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    template <typename T = QWidget>
+    T* element(const QString& name) const
+    {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << "no element " << name.toStdString();
+        return found;
+    }
+    QLineEdit* box(const QString& name) const { return element<QLineEdit>(name); }
+    QLabel* label(const QString& name) const { return element<QLabel>(name); }
+    QString caption(const QString& name) const { return label(name)->text(); }
+
+    void enterInputs(const QString& air, const QString& rh, const QString& conc, const QString& wind);
+
+    QTemporaryDir folder;
+    MessageRecorder messages;
+    std::unique_ptr<frmMain> window;
+};

@@ -1,0 +1,70 @@
+#include "ui/ScenarioTable.h"
+
+#include <QLabel>
+
+#include "ui/WidgetColors.h"
+
+namespace {
+
+// Column lefts and widths: four input cells, the arrow, the rate.
+constexpr std::array<int, 6> ColumnLeft{2, 52, 102, 152, 204, 236};
+constexpr std::array<int, 6> ColumnWidth{48, 48, 48, 48, 30, 96};
+constexpr int HeadingTop = 16;
+constexpr int FirstRowTop = 32;
+constexpr int RowPitch = 16;
+constexpr std::uint32_t FixedInputColor = 12376239;
+
+const std::array<QString, 5> HeadingTexts{
+    QStringLiteral("Ta (°F)"), QStringLiteral("RH (%)"), QStringLiteral("Tc (°F)"),
+    QStringLiteral("V (mph)"), QStringLiteral("Evap (lb/ft²/hr)")};
+
+QLabel* MakeCell(QWidget* parent, const QString& name, int column, int row)
+{
+    auto* cell = new QLabel(parent);
+    cell->setObjectName(name);
+    cell->setGeometry(ColumnLeft[column], FirstRowTop + row * RowPitch, ColumnWidth[column], RowPitch + 1);
+    cell->setAlignment(Qt::AlignCenter);
+    return cell;
+}
+
+}  // namespace
+
+ScenarioTable::ScenarioTable(QWidget* parent, const ScenarioTableDescription& d) : QFrame(parent)
+{
+    setObjectName(d.frameName);
+    setFrameShape(QFrame::NoFrame);
+    resize(ColumnLeft[5] + ColumnWidth[5] + 2, Height);
+
+    title = new QLabel(d.titleText, this);
+    title->setObjectName(d.titleName);
+    title->setGeometry(2, 0, width() - 4, 15);
+    QFont titleFont = title->font();
+    titleFont.setUnderline(d.titleUnderlined);
+    titleFont.setBold(!d.titleUnderlined);
+    title->setFont(titleFont);
+
+    for (int column = 0; column < 5; ++column) {
+        const int left = column < 4 ? ColumnLeft[column] : ColumnLeft[5];
+        const int width = column < 4 ? ColumnWidth[column] : ColumnWidth[5];
+        auto* heading = new QLabel(HeadingTexts[column], this);
+        heading->setObjectName(d.headingNames[column]);
+        heading->setGeometry(left, HeadingTop, width, 15);
+        heading->setAlignment(Qt::AlignCenter);
+    }
+
+    const std::array<std::array<QLabel*, 4>*, 4> cellColumns{&air, &rh, &conc, &wind};
+    const std::array<QString, 4> cellArrays{QStringLiteral("lblAir1"), QStringLiteral("lblRH1"),
+                                            QStringLiteral("lblConc1"), QStringLiteral("lblWind1")};
+    for (int row = 0; row < 4; ++row) {
+        const int index = d.firstIndex + row;
+        for (int column = 0; column < 4; ++column) {
+            QLabel* cell = MakeCell(this, QStringLiteral("%1(%2)").arg(cellArrays[column]).arg(index), column, row);
+            cell->setFrameShape(QFrame::Box);
+            WidgetColors::SetBackColor(cell, FixedInputColor);
+            (*cellColumns[column])[row] = cell;
+        }
+        MakeCell(this, QStringLiteral("Label10(%1)").arg(index), 4, row)->setText(QStringLiteral("==>"));
+        rate[row] = MakeCell(this, QStringLiteral("%1(%2)").arg(d.rateName).arg(d.firstRateIndex + row), 5, row);
+        rate[row]->setText(d.rateText);
+    }
+}

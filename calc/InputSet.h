@@ -9,7 +9,8 @@ struct InputSet {
     float WindVelocity = 0.0f;
 };
 
-// Inclusive valid range of one input; the limits are single precision.
+// Inclusive valid range of one input; the limits are single precision. Not-a-number
+// lies in no range.
 struct InputRange {
     float low;
     float up;

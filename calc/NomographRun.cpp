@@ -1,1 +1,150 @@
 #include "calc/NomographRun.h"
+
+#include <cstddef>
+#include <optional>
+
+#include "calc/CuringSupp.h"
+#include "calc/NumberReading.h"
+#include "calc/NumberWriting.h"
+
+namespace {
+
+// The humidity curves stand every 10 %; the line y = 0 serves as the 0 % curve.
+constexpr float kHumidityStep = 10.0f;
+// The concrete-temperature slopes are tabulated every 10 degrees from 40.
+constexpr float kSlopeTableStart = 40.0f;
+constexpr float kSlopeTableStep = 10.0f;
+// The wind-velocity line ends at the panel's right edge, x = 8.
+constexpr double kWindPanelWidth = 8.0;
+
+constexpr double kDefaultMayThreshold = 0.1;
+constexpr double kDefaultShallThreshold = 0.2;
+
+// Finds the bracket [low, low + step) of `value` among `count` brackets starting at
+// `start`; the last bracket also takes its upper end. Nothing outside them.
+std::optional<std::size_t> BracketIndex(float value, float start, float step, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        const float low = start + step * static_cast<float>(i);
+        const float up = low + step;
+        const bool last = i + 1 == count;
+        if (value >= low && (value < up || (last && value <= up)))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<float> HumidityOrdinate(float airTemp, float relativeHumidity)
+{
+    const auto& curves = CuringSupp::HumidityCurves;
+    const auto bracket = BracketIndex(relativeHumidity, 0.0f, kHumidityStep, curves.size());
+    if (!bracket)
+        return std::nullopt;
+    const std::size_t i = *bracket;
+    const float lowerRH = kHumidityStep * static_cast<float>(i);
+    const float upperRH = lowerRH + kHumidityStep;
+    const float lowerY = i == 0 ? 0.0f : curves[i - 1](airTemp);
+    const float upperY = curves[i](airTemp);
+    return CuringSupp::Interpolate(lowerRH, upperRH, lowerY, upperY, relativeHumidity);
+}
+
+std::optional<float> ConcreteSlope(float concreteTemp)
+{
+    const auto& slopes = CuringSupp::ConcTempSlopeTable;
+    const auto bracket =
+        BracketIndex(concreteTemp, kSlopeTableStart, kSlopeTableStep, slopes.size() - 1);
+    if (!bracket)
+        return std::nullopt;
+    const std::size_t i = *bracket;
+    const float lowerTemp = kSlopeTableStart + kSlopeTableStep * static_cast<float>(i);
+    const float upperTemp = lowerTemp + kSlopeTableStep;
+    return CuringSupp::Interpolate(lowerTemp, upperTemp, slopes[i], slopes[i + 1], concreteTemp);
+}
+
+std::string RateCaption(float rate)
+{
+    return NumberFormat::Rate(rate < 0.0f ? 0.0f : rate);
+}
+
+}  // namespace
+
+NomographSolution SolveNomograph(const InputSet& inputs, const NomographSolution& last)
+{
+    NomographSolution s;
+    s.RHOrdinate = HumidityOrdinate(inputs.AirTemp, inputs.RelativeHumidity).value_or(last.RHOrdinate);
+    s.YInterceptConcTemp = CuringSupp::FindYInterceptConcTemp(inputs.ConcreteTemp);
+    s.slopeConcTemp = ConcreteSlope(inputs.ConcreteTemp).value_or(last.slopeConcTemp);
+    s.XIntersection = static_cast<float>(
+        (static_cast<double>(s.RHOrdinate) - s.YInterceptConcTemp) / s.slopeConcTemp);
+    s.slopeWindVelocity =
+        static_cast<float>(CuringSupp::FindWindEndOrinate(inputs.WindVelocity) / kWindPanelWidth);
+    s.EvaporationRateNomo =
+        static_cast<float>(static_cast<double>(s.slopeWindVelocity) * s.XIntersection);
+    s.RateACI = CuringSupp::RateByEquation(inputs.AirTemp, inputs.RelativeHumidity,
+                                           inputs.ConcreteTemp, inputs.WindVelocity);
+    return s;
+}
+
+namespace {
+
+std::string TrimSpaces(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+bool GoodInputs(const InputTexts& texts, InputSet& values)
+{
+    InputTexts trimmed;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        trimmed[i] = TrimSpaces(texts[i]);
+        if (trimmed[i].empty())
+            return false;
+    }
+    const auto single = [](const std::string& text) { return static_cast<float>(ReadNumber(text)); };
+    values.AirTemp = single(trimmed[0]);
+    values.RelativeHumidity = single(trimmed[1]);
+    values.ConcreteTemp = single(trimmed[2]);
+    values.WindVelocity = single(trimmed[3]);
+    return InputRanges::AirTemp.contains(values.AirTemp)
+        && InputRanges::RelativeHumidity.contains(values.RelativeHumidity)
+        && InputRanges::ConcreteTemp.contains(values.ConcreteTemp)
+        && InputRanges::WindVelocity.contains(values.WindVelocity);
+}
+
+PrecautionMessage ClassifyRate(std::string_view eqnCaption, ThresholdChoice choice,
+                               std::string_view thresholdText)
+{
+    constexpr const char* kOk = "OK";
+    constexpr const char* kMay = "Measures may be needed.";
+    constexpr const char* kShall = "Measures shall be taken.";
+
+    const double shown = ReadNumber(eqnCaption);
+    if (choice == ThresholdChoice::Default) {
+        if (shown <= kDefaultMayThreshold)
+            return {kOk, false};
+        if (shown <= kDefaultShallThreshold)
+            return {kMay, false};
+        return {kShall, true};
+    }
+    const double threshold = ReadNumber(thresholdText);
+    if (threshold >= shown)
+        return {kMay, false};
+    return {kShall, true};
+}
+
+RunCaptions CalculateRun(const InputSet& inputs, ThresholdChoice choice,
+                         std::string_view thresholdText, const NomographSolution& last)
+{
+    RunCaptions run;
+    run.solution = SolveNomograph(inputs, last);
+    run.nomoCaption = RateCaption(run.solution.EvaporationRateNomo);
+    run.eqnCaption = RateCaption(run.solution.RateACI);
+    run.answer = ClassifyRate(run.eqnCaption, choice, thresholdText);
+    return run;
+}

@@ -4,6 +4,10 @@
 #include <string_view>
 
 // Number formats of the window, the scenario tables, the titles and the chart.
+// Independent of the user's locale ('.' is always the point). Fixed formats round
+// the exact binary value, an exact half to the even neighbour, and write a value
+// that rounds to zero without a minus sign. Infinities and not-a-number are
+// written "Infinity", "-Infinity" and "NaN".
 namespace NumberFormat {
 
 std::string Rate(double v);            // "#0.000": 0.24144 -> "0.241"
@@ -19,7 +23,8 @@ std::string Compact(double v);         // "#.###":  0.05 -> ".05", 1 -> "1."
 std::string CompactText(std::string_view text);
 
 // General number form: at most 7 significant digits for a single, 15 for a
-// double, no trailing zeros, no thousands separator.
+// double, no trailing zeros, no thousands separator; an exponent ("1E+07",
+// "1E-05") once the magnitude needs more digits than that or is below 0.0001.
 std::string General(float v);
 std::string General(double v);
 

@@ -1,0 +1,209 @@
+#include <array>
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "calc/CuringSupp.h"
+#include "tests/calc/CalcTestSupport.h"
+
+using namespace CuringSupp;
+
+namespace {
+
+struct CurveRow {
+    const char* name;
+    CurveFunction function;
+    double at40;
+    double at70;
+    double at100;
+};
+
+const CurveRow kReferenceTable[] = {
+    {"CurveRH10", CurveRH10, 0.0751536, 0.30683, 0.885117},
+    {"CurveRH20", CurveRH20, 0.171404, 0.608879, 1.70679},
+    {"CurveRH30", CurveRH30, 0.317416, 1.02393, 2.64618},
+    {"CurveRH40", CurveRH40, 0.38449, 1.32525, 3.67479},
+    {"CurveRH50", CurveRH50, 0.527248, 1.70695, 4.58037},
+    {"CurveRH60", CurveRH60, 0.658621, 2.06896, 5.49782},
+    {"CurveRH70", CurveRH70, 0.772598, 2.40608, 6.43409},
+    {"CurveRH80", CurveRH80, 0.881729, 2.72653, 7.35119},
+    {"CurveRH90", CurveRH90, 1.05521, 3.13204, 8.37283},
+    {"CurveRH100", CurveRH100, 1.22189, 3.51285, 9.19666},
+    {"FindYInterceptConcTemp", FindYInterceptConcTemp, 1.12744, 3.64008, 9.33911},
+};
+
+class ReferenceTable : public ::testing::TestWithParam<CurveRow> {};
+
+// The published six digits were taken with their own order of roundings, so the last
+// digit may be one off (CurveRH40 at 70 is 1.3252552, published as 1.32525).
+TEST_P(ReferenceTable, MatchesPublishedValuesToSixDigits)
+{
+    const CurveRow& row = GetParam();
+    constexpr double lastDigitSlack = 1.0;
+    EXPECT_TRUE(AgreesToDigits(row.function(40.0f), row.at40, 6, lastDigitSlack));
+    EXPECT_TRUE(AgreesToDigits(row.function(70.0f), row.at70, 6, lastDigitSlack));
+    EXPECT_TRUE(AgreesToDigits(row.function(100.0f), row.at100, 6, lastDigitSlack));
+}
+
+INSTANTIATE_TEST_SUITE_P(Curves, ReferenceTable, ::testing::ValuesIn(kReferenceTable),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HumidityCurves, ListsTheTenCurvesInRisingHumidity)
+{
+    ASSERT_EQ(HumidityCurves.size(), 10u);
+    for (std::size_t i = 0; i < HumidityCurves.size(); ++i)
+        EXPECT_EQ(HumidityCurves[i], kReferenceTable[i].function) << kReferenceTable[i].name;
+}
+
+TEST(HumidityCurves, EachLiesAboveTheNextLowerAtEveryWholeAirTemperature)
+{
+    for (int t = 40; t <= 100; ++t) {
+        const float airTemp = static_cast<float>(t);
+        float below = 0.0f;
+        for (std::size_t i = 0; i < HumidityCurves.size(); ++i) {
+            const float y = HumidityCurves[i](airTemp);
+            EXPECT_GT(y, below) << "curve " << (i + 1) * 10 << " % at " << t << " F";
+            below = y;
+        }
+    }
+}
+
+struct WindRow {
+    float velocity;
+    double endOrdinate;
+};
+
+class WindLineEnd : public ::testing::TestWithParam<WindRow> {};
+
+TEST_P(WindLineEnd, MatchesPublishedValue)
+{
+    EXPECT_TRUE(AgreesToDigits(FindWindEndOrinate(GetParam().velocity), GetParam().endOrdinate));
+}
+
+INSTANTIATE_TEST_SUITE_P(Velocities, WindLineEnd,
+                         ::testing::Values(WindRow{0.0f, 0.0985989}, WindRow{10.0f, 0.486132},
+                                           WindRow{25.0f, 1.06181}),
+                         [](const auto& info) {
+                             return "mph" + std::to_string(static_cast<int>(info.param.velocity));
+                         });
+
+// The intercept and the wind-line end round their linear part to single precision
+// before adding the higher powers. Summing everything in double gives other bits
+// for some arguments; this transcription of the intended order must match bit for bit.
+float SingleLinearPartCubic(float c3, float c2, float c1, float c0, float x)
+{
+    const float linear = static_cast<float>(static_cast<double>(c1) * x);
+    const float withConstant = static_cast<float>(static_cast<double>(linear) + c0);
+    double sum = withConstant + c2 * std::pow(static_cast<double>(x), 2.0);
+    sum += c3 * std::pow(static_cast<double>(x), 3.0);
+    return static_cast<float>(sum);
+}
+
+TEST(RoundingOrder, InterceptAndWindEndRoundTheirLinearPartFirst)
+{
+    for (int step = 0; step <= 600; ++step) {
+        const float concrete = 40.0f + static_cast<float>(step) / 10.0f;
+        EXPECT_EQ(FindYInterceptConcTemp(concrete),
+                  SingleLinearPartCubic(1.427512e-05f, -0.0012275544f, 0.0860268f, -1.2631495f,
+                                        concrete))
+            << concrete;
+    }
+    for (int step = 0; step <= 250; ++step) {
+        const float wind = static_cast<float>(step) / 10.0f;
+        EXPECT_EQ(FindWindEndOrinate(wind),
+                  SingleLinearPartCubic(1.1688171e-05f, -0.0004240829f, 0.04182535f, 0.098598935f,
+                                        wind))
+            << wind;
+    }
+}
+
+TEST(RoundingOrder, CurvesSumInDoubleAndRoundOnce)
+{
+    for (int step = 0; step <= 600; ++step) {
+        const double t = 40.0 + step / 10.0;
+        const float airTemp = static_cast<float>(t);
+        const double x = airTemp;
+        const double expected = -6.2484395e-07f * std::pow(x, 3.0) + 0.0003237789f * std::pow(x, 2.0)
+            + -0.022082093f * x + 0.48038104f;
+        EXPECT_EQ(CurveRH10(airTemp), static_cast<float>(expected)) << airTemp;
+    }
+}
+
+struct InterpolateRow {
+    const char* name;
+    float a, b, c, d, e;
+    float expected;
+};
+
+class Interpolation : public ::testing::TestWithParam<InterpolateRow> {};
+
+TEST_P(Interpolation, FollowsTheLineThroughBothEnds)
+{
+    const InterpolateRow& r = GetParam();
+    EXPECT_EQ(Interpolate(r.a, r.b, r.c, r.d, r.e), r.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Interpolation,
+    ::testing::Values(InterpolateRow{"Midpoint", 10, 20, 1, 3, 15, 2},
+                      InterpolateRow{"UpperEnd", 10, 20, 1, 3, 20, 3},
+                      InterpolateRow{"LowerEnd", 10, 20, 1, 3, 10, 1},
+                      InterpolateRow{"BeyondUpper", 10, 20, 1, 3, 25, 4},
+                      InterpolateRow{"BelowLower", 10, 20, 1, 3, 5, 0},
+                      InterpolateRow{"FallingLine", 90, 100, -1.138334895f, -1.123662263f, 100,
+                                     -1.123662263f},
+                      InterpolateRow{"ZeroLowerOrdinate", 0, 10, 0, 0.5f, 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Interpolation, LowerEndGivesTheLowerOrdinateToTheLastBit)
+{
+    for (float y : {0.0751536f, 1.70695f, 9.19666f, -1.172713605f})
+        EXPECT_EQ(Interpolate(50.0f, 60.0f, y, y + 0.731f, 50.0f), y);
+}
+
+// Working in single precision throughout gives other bits for many of these.
+TEST(Interpolation, WorksInDoubleAndRoundsOnce)
+{
+    const float a = 10.0f, b = 20.0f, c = 0.30683f, d = 0.608879f;
+    for (int step = 1; step < 1000; ++step) {
+        const float e = 10.0f + static_cast<float>(step) / 100.0f;
+        const double fraction = (static_cast<double>(b) - e) / (static_cast<double>(b) - a);
+        const float expected = static_cast<float>(d - fraction * (static_cast<double>(d) - c));
+        EXPECT_EQ(Interpolate(a, b, c, d, e), expected) << e;
+    }
+}
+
+TEST(ConcTempSlopeTable, HoldsTheSevenTabulatedSlopes)
+{
+    const std::array<float, 7> expected{-1.172713605f, -1.173598461f, -1.151864876f, -1.172139027f,
+                                        -1.114975361f, -1.138334895f, -1.123662263f};
+    EXPECT_EQ(ConcTempSlopeTable, expected);
+}
+
+TEST(RateByEquation, ReferenceCase)
+{
+    EXPECT_TRUE(AgreesToDigits(RateByEquation(80.0f, 50.0f, 90.0f, 10.0f), 0.241108));
+}
+
+TEST(RateByEquation, IsExactlyZeroForEqualTemperaturesAtFullHumidity)
+{
+    for (float temp : {40.0f, 57.3f, 70.0f, 100.0f})
+        for (float wind : {0.0f, 7.5f, 25.0f})
+            EXPECT_EQ(RateByEquation(temp, 100.0f, temp, wind), 0.0f) << temp << " F, " << wind << " mph";
+}
+
+TEST(RateByEquation, IsNegativeWhenTheAirHoldsMoreVapourThanTheConcrete)
+{
+    EXPECT_LT(RateByEquation(80.0f, 100.0f, 70.0f, 5.0f), 0.0f);
+}
+
+TEST(RateByEquation, RoundsTheDoubleProductOnce)
+{
+    const double p = std::pow(90.0, 2.5);
+    const double q = std::pow(80.0, 2.5);
+    const double expected = ((p - 0.5 * q) * (10.0f * 0.4 + 1)) * std::pow(10.0, -6.0);
+    EXPECT_EQ(RateByEquation(80.0f, 50.0f, 90.0f, 10.0f), static_cast<float>(expected));
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include "calc/CuringSupp.h"
 #include "calc/NumberReading.h"
 #include "calc/NumberWriting.h"
+#include "calc/Single.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ bool GoodInputs(const InputTexts& texts, InputSet& values)
         if (trimmed[i].empty())
             return false;
     }
-    const auto single = [](const std::string& text) { return static_cast<float>(ReadNumber(text)); };
+    const auto single = [](const std::string& text) { return ToSingle(ReadNumber(text)); };
     values.AirTemp = single(trimmed[0]);
     values.RelativeHumidity = single(trimmed[1]);
     values.ConcreteTemp = single(trimmed[2]);

@@ -43,8 +43,8 @@ output::PrintOutcome PrintPictureFitted(QWidget* parent, const QImage& picture);
 
 // The whole print of the window: shows the print look, captures the window, restores the
 // normal look and prints the capture. The normal look comes back whatever happens, and
-// before any message about the printer appears. Returns the outcome; the captured picture
-// is stored in *captured when given.
+// before any message about the printer appears (the picture is taken by then, so the page
+// is the same). Returns the outcome; the captured picture is stored in *captured when given.
 output::PrintOutcome PrintFormPicture(QWidget* form, const std::function<void()>& showPrintLook,
                                       const std::function<void()>& restoreNormalLook,
                                       QImage* captured = nullptr);

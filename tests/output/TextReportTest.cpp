@@ -170,18 +170,6 @@ TEST_F(TextReport, WithoutSolutionSaysSoAndPrintsNothing)
     EXPECT_EQ(messages.messages()[0].icon, Msg::Icon::Exclamation);
 }
 
-TEST_F(TextReport, WithoutPrinterNeverSaysPrintSent)
-{
-    destinations.printer = RecordingTarget::Behaviour::CannotStart;
-    messages.answerNext(Msg::Answer::No);
-
-    EXPECT_EQ(output::PrintTextReport(nullptr, true, WorkedCase()), PrintOutcome::NotPrinted);
-
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_TRUE(messages.messages()[0].text.contains("There is no default printer."));
-    EXPECT_EQ(messages.messages()[0].buttons, Msg::Buttons::YesNo);
-}
-
 TEST_F(TextReport, PrinterFailingAtTheEndNeverSaysPrintSent)
 {
     destinations.printer = RecordingTarget::Behaviour::FailsAtEnd;

@@ -1,0 +1,50 @@
+#include "output/PrintDestinations.h"
+
+#include <QFileDialog>
+#include <QStandardPaths>
+
+#include "output/PrintTarget.h"
+
+namespace output {
+namespace {
+
+PrintDestinations* installedDestinations = nullptr;
+
+}  // namespace
+
+std::unique_ptr<PrintTarget> SystemPrintDestinations::defaultPrinter()
+{
+    return std::make_unique<DefaultPrinterTarget>();
+}
+
+QString SystemPrintDestinations::askPdfFileName(QWidget* parent)
+{
+    // The dialog adds the suffix itself, so its overwrite question is about the real file.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialog(parent, QStringLiteral("Save as PDF"), folder, QStringLiteral("PDF files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QStringLiteral("Brackmere.pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+PrintDestinations& CurrentPrintDestinations()
+{
+    static SystemPrintDestinations system;
+    return installedDestinations ? *installedDestinations : system;
+}
+
+ScopedPrintDestinations::ScopedPrintDestinations(PrintDestinations& destinations)
+    : previous_(installedDestinations)
+{
+    installedDestinations = &destinations;
+}
+
+ScopedPrintDestinations::~ScopedPrintDestinations()
+{
+    installedDestinations = previous_;
+}
+
+}  // namespace output

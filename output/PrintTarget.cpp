@@ -1,0 +1,103 @@
+#include "output/PrintTarget.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMarginsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace output {
+
+QPrinterTarget::QPrinterTarget() = default;
+QPrinterTarget::~QPrinterTarget() = default;
+
+bool QPrinterTarget::begin(QPageLayout::Orientation orientation, QPainter& painter)
+{
+    failure_.clear();
+    printer_ = makePrinter(failure_);
+    if (!printer_)
+        return false;
+    printer_->setDocName(QCoreApplication::applicationName());
+    printer_->setFullPage(false);
+    printer_->setPageOrientation(orientation);
+    if (!painter.begin(printer_.get())) {
+        failure_ = QStringLiteral("The print job could not be started.");
+        printer_.reset();
+        return false;
+    }
+    return true;
+}
+
+QSizeF QPrinterTarget::printableSize() const
+{
+    return printer_ ? printer_->pageLayout().paintRect(QPageLayout::Point).size() : QSizeF();
+}
+
+bool QPrinterTarget::end(QPainter& painter)
+{
+    const bool ended = painter.end();
+    failure_ = ended ? checkSent(*printer_) : QStringLiteral("The print job could not be finished.");
+    printer_.reset();
+    return failure_.isEmpty();
+}
+
+void QPrinterTarget::abort(QPainter& painter)
+{
+    if (printer_)
+        printer_->abort();
+    if (painter.isActive())
+        painter.end();
+    printer_.reset();
+}
+
+QString QPrinterTarget::checkSent(const QPrinter& printer) const
+{
+    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
+        return QStringLiteral("The printer reported an error; the page may not have been printed.");
+    return {};
+}
+
+std::unique_ptr<QPrinter> DefaultPrinterTarget::makePrinter(QString& failure)
+{
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (defaultPrinter.isNull()) {
+        failure = QStringLiteral("There is no default printer.");
+        return nullptr;
+    }
+    auto printer = std::make_unique<QPrinter>(defaultPrinter, QPrinter::HighResolution);
+    if (printer->outputFormat() != QPrinter::NativeFormat || !printer->isValid()) {
+        failure = QStringLiteral("The default printer \"%1\" cannot be used.").arg(defaultPrinter.printerName());
+        return nullptr;
+    }
+    return printer;
+}
+
+PdfFileTarget::PdfFileTarget(QString path) : path_(std::move(path)) {}
+
+std::unique_ptr<QPrinter> PdfFileTarget::makePrinter(QString& failure)
+{
+    if (path_.isEmpty()) {
+        failure = QStringLiteral("No file name was given for the PDF file.");
+        return nullptr;
+    }
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path_);
+    const QMarginsF border(MarginPoints, MarginPoints, MarginPoints, MarginPoints);
+    printer->setPageMargins(border, QPageLayout::Point);
+    return printer;
+}
+
+QString PdfFileTarget::checkSent(const QPrinter& printer) const
+{
+    const QString printerFault = QPrinterTarget::checkSent(printer);
+    if (!printerFault.isEmpty())
+        return printerFault;
+    const QFileInfo written(path_);
+    if (!written.exists() || written.size() == 0)
+        return QStringLiteral("The PDF file was not written.");
+    return {};
+}
+
+}  // namespace output

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPageLayout>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+#include "output/PrintDestinations.h"
+#include "output/PrintTarget.h"
+
+// A text as the printer received it, measured in points from the printable area's top-left.
+struct RecordedText {
+    QString text;
+    QPointF topLeft;
+    double fontSize = 0.0;
+    bool underline = false;
+};
+
+// Everything that reached a recording printer.
+struct PrintRecord {
+    int jobsStarted = 0;
+    int jobsEnded = 0;
+    int jobsAborted = 0;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    std::vector<RecordedText> texts;
+    std::vector<QRectF> imageRects;  // in points
+    std::vector<QSize> imageSizes;
+};
+
+// A page of the given printable size (portrait, in points) at a resolution that is not
+// 72 dpi, so a drawing that forgets to convert points lands visibly in the wrong place.
+class RecordingDevice : public QPaintDevice {
+public:
+    static constexpr int Dpi = 300;
+    RecordingDevice(QSizeF printableSize, PrintRecord& record);
+    ~RecordingDevice() override;
+    QPaintEngine* paintEngine() const override;
+
+protected:
+    int metric(PaintDeviceMetric metric) const override;
+
+private:
+    QSizeF printableSize_;
+    std::unique_ptr<QPaintEngine> engine_;
+};
+
+// Prints into a PrintRecord instead of on paper; can play a missing or failing printer.
+class RecordingTarget : public output::PrintTarget {
+public:
+    enum class Behaviour { Works, CannotStart, FailsAtEnd };
+    RecordingTarget(PrintRecord& record, QSizeF portraitPrintableSize, Behaviour behaviour);
+
+    bool begin(QPageLayout::Orientation orientation, QPainter& painter) override;
+    QSizeF printableSize() const override { return printable_; }
+    bool end(QPainter& painter) override;
+    void abort(QPainter& painter) override;
+    QString failure() const override { return failure_; }
+
+private:
+    PrintRecord& record_;
+    QSizeF portrait_;
+    QSizeF printable_;
+    Behaviour behaviour_;
+    QString failure_;
+    std::unique_ptr<RecordingDevice> device_;
+};
+
+// Stands in for the default printer and the PDF file-name prompt while it lives.
+class FakePrintDestinations : public output::PrintDestinations {
+public:
+    static constexpr QSizeF LetterPrintable{576.0, 756.0};  // 8.5 x 11 in, less 0.25 in all round
+
+    FakePrintDestinations();
+
+    PrintRecord printed;
+    RecordingTarget::Behaviour printer = RecordingTarget::Behaviour::Works;
+    QString pdfFileName;  // the user's answer to the file prompt; empty cancels it
+    int fileNamesAsked = 0;
+
+    std::unique_ptr<output::PrintTarget> defaultPrinter() override;
+    QString askPdfFileName(QWidget* parent) override;
+
+private:
+    output::ScopedPrintDestinations scope_;
+};
+
+// The line spacing of a font of the given size on the recording device, in points.
+double RecordedLineHeight(double fontSize);

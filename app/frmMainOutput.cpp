@@ -1,0 +1,75 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/frmMain.h"
+#include "app/frmMainForm.h"
+#include "output/PrintJob.h"
+#include "output/TextReport.h"
+#include "output/capture.h"
+#include "ui/Colors.h"
+#include "ui/MessageBox.h"
+
+void frmMain::mnuPrint_Click()
+{
+    cmdPrint_Click();
+}
+
+// Prints the window as a picture: repainted in print colours (white window, frames
+// and chart panels, blue solution path drawn into the persistent layer so that it
+// is captured), captured, then restored to its normal colours and drawing before
+// the picture goes to the printer.
+void frmMain::cmdPrint_Click()
+{
+    const auto showPrintLook = [this] {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        PicsAutoRedraw(true);
+        ClearMyPics();
+        ChangeFormColor(Colors::QBColor(15));
+        ChangeGraphColor(Colors::QBColor(15));
+        SolutionLineColor = Colors::QBColor(9);
+        Command1_Click();
+        if (ui->cmdRunNomo->isEnabled())
+            DoCalculation();
+        repaint();
+    };
+    const auto restoreNormalLook = [this] {
+        ClearMyPics();
+        ChangeFormColor(Colors::ButtonFace);
+        ChangeGraphColor(Colors::ChartBack);
+        SolutionLineColor = Colors::SolutionPathOnScreen;
+        Command1_Click();
+        PicsAutoRedraw(false);
+        if (ui->cmdRunNomo->isEnabled())
+            DoCalculation();
+        QApplication::restoreOverrideCursor();
+    };
+
+    QImage captured;
+    const output::PrintOutcome outcome = capture::PrintFormPicture(this, showPrintLook, restoreNormalLook, &captured);
+    ui->Picture1->setPixmap(QPixmap::fromImage(captured));
+    if (outcome == output::PrintOutcome::Printed)
+        Msg::Box(this, QStringLiteral("Print sent to default printer."), Msg::Buttons::Ok, Msg::Icon::Information,
+                 QStringLiteral("Done."));
+}
+
+void frmMain::mnuFilePrintTextReport_Click()
+{
+    output::ReportData data;
+    data.airTemp = ui->txtAirTemp->text();
+    data.relativeHumidity = ui->txtRelativeHumidity->text();
+    data.concreteTemp = ui->txtConcreteTemp->text();
+    data.windVelocity = ui->txtWindVelocity->text();
+    data.evapNomo = ui->lblEvapNomo->text();
+    data.evapEqn = ui->lblEvapEqn->text();
+    data.answer = ui->lblAnswer->text();
+    data.userRate = ui->txtUserRate->text();
+    for (int i = 0; i < 12; ++i) {
+        data.air[i] = ui->lblAir1[i]->text();
+        data.rh[i] = ui->lblRH1[i]->text();
+        data.conc[i] = ui->lblConc1[i]->text();
+        data.wind[i] = ui->lblWind1[i]->text();
+    }
+    output::PrintTextReport(this, ui->cmdRunNomo->isEnabled(), data);
+}

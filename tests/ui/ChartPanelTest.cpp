@@ -202,12 +202,13 @@ TEST(ChartPanelText, PrintedTextFillsItsMeasuredExtent)
             }
         }
     }
+    const double ratio = shown.devicePixelRatio();
     const float right = 10 + panel.TextWidth(text);
     const float bottom = 10 + panel.TextHeight(text);
-    EXPECT_LE(rightmostInk, right);
-    EXPECT_GT(rightmostInk, 10 + 0.9f * panel.TextWidth(text));
-    EXPECT_LE(lowestInk, bottom);
-    EXPECT_GT(lowestInk, 10 + 0.5f * panel.TextHeight(text));
+    EXPECT_LE(rightmostInk / ratio, right);
+    EXPECT_GT(rightmostInk / ratio, 10 + 0.9f * panel.TextWidth(text));
+    EXPECT_LE(lowestInk / ratio, bottom);
+    EXPECT_GT(lowestInk / ratio, 10 + 0.5f * panel.TextHeight(text));
 }
 
 TEST(ChartPanelText, PrintMovesToTheStartOfTheNextLine)

@@ -13,6 +13,11 @@ struct PaletteRow {
     const char* rgb;
 };
 
+void PrintTo(const PaletteRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
 class QBColorTable : public ::testing::TestWithParam<PaletteRow> {};
 
 TEST_P(QBColorTable, GivesTheColourReferenceAndItsRgb)

@@ -55,6 +55,11 @@ struct DegenerateArea {
     float x1, y1, x2, y2;
 };
 
+void PrintTo(const DegenerateArea& area, std::ostream* os)
+{
+    *os << area.name;
+}
+
 class SetUserScaleOnALine : public SetUserScaleTest,
                             public ::testing::WithParamInterface<DegenerateArea> {};
 

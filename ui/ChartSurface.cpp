@@ -1,5 +1,6 @@
 #include "ui/ChartSurface.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QFontMetricsF>

@@ -237,18 +237,4 @@ TEST(LayerImage, IsSizedAtTheDevicePixelRatioAndPrintsAtTheLogicalResolution)
     EXPECT_TRUE(layer.isBlank());
 }
 
-TEST(LayerImage, ThickLinesCoverTheirWidthInDevicePixels)
-{
-    LayerImage layer(QImage::Format_RGB32);
-    layer.reset(QSize(20, 20), 2.0, 96, 96, Qt::white);
-    layer.painter()->setPen(QPen(Qt::black, 4));
-    layer.painter()->drawLine(QPointF(10, 0), QPointF(10, 20));
-
-    const QImage& image = layer.image();
-    EXPECT_FALSE(layer.isBlank());
-    EXPECT_EQ(image.pixelColor(17, 20), Qt::black);
-    EXPECT_EQ(image.pixelColor(22, 20), Qt::black);
-    EXPECT_EQ(image.pixelColor(12, 20), Qt::white);
-}
-
 }  // namespace

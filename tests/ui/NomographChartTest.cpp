@@ -268,14 +268,6 @@ TEST_F(NomographChartTest, LeavesEachPanelBlackAndNotBold)
     }
 }
 
-TEST_F(NomographChartTest, SetsTheScalesOfAllFourPanels)
-{
-    EXPECT_EQ(design.picRH->toPixels(100, 10), QPointF(164, 0));
-    EXPECT_EQ(design.picCT->toPixels(8, 0), QPointF(219, 274));
-    EXPECT_EQ(design.picWV->toPixels(0, 1), QPointF(0, 0));
-    EXPECT_EQ(design.picRate->toPixels(1, 0), QPointF(25, 274));
-}
-
 class NarrowHumidityPanel : public NomographChartTest {
 protected:
     NarrowHumidityPanel() : NomographChartTest(159) {}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+
+#include <QColor>
+#include <QPalette>
+
+// Colours travel through the program as 32-bit colour references: 0x00BBGGRR,
+// red in the low byte. A value with the top bit set names a system colour by
+// its number instead of a fixed colour.
+namespace Colors {
+
+inline constexpr uint32_t SystemColorFlag = 0x80000000u;
+inline constexpr uint32_t ButtonFace = SystemColorFlag + 15;
+
+inline constexpr uint32_t ChartBack = 15321238;       // 0xE9C896, RGB #96C8E9
+inline constexpr uint32_t RateScaleBack = 9304671;    // 0x8DFA5F, RGB #5FFA8D
+inline constexpr uint32_t SolutionPathOnScreen = 0x9DFFFF;  // RGB #FFFF9D
+
+constexpr uint32_t Rgb(uint8_t red, uint8_t green, uint8_t blue)
+{
+    return uint32_t(red) | uint32_t(green) << 8 | uint32_t(blue) << 16;
+}
+
+// The classic 16-colour palette; 0 is black, 9 light blue, 12 light red,
+// 13 light magenta, 15 bright white.
+constexpr uint32_t QBColor(int n)
+{
+    constexpr std::array<uint32_t, 16> palette{
+        Rgb(0, 0, 0),       Rgb(0, 0, 128),     Rgb(0, 128, 0),     Rgb(0, 128, 128),
+        Rgb(128, 0, 0),     Rgb(128, 0, 128),   Rgb(128, 128, 0),   Rgb(192, 192, 192),
+        Rgb(128, 128, 128), Rgb(0, 0, 255),     Rgb(0, 255, 0),     Rgb(0, 255, 255),
+        Rgb(255, 0, 0),     Rgb(255, 0, 255),   Rgb(255, 255, 0),   Rgb(255, 255, 255),
+    };
+    if (n < 0 || n >= int(palette.size()))
+        throw std::out_of_range("QBColor takes a palette index from 0 to 15");
+    return palette[std::size_t(n)];
+}
+
+// System colours follow the palette in force; the program only names the
+// button face, any other system colour is shown as the window background.
+inline QColor toQColor(uint32_t color, const QPalette& palette = QPalette())
+{
+    if (color & SystemColorFlag) {
+        const uint32_t index = color & ~SystemColorFlag;
+        return palette.color(index == 15 ? QPalette::Button : QPalette::Window);
+    }
+    return QColor(int(color & 0xFF), int(color >> 8 & 0xFF), int(color >> 16 & 0xFF));
+}
+
+}  // namespace Colors

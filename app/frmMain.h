@@ -24,10 +24,13 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <functional>
+#include <vector>
 #include <memory>
 
 #include "calc/InputSet.h"
 #include "calc/NomographRun.h"
+#include "ui/NomographPanels.h"
 
 class QLineEdit;
 class QScrollBar;
@@ -103,6 +106,8 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
 
+    NomographPanels panels() const;
+    std::vector<std::function<void()>> RecordsStartupSteps();
     void connectHandlers();
     InputTexts inputTexts() const;
 

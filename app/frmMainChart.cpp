@@ -7,12 +7,11 @@
 #include "ui/ChartPanel.h"
 #include "ui/NomographChart.h"
 #include "ui/NomographPanels.h"
+#include "ui/Colors.h"
 #include "ui/WidgetColors.h"
 
 namespace {
 
-constexpr std::uint32_t ChartBlue = 15321238;
-constexpr std::uint32_t RateGreen = 9304671;
 
 // The hourglass for as long as the chart takes to draw, restored however drawing ends.
 class WaitCursor {
@@ -25,19 +24,24 @@ public:
 
 }  // namespace
 
+NomographPanels frmMain::panels() const
+{
+    return {ui->picRH, ui->picCT, ui->picWV, ui->picRate};
+}
+
 void frmMain::ClearMyPics()
 {
-    NomographPanels::ClearMyPics(panels());
+    ::ClearMyPics(panels());
 }
 
 void frmMain::PicsAutoRedraw(bool Setting)
 {
-    NomographPanels::PicsAutoRedraw(panels(), Setting);
+    ::PicsAutoRedraw(panels(), Setting);
 }
 
 void frmMain::ChangeGraphColor(std::uint32_t NewColor)
 {
-    NomographPanels::ChangeGraphColor(panels(), NewColor);
+    ::ChangeGraphColor(panels(), NewColor);
 }
 
 void frmMain::ChangeFormColor(std::uint32_t NewColor)
@@ -57,12 +61,12 @@ void frmMain::Command1_Click()
 void frmMain::Command2_Click()
 {
     for (ChartPanel* panel : {ui->picRH, ui->picCT, ui->picWV})
-        panel->SetBackColor(ChartBlue);
-    ui->picRate->SetBackColor(RateGreen);
+        panel->SetBackColor(Colors::ChartBack);
+    ui->picRate->SetBackColor(Colors::RateScaleBack);
 }
 
 void frmMain::Command3_Click()
 {
     for (ChartPanel* panel : {ui->picRH, ui->picCT, ui->picWV, ui->picRate})
-        panel->SetBackColor(0xFFFFFF);
+        panel->SetBackColor(Colors::QBColor(15));
 }

@@ -81,3 +81,8 @@ void frmMain::Form_Load()
     }
     startupCompleted_ = true;
 }
+
+std::vector<std::function<void()>> frmMain::RecordsStartupSteps()
+{
+    return {};
+}

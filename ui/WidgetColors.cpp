@@ -9,7 +9,7 @@ namespace WidgetColors {
 void SetBackColor(QWidget* widget, std::uint32_t color)
 {
     QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), Colors::ToQColor(color));
+    palette.setColor(widget->backgroundRole(), Colors::toQColor(color));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
     widget->setProperty("BackColor", QVariant::fromValue(color));
@@ -18,7 +18,7 @@ void SetBackColor(QWidget* widget, std::uint32_t color)
 void SetForeColor(QWidget* widget, std::uint32_t color)
 {
     QPalette palette = widget->palette();
-    palette.setColor(widget->foregroundRole(), Colors::ToQColor(color));
+    palette.setColor(widget->foregroundRole(), Colors::toQColor(color));
     widget->setPalette(palette);
     widget->setProperty("ForeColor", QVariant::fromValue(color));
 }

@@ -1,11 +1,13 @@
 #include "ui/WindowFont.h"
 
+#include <QStringList>
+
 QFont WindowFont()
 {
     static const bool substituted = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                    QStringLiteral("DejaVu Sans")});
+        const QStringList standIns{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                   QStringLiteral("DejaVu Sans")};
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), standIns);
         return true;
     }();
     Q_UNUSED(substituted);

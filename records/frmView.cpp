@@ -26,7 +26,8 @@ namespace {
 // Window and grid sizes in pixels (at 15 twips a pixel).
 constexpr QSize ClientSize{779, 469};
 constexpr QSize GridSize{761, 345};
-// Rows read from the file per pass of the event loop while the grid finishes reading.
+// Batches of rows (the model reads 255 a batch) taken per pass of the event loop
+// while the grid finishes reading the table.
 constexpr int FetchBatchesPerPass = 8;
 
 const QString Confirm = QStringLiteral("Confirm");
@@ -53,7 +54,7 @@ QLabel* MakeRedNote(QWidget* parent, const char* name, const QString& text)
 QString TextOf(const QSqlRecord& record, const QString& column)
 {
     const QVariant value = record.value(column);
-    return value.isNull() ? QString(QStringLiteral("")) : value.toString();
+    return value.isNull() ? QStringLiteral("") : value.toString();
 }
 
 }  // namespace
@@ -179,15 +180,14 @@ void frmView::LoadRecords()
     fetchTimer_.start();
 }
 
-bool frmView::ReloadRecords()
+void frmView::ReloadRecords()
 {
     const QSqlError error = store_.SelectRecords();
     if (error.isValid()) {
         ReportFailure(QStringLiteral("The records could not be read"), error.text());
-        return false;
+        return;
     }
     fetchTimer_.start();
-    return true;
 }
 
 void frmView::FetchRemainingRows()

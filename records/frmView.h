@@ -39,7 +39,7 @@ protected:
 private:
     void BuildElements();
     void LoadRecords();
-    bool ReloadRecords();
+    void ReloadRecords();
     void FetchRemainingRows();
     void UpdateRowButtons();
     int SelectedRow() const;

@@ -169,6 +169,12 @@ struct PathCase {
     QString expected;
 };
 
+void PrintTo(const PathCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+
 class RecordsPathRule : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(RecordsPathRule, ChoosesTheFile)

@@ -132,6 +132,12 @@ struct ThresholdCase {
     QString stored;
 };
 
+void PrintTo(const ThresholdCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+
 class SavedThreshold : public SaveDialog, public ::testing::WithParamInterface<ThresholdCase> {};
 
 TEST_P(SavedThreshold, ReadsBackAsTheSameValue)

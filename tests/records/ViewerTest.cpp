@@ -296,6 +296,12 @@ struct ReturnCase {
     QString airTemp;
 };
 
+void PrintTo(const ReturnCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+
 class ReturnedRecord : public Viewer, public ::testing::WithParamInterface<ReturnCase> {};
 
 TEST_P(ReturnedRecord, SendsInputsAndThresholdAndCloses)

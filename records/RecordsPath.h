@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// Which records file a run uses. Copies started from the shared program folder
+// all use one shared file; every other copy uses the file in its own folder.
+namespace RecordsPath {
+
+// Build-time settings (CMake cache variables SharedProgramFolder, SharedDatabasePath).
+QString SharedProgramFolder();
+QString SharedDatabasePath();
+
+// programFolder is compared with sharedProgramFolder exactly, letter case included;
+// an empty shared folder never matches. Otherwise the file is Brackmere_Data.mdb
+// in programFolder. Paths are returned with the platform's separators.
+QString For(const QString& programFolder, const QString& sharedProgramFolder,
+            const QString& sharedDatabasePath);
+
+// The rule applied to this program's own folder and the build settings.
+QString ForThisProgram();
+
+}  // namespace RecordsPath

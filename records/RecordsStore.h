@@ -1,0 +1,106 @@
+#pragma once
+
+#include <memory>
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+
+class QSqlTableModel;
+
+// One record as the save dialog hands it over: every value is text, converted by
+// the file to its column's type.
+struct NewRecord {
+    QString RecordDate;
+    QString RecordTime;
+    QString AirTemp;
+    QString ConcreteTemp;
+    QString RH;
+    QString WindVelocity;
+    QString EvapRate;
+    QString RateNote;
+    QString MiscNote;
+    QString RateThreshold;
+};
+
+// The numbers of the errors that opening the store reports.
+namespace RecordsErrorNumber {
+inline constexpr int FileNotFound = 3001;
+inline constexpr int CannotOpen = 3002;
+inline constexpr int NotADatabase = 3003;
+inline constexpr int NotOpen = 3004;
+inline constexpr int NoTable = 3005;
+inline constexpr int CannotAddColumn = 3006;
+inline constexpr int CannotRead = 3007;
+}
+
+// The saved-records file and its one table, opened once at start-up and held for
+// the whole run. The save dialog and the viewer share it; several running copies
+// of the program may share the file.
+//
+// Start-up runs the opening as separate steps, in this order, so that each failure
+// is reported on its own: ChooseDatabasePath, OpenDatabase, AddRateThresholdField,
+// OpenRecordsTable, ColumnCount, RecordCount. A failing step throws ProgramError;
+// after a failed open every later step fails too, and the store stays unusable.
+class RecordsStore {
+public:
+    struct Options {
+        // How long a write waits for another copy of the program to release the file.
+        int busyTimeoutMs = 10000;
+        // Opens the file for reading only (the file then refuses every change).
+        bool readOnly = false;
+    };
+
+    RecordsStore();
+    explicit RecordsStore(Options options);
+    ~RecordsStore();
+    RecordsStore(const RecordsStore&) = delete;
+    RecordsStore& operator=(const RecordsStore&) = delete;
+
+    // Start-up steps.
+    void ChooseDatabasePath();
+    void OpenDatabase();
+    void AddRateThresholdField();
+    void OpenRecordsTable();
+    int ColumnCount() const;
+    int RecordCount() const;
+
+    // Uses `path` instead of the rule of ChooseDatabasePath (tests, benchmarks).
+    void UseDatabasePath(const QString& path) { DatabasePath = path; }
+
+    // True when the table is open: records can be saved and shown.
+    bool isOpen() const { return RecordsTable != nullptr; }
+    const QString& databasePath() const { return DatabasePath; }
+    QSqlDatabase& database() { return RecordsDatabase; }
+    // The table behind the viewer's grid; null while the store is not open.
+    QSqlTableModel* recordsTable() const { return RecordsTable.get(); }
+
+    // Reads every record into the table model behind the viewer's grid.
+    QSqlError SelectRecords();
+    // Drops the rows the grid read and ends its read of the file: a read left
+    // unfinished would keep other copies of the program from writing.
+    void ReleaseRecords();
+
+    // Appends one record in a single write: either the whole record is stored or,
+    // with the returned error, nothing is.
+    QSqlError AddRecord(const NewRecord& record);
+
+    // Deletes every record in a single write.
+    QSqlError DeleteAllRecords();
+
+    // All records as tab-separated text, each value followed by a tab and each line
+    // by a carriage return; a null value adds nothing. Reads the file directly, so
+    // the grid's position and selection stay where they are.
+    QSqlError CopyText(bool includeHeaders, bool includeRecordNumber, QString& text);
+
+private:
+    void RequireDatabase() const;
+    void RequireTable() const;
+    QSqlError NotOpenError() const;
+
+    Options options_;
+    QString connectionName_;
+    QString DatabasePath;
+    QSqlDatabase RecordsDatabase;
+    std::unique_ptr<QSqlTableModel> RecordsTable;
+};

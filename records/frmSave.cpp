@@ -1,0 +1,117 @@
+#include "records/frmSave.h"
+
+#include <QDate>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTime>
+#include <QVBoxLayout>
+
+#include "records/RecordsStore.h"
+#include "ui/MessageBox.h"
+
+frmSave::frmSave(const SaveSnapshot& snapshot, RecordsStore& store, QWidget* parent)
+    : QDialog(parent), store_(store)
+{
+    setObjectName(QStringLiteral("frmSave"));
+    setWindowTitle(QStringLiteral("Save"));
+    setModal(true);
+
+    auto* values = new QGridLayout;
+    const auto addRow = [values](QWidget* caption, QWidget* value) {
+        const int row = values->rowCount();
+        values->addWidget(caption, row, 0);
+        values->addWidget(value, row, 1);
+    };
+    addRow(AddCaption("Label3", QStringLiteral("Air Temperature (°F)")), lblAT = AddValue("lblAT", snapshot.AirTemp));
+    addRow(AddCaption("Label1", QStringLiteral("Relative Humidity (%)")),
+           lblRH = AddValue("lblRH", snapshot.RelativeHumidity));
+    addRow(AddCaption("Label2", QStringLiteral("Concrete Temperature (°F)")),
+           lblCT = AddValue("lblCT", snapshot.ConcreteTemp));
+    addRow(AddCaption("Label4", QStringLiteral("Wind Velocity (mph)")),
+           lblWV = AddValue("lblWV", snapshot.WindVelocity));
+    addRow(AddCaption("Label6", QStringLiteral("Selected Threshold Evap. Rate")),
+           lblSelected = AddValue("lblSelected", snapshot.RateThreshold));
+    addRow(AddCaption("lvlererer", QStringLiteral("Calculated Evaporation Rate")),
+           lblER = AddValue("lblER", snapshot.EvapRate));
+    addRow(AddCaption("Label10", QStringLiteral("Calculation Response")),
+           lblAnswer = AddValue("lblAnswer", snapshot.Answer));
+
+    txtDate = new QLineEdit(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat), this);
+    txtDate->setObjectName(QStringLiteral("txtDate"));
+    addRow(AddCaption("Label7", QStringLiteral("Record Date")), txtDate);
+    txtTime = new QLineEdit(QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat), this);
+    txtTime->setObjectName(QStringLiteral("txtTime"));
+    addRow(AddCaption("Label8", QStringLiteral("Record Time")), txtTime);
+
+    txtNote = new QLineEdit(this);
+    txtNote->setObjectName(QStringLiteral("txtNote"));
+    txtNote->setMaxLength(NoteMaxLength);
+    values->addWidget(AddCaption("Label5", QStringLiteral("Note")), values->rowCount(), 0, 1, 2);
+    values->addWidget(txtNote, values->rowCount(), 0, 1, 2);
+
+    cmdAccept = new QPushButton(QStringLiteral("Accept"), this);
+    cmdAccept->setObjectName(QStringLiteral("cmdAccept"));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {cmdAccept, cmdCancel}) {
+        QFont bold = button->font();
+        bold.setBold(true);
+        button->setFont(bold);
+        // Enter in a box must not accept the record behind the user's back.
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(values);
+    layout->addLayout(buttons);
+
+    setTabOrder(txtDate, txtTime);
+    setTabOrder(txtTime, txtNote);
+    setTabOrder(txtNote, cmdAccept);
+    setTabOrder(cmdAccept, cmdCancel);
+    txtDate->setFocus();
+
+    connect(cmdAccept, &QPushButton::clicked, this, &frmSave::cmdAccept_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QLabel* frmSave::AddCaption(const char* name, const QString& caption)
+{
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QLabel* frmSave::AddValue(const char* name, const QString& text)
+{
+    auto* label = AddCaption(name, text);
+    label->setTextFormat(Qt::PlainText);
+    label->setFrameShape(QFrame::StyledPanel);
+    return label;
+}
+
+void frmSave::cmdAccept_Click()
+{
+    const QSqlError error = store_.AddRecord({txtDate->text(), txtTime->text(), lblAT->text(), lblCT->text(),
+                                              lblRH->text(), lblWV->text(), lblER->text(), lblAnswer->text(),
+                                              txtNote->text(), lblSelected->text()});
+    if (error.isValid()) {
+        // Everything typed stays in the dialog, so the user can try again.
+        Msg::Box(this,
+                 QStringLiteral("The record could not be saved in \"%1\".\n%2")
+                     .arg(QDir::toNativeSeparators(store_.databasePath()), error.text()),
+                 Msg::Buttons::Ok, Msg::Icon::Critical, QStringLiteral("Save"));
+        return;
+    }
+    Msg::Box(this, QStringLiteral("Record added."), Msg::Buttons::Ok, Msg::Icon::Information,
+             QStringLiteral("Saved"));
+    emit recordAdded();
+    accept();
+}

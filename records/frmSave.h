@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class RecordsStore;
+
+// The main window's texts at the moment "Save Data" is pressed, as it shows them.
+struct SaveSnapshot {
+    QString AirTemp;
+    QString RelativeHumidity;
+    QString ConcreteTemp;
+    QString WindVelocity;
+    QString RateThreshold;   // the threshold rate in force
+    QString EvapRate;        // the equation rate as displayed
+    QString Answer;          // the precaution message
+};
+
+// The modal "Save" dialog: shows the snapshot, offers today's date and the current
+// time for editing and a note, and appends the record on Accept.
+class frmSave : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int NoteMaxLength = 255;
+
+    frmSave(const SaveSnapshot& snapshot, RecordsStore& store, QWidget* parent = nullptr);
+
+signals:
+    // The record was written; the main window disables its save button.
+    void recordAdded();
+
+private:
+    void cmdAccept_Click();
+    QLabel* AddCaption(const char* name, const QString& caption);
+    QLabel* AddValue(const char* name, const QString& text);
+
+    RecordsStore& store_;
+    QLabel* lblAT;
+    QLabel* lblRH;
+    QLabel* lblCT;
+    QLabel* lblWV;
+    QLabel* lblSelected;
+    QLabel* lblER;
+    QLabel* lblAnswer;
+    QLineEdit* txtDate;
+    QLineEdit* txtTime;
+    QLineEdit* txtNote;
+    QPushButton* cmdAccept;
+    QPushButton* cmdCancel;
+};

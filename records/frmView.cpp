@@ -1,0 +1,356 @@
+#include "records/frmView.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "records/RecordsStore.h"
+#include "ui/MessageBox.h"
+
+namespace {
+
+// Window and grid sizes in pixels (at 15 twips a pixel).
+constexpr QSize ClientSize{779, 469};
+constexpr QSize GridSize{761, 345};
+// Batches of rows (the model reads 255 a batch) taken per pass of the event loop
+// while the grid finishes reading the table.
+constexpr int FetchBatchesPerPass = 8;
+
+const QString Confirm = QStringLiteral("Confirm");
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* MakeRedNote(QWidget* parent, const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
+    label->setPalette(red);
+    return label;
+}
+
+QString TextOf(const QSqlRecord& record, const QString& column)
+{
+    const QVariant value = record.value(column);
+    return value.isNull() ? QStringLiteral("") : value.toString();
+}
+
+}  // namespace
+
+frmView::frmView(RecordsStore& store, QWidget* parent) : QDialog(parent), store_(store)
+{
+    setObjectName(QStringLiteral("frmView"));
+    setWindowTitle(QStringLiteral("Saved Records"));
+    setModal(true);
+    BuildElements();
+    resize(ClientSize);
+    layout()->activate();
+
+    lblDB->setText(QStringLiteral("These records are from the Access database: \"%1\"")
+                       .arg(QDir::toNativeSeparators(store_.databasePath())));
+
+    // The grid reads the first rows at once and the rest while the user looks at
+    // them, so the window opens quickly however many records there are.
+    fetchTimer_.setSingleShot(true);
+    fetchTimer_.setInterval(0);
+    connect(&fetchTimer_, &QTimer::timeout, this, &frmView::FetchRemainingRows);
+
+    LoadRecords();
+}
+
+frmView::~frmView()
+{
+    fetchTimer_.stop();
+    DBGrid1->setModel(nullptr);
+    store_.ReleaseRecords();
+}
+
+void frmView::BuildElements()
+{
+    lblDB = new QLabel(QStringLiteral("These records are from the Access database:"), this);
+    lblDB->setObjectName(QStringLiteral("lblDB"));
+    lblDB->setTextFormat(Qt::PlainText);
+
+    DBGrid1 = new QTableView(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setMinimumSize(GridSize);
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    DBGrid1->installEventFilter(this);
+
+    Frame1 = new QGroupBox(QStringLiteral("Copy"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    chkHeaders = new QCheckBox(QStringLiteral("Include column headers"), Frame1);
+    chkHeaders->setObjectName(QStringLiteral("chkHeaders"));
+    chkHeaders->setToolTip(QStringLiteral(
+        "Include the column headers (field names) as the first row of data when copying to clipboard."));
+    chkRecID = new QCheckBox(QStringLiteral("Include Access RecID"), Frame1);
+    chkRecID->setObjectName(QStringLiteral("chkRecID"));
+    chkRecID->setToolTip(QStringLiteral("Include column with the auto record number generated within Access."));
+    cmdCopy = MakeButton(Frame1, "cmdCopy", QStringLiteral("Copy All Data to Clipboard"));
+    auto* copyLayout = new QVBoxLayout(Frame1);
+    copyLayout->addWidget(chkHeaders);
+    copyLayout->addWidget(chkRecID);
+    copyLayout->addWidget(cmdCopy);
+
+    Label1 = MakeRedNote(this, "Label1",
+                         QStringLiteral("Edit privileges are active for the main purpose of editing the Misc. Note."));
+    Label2 = MakeRedNote(this, "Label2", QStringLiteral("Results are not updated if input variables are changed here."));
+    auto* notes = new QVBoxLayout;
+    notes->addWidget(Label1);
+    notes->addWidget(Label2);
+    notes->addStretch();
+
+    cmdDelete = MakeButton(this, "cmdDelete", QStringLiteral("Delete Record"));
+    cmdDeleteAll = MakeButton(this, "cmdDeleteAll", QStringLiteral("Delete All"));
+    cmdReturn = MakeButton(this, "cmdReturn", QStringLiteral("Return Record Inputs to Calculator"));
+    cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit"));
+    QFont bold = cmdExit->font();
+    bold.setBold(true);
+    cmdExit->setFont(bold);
+    auto* actions = new QGridLayout;
+    actions->addWidget(cmdDelete, 0, 0);
+    actions->addWidget(cmdDeleteAll, 0, 1);
+    actions->addWidget(cmdReturn, 1, 0, 1, 2);
+    actions->addWidget(cmdExit, 2, 0, 1, 2);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Frame1);
+    bottom->addLayout(notes, 1);
+    bottom->addLayout(actions);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblDB);
+    layout->addWidget(DBGrid1, 1);
+    layout->addLayout(bottom);
+
+    connect(cmdCopy, &QPushButton::clicked, this, &frmView::cmdCopy_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmView::cmdDelete_Click);
+    connect(cmdDeleteAll, &QPushButton::clicked, this, &frmView::cmdDeleteAll_Click);
+    connect(cmdReturn, &QPushButton::clicked, this, &frmView::cmdReturn_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmView::LoadRecords()
+{
+    cmdDelete->setEnabled(false);
+    cmdReturn->setEnabled(false);
+    const QSqlError error = store_.SelectRecords();
+    if (error.isValid()) {
+        cmdCopy->setEnabled(false);
+        cmdDeleteAll->setEnabled(false);
+        if (store_.isOpen())
+            ReportFailure(QStringLiteral("The records could not be read"), error.text());
+        return;
+    }
+    QSqlTableModel* table = store_.recordsTable();
+    DBGrid1->setModel(table);
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmView::UpdateRowButtons);
+    // Leaving a row writes the edits made in it.
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { SubmitPendingEdit(); });
+    // Reading the table again clears the selection without reporting it.
+    connect(table, &QAbstractItemModel::modelReset, this, &frmView::UpdateRowButtons);
+    FitDBGrid(DBGrid1);
+    const bool empty = table->rowCount() == 0;
+    cmdDeleteAll->setEnabled(!empty);
+    cmdCopy->setEnabled(!empty);
+    fetchTimer_.start();
+}
+
+void frmView::ReloadRecords()
+{
+    const QSqlError error = store_.SelectRecords();
+    if (error.isValid()) {
+        ReportFailure(QStringLiteral("The records could not be read"), error.text());
+        return;
+    }
+    fetchTimer_.start();
+}
+
+void frmView::FetchRemainingRows()
+{
+    QSqlTableModel* table = store_.recordsTable();
+    for (int batch = 0; batch < FetchBatchesPerPass && table->canFetchMore(); ++batch)
+        table->fetchMore();
+    if (table->canFetchMore())
+        fetchTimer_.start();
+}
+
+void frmView::FitDBGrid(QTableView* DG)
+{
+    const QAbstractItemModel* model = DG->model();
+    const int n = model ? model->columnCount() : 0;
+    if (n == 0)
+        return;
+    const QFontMetrics metrics(font());
+    std::vector<int> widths(n);
+    for (int i = 0; i < n; ++i) {
+        widths[i] = metrics.horizontalAdvance(model->headerData(i, Qt::Horizontal).toString() + u'X');
+        DG->setColumnWidth(i, widths[i]);
+    }
+    DG->setColumnHidden(0, true);
+    if (n < 2)
+        return;
+    widths[n - 2] = metrics.horizontalAdvance(QStringLiteral("Measures may be needed.  "));
+    DG->setColumnWidth(n - 2, widths[n - 2]);
+    // The hidden record number stays in the sum: it leaves room for the grid's frame.
+    int used = 0;
+    for (int i = 0; i <= n - 2; ++i)
+        used += widths[i];
+    const int rest = DG->viewport()->width() - used;
+    // Headers too wide for the grid: the last column keeps its header width and the
+    // grid scrolls.
+    DG->setColumnWidth(n - 1, rest > 0 ? rest : widths[n - 1]);
+}
+
+void frmView::done(int result)
+{
+    SubmitPendingEdit();
+    QDialog::done(result);
+}
+
+bool frmView::eventFilter(QObject* watched, QEvent* event)
+{
+    // The grid's Delete key deletes the selected record, after the same question
+    // (while a cell is being edited the key goes to the cell's editor instead).
+    if (watched == DBGrid1 && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        if (cmdDelete->isEnabled())
+            cmdDelete_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmView::UpdateRowButtons()
+{
+    const bool selected = SelectedRow() >= 0;
+    cmdDelete->setEnabled(selected);
+    cmdReturn->setEnabled(selected);
+}
+
+int frmView::SelectedRow() const
+{
+    const QItemSelectionModel* selection = DBGrid1->selectionModel();
+    if (!selection)
+        return -1;
+    const QModelIndexList rows = selection->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+bool frmView::SubmitPendingEdit()
+{
+    QSqlTableModel* table = store_.recordsTable();
+    if (!table || !table->isDirty())
+        return true;
+    if (table->submitAll())
+        return true;
+    const QString reason = table->lastError().text();
+    table->revertAll();
+    ReportFailure(QStringLiteral("The change to the record could not be saved"), reason);
+    return false;
+}
+
+void frmView::ReportFailure(const QString& what, const QString& reason)
+{
+    Msg::Box(this, QStringLiteral("%1 in \"%2\".\n%3").arg(what, QDir::toNativeSeparators(store_.databasePath()), reason),
+             Msg::Buttons::Ok, Msg::Icon::Critical, windowTitle());
+}
+
+void frmView::cmdCopy_Click()
+{
+    if (!SubmitPendingEdit())
+        return;
+    QString text;
+    const QSqlError error = store_.CopyText(chkHeaders->isChecked(), chkRecID->isChecked(), text);
+    if (error.isValid()) {
+        ReportFailure(QStringLiteral("The records could not be read"), error.text());
+        return;
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+void frmView::cmdDelete_Click()
+{
+    const int row = SelectedRow();
+    if (row < 0 || !SubmitPendingEdit())
+        return;
+    QSqlTableModel* table = store_.recordsTable();
+    const QSqlRecord record = table->record(row);
+    const QString question = QStringLiteral("Delete record: ") + TextOf(record, QStringLiteral("RecordDate"))
+                             + QStringLiteral(", ") + TextOf(record, QStringLiteral("RecordTime"));
+    if (Msg::Box(this, question, Msg::Buttons::YesNo, Msg::Icon::None, Confirm) != Msg::Answer::Yes)
+        return;
+
+    if (!table->removeRow(row)) {
+        const QString reason = table->lastError().text();
+        table->revertAll();
+        ReportFailure(QStringLiteral("The record could not be deleted"), reason);
+        return;
+    }
+    // The model keeps a blank line for a deleted row until it reads the table again.
+    ReloadRecords();
+    if (table->rowCount() == 0) {
+        cmdDeleteAll->setEnabled(false);
+        cmdCopy->setEnabled(false);
+    }
+}
+
+void frmView::cmdDeleteAll_Click()
+{
+    const bool yes = Msg::Box(this, QStringLiteral("Delete all records?"), Msg::Buttons::YesNo, Msg::Icon::None,
+                              Confirm) == Msg::Answer::Yes;
+    if (yes && SubmitPendingEdit()) {
+        const QSqlError error = store_.DeleteAllRecords();
+        if (error.isValid())
+            ReportFailure(QStringLiteral("The records could not be deleted"), error.text());
+        ReloadRecords();
+        if (!error.isValid())
+            cmdCopy->setEnabled(false);
+    }
+    cmdDeleteAll->setEnabled(false);
+}
+
+void frmView::cmdReturn_Click()
+{
+    const int row = SelectedRow();
+    if (row < 0 || !SubmitPendingEdit())
+        return;
+    const QSqlRecord record = store_.recordsTable()->record(row);
+    ReturnedInputs inputs;
+    inputs.AirTemp = TextOf(record, QStringLiteral("AirTemp"));
+    inputs.ConcreteTemp = TextOf(record, QStringLiteral("ConcreteTemp"));
+    inputs.RH = TextOf(record, QStringLiteral("RH"));
+    inputs.WindVelocity = TextOf(record, QStringLiteral("WindVelocity"));
+    const QVariant threshold = record.value(QStringLiteral("RateThreshold"));
+    inputs.RateThresholdIsNull = threshold.isNull();
+    inputs.RateThresholdValue = threshold.toDouble();
+    inputs.RateThresholdText = TextOf(record, QStringLiteral("RateThreshold"));
+    emit recordReturned(inputs);
+    accept();
+}

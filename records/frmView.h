@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+#include "records/ReturnedInputs.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+class RecordsStore;
+
+// The modal "Saved Records" viewer: every record in an editable grid, copy to the
+// clipboard, deletion, and return of a record's inputs to the calculator.
+// The store must outlive the viewer.
+class frmView : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmView(RecordsStore& store, QWidget* parent = nullptr);
+    ~frmView() override;
+
+    // Fits the columns to their headers in the viewer's font, hides the record
+    // number, gives the note column room for the longest message and the last column
+    // the rest of the grid's width (never less than its header).
+    void FitDBGrid(QTableView* DG);
+
+    // Closing writes an edit still pending in the grid.
+    void done(int result) override;
+
+signals:
+    // The user chose "Return Record Inputs to Calculator"; the viewer closes next.
+    void recordReturned(const ReturnedInputs& inputs);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildElements();
+    void LoadRecords();
+    void ReloadRecords();
+    void FetchRemainingRows();
+    void UpdateRowButtons();
+    int SelectedRow() const;
+    bool SubmitPendingEdit();
+    void ReportFailure(const QString& what, const QString& reason);
+
+    void cmdCopy_Click();
+    void cmdDelete_Click();
+    void cmdDeleteAll_Click();
+    void cmdReturn_Click();
+
+    RecordsStore& store_;
+    QTimer fetchTimer_;
+    QLabel* lblDB;
+    QTableView* DBGrid1;
+    QGroupBox* Frame1;
+    QCheckBox* chkHeaders;
+    QCheckBox* chkRecID;
+    QPushButton* cmdCopy;
+    QLabel* Label1;
+    QLabel* Label2;
+    QPushButton* cmdDelete;
+    QPushButton* cmdDeleteAll;
+    QPushButton* cmdReturn;
+    QPushButton* cmdExit;
+};

@@ -20,7 +20,8 @@ PanelBlock FitPanels(int scaleWidth, int scaleHeight, const QRect& picRH, int ri
     const float P = narrow >= ratio ? availW / 1.4f : availH / 2.0f;
 
     PanelBlock block{};
-    block.height = qRound(P);
+    // Whole pixels, rounded down so that the block never reaches into the gaps.
+    block.height = qFloor(P);
     block.rhWidth = qRound(0.6 * block.height);
     block.ctWidth = qRound(0.8 * block.height);
     return block;

@@ -20,7 +20,7 @@ QSize MinimumOuterSizePixels(double logicalDpi);
 // height; the block (1.4 P wide, 2 P high) fits the available width when the area
 // is relatively narrow (width : height at most 0.7) and the height otherwise.
 struct PanelBlock {
-    int height;    // P, rounded to whole pixels
+    int height;    // P, rounded down to whole pixels
     int rhWidth;   // 0.6 P
     int ctWidth;   // 0.8 P
 };

@@ -14,6 +14,7 @@
 #include "calc/ScenarioSolver.h"
 #include "calc/ScrollBarValue.h"
 #include "calc/Single.h"
+#include "records/RecordsStore.h"
 #include "ui/ChartPanel.h"
 #include "ui/InputRow.h"
 #include "ui/NomographChart.h"
@@ -43,7 +44,7 @@ QString Q(const std::string& text)
 
 }  // namespace
 
-frmMain::frmMain() : ui(std::make_unique<frmMainForm>())
+frmMain::frmMain() : ui(std::make_unique<frmMainForm>()), records_(std::make_unique<RecordsStore>())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Brackmere - Concrete Curing Evaporation Rate Calculator "));

@@ -34,6 +34,8 @@
 
 class QLineEdit;
 class QScrollBar;
+class RecordsStore;
+struct ReturnedInputs;
 struct frmMainForm;
 
 class frmMain : public QMainWindow {
@@ -102,6 +104,7 @@ private:
     void cmdRunNomo_Click();
     void cmdSave_Click();
     void cmdRecords_Click();
+    void ReturnRecordInputs(const ReturnedInputs& record);
     void cmdValid_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
@@ -112,6 +115,7 @@ private:
     InputTexts inputTexts() const;
 
     std::unique_ptr<frmMainForm> ui;
+    std::unique_ptr<RecordsStore> records_;
     InputSet inputs_;
     NomographSolution solution_;
     std::uint32_t SolutionLineColor = 0x9DFFFF;

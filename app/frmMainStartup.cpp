@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "app/frmMainForm.h"
 #include "calc/ProgramError.h"
+#include "records/RecordsStore.h"
 #include "ui/ChartPanel.h"
 #include "ui/MessageBox.h"
 #include "ui/ScenarioTable.h"
@@ -82,7 +83,17 @@ void frmMain::Form_Load()
     startupCompleted_ = true;
 }
 
+// Opening the records store, each action a step of its own so that a missing file
+// is reported once for the open and once for every step that needed it.
 std::vector<std::function<void()>> frmMain::RecordsStartupSteps()
 {
-    return {};
+    RecordsStore& store = *records_;
+    return {
+        [&store] { store.ChooseDatabasePath(); },
+        [&store] { store.OpenDatabase(); },
+        [&store] { store.AddRateThresholdField(); },
+        [&store] { store.OpenRecordsTable(); },
+        [&store] { store.ColumnCount(); },
+        [&store] { store.RecordCount(); },
+    };
 }

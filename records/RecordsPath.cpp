@@ -6,6 +6,9 @@
 #include "records/RecordsSchema.h"
 
 namespace RecordsPath {
+namespace {
+const QString* programFolderOverride = nullptr;
+}
 
 QString SharedProgramFolder()
 {
@@ -30,7 +33,19 @@ QString For(const QString& programFolder, const QString& sharedProgramFolder,
 
 QString ForThisProgram()
 {
-    return For(QCoreApplication::applicationDirPath(), SharedProgramFolder(), SharedDatabasePath());
+    const QString folder = programFolderOverride ? *programFolderOverride : QCoreApplication::applicationDirPath();
+    return For(folder, SharedProgramFolder(), SharedDatabasePath());
+}
+
+ScopedProgramFolder::ScopedProgramFolder(const QString& folder)
+    : folder_(folder), previous_(programFolderOverride)
+{
+    programFolderOverride = &folder_;
+}
+
+ScopedProgramFolder::~ScopedProgramFolder()
+{
+    programFolderOverride = previous_;
 }
 
 }  // namespace RecordsPath

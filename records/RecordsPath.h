@@ -19,4 +19,18 @@ QString For(const QString& programFolder, const QString& sharedProgramFolder,
 // The rule applied to this program's own folder and the build settings.
 QString ForThisProgram();
 
+// Makes ForThisProgram take `folder` as the program's own folder while it lives,
+// so that a test runs the real start-up against a records file of its own.
+class ScopedProgramFolder {
+public:
+    explicit ScopedProgramFolder(const QString& folder);
+    ~ScopedProgramFolder();
+    ScopedProgramFolder(const ScopedProgramFolder&) = delete;
+    ScopedProgramFolder& operator=(const ScopedProgramFolder&) = delete;
+
+private:
+    QString folder_;
+    const QString* previous_;
+};
+
 }  // namespace RecordsPath

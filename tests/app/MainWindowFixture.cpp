@@ -1,11 +1,10 @@
 #include "tests/app/MainWindowFixture.h"
 
-#include "tests/support/RecordsFolder.h"
 
 void MainWindowFixture::SetUp()
 {
     ASSERT_TRUE(folder.isValid());
-    UseRecordsFolder(folder.path());
+    records = std::make_unique<RecordsFolder>(folder.path());
     window = std::make_unique<frmMain>();
     ASSERT_TRUE(window->startupCompleted());
     EXPECT_TRUE(messages.messages().empty()) << "start-up showed a message";
@@ -14,6 +13,7 @@ void MainWindowFixture::SetUp()
 void MainWindowFixture::TearDown()
 {
     window.reset();
+    records.reset();
 }
 
 void MainWindowFixture::enterInputs(const QString& air, const QString& rh, const QString& conc, const QString& wind)

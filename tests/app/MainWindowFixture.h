@@ -12,6 +12,7 @@
 
 #include "app/frmMain.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/RecordsFolder.h"
 
 // The real main window, started against a fresh records file in a temporary
 // folder, with a recorder standing in for the user at every message box.
@@ -34,6 +35,7 @@ protected:
     void enterInputs(const QString& air, const QString& rh, const QString& conc, const QString& wind);
 
     QTemporaryDir folder;
+    std::unique_ptr<RecordsFolder> records;
     MessageRecorder messages;
     std::unique_ptr<frmMain> window;
 };

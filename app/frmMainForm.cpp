@@ -89,12 +89,16 @@ QGroupBox* MakeCaptionedFrame(QWidget* parent, const char* name, const QString& 
 
 void MakeCaptionBold(QGroupBox* group)
 {
-    const QFont plain = group->font();
+    // Set explicitly not bold, so that the children do not inherit the caption's weight.
+    QFont plain = group->font();
+    plain.setBold(false);
     QFont bold = plain;
     bold.setBold(true);
     group->setFont(bold);
     for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->testAttribute(Qt::WA_SetFont))
+            child->setFont(plain);
+        else if (!child->font().resolveMask())
             child->setFont(plain);
     }
 }
@@ -193,9 +197,6 @@ void frmMainForm::setupUi(QMainWindow* window)
     for (int i = 0; i < 4; ++i)
         MakeLine(fraLeftSideContainer, QStringLiteral("Line%1").arg(4 + i),
                  QRect(4, 50 + 48 * i, 185, 3), QFrame::HLine);
-    QWidget::setTabOrder(txtAirTemp, txtRelativeHumidity);
-    QWidget::setTabOrder(txtRelativeHumidity, txtConcreteTemp);
-    QWidget::setTabOrder(txtConcreteTemp, txtWindVelocity);
 
     Frame3 = MakeCaptionedFrame(fraLeftSideContainer, "Frame3", QStringLiteral("Rate of Evaporation (lb/ft²/hr)"),
                                 QRect(2, 196, 189, 85));
@@ -256,11 +257,11 @@ void frmMainForm::setupUi(QMainWindow* window)
     txtUserRate->setGeometry(280, y + 36, 50, 19);
     txtUserRate->hide();
 
-    y += 66;
-    MakeNote(right, "Label42", DefaultValueNote, QRect(2, y, 333, 54));
-    y += 56;
-    MakeNote(right, "Label5", CrackingNote, QRect(2, y, 333, 28));
-    y += 32;
+    y += 65;
+    MakeNote(right, "Label42", DefaultValueNote, QRect(2, y, 333, 56));
+    y += 58;
+    MakeNote(right, "Label5", CrackingNote, QRect(2, y, 333, 42));
+    y += 44;
 
     Frame2 = MakeCaptionedFrame(right, "Frame2", QStringLiteral("Variation Legend"), QRect(0, y, 335, 62));
     const std::array<std::tuple<const char*, std::uint32_t, const char*, QString>, 3> legend{{
@@ -278,17 +279,17 @@ void frmMainForm::setupUi(QMainWindow* window)
     MakeCaptionBold(Frame2);
     y += 66;
 
-    cmdRunNomo = MakeButton(right, "cmdRunNomo", QStringLiteral("Redraw Nomograph Solution"), QRect(0, y, 168, 26));
+    cmdRunNomo = MakeButton(right, "cmdRunNomo", QStringLiteral("Redraw Nomograph Solution"), QRect(0, y + 4, 164, 28));
     cmdRunNomo->setToolTip(RedrawNote);
     cmdRunNomo->setEnabled(false);
-    MakeNote(right, "Label34", RedrawNote, QRect(174, y - 1, 161, 28));
+    MakeNote(right, "Label34", RedrawNote, QRect(170, y, 165, 42));
     Command2 = MakeButton(right, "Command2", QStringLiteral("Command2"), QRect(0, y, 60, 20));
     Command2->hide();
     Command3 = MakeButton(right, "Command3", QStringLiteral("Command3"), QRect(64, y, 60, 20));
     Command3->hide();
     Picture1 = MakeLabel(right, "Picture1", QString(), QRect(128, y, 60, 20));
     Picture1->hide();
-    y += 32;
+    y += 44;
     MakeNote(right, "Label35", MeasuringNote, QRect(2, y, 333, 557 - y));
 
     // The 0.2 table: filled on every run, never shown.
@@ -334,6 +335,14 @@ void frmMainForm::setupUi(QMainWindow* window)
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnush"));
     mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About..."));
     mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
+
+    // The input boxes come first in the tab order, and the air temperature has the focus.
+    const std::array<QWidget*, 10> tabOrder{txtAirTemp, txtRelativeHumidity, txtConcreteTemp, txtWindVelocity,
+                                            optDefault, optAlternate, txtAlternateRate, cmdRunNomo,
+                                            cmdSave,    cmdRecords};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    txtAirTemp->setFocus();
 
     for (QWidget* frame : {static_cast<QWidget*>(canvas), static_cast<QWidget*>(fraLeftSideContainer),
                            static_cast<QWidget*>(fraRightSideContainer), static_cast<QWidget*>(Frame2),

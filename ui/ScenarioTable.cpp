@@ -11,7 +11,7 @@ constexpr std::array<int, 6> ColumnLeft{2, 52, 102, 152, 204, 236};
 constexpr std::array<int, 6> ColumnWidth{48, 48, 48, 48, 30, 96};
 constexpr int HeadingTop = 16;
 constexpr int FirstRowTop = 32;
-constexpr int RowPitch = 16;
+constexpr int RowPitch = 15;
 constexpr std::uint32_t FixedInputColor = 12376239;
 
 const std::array<QString, 5> HeadingTexts{

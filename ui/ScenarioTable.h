@@ -25,7 +25,7 @@ class ScenarioTable : public QFrame {
 public:
     ScenarioTable(QWidget* parent, const ScenarioTableDescription& description);
 
-    static constexpr int Height = 100;
+    static constexpr int Height = 94;
 
     QLabel* title;
     std::array<QLabel*, 4> air{}, rh{}, conc{}, wind{}, rate{};

@@ -9,7 +9,7 @@
 
 #include "output/PrintJob.h"
 #include "output/capture.h"
-#include "tests/output/RecordingTarget.h"
+#include "tests/support/RecordingTarget.h"
 #include "tests/support/MessageRecorder.h"
 
 namespace {

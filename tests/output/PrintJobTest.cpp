@@ -16,7 +16,7 @@
 #include "output/TextWriter.h"
 #include "output/capture.h"
 #include "tests/output/PdfWords.h"
-#include "tests/output/RecordingTarget.h"
+#include "tests/support/RecordingTarget.h"
 #include "tests/support/MessageRecorder.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "output/PrintJob.h"
 #include "output/TextReport.h"
-#include "tests/output/RecordingTarget.h"
+#include "tests/support/RecordingTarget.h"
 #include "tests/support/MessageRecorder.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/output/RecordingTarget.h"
+#include "tests/support/RecordingTarget.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

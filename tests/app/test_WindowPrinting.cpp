@@ -1,0 +1,116 @@
+#include <QAction>
+#include <QApplication>
+
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/RecordingTarget.h"
+#include "ui/ChartOperations.h"
+#include "ui/ChartPanel.h"
+#include "ui/Colors.h"
+#include "ui/WidgetColors.h"
+
+namespace {
+
+const QColor PrintBlue(0, 0, 255);
+const QColor PathYellow(255, 255, 157);
+
+class WindowPrintingTest : public MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        window->show();
+        QApplication::processEvents();
+    }
+    QImage printedPicture() const { return label("Picture1")->pixmap().toImage(); }
+    int pixelsOf(const QImage& image, const QColor& color) const
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == color;
+        return count;
+    }
+    // A point inside picRH, in the captured picture, away from the grid lines.
+    QColor pictureColorInsidePicRH(const QImage& picture) const
+    {
+        QWidget* picRH = element<QWidget>("picRH");
+        const QPoint at = picRH->mapTo(window.get(), QPoint(3, picRH->height() / 2 + 3));
+        return picture.pixelColor(at);
+    }
+    void expectNormalLook() const
+    {
+        for (const char* panel : {"picRH", "picCT", "picWV"})
+            EXPECT_EQ(element<ChartPanel>(panel)->BackColor(), Colors::ChartBack) << panel;
+        EXPECT_EQ(element<ChartPanel>("picRate")->BackColor(), Colors::RateScaleBack);
+        for (const char* frame : {"fraLeftSideContainer", "fraRightSideContainer", "Frame2", "Frame3", "fraData"})
+            EXPECT_EQ(WidgetColors::BackColor(element<QWidget>(frame)), Colors::ButtonFace) << frame;
+        EXPECT_EQ(window->solutionLineColor(), Colors::SolutionPathOnScreen);
+    }
+
+    FakePrintDestinations destinations;
+};
+
+TEST_F(WindowPrintingTest, PrintsTheWindowInPrintColoursAndRestoresIt)
+{
+    // The humidity curves print in the same blue as the path: compare with a print without one.
+    element<QAction>("mnuPrint")->trigger();
+    const int blueOfTheChart = pixelsOf(printedPicture(), PrintBlue);
+    messages.clear();
+
+    enterInputs("80", "50", "90", "10");
+    element<QAction>("mnuPrint")->trigger();
+
+    ASSERT_EQ(destinations.printed.imageSizes.size(), 2u);
+    EXPECT_EQ(destinations.printed.orientation, QPageLayout::Landscape) << "the window is wider than tall";
+    const QImage picture = printedPicture();
+    EXPECT_EQ(pictureColorInsidePicRH(picture), QColor(Qt::white));
+    EXPECT_GT(pixelsOf(picture, PrintBlue), blueOfTheChart + 200) << "the solution path is captured in blue";
+    EXPECT_EQ(pixelsOf(picture, PathYellow), 0);
+
+    expectNormalLook();
+    const QImage shown = window->grab().toImage();
+    EXPECT_GT(pixelsOf(shown, PathYellow), 200) << "the path is drawn again on screen";
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "Print sent to default printer.");
+    EXPECT_EQ(messages.messages()[0].title, "Done.");
+}
+
+TEST_F(WindowPrintingTest, WithoutASolutionNoPathIsPrintedOrDrawn)
+{
+    element<QAction>("mnuPrint")->trigger();
+    ASSERT_EQ(destinations.printed.imageSizes.size(), 1u);
+    EXPECT_EQ(pictureColorInsidePicRH(printedPicture()), QColor(Qt::white));
+    EXPECT_EQ(pixelsOf(window->grab().toImage(), PathYellow), 0);
+    expectNormalLook();
+}
+
+TEST_F(WindowPrintingTest, AFailedPrintIsNeverReportedAsSent)
+{
+    enterInputs("80", "50", "90", "10");
+    destinations.printer = RecordingTarget::Behaviour::CannotStart;
+    messages.answerNext(Msg::Answer::No);  // no PDF instead
+    element<QAction>("mnuPrint")->trigger();
+    for (const Msg::Request& message : messages.messages())
+        EXPECT_NE(message.text, "Print sent to default printer.");
+    expectNormalLook();
+    EXPECT_GT(pixelsOf(window->grab().toImage(), PathYellow), 200);
+}
+
+TEST_F(WindowPrintingTest, TheTextReportNeedsASolution)
+{
+    element<QAction>("mnuFilePrintTextReport")->trigger();
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "No solution calculated yet!");
+    EXPECT_EQ(destinations.printed.jobsStarted, 0);
+
+    messages.clear();
+    enterInputs("80", "50", "90", "10");
+    element<QAction>("mnuFilePrintTextReport")->trigger();
+    EXPECT_EQ(destinations.printed.jobsEnded, 1);
+    bool foundEquationLine = false;
+    for (const RecordedText& text : destinations.printed.texts)
+        foundEquationLine |= text.text == "Evaporation Rate By Equation = 0.241(lb/ft²/hr) Measures shall be taken.";
+    EXPECT_TRUE(foundEquationLine);
+}
+
+}  // namespace

@@ -33,7 +33,9 @@ QString SystemPrintDestinations::askPdfFileName(QWidget* parent)
 PrintDestinations& CurrentPrintDestinations()
 {
     static SystemPrintDestinations system;
-    return installedDestinations ? *installedDestinations : system;
+    if (installedDestinations)
+        return *installedDestinations;
+    return system;
 }
 
 ScopedPrintDestinations::ScopedPrintDestinations(PrintDestinations& destinations)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite libchm-dev fonts-liberation libgl1-mesa-dev)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick poppler-utils sqlite3
-               clang libclang-rt-14-dev)
+               clang libclang-rt-14-dev cppcheck)
 
 packages=("${run_packages[@]}")
 if [ "${1:-run}" = "test" ]; then

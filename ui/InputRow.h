@@ -23,6 +23,8 @@ struct InputRowDescription {
 class InputRow {
 public:
     InputRow(QWidget* container, const InputRowDescription& description);
+    InputRow(const InputRow&) = delete;
+    InputRow& operator=(const InputRow&) = delete;
 
     QLabel* caption;
     QLineEdit* text;

@@ -75,6 +75,7 @@ QFrame* MakeContainer(QWidget* parent, const char* name, const QRect& geometry)
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(geometry);
+    frame->setFrameShape(QFrame::Box);  // start-up takes the border away
     return frame;
 }
 

@@ -32,7 +32,7 @@ QLabel* MakeCell(QWidget* parent, const QString& name, int column, int row)
 ScenarioTable::ScenarioTable(QWidget* parent, const ScenarioTableDescription& d) : QFrame(parent)
 {
     setObjectName(d.frameName);
-    setFrameShape(QFrame::NoFrame);
+    setFrameShape(QFrame::Box);  // the window takes the border away when it starts
     resize(ColumnLeft[5] + ColumnWidth[5] + 2, Height);
 
     title = new QLabel(d.titleText, this);

@@ -85,6 +85,43 @@ void RecordsStore::OpenDatabase()
 void RecordsStore::AddRateThresholdField()
 {
     RequireDatabase();
+    if (RateThresholdFieldFound())
+        return;
+
+    // Another copy of the program starting at the same moment may be adding the
+    // column too: take the file's write lock (waiting for the other copy as a save
+    // does) and look again, so that only one of them adds it.
+    const auto cannotAdd = [](const QSqlError& error) {
+        Fail(RecordsErrorNumber::CannotAddColumn, QStringLiteral("The column %1 could not be added to %2: %3")
+                                                      .arg(RecordsSchema::RateThresholdColumn,
+                                                           RecordsSchema::TableName, error.text()));
+    };
+    QSqlQuery lock(RecordsDatabase);
+    if (!lock.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        cannotAdd(lock.lastError());
+    struct Unlock {
+        QSqlDatabase& db;
+        bool committed = false;
+        ~Unlock()
+        {
+            if (!committed)
+                QSqlQuery(QStringLiteral("ROLLBACK"), db);
+        }
+    } unlock{RecordsDatabase};
+
+    if (!RateThresholdFieldFound()) {
+        QSqlQuery add(RecordsDatabase);
+        if (!add.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 REAL")
+                          .arg(RecordsSchema::TableName, RecordsSchema::RateThresholdColumn)))
+            cannotAdd(add.lastError());
+    }
+    if (!lock.exec(QStringLiteral("COMMIT")))
+        cannotAdd(lock.lastError());
+    unlock.committed = true;
+}
+
+bool RecordsStore::RateThresholdFieldFound()
+{
     QSqlQuery columns(RecordsDatabase);
     if (!columns.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(RecordsSchema::TableName)))
         Fail(RecordsErrorNumber::CannotRead,
@@ -101,15 +138,7 @@ void RecordsStore::AddRateThresholdField()
     if (columnCount == 0)
         Fail(RecordsErrorNumber::NoTable, QStringLiteral("The records file \"%1\" has no table %2.")
                                               .arg(QDir::toNativeSeparators(DatabasePath), RecordsSchema::TableName));
-    if (found)
-        return;
-
-    QSqlQuery add(RecordsDatabase);
-    if (!add.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 REAL")
-                      .arg(RecordsSchema::TableName, RecordsSchema::RateThresholdColumn)))
-        Fail(RecordsErrorNumber::CannotAddColumn,
-             QStringLiteral("The column %1 could not be added to %2: %3")
-                 .arg(RecordsSchema::RateThresholdColumn, RecordsSchema::TableName, add.lastError().text()));
+    return found;
 }
 
 void RecordsStore::OpenRecordsTable()

@@ -94,6 +94,7 @@ public:
     QSqlError CopyText(bool includeHeaders, bool includeRecordNumber, QString& text);
 
 private:
+    bool RateThresholdFieldFound();
     void RequireDatabase() const;
     void RequireTable() const;
     QSqlError NotOpenError() const;

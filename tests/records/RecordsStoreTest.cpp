@@ -7,6 +7,9 @@
 #include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QTemporaryDir>
+#include <chrono>
+#include <future>
+#include <thread>
 
 #include "calc/ProgramError.h"
 #include "records/RecordsPath.h"
@@ -55,6 +58,28 @@ TEST(RecordsOpening, FileThatHasRateThresholdIsLeftUnchanged)
     EXPECT_EQ(OpenStore(second, file.path()), NothingFails);
     EXPECT_EQ(second.ColumnCount(), 11);
     EXPECT_EQ(ReadAll(file.path()), before);
+}
+
+// Two copies of the program started together on a shipped file both find the column
+// missing; the one that comes second must take the other's column, not fail on it.
+TEST(RecordsOpening, CopyAddingTheColumnAtTheSameMomentIsWaitedFor)
+{
+    RecordsFile file;
+    std::promise<void> columnPending;
+    std::thread otherCopy([&] {
+        OtherConnection other(file.path());
+        EXPECT_TRUE(other.Exec("BEGIN IMMEDIATE"));
+        EXPECT_TRUE(other.Exec("ALTER TABLE tblBrackmere ADD COLUMN RateThreshold REAL"));
+        columnPending.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_TRUE(other.Exec("COMMIT"));
+    });
+    columnPending.get_future().wait();
+    RecordsStore store;
+    EXPECT_EQ(OpenStore(store, file.path()), NothingFails);
+    otherCopy.join();
+    EXPECT_EQ(store.ColumnCount(), 11);
+    EXPECT_EQ(file.ColumnNames(), ShippedColumns + QStringList{"RateThreshold"});
 }
 
 TEST(RecordsOpening, ColumnDifferingOnlyInCaseIsReportedAndUsedAsItIs)

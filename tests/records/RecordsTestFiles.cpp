@@ -13,20 +13,53 @@
 
 namespace {
 
+// Runs `body` on a fresh connection to `path`; returns the error text when the
+// file cannot be opened.
 template <typename Body>
-void WithConnection(const QString& path, int busyTimeoutMs, Body body)
+QString TryWithConnection(const QString& path, const QString& options, Body body)
 {
     const QString name = QUuid::createUuid().toString();
+    QString error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+        db.setConnectOptions(options);
         if (!db.open())
-            ADD_FAILURE() << db.lastError().text().toStdString();
+            error = db.lastError().text();
         else
             body(db);
     }
     QSqlDatabase::removeDatabase(name);
+    return error;
+}
+
+template <typename Body>
+void WithConnection(const QString& path, int busyTimeoutMs, Body body)
+{
+    const QString error = TryWithConnection(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs), body);
+    if (!error.isEmpty())
+        ADD_FAILURE() << error.toStdString();
+}
+
+// Every row, every value as text; a null reads "<null>".
+QList<QStringList> ReadRows(QSqlDatabase& db, QString& error)
+{
+    QList<QStringList> rows;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT * FROM tblBrackmere"))) {
+        error = query.lastError().text();
+        return rows;
+    }
+    while (query.next()) {
+        QStringList row;
+        for (int i = 0; i < query.record().count(); ++i)
+            row << (query.value(i).isNull() ? QStringLiteral("<null>") : query.value(i).toString());
+        rows << row;
+    }
+    if (query.lastError().isValid())
+        error = query.lastError().text();
+    return rows;
 }
 
 }  // namespace
@@ -56,19 +89,34 @@ QList<QStringList> RecordsFile::Rows() const
 {
     QList<QStringList> rows;
     WithConnection(path_, 5000, [&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        if (!query.exec(QStringLiteral("SELECT * FROM tblBrackmere"))) {
-            ADD_FAILURE() << query.lastError().text().toStdString();
-            return;
-        }
-        while (query.next()) {
-            QStringList row;
-            for (int i = 0; i < query.record().count(); ++i)
-                row << (query.value(i).isNull() ? QStringLiteral("<null>") : query.value(i).toString());
-            rows << row;
-        }
+        QString error;
+        rows = ReadRows(db, error);
+        if (!error.isEmpty())
+            ADD_FAILURE() << error.toStdString();
     });
     return rows;
+}
+
+ReadOnlyLook LookReadOnly(const QString& path)
+{
+    ReadOnlyLook look;
+    const QString openError =
+        TryWithConnection(path, QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"), [&](QSqlDatabase& db) {
+            QSqlQuery integrity(db);
+            if (!integrity.exec(QStringLiteral("PRAGMA integrity_check"))) {
+                look.error = integrity.lastError().text();
+                return;
+            }
+            QStringList verdict;
+            while (integrity.next())
+                verdict << integrity.value(0).toString();
+            look.integrity = verdict.join(u'\n');
+            integrity = QSqlQuery();
+            look.rows = ReadRows(db, look.error);
+        });
+    if (!openError.isEmpty())
+        look.error = openError;
+    return look;
 }
 
 QStringList RecordsFile::ColumnNames() const

@@ -30,6 +30,17 @@ private:
     QString path_;
 };
 
+// What a reader that changes nothing finds in a records file: the verdict of
+// PRAGMA integrity_check ("ok" when sound) and every row as RecordsFile::Rows()
+// gives it. `error` is set when the file cannot be read without changing it, as
+// while the journal of a writer that died mid-save is still to be rolled back.
+struct ReadOnlyLook {
+    QString error;
+    QString integrity;
+    QList<QStringList> rows;
+};
+ReadOnlyLook LookReadOnly(const QString& path);
+
 // Runs the opening steps as start-up does: each failure is noted and the next step
 // runs. Returns the numbers of the errors in order.
 std::vector<int> OpenStore(RecordsStore& store, const QString& path);

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <chrono>
+#include <future>
+#include <thread>
 
 #include "records/RecordsAvailability.h"
 #include "records/RecordsStore.h"
@@ -179,10 +183,10 @@ TEST_F(SaveDialog, NoteTakesAtMost255Characters)
     EXPECT_EQ(file.Rows().value(0).value(9), QString(255, u'n'));
 }
 
-// After a refusal the dialog is still open with everything typed, and nothing of
-// the record is in the file.
+// After a refusal the dialog is still open with everything typed, and the file holds
+// what it held before, nothing of the refused record.
 void ExpectRefusedAndKept(frmSave& dialog, const MessageRecorder& messages, const RecordsFile& file,
-                          const char* reason)
+                          const char* reason, const QList<QStringList>& rowsBefore = {})
 {
     ASSERT_EQ(messages.messages().size(), 1u);
     const Msg::Request& shown = messages.messages()[0];
@@ -192,7 +196,7 @@ void ExpectRefusedAndKept(frmSave& dialog, const MessageRecorder& messages, cons
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(Element<QLineEdit>(dialog, "txtNote")->text(), "typed with care");
     EXPECT_EQ(Element<QLineEdit>(dialog, "txtDate")->text(), "1/2/2024");
-    EXPECT_EQ(file.Count(), 0);
+    EXPECT_EQ(file.Rows(), rowsBefore);
 }
 
 TEST_F(SaveDialog, ReadOnlyFileIsReportedAndTheDialogStays)
@@ -208,10 +212,13 @@ TEST_F(SaveDialog, ReadOnlyFileIsReportedAndTheDialogStays)
     EXPECT_EQ(added.count(), 0);
 }
 
-TEST_F(SaveDialog, LockedFileIsReportedAndTheSaveCanBeRepeated)
+TEST_F(SaveDialog, LockedFileIsWaitedForThenReportedAndTheSaveCanBeRepeated)
 {
-    RecordsStore impatient({.busyTimeoutMs = 100, .readOnly = false});
+    constexpr int busyTimeoutMs = 500;
+    RecordsStore impatient({.busyTimeoutMs = busyTimeoutMs, .readOnly = false});
     ASSERT_EQ(OpenStore(impatient, file.path()), std::vector<int>{});
+    ASSERT_FALSE(impatient.AddRecord(SampleRecord("12/31/2023", "0.2")).isValid());
+    const QList<QStringList> before = file.Rows();
     OtherConnection other(file.path());
     ASSERT_TRUE(other.Exec("BEGIN IMMEDIATE"));
     ASSERT_TRUE(other.Exec("INSERT INTO tblBrackmere (RecordDate) VALUES ('never committed')"));
@@ -219,13 +226,37 @@ TEST_F(SaveDialog, LockedFileIsReportedAndTheSaveCanBeRepeated)
     frmSave dialog(Shown, impatient);
     dialog.show();
     TypeDateTimeNote(dialog, "typed with care");
+    QElapsedTimer waited;
+    waited.start();
     Element<QPushButton>(dialog, "cmdAccept")->click();
+    EXPECT_GE(waited.elapsed(), busyTimeoutMs * 9 / 10);
     ASSERT_TRUE(other.Exec("ROLLBACK"));
-    ExpectRefusedAndKept(dialog, messages, file, "locked");
+    ExpectRefusedAndKept(dialog, messages, file, "locked", before);
 
     Element<QPushButton>(dialog, "cmdAccept")->click();
-    EXPECT_EQ(file.Count(), 1);
+    EXPECT_EQ(file.Count(), 2);
     EXPECT_EQ(messages.messages().back().text, "Record added.");
+}
+
+TEST_F(SaveDialog, LockReleasedWhileWaitingLetsTheSaveThrough)
+{
+    std::promise<void> locked;
+    std::thread otherCopy([&] {
+        OtherConnection other(file.path());
+        EXPECT_TRUE(other.Exec("BEGIN IMMEDIATE"));
+        locked.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_TRUE(other.Exec("COMMIT"));
+    });
+    locked.get_future().wait();
+
+    frmSave dialog(Shown, store);
+    TypeDateTimeNote(dialog, "after the other copy");
+    Element<QPushButton>(dialog, "cmdAccept")->click();
+    otherCopy.join();
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "Record added.");
+    EXPECT_EQ(file.Rows().value(0).value(9), "after the other copy");
 }
 
 TEST_F(SaveDialog, ValueTheColumnRejectsIsReportedAndNothingIsWritten)

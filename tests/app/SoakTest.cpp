@@ -144,7 +144,7 @@ TEST_F(SoakTest, RandomUserActionsKeepTheWindowConsistentWithoutGrowingMemory)
     if (start.liveHeap && end.liveHeap)
         std::printf(", live heap start %.1f MB end %.1f MB", ProcessMemory::Megabytes(*start.liveHeap),
                     ProcessMemory::Megabytes(*end.liveHeap));
-    std::printf(", %d valid states, %.0f s\n", validStates, seconds);
+    std::printf(", %d valid states, %.0f s\nsoak: actions by kind: %s\n", validStates, seconds, user.Tally().c_str());
     std::fflush(stdout);
 
     EXPECT_EQ(inconsistencies, 0);

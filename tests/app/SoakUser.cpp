@@ -94,13 +94,16 @@ std::string SoakUser::Act()
     struct Weighted {
         int weight;
         Action action;
+        const char* kind;
     };
     static const Weighted actions[] = {
-        {20, &SoakUser::TypeKeys},      {9, &SoakUser::PasteText},       {5, &SoakUser::ReplaceText},
-        {9, &SoakUser::EditKeys},       {10, &SoakUser::EnterValidSet},  {18, &SoakUser::MoveScrollBar},
-        {7, &SoakUser::ChooseThreshold}, {4, &SoakUser::ClickRedraw},    {4, &SoakUser::ResizeWindow},
-        {5, &SoakUser::SaveDialog},     {4, &SoakUser::RecordsViewer},   {2, &SoakUser::AboutBox},
-        {3, &SoakUser::PrintTextReport},
+        {20, &SoakUser::TypeKeys, "type"},           {9, &SoakUser::PasteText, "paste"},
+        {5, &SoakUser::ReplaceText, "set text"},     {9, &SoakUser::EditKeys, "edit keys"},
+        {10, &SoakUser::EnterValidSet, "valid set"}, {18, &SoakUser::MoveScrollBar, "scroll bar"},
+        {7, &SoakUser::ChooseThreshold, "threshold"}, {4, &SoakUser::ClickRedraw, "redraw"},
+        {4, &SoakUser::ResizeWindow, "resize"},      {5, &SoakUser::SaveDialog, "save dialog"},
+        {4, &SoakUser::RecordsViewer, "viewer"},     {2, &SoakUser::AboutBox, "about"},
+        {3, &SoakUser::PrintTextReport, "text report"},
     };
     int total = 0;
     for (const Weighted& a : actions)
@@ -110,6 +113,7 @@ std::string SoakUser::Act()
     for (const Weighted& a : actions) {
         if (draw < a.weight) {
             done = (this->*a.action)();
+            ++tally_[a.kind];
             break;
         }
         draw -= a.weight;
@@ -119,6 +123,14 @@ std::string SoakUser::Act()
     QApplication::processEvents();
     CheckMessages();
     return done;
+}
+
+std::string SoakUser::Tally() const
+{
+    std::string text;
+    for (const auto& [kind, count] : tally_)
+        text += (text.empty() ? "" : ", ") + kind + " " + std::to_string(count);
+    return text;
 }
 
 std::vector<std::string> SoakUser::TakeFaults()
@@ -265,13 +277,19 @@ std::string SoakUser::MoveScrollBar()
 
     switch (random_.Below(5)) {
     case 0: {
-        static const std::array<QAbstractSlider::SliderAction, 6> moves{
-            QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
-            QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
-            QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
-        const QAbstractSlider::SliderAction move = random_.Pick(moves);
-        bar->triggerAction(move);
-        return "slider action " + std::to_string(move) + " on " + name;
+        struct Move {
+            QAbstractSlider::SliderAction action;
+            const char* name;
+        };
+        static const std::array<Move, 6> moves{{{QAbstractSlider::SliderSingleStepAdd, "right arrow"},
+                                                {QAbstractSlider::SliderSingleStepSub, "left arrow"},
+                                                {QAbstractSlider::SliderPageStepAdd, "track right of the thumb"},
+                                                {QAbstractSlider::SliderPageStepSub, "track left of the thumb"},
+                                                {QAbstractSlider::SliderToMinimum, "move to the minimum"},
+                                                {QAbstractSlider::SliderToMaximum, "move to the maximum"}}};
+        const Move& move = random_.Pick(moves);
+        bar->triggerAction(move.action);
+        return std::string(move.name) + " on " + name;
     }
     case 1: {
         const QPoint at(random_.Below(bar->width()), bar->height() / 2);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ public:
 
     // Performs one action and says what it did, so that a failure can be retraced.
     std::string Act();
+
+    // How many actions of each kind were performed.
+    std::string Tally() const;
 
     // Faults the user ran into while acting: a dialog that did not open, a message
     // nobody expected, a prepared answer no question used. Cleared by reading.
@@ -62,4 +66,5 @@ private:
     std::array<QLineEdit*, 5> boxes_{};  // the four inputs, then txtAlternateRate
     std::array<QScrollBar*, 4> bars_{};
     std::vector<std::string> faults_;
+    std::map<std::string, int> tally_;
 };

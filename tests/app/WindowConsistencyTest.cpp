@@ -59,7 +59,7 @@ TEST_F(WindowConsistencyTest, ReportsResultsLeftStandingAfterAnInputBecameInvali
     EXPECT_TRUE(Reports("cmdSave"));
 }
 
-TEST_F(WindowConsistencyTest, ReportsAScenarioCellForAnotherThreshold)
+TEST_F(WindowConsistencyTest, ReportsAThresholdOutOfStepWithTheChoice)
 {
     enterInputs("70", "50", "70", "10");
     SetQuietly(box("txtUserRate"), "0.3");

@@ -15,6 +15,8 @@ public:
     void answerNext(Msg::Answer answer) { answers_.push_back(answer); }
     const std::vector<Msg::Request>& messages() const { return messages_; }
     void clear() { messages_.clear(); }
+    // Prepared answers that no question has used yet.
+    std::size_t unusedAnswers() const { return answers_.size(); }
 
     Msg::Answer respond(const Msg::Request& request) override;
 

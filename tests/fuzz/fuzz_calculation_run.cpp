@@ -174,7 +174,9 @@ void CheckShownRun(const Shown& shown, const InputSet& values, const RunInput& i
         return;
 
     const NomographSolution& s = run.solution;
-    const auto describe = [&] { return inputs + ": nomograph " + Show(s.EvaporationRateNomo) + ", equation " + Show(s.RateACI); };
+    const auto describe = [&] {
+        return inputs + ": nomograph " + Show(s.EvaporationRateNomo) + ", equation " + Show(s.RateACI);
+    };
 
     CheckCaption(run.nomoCaption, s.EvaporationRateNomo, "the nomograph caption is the rate in #0.000", inputs);
     CheckCaption(run.eqnCaption, s.RateACI, "the equation caption is the rate in #0.000", inputs);
@@ -187,11 +189,13 @@ void CheckShownRun(const Shown& shown, const InputSet& values, const RunInput& i
     Require(s.RateACI == CuringSupp::RateByEquation(values.AirTemp, values.RelativeHumidity, values.ConcreteTemp,
                                                     values.WindVelocity)
                 && std::fabs(s.RateACI - equation.rate) <= 1e-6 * equation.scale + 1e-9,
-            "the equation rate is the equation's value", [&] { return describe() + ", expected " + Show(equation.rate); });
+            "the equation rate is the equation's value",
+            [&] { return describe() + ", expected " + Show(equation.rate); });
 
     const double onConcreteLine = s.YInterceptConcTemp + static_cast<double>(s.slopeConcTemp) * s.XIntersection;
     const double onWindLine = static_cast<double>(s.slopeWindVelocity) * s.XIntersection;
-    Require(std::fabs(onConcreteLine - s.RHOrdinate) <= 1e-5 * (std::fabs(s.RHOrdinate) + std::fabs(s.YInterceptConcTemp) + 1.0)
+    const double lineScale = std::fabs(s.RHOrdinate) + std::fabs(s.YInterceptConcTemp) + 1.0;
+    Require(std::fabs(onConcreteLine - s.RHOrdinate) <= 1e-5 * lineScale
                 && std::fabs(onWindLine - s.EvaporationRateNomo) <= 1e-6 * (std::fabs(onWindLine) + 1e-3),
             "the path's corners lie on the concrete-temperature and wind-velocity lines", describe);
 

@@ -59,6 +59,10 @@ Number FromRawBits(FuzzedDataProvider& provider)
     return n;
 }
 
+// The provider takes the mode and flags from the end of the input and the raw bytes
+// from its start. A seed in raw-bits mode is therefore laid out as: 8 bytes of the
+// double (little-endian), 4 bytes of the single, the text for "#.###", then the byte 1
+// (take the single from its bits) and the byte 0 (raw-bits mode).
 Value ConsumeValue(FuzzedDataProvider& provider)
 {
     switch (provider.ConsumeIntegralInRange(0, 2)) {
@@ -126,7 +130,8 @@ void CheckCompact(double v)
                 && !(parts->negative && parts->allZero()),
             "#.### keeps the point, drops leading and trailing zeros", describe);
     const double read = ReadNumber(text);
-    Require(std::fabs(read - v) <= Fuzz::FixedTolerance(v, 3), "#.### reads back within half a unit of its third decimal",
+    Require(std::fabs(read - v) <= Fuzz::FixedTolerance(v, 3),
+            "#.### reads back within half a unit of its third decimal",
             [&] { return describe() + ", read back " + Show(read); });
     const double rateRead = ReadNumber(NumberFormat::Rate(v));
     Require(read == rateRead, "#.### rounds as #0.000 does",
@@ -185,9 +190,10 @@ void CheckGeneral(double v, const std::string& text, int significant, const char
         + std::numeric_limits<double>::denorm_min();
     // Next to the largest double the rounded digits can lie beyond the double range,
     // and such a text reads as an infinity.
-    const bool roundedBeyondDoubles =
-        std::isinf(read) && std::fabs(v) >= std::numeric_limits<double>::max() * (1.0 - 5.0 * std::pow(10.0, -significant));
-    Require(std::fabs(read - v) <= allowed || roundedBeyondDoubles, "the general form reads back within its precision",
+    const double nearLargest = std::numeric_limits<double>::max() * (1.0 - 5.0 * std::pow(10.0, -significant));
+    const bool roundedBeyondDoubles = std::isinf(read) && std::fabs(v) >= nearLargest;
+    Require(std::fabs(read - v) <= allowed || roundedBeyondDoubles,
+            "the general form reads back within its precision",
             [&] { return describe() + ", read back " + Show(read); });
     const bool exponentExpected = std::fabs(read) >= std::pow(10.0, significant) || std::fabs(read) < 1e-4;
     Require((e != std::string::npos) == exponentExpected,

@@ -124,7 +124,9 @@ void CheckFailuresAreGenuine(const std::array<ScenarioOutcome, 4>& outcomes, con
     const double windFactor = 1.0 + 0.4 * in.inputs[3];
     const double humidityTerm = humidity * std::pow(airTemp, 2.5);
     const auto describe = [&](std::size_t row) {
-        return [&, row] { return Describe(in) + ": " + kRowNames[row] + (outcomes[row].failed ? " failed" : " found"); };
+        return [&, row] {
+            return Describe(in) + ": " + kRowNames[row] + (outcomes[row].failed ? " failed" : " found");
+        };
     };
 
     Require(!outcomes[1].failed, "the humidity row always finds a value", describe(1));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Brackmere with AddressSanitizer and
-# UndefinedBehaviorSanitizer (leak checking on), and runs every test headless.
+# UndefinedBehaviorSanitizer (leak checking on), runs every test headless, checks the
+# code with cppcheck and fuzzes the computation core for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test
@@ -15,3 +16,4 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
 bash scripts/check.sh
+bash scripts/fuzz.sh

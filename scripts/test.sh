@@ -14,6 +14,6 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
 fi
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-ctest --test-dir build-test --output-on-failure -j"$(nproc)"
 bash scripts/check.sh
 bash scripts/fuzz.sh
+ctest --test-dir build-test --output-on-failure -j"$(nproc)"

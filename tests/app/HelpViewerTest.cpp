@@ -125,7 +125,7 @@ TEST_F(HelpViewerTest, ShowsThePicturesOfAPage)
     viewer.ShowTopic(ShippedHelpFile(), QStringLiteral("nomograph.htm"));
     ASSERT_TRUE(FindInPage(viewer.browser()->document(), QStringLiteral("images/nomograph.png"), true).has_value());
 
-    // Laying out the page loads the picture; the document then holds it decoded.
+    // Laying out the page loads the picture from the compiled file; the document then holds it decoded.
     viewer.browser()->document()->size();
     const QVariant resource =
         viewer.browser()->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/nomograph.png")));
@@ -134,15 +134,6 @@ TEST_F(HelpViewerTest, ShowsThePicturesOfAPage)
         picture.loadFromData(resource.toByteArray());
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), QSize(640, 520));
-
-    // And it is painted: the blue of the chart's panels appears on screen.
-    const QColor panelBlue = picture.pixelColor(100, 150);
-    const QImage shown = viewer.browser()->viewport()->grab().toImage();
-    bool panelBlueShown = false;
-    for (int y = 0; y < shown.height() && !panelBlueShown; y += 2)
-        for (int x = 0; x < shown.width() && !panelBlueShown; x += 2)
-            panelBlueShown = shown.pixelColor(x, y) == panelBlue;
-    EXPECT_TRUE(panelBlueShown) << "looked for " << panelBlue.name().toStdString();
 }
 
 TEST_F(HelpViewerTest, ListsTheContentsAndOpensAnEntry)
@@ -169,6 +160,9 @@ TEST_F(HelpViewerTest, SaysWhichHelpFileIsMissing)
 
     EXPECT_EQ(PageTitle(), QStringLiteral("Help file not found"));
     EXPECT_TRUE(PageText().contains(QStringLiteral("\"%1\" could not be opened").arg(missing)));
+
+    viewer.ShowTopic(ShippedHelpFile(), QStringLiteral("introduction.htm"));
+    EXPECT_EQ(PageTitle(), QStringLiteral("Brackmere: Introduction")) << "recovers once the file is there";
 }
 
 TEST_F(HelpViewerTest, SaysWhenTheHelpFileIsNotACompiledHelpFile)
@@ -194,14 +188,6 @@ TEST_F(HelpViewerTest, SaysWhichTopicIsMissing)
     EXPECT_EQ(PageTitle(), QStringLiteral("Help topic not found"));
     EXPECT_TRUE(PageText().contains(QStringLiteral("\"noSuchTopic.htm\" was not found")));
     EXPECT_TRUE(PageText().contains(ShippedHelpFile()));
-}
-
-TEST_F(HelpViewerTest, RecoversOnceTheHelpFileIsThere)
-{
-    viewer.ShowTopic(QStringLiteral("/no/such/folder/brackmere.chm"), QStringLiteral("introduction.htm"));
-    viewer.ShowTopic(ShippedHelpFile(), QStringLiteral("introduction.htm"));
-
-    EXPECT_EQ(PageTitle(), QStringLiteral("Brackmere: Introduction"));
 }
 
 TEST(ShowHelpTopic, LooksForTheHelpBesideTheProgram)

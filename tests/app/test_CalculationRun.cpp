@@ -76,23 +76,4 @@ TEST_F(MainWindowRunTest, EmptyingABoxBlanksTheResultsAndDisablesSaving)
         EXPECT_EQ(caption(QStringLiteral("lblAir1(%1)").arg(i)), "") << "scenario cell " << i;
 }
 
-TEST_F(MainWindowRunTest, AnOutOfRangeValueIsStoredButNothingIsShown)
-{
-    enterInputs("80", "50", "90", "10");
-    box("txtAirTemp")->setText("100.0001");
-    EXPECT_FLOAT_EQ(window->inputs().AirTemp, 100.0001f);
-    EXPECT_EQ(caption("lblEvapEqn"), "");
-    box("txtAirTemp")->setText("100.000001");
-    EXPECT_FALSE(caption("lblEvapEqn").isEmpty()) << "100.000001 is 100 in single precision";
-}
-
-TEST_F(MainWindowRunTest, RedrawButtonRecalculatesFromTheBoxes)
-{
-    enterInputs("80", "50", "90", "10");
-    const QString before = caption("lblEvapNomo");
-    QTest::mouseClick(element<QPushButton>("cmdRunNomo"), Qt::LeftButton);
-    EXPECT_EQ(caption("lblEvapNomo"), before);
-    EXPECT_NEAR(window->solution().XIntersection, 3.97325, 5e-6);
-}
-
 }  // namespace

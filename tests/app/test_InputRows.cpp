@@ -77,18 +77,6 @@ TEST_F(InputRowsTest, AFractionThatMovesTheBarIsReplacedByTheWholeNumber)
     EXPECT_FLOAT_EQ(window->inputs().AirTemp, 81.0f);
 }
 
-TEST_F(InputRowsTest, HalvesRoundToTheEvenNeighbour)
-{
-    QLineEdit* humidity = box("txtRelativeHumidity");
-    humidity->setText("50");
-    humidity->setText("50.5");
-    EXPECT_EQ(humidity->text(), "50.5");
-    humidity->setText("51.5");
-    EXPECT_EQ(humidity->text(), "52");
-    box("txtAirTemp")->setText("40.5");
-    EXPECT_EQ(box("txtAirTemp")->text(), "40.5") << "the bar starts at 40, and 40.5 rounds to 40";
-}
-
 TEST_F(InputRowsTest, AHiddenBarKeepsItsValue)
 {
     box("txtAirTemp")->setText("85");

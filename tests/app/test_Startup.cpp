@@ -51,19 +51,6 @@ TEST_F(StartupTest, DrawsTheChartIntoThePanels)
     EXPECT_GT(drawn, chart.width() * 3) << "no chart on picRH";
 }
 
-TEST_F(StartupTest, PlacesThePanelsByTheirProportions)
-{
-    const QRect rh = element<QWidget>("picRH")->geometry();
-    const QRect ct = element<QWidget>("picCT")->geometry();
-    const QRect wv = element<QWidget>("picWV")->geometry();
-    EXPECT_EQ(rh.width(), qRound(rh.height() * 0.6));
-    EXPECT_EQ(ct.left(), rh.right() + 1);
-    EXPECT_EQ(ct.height(), rh.height());
-    EXPECT_EQ(ct.width(), qRound(ct.height() * 0.8));
-    EXPECT_EQ(wv.size(), ct.size());
-    EXPECT_EQ(wv.top(), ct.bottom() + 1);
-}
-
 // Start-up with the records file missing: the error handler's two answers.
 class StartupErrorTest : public ::testing::Test {
 protected:

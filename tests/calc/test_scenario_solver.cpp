@@ -130,11 +130,4 @@ TEST(Scenarios, NonFiniteInputsFailWithoutCrashing)
     EXPECT_TRUE(negativeAir[3].failed);
 }
 
-TEST(ScenarioOutcome, TextIsNumOrOneDecimal)
-{
-    EXPECT_EQ((ScenarioOutcome{true, 0.0f, false}).text(), "#Num!");
-    EXPECT_EQ((ScenarioOutcome{false, -143.86f, true}).text(), "-143.9");
-    EXPECT_EQ((ScenarioOutcome{false, 40.0f, false}).text(), "40.0");
-}
-
 }  // namespace

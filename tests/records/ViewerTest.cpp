@@ -50,6 +50,12 @@ protected:
     }
 
     static bool Enabled(frmView& viewer, const char* button) { return Element<QPushButton>(viewer, button)->isEnabled(); }
+    static void ExpectOnlyExit(frmView& viewer)
+    {
+        for (const char* button : {"cmdDelete", "cmdReturn", "cmdDeleteAll", "cmdCopy"})
+            EXPECT_FALSE(Enabled(viewer, button)) << button;
+        EXPECT_TRUE(Enabled(viewer, "cmdExit"));
+    }
 
     RecordsFile file;
     RecordsStore store;
@@ -149,36 +155,43 @@ const QString RowsWithoutOptions =
     "1/3/2024\t10:30:00 AM\t70\t75\t40\t5\t0.095\tOK\t\t0.1\t\r"
     "1/4/2024\t2:15:00 PM\t95\t98\t20\t15\t0.612\tMeasures shall be taken.\twest wall\t0.2\t\r";
 
-TEST_F(Viewer, CopiesTenValuesALineWithoutOptions)
+const QString Headers = "RecordDate\tRecordTime\tAirTemp\tConcreteTemp\tRH\tWindVelocity\tEvapRate\tRateNote\t"
+                        "MiscNote\tRateThreshold\t\r";
+
+struct CopyCase {
+    const char* name;
+    bool headers;
+    bool recordNumbers;
+    QString expected;
+};
+
+void PrintTo(const CopyCase& c, std::ostream* os)
 {
-    frmView viewer(store);
-    Element<QPushButton>(viewer, "cmdCopy")->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), RowsWithoutOptions);
+    *os << c.name;
 }
 
-TEST_F(Viewer, CopiesHeadersAndRecordNumbersWhenChecked)
+class CopiedText : public Viewer, public ::testing::WithParamInterface<CopyCase> {};
+
+TEST_P(CopiedText, HasATabAfterEveryValueAndACarriageReturnAfterEveryLine)
 {
     frmView viewer(store);
-    Element<QCheckBox>(viewer, "chkHeaders")->setChecked(true);
-    Element<QCheckBox>(viewer, "chkRecID")->setChecked(true);
+    Element<QCheckBox>(viewer, "chkHeaders")->setChecked(GetParam().headers);
+    Element<QCheckBox>(viewer, "chkRecID")->setChecked(GetParam().recordNumbers);
     Element<QPushButton>(viewer, "cmdCopy")->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              "RecID\tRecordDate\tRecordTime\tAirTemp\tConcreteTemp\tRH\tWindVelocity\tEvapRate\tRateNote\t"
-              "MiscNote\tRateThreshold\t\r"
-              "1\t1/2/2024\t9:00:00 AM\t85\t90\t50\t10\t0.241\tMeasures may be needed.\told\t\t\r"
-              "2\t1/3/2024\t10:30:00 AM\t70\t75\t40\t5\t0.095\tOK\t\t0.1\t\r"
-              "3\t1/4/2024\t2:15:00 PM\t95\t98\t20\t15\t0.612\tMeasures shall be taken.\twest wall\t0.2\t\r");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), GetParam().expected);
 }
 
-TEST_F(Viewer, CopiesHeadersWithoutTheRecordNumber)
-{
-    frmView viewer(store);
-    Element<QCheckBox>(viewer, "chkHeaders")->setChecked(true);
-    Element<QPushButton>(viewer, "cmdCopy")->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              "RecordDate\tRecordTime\tAirTemp\tConcreteTemp\tRH\tWindVelocity\tEvapRate\tRateNote\t"
-              "MiscNote\tRateThreshold\t\r" + RowsWithoutOptions);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Options, CopiedText,
+    ::testing::Values(CopyCase{"TenValuesALine", false, false, RowsWithoutOptions},
+                      CopyCase{"Headers", true, false, Headers + RowsWithoutOptions},
+                      CopyCase{"HeadersAndRecordNumbers", true, true,
+                               "RecID\t" + Headers +
+                                   "1\t1/2/2024\t9:00:00 AM\t85\t90\t50\t10\t0.241\tMeasures may be needed.\told\t\t\r"
+                                   "2\t1/3/2024\t10:30:00 AM\t70\t75\t40\t5\t0.095\tOK\t\t0.1\t\r"
+                                   "3\t1/4/2024\t2:15:00 PM\t95\t98\t20\t15\t0.612\tMeasures shall be taken.\twest wall"
+                                   "\t0.2\t\r"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Viewer, SelectingARowEnablesDeleteAndReturnAndClearingDisablesThem)
 {
@@ -248,9 +261,7 @@ TEST_F(Viewer, DeletingTheLastRecordLeavesOnlyExit)
     messages.answerNext(Msg::Answer::Yes);
     Element<QPushButton>(viewer, "cmdDelete")->click();
     EXPECT_EQ(file.Count(), 0);
-    for (const char* button : {"cmdDelete", "cmdReturn", "cmdDeleteAll", "cmdCopy"})
-        EXPECT_FALSE(Enabled(viewer, button)) << button;
-    EXPECT_TRUE(Enabled(viewer, "cmdExit"));
+    ExpectOnlyExit(viewer);
 }
 
 TEST_F(Viewer, DeleteAllAnsweredNoKeepsEveryRecordButDisablesItself)
@@ -275,17 +286,14 @@ TEST_F(Viewer, DeleteAllAnsweredYesEmptiesTheTable)
     Element<QPushButton>(viewer, "cmdDeleteAll")->click();
     EXPECT_EQ(file.Count(), 0);
     EXPECT_EQ(Element<QTableView>(viewer, "DBGrid1")->model()->rowCount(), 0);
-    for (const char* button : {"cmdDelete", "cmdReturn", "cmdDeleteAll", "cmdCopy"})
-        EXPECT_FALSE(Enabled(viewer, button)) << button;
+    ExpectOnlyExit(viewer);
 }
 
 TEST_F(Viewer, EmptyTableLeavesOnlyExit)
 {
     file.Exec("DELETE FROM tblBrackmere");
     frmView viewer(store);
-    for (const char* button : {"cmdDelete", "cmdReturn", "cmdDeleteAll", "cmdCopy"})
-        EXPECT_FALSE(Enabled(viewer, button)) << button;
-    EXPECT_TRUE(Enabled(viewer, "cmdExit"));
+    ExpectOnlyExit(viewer);
 }
 
 struct ReturnCase {
@@ -293,14 +301,13 @@ struct ReturnCase {
     int row;
     ThresholdOption option;
     QString thresholdText;
-    QString airTemp;
+    QStringList airConcreteRhWind;
 };
 
 void PrintTo(const ReturnCase& c, std::ostream* os)
 {
     *os << c.name;
 }
-
 
 class ReturnedRecord : public Viewer, public ::testing::WithParamInterface<ReturnCase> {};
 
@@ -313,7 +320,8 @@ TEST_P(ReturnedRecord, SendsInputsAndThresholdAndCloses)
     Element<QPushButton>(viewer, "cmdReturn")->click();
     ASSERT_EQ(returned.count(), 1);
     const auto inputs = returned.at(0).at(0).value<ReturnedInputs>();
-    EXPECT_EQ(inputs.AirTemp, c.airTemp);
+    EXPECT_EQ((QStringList{inputs.AirTemp, inputs.ConcreteTemp, inputs.RH, inputs.WindVelocity}),
+              c.airConcreteRhWind);
     EXPECT_EQ(ThresholdOptionFor(inputs), c.option);
     EXPECT_EQ(inputs.RateThresholdText, c.thresholdText);
     EXPECT_EQ(viewer.result(), QDialog::Accepted);
@@ -321,26 +329,10 @@ TEST_P(ReturnedRecord, SendsInputsAndThresholdAndCloses)
 
 INSTANTIATE_TEST_SUITE_P(
     Thresholds, ReturnedRecord,
-    ::testing::Values(ReturnCase{"SavedBeforeThresholds", 0, ThresholdOption::Default, "", "85"},
-                      ReturnCase{"Alternate", 1, ThresholdOption::Alternate, "0.1", "70"},
-                      ReturnCase{"Default", 2, ThresholdOption::Default, "0.2", "95"}),
+    ::testing::Values(ReturnCase{"SavedBeforeThresholds", 0, ThresholdOption::Default, "", {"85", "90", "50", "10"}},
+                      ReturnCase{"Alternate", 1, ThresholdOption::Alternate, "0.1", {"70", "75", "40", "5"}},
+                      ReturnCase{"Default", 2, ThresholdOption::Default, "0.2", {"95", "98", "20", "15"}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(Viewer, ReturnSendsTheFourInputsByName)
-{
-    frmView viewer(store);
-    QSignalSpy returned(&viewer, &frmView::recordReturned);
-    Select(viewer, 2);
-    Element<QPushButton>(viewer, "cmdReturn")->click();
-    ASSERT_EQ(returned.count(), 1);
-    const auto inputs = returned.at(0).at(0).value<ReturnedInputs>();
-    EXPECT_EQ(inputs.AirTemp, "95");
-    EXPECT_EQ(inputs.ConcreteTemp, "98");
-    EXPECT_EQ(inputs.RH, "20");
-    EXPECT_EQ(inputs.WindVelocity, "15");
-    EXPECT_FALSE(inputs.RateThresholdIsNull);
-    EXPECT_EQ(static_cast<float>(inputs.RateThresholdValue), 0.2f);
-}
 
 TEST(ThresholdOptionFor, ComparesAtSinglePrecision)
 {
@@ -390,8 +382,7 @@ TEST_F(Viewer, StoreThatDidNotOpenLeavesOnlyExit)
     OpenStore(closed, dir.filePath("Brackmere_Data.mdb"));
     frmView viewer(closed);
     EXPECT_TRUE(Element<QLabel>(viewer, "lblDB")->text().endsWith("/Brackmere_Data.mdb\""));
-    for (const char* button : {"cmdDelete", "cmdReturn", "cmdDeleteAll", "cmdCopy"})
-        EXPECT_FALSE(Enabled(viewer, button)) << button;
+    ExpectOnlyExit(viewer);
     EXPECT_TRUE(messages.messages().empty());
 }
 

@@ -53,21 +53,6 @@ TEST_F(ChartPanelLayers, BothLayersShowTogether)
     EXPECT_EQ(shownColorAt(panel, 5, 5), chartBack);
 }
 
-TEST_F(ChartPanelLayers, LinesAreRecordedInUserUnitsOnTheirLayer)
-{
-    const auto lines = log.of(ChartOperation::Kind::Line);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].surface, "picTest");
-    EXPECT_EQ(lines[0].layer, ChartLayer::Persistent);
-    EXPECT_EQ(lines[0].from, QPointF(2, 0));
-    EXPECT_EQ(lines[0].to, QPointF(2, 10));
-    EXPECT_EQ(lines[0].color, QBColor(0));
-    EXPECT_EQ(lines[0].width, 1);
-    EXPECT_EQ(lines[1].layer, ChartLayer::Transient);
-    EXPECT_EQ(lines[1].color, Colors::SolutionPathOnScreen);
-    EXPECT_EQ(lines[1].width, 4);
-}
-
 TEST_F(ChartPanelLayers, PathSurvivesRepaintsAndBeingHiddenAndShownAgain)
 {
     panel.show();

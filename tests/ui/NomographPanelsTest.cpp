@@ -100,16 +100,6 @@ TEST_F(ChartWithPath, PathShowsOverTheChartAndTheBackgroundElsewhere)
     EXPECT_EQ(shownColorAt(*design.picWV, 5.5, 0.55), chartBack);
 }
 
-TEST_F(ChartWithPath, PathSurvivesTheWindowBeingHiddenAndShownAgain)
-{
-    design.window.show();
-    design.window.hide();
-    design.window.show();
-    design.window.repaint();
-    EXPECT_EQ(shownColorAt(*design.picRH, 90, RHOrdinate), pathColor);
-    EXPECT_EQ(shownColorAt(*design.picWV, 2.5, EvaporationRateNomo), pathColor);
-}
-
 TEST_F(ChartWithPath, ClearMyPicsWithAutoRedrawOffRemovesOnlyThePath)
 {
     DesignPanels chartOnly;
@@ -129,26 +119,6 @@ TEST_F(ChartWithPath, ClearMyPicsWithAutoRedrawOffRemovesOnlyThePath)
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(clears[i].surface, order[i]);
         EXPECT_EQ(clears[i].layer, ChartLayer::Transient);
-    }
-}
-
-TEST_F(ChartWithPath, ClearMyPicsWithAutoRedrawOnBlanksAllFourPanels)
-{
-    PicsAutoRedraw(design.panels(), true);
-    ClearMyPics(design.panels());
-
-    EXPECT_TRUE(showsOnly(*design.picRH, chartBack));
-    EXPECT_TRUE(showsOnly(*design.picCT, chartBack));
-    EXPECT_TRUE(showsOnly(*design.picWV, chartBack));
-    EXPECT_TRUE(showsOnly(*design.picRate, Colors::toQColor(Colors::RateScaleBack)));
-}
-
-TEST_F(ChartWithPath, PicsAutoRedrawSwitchesAllFour)
-{
-    for (bool setting : {true, false}) {
-        PicsAutoRedraw(design.panels(), setting);
-        for (ChartPanel* panel : {design.picRH, design.picCT, design.picWV, design.picRate})
-            EXPECT_EQ(panel->AutoRedraw(), setting) << panel->objectName().toStdString();
     }
 }
 

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QFile>
 #include <QGroupBox>
 #include <QTemporaryDir>
@@ -49,6 +50,14 @@ TEST_F(StartupTest, DrawsTheChartIntoThePanels)
         for (int x = 0; x < chart.width(); ++x)
             drawn += chart.pixelColor(x, y) != back;
     EXPECT_GT(drawn, chart.width() * 3) << "no chart on picRH";
+}
+
+TEST_F(StartupTest, ExitClosesTheWindowWithoutAsking)
+{
+    window->show();
+    element<QAction>("mnuFileExit")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(messages.messages().empty());
 }
 
 // Start-up with the records file missing: the error handler's two answers.

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -131,6 +132,9 @@ void frmMain::DoCalculation()
 
     NomographChart::DrawSolutionPath(*ui->picRH, *ui->picCT, *ui->picWV, inputs_.AirTemp, solution_.RHOrdinate,
                                      solution_.XIntersection, solution_.EvaporationRateNomo, SolutionLineColor);
+    // The path follows the rate where it falls; the rates kept and shown are never negative.
+    solution_.EvaporationRateNomo = std::max(solution_.EvaporationRateNomo, 0.0f);
+    solution_.RateACI = std::max(solution_.RateACI, 0.0f);
 
     ui->lblEvapNomo->setText(Q(run.nomoCaption));
     ui->lblEvapEqn->setText(Q(run.eqnCaption));

@@ -79,7 +79,6 @@ private:
     // Start-up and layout.
     void Form_Load();
     void Form_Resize();
-    void PlaceChartPanels();
     void ApplyMinimumSize();
     void RecalculateAndUnlockRedraw();
 

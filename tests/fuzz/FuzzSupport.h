@@ -91,14 +91,10 @@ inline EquationValue Equation(double airTemp, double humidity, double concreteTe
             (std::fabs(concrete) + std::fabs(air)) * (1.0 + 0.4 * std::fabs(wind)) * 1e-6};
 }
 
-inline bool AllZero(const std::string& text) { return text.find_first_of("123456789") == std::string::npos; }
-
 // What the formats write for the values they cannot write as digits.
 inline std::string NonFiniteText(double v)
 {
-    if (std::isnan(v))
-        return "NaN";
-    return v < 0 ? "-Infinity" : "Infinity";
+    return std::isnan(v) ? "NaN" : v < 0 ? "-Infinity" : "Infinity";
 }
 
 // What a fixed format with `decimals` decimals writes, by the C library's correctly
@@ -110,7 +106,7 @@ inline std::string PrintedFixed(double v, int decimals)
     char buffer[400];  // the widest double has 309 integer digits
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
     std::string text = buffer;
-    if (text.starts_with('-') && AllZero(text))
+    if (text.starts_with('-') && text.find_first_of("123456789") == std::string::npos)
         text.erase(0, 1);
     return text;
 }

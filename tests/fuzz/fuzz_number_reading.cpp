@@ -59,20 +59,16 @@ void CheckRadix(const std::string& packed, double value)
                 "a whole &H or &O number has only digits of its radix", detail);
         magnitude = magnitude * radix + digit;
     }
-    if (magnitude <= 0xFFFF) {
-        Require(value == (magnitude >= 0x8000 ? magnitude - 65536.0L : magnitude),
-                "an &H/&O value of 16 bits reads as a 16-bit integer", detail);
-    } else if (magnitude <= 0xFFFFFFFFu) {
-        Require(value == (magnitude >= 0x80000000u ? magnitude - 4294967296.0L : magnitude),
-                "an &H/&O value of 32 bits reads as a 32-bit integer", detail);
-    } else if (magnitude > static_cast<long double>(std::numeric_limits<double>::max()) * (1.0L - 1e-14L)) {
-        Require(value > std::numeric_limits<double>::max() * (1.0 - 1e-14), "a huge &H/&O value reads as huge",
-                detail);
-    } else {
-        const long double difference = static_cast<long double>(value) - magnitude;
-        Require((difference < 0 ? -difference : difference) <= magnitude * 1e-14L,
-                "a longer &H/&O value reads as its positive magnitude", detail);
+    // Two's complement of 16 bits when it fits them, else of 32 bits when it fits those.
+    const long double span = magnitude <= 0xFFFF ? 65536.0L : 4294967296.0L;
+    if (magnitude < span) {
+        Require(value == (magnitude >= span / 2 ? magnitude - span : magnitude),
+                "an &H/&O value of 16 or 32 bits reads as a two's complement integer of that size", detail);
+        return;
     }
+    const long double largest = std::numeric_limits<double>::max() * (1.0L - 1e-14L);
+    Require(std::fabs(value - magnitude) <= magnitude * 1e-14L || (magnitude > largest && value > largest),
+            "a longer &H/&O value reads as its positive magnitude, a huge one as huge", detail);
 }
 
 }  // namespace

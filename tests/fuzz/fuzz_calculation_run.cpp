@@ -42,7 +42,10 @@ bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == st
 
 float Reading(const std::string& text) { return ToSingle(ReadNumber(text)); }
 
-std::array<float, 4> Fields(const InputSet& s) { return {s.AirTemp, s.RelativeHumidity, s.ConcreteTemp, s.WindVelocity}; }
+std::array<float, 4> Fields(const InputSet& s)
+{
+    return {s.AirTemp, s.RelativeHumidity, s.ConcreteTemp, s.WindVelocity};
+}
 
 // A bar is shown exactly for a reading in range of a non-blank box, at the reading
 // rounded to a whole number, a half to the even neighbour.

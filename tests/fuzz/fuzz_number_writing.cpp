@@ -108,7 +108,8 @@ void Check(const Format& format, double v)
     const double read = ReadNumber(format.written);
     // Next to the largest double the 15 digits of the general form can round beyond
     // the double range, and such a text reads as an infinity.
-    const bool roundedBeyondDoubles = std::isinf(read) && std::fabs(v) >= std::numeric_limits<double>::max() * (1 - 5e-15);
+    const bool roundedBeyondDoubles =
+        std::isinf(read) && std::fabs(v) >= std::numeric_limits<double>::max() * (1 - 5e-15);
     Require(std::fabs(read - v) <= format.allowed || roundedBeyondDoubles,
             "a written number reads back within the format's precision", detail + ", read back " + Show(read));
 }

@@ -2,8 +2,8 @@
 // values far outside the ranges), with the threshold read from text as the window does.
 // For every input set:
 // - each cell is "#Num!" exactly when its row failed, and otherwise the found value
-//   correctly rounded to one decimal; the outside-limits
-//   mark is set exactly when the value lies outside its input's range.
+//   correctly rounded to one decimal; the outside-limits mark is set exactly when
+//   the value lies outside its input's range.
 // For a valid input set and a finite threshold:
 // - a found value, put back into the equation in place of its input, gives the
 //   threshold (within the single-precision rounding of the value);
@@ -37,7 +37,8 @@ constexpr std::array<const char*, 4> kRowNames{"air temperature", "relative humi
 void CheckCell(const ScenarioOutcome& outcome, std::size_t row, const std::string& context)
 {
     const std::string text = outcome.text();
-    const std::string detail = context + ": " + kRowNames[row] + " cell " + Quoted(text) + " for " + Show(outcome.value);
+    const std::string detail =
+        context + ": " + kRowNames[row] + " cell " + Quoted(text) + " for " + Show(outcome.value);
     if (outcome.failed) {
         Require(text == "#Num!", "a failed row shows #Num!", detail);
         return;

@@ -1,15 +1,18 @@
 #pragma once
 
-// Shared by the fuzz targets: checking a property, describing the input that broke
-// it, and recognising the fixed-point texts the number formats write.
+// Shared by the fuzz targets: reporting a broken property, splitting an input into
+// lines, the valid ranges, the equation in double precision, and the texts the
+// number formats are to write.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "calc/InputSet.h"
 
 namespace Fuzz {
 
@@ -41,14 +44,12 @@ inline std::string Show(double v)
 }
 
 // A broken property ends the run with a message on stderr; libFuzzer then saves the
-// input that broke it. The detail is only put together when it is needed.
-template <typename Detail>
-void Require(bool holds, const char* property, Detail detail)
+// input that broke it.
+inline void Require(bool holds, const char* property, const std::string& detail)
 {
     if (holds)
         return;
-    const std::string text = detail();
-    std::fprintf(stderr, "\n*** Property broken: %s\n    %s\n", property, text.c_str());
+    std::fprintf(stderr, "\n*** Property broken: %s\n    %s\n", property, detail.c_str());
     std::abort();
 }
 
@@ -57,72 +58,57 @@ inline bool SameBits(double a, double b)
     return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b));
 }
 
-inline bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
+// The first N lines of an input that holds one item a line; missing lines are empty.
+template <std::size_t N>
+std::array<std::string, N> Lines(std::string_view data)
+{
+    std::array<std::string, N> lines;
+    for (std::string& line : lines) {
+        const std::size_t end = std::min(data.find('\n'), data.size());
+        line = data.substr(0, end);
+        data.remove_prefix(std::min(end + 1, data.size()));
+    }
+    return lines;
+}
 
-// A text of the form [-]digits[.digits]; the parts are kept for the shape checks.
-struct FixedText {
-    bool negative = false;
-    std::string integerDigits;
-    bool point = false;
-    std::string decimals;
+// In the order of the window's rows: air temperature, relative humidity, concrete
+// temperature, wind velocity.
+inline constexpr std::array<InputRange, 4> kRanges{InputRanges::AirTemp, InputRanges::RelativeHumidity,
+                                                   InputRanges::ConcreteTemp, InputRanges::WindVelocity};
 
-    bool allZero() const { return (integerDigits + decimals).find_first_not_of('0') == std::string::npos; }
+// The equation in double precision, and the size of its terms against which a
+// single-precision evaluation is judged.
+struct EquationValue {
+    double rate;
+    double scale;
 };
 
-inline std::optional<FixedText> SplitFixed(std::string_view text)
+inline EquationValue Equation(double airTemp, double humidity, double concreteTemp, double wind)
 {
-    FixedText parts;
-    std::size_t i = 0;
-    if (i < text.size() && text[i] == '-') {
-        parts.negative = true;
-        ++i;
-    }
-    while (i < text.size() && IsDigitChar(text[i]))
-        parts.integerDigits += text[i++];
-    if (i < text.size() && text[i] == '.') {
-        parts.point = true;
-        ++i;
-        while (i < text.size() && IsDigitChar(text[i]))
-            parts.decimals += text[i++];
-    }
-    if (i != text.size())
-        return std::nullopt;
-    return parts;
+    const double concrete = std::pow(concreteTemp, 2.5);
+    const double air = humidity / 100.0 * std::pow(airTemp, 2.5);
+    return {(concrete - air) * (1.0 + 0.4 * wind) * 1e-6,
+            (std::fabs(concrete) + std::fabs(air)) * (1.0 + 0.4 * std::fabs(wind)) * 1e-6};
 }
 
-// A fixed format with `decimals` decimals and at least `minIntegerDigits` integer
-// digits: exactly that many decimals (and a point only when there are some), no
-// leading zero beyond the minimum, and no minus sign on a zero.
-inline bool HasFixedShape(std::string_view text, int decimals, std::size_t minIntegerDigits)
-{
-    const std::optional<FixedText> parts = SplitFixed(text);
-    if (!parts)
-        return false;
-    const std::size_t integers = parts->integerDigits.size();
-    if (integers < minIntegerDigits || (integers > std::max<std::size_t>(minIntegerDigits, 1)
-                                        && parts->integerDigits.front() == '0'))
-        return false;
-    if (integers == 0 && decimals == 0)
-        return false;
-    if (parts->point != (decimals > 0) || parts->decimals.size() != static_cast<std::size_t>(decimals))
-        return false;
-    return !(parts->negative && parts->allZero());
-}
-
-// What the fixed formats write for the values they cannot write as digits.
+// What the formats write for the values they cannot write as digits.
 inline std::string NonFiniteText(double v)
 {
-    if (std::isnan(v))
-        return "NaN";
-    return v < 0 ? "-Infinity" : "Infinity";
+    return std::isnan(v) ? "NaN" : v < 0 ? "-Infinity" : "Infinity";
 }
 
-// The distance between a value and the reading of its written text allowed by a
-// format with `decimals` decimals: half a unit in the last decimal, plus the
-// rounding of the reading itself to a double.
-inline double FixedTolerance(double v, int decimals)
+// What a fixed format with `decimals` decimals writes, by the C library's correctly
+// rounded printf: an exact half to the even neighbour, and no minus sign on a zero.
+inline std::string PrintedFixed(double v, int decimals)
 {
-    return 0.5 * std::pow(10.0, -decimals) * (1.0 + 1e-12) + std::fabs(v) * 0x1p-52;
+    if (!std::isfinite(v))
+        return NonFiniteText(v);
+    char buffer[400];  // the widest double has 309 integer digits
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
+    std::string text = buffer;
+    if (text.starts_with('-') && text.find_first_of("123456789") == std::string::npos)
+        text.erase(0, 1);
+    return text;
 }
 
 }  // namespace Fuzz

@@ -8,6 +8,8 @@
 // - for a whole &H or &O number, the 16-bit or 32-bit two's complement value when it
 //   fits, its magnitude otherwise.
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -21,91 +23,52 @@
 
 namespace {
 
-using Fuzz::Quoted;
-using Fuzz::Require;
-using Fuzz::SameBits;
-using Fuzz::Show;
+using namespace Fuzz;
 
 // Every prefix is tried only on texts this short: the check is quadratic.
 constexpr std::size_t kPrefixCheckLength = 64;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-
-std::string WithoutBlanks(std::string_view text)
-{
-    std::string packed;
-    for (const char c : text)
-        if (!IsBlank(c))
-            packed += c;
-    return packed;
-}
-
 double LongestNumericPrefixValue(std::string_view text)
 {
-    for (std::size_t length = text.size(); length > 0; --length) {
-        const std::string_view prefix = text.substr(0, length);
-        if (IsNumericText(prefix))
-            return ReadNumber(prefix);
-    }
+    for (std::size_t length = text.size(); length > 0; --length)
+        if (IsNumericText(text.substr(0, length)))
+            return ReadNumber(text.substr(0, length));
     return 0.0;
 }
 
-void CheckDecimal(const std::string& packed, double value)
+void CheckDecimal(std::string packed, double value)
 {
-    std::string cText = packed;
-    for (char& c : cText)
-        if (c == 'd' || c == 'D')
-            c = 'e';
+    std::replace_if(packed.begin(), packed.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
     char* end = nullptr;
-    const double expected = std::strtod(cText.c_str(), &end);
-    Require(end == cText.c_str() + cText.size(), "a whole decimal number is one number to strtod",
-            [&] { return Quoted(packed); });
-    Require(SameBits(value, expected), "a decimal number reads as the correctly rounded double",
-            [&] { return Quoted(packed) + " read " + Show(value) + ", strtod reads " + Show(expected); });
-}
-
-int DigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    const double expected = std::strtod(packed.c_str(), &end);
+    Require(end == packed.c_str() + packed.size() && SameBits(value, expected),
+            "a decimal number reads as the correctly rounded double",
+            Quoted(packed) + " read " + Show(value) + ", strtod reads " + Show(expected));
 }
 
 // packed is "&H..." or "&O..." followed by digits only.
 void CheckRadix(const std::string& packed, double value)
 {
     const int radix = (packed[1] == 'h' || packed[1] == 'H') ? 16 : 8;
-    constexpr std::uint64_t kNoLongerExact = std::uint64_t{1} << 40;
-    std::uint64_t exact = 0;
-    long double magnitude = 0.0L;
+    const std::string detail = Quoted(packed) + " read " + Show(value);
+    long double magnitude = 0.0L;  // exact as long as it matters: up to 64 bits
     for (std::size_t i = 2; i < packed.size(); ++i) {
-        const int digit = DigitValue(packed[i]);
-        Require(digit >= 0 && digit < radix, "a whole &H or &O number has only digits of its radix",
-                [&] { return Quoted(packed); });
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(packed[i])));
+        const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : c - 'a' + 10;
+        Require(std::isxdigit(static_cast<unsigned char>(c)) && digit < radix,
+                "a whole &H or &O number has only digits of its radix", detail);
         magnitude = magnitude * radix + digit;
-        if (exact < kNoLongerExact)
-            exact = exact * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
     }
-    const auto describe = [&] { return Quoted(packed) + " read " + Show(value); };
-    if (exact <= 0xFFFFu) {
-        const double expected = exact >= 0x8000u ? static_cast<double>(exact) - 65536.0 : static_cast<double>(exact);
-        Require(value == expected, "an &H/&O value of 16 bits reads as a 16-bit integer", describe);
-    } else if (exact <= 0xFFFFFFFFu) {
-        const double expected =
-            exact >= 0x80000000u ? static_cast<double>(exact) - 4294967296.0 : static_cast<double>(exact);
-        Require(value == expected, "an &H/&O value of 32 bits reads as a 32-bit integer", describe);
-    } else if (magnitude > static_cast<long double>(std::numeric_limits<double>::max()) * (1.0L - 1e-14L)) {
-        Require(value > std::numeric_limits<double>::max() * (1.0 - 1e-14), "a huge &H/&O value reads as huge",
-                describe);
-    } else {
-        const long double difference = static_cast<long double>(value) - magnitude;
-        Require((difference < 0 ? -difference : difference) <= magnitude * 1e-14L,
-                "a longer &H/&O value reads as its positive magnitude", describe);
+    // Two's complement of 16 bits when it fits them, else of 32 bits when it fits those.
+    const long double span = magnitude <= 0xFFFF ? 65536.0L : 4294967296.0L;
+    if (magnitude < span) {
+        Require(value == (magnitude >= span / 2 ? magnitude - span : magnitude),
+                "an &H/&O value of 16 or 32 bits reads as a two's complement integer of that size", detail);
+        return;
     }
+    const long double largest = std::numeric_limits<double>::max() * (1.0L - 1e-14L);
+    Require(std::fabs(value - magnitude) <= magnitude * 1e-14L || (magnitude > largest && value > largest),
+            "a longer &H/&O value reads as its positive magnitude, a huge one as huge", detail);
 }
 
 }  // namespace
@@ -115,23 +78,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     const double value = ReadNumber(text);
     const bool numeric = IsNumericText(text);
+    const std::string detail = Quoted(text) + " read " + Show(value);
 
-    Require(!std::isnan(value), "a reading is never NaN", [&] { return Quoted(text); });
+    Require(!std::isnan(value), "a reading is never NaN", detail);
 
-    const std::string packed = WithoutBlanks(text);
+    std::string packed = text;
+    std::erase_if(packed, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
     Require(SameBits(ReadNumber(packed), value) && IsNumericText(packed) == numeric,
             "blanks, tabs and line feeds are ignored wherever they stand",
-            [&] { return Quoted(text) + " read " + Show(value) + ", without blanks " + Show(ReadNumber(packed)); });
+            detail + ", without blanks " + Show(ReadNumber(packed)));
 
     const std::string stopped = text + '#';
     Require(SameBits(ReadNumber(stopped), value) && !IsNumericText(stopped),
             "reading stops at a character that cannot continue a number",
-            [&] { return Quoted(text) + " read " + Show(value) + ", followed by # " + Show(ReadNumber(stopped)); });
+            detail + ", followed by # " + Show(ReadNumber(stopped)));
 
     if (text.size() <= kPrefixCheckLength) {
         const double prefixValue = LongestNumericPrefixValue(text);
         Require(SameBits(prefixValue, value), "a text reads as its longest leading number, or 0",
-                [&] { return Quoted(text) + " read " + Show(value) + ", its longest number " + Show(prefixValue); });
+                detail + ", its longest number " + Show(prefixValue));
     }
 
     if (!numeric)
@@ -141,10 +106,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     CheckDecimal(packed, value);
-    if (Fuzz::IsDigitChar(packed.front()) || packed.front() == '.') {
+    if (std::isdigit(static_cast<unsigned char>(packed.front())) || packed.front() == '.') {
         const std::string negated = "-" + text;
         Require(SameBits(ReadNumber(negated), -value) && IsNumericText(negated),
-                "a minus sign in front of a number negates it", [&] { return Quoted(negated); });
+                "a minus sign in front of a number negates it", Quoted(negated));
     }
     return 0;
 }

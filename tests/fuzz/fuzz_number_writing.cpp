@@ -1,19 +1,21 @@
 // Every number writing format on any double (NaN, infinities and subnormals
 // included), on binary fractions whose exact halves test the rounding, and on
 // arbitrary texts for "#.###" applied to a text. Each written text must:
-// - have its format's shape (digits, point, decimals, padding, no minus on a zero);
+// - be what the C library's correctly rounded printf writes in the format's shape
+//   (decimals, padding, no minus on a zero, no leading or trailing zeros where the
+//   format drops them; the general form with an exponent exactly outside 0.0001 to
+//   10^digits), so an exact half goes to the even neighbour;
 // - read back, through the program's number reading, within the format's precision
-//   (half a unit in the last decimal; half a unit in the last significant digit for
-//   the general form, which uses an exponent exactly outside 0.0001 to 10^digits);
-// - for a binary fraction, hold exactly the scaled value rounded half to even;
+//   (half a unit in the last decimal, or in the last significant digit of the
+//   general form);
 // - for infinities and NaN, be "Infinity", "-Infinity" or "NaN".
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,28 +28,7 @@
 
 namespace {
 
-using Fuzz::Quoted;
-using Fuzz::Require;
-using Fuzz::Show;
-
-struct FixedFormat {
-    const char* name;
-    std::string (*write)(double);
-    int decimals;
-    std::size_t minIntegerDigits;
-    bool blankZero;  // "#" writes no digit at all for a zero
-};
-
-const FixedFormat kFixedFormats[] = {
-    {"#0.000", NumberFormat::Rate, 3, 1, false},      {"#0.0", NumberFormat::ScenarioValue, 1, 1, false},
-    {"0.0", NumberFormat::OneDecimal, 1, 1, false},   {"00", NumberFormat::TwoDigits, 0, 2, false},
-    {"#0", NumberFormat::WholeNumber, 0, 1, false},   {"#", NumberFormat::Digits, 0, 0, true},
-};
-
-struct Value {
-    double v = 0.0;
-    bool binaryFraction = false;  // n / 2^k: scaled by 10^decimals it stays exact
-};
+using namespace Fuzz;
 
 template <typename Number>
 Number FromRawBits(FuzzedDataProvider& provider)
@@ -63,141 +44,87 @@ Number FromRawBits(FuzzedDataProvider& provider)
 // from its start. A seed in raw-bits mode is therefore laid out as: 8 bytes of the
 // double (little-endian), 4 bytes of the single, the text for "#.###", then the byte 1
 // (take the single from its bits) and the byte 0 (raw-bits mode).
-Value ConsumeValue(FuzzedDataProvider& provider)
+double ConsumeValue(FuzzedDataProvider& provider)
 {
     switch (provider.ConsumeIntegralInRange(0, 2)) {
     case 0:
-        return {FromRawBits<double>(provider), false};
+        return FromRawBits<double>(provider);
     case 1:
-        return {provider.ConsumeFloatingPointInRange(-2000.0, 2000.0), false};
-    default: {
+        return provider.ConsumeFloatingPointInRange(-2000.0, 2000.0);
+    default: {  // n / 2^k: scaled by 10^decimals it stays exact, so its halves are exact
         const auto numerator = provider.ConsumeIntegralInRange<std::int32_t>(-(1 << 30), 1 << 30);
-        const int halvings = provider.ConsumeIntegralInRange(0, 12);
-        return {std::ldexp(static_cast<double>(numerator), -halvings), true};
+        return std::ldexp(static_cast<double>(numerator), -provider.ConsumeIntegralInRange(0, 12));
     }
     }
 }
 
-// The digits of a fixed text as one integer: the value times 10^decimals.
-double ScaledDigits(const Fuzz::FixedText& parts)
+// Pads the integer part of a printed number with leading zeros up to `digits`.
+std::string Padded(std::string text, std::size_t digits)
 {
-    const std::string digits = parts.integerDigits + parts.decimals;
-    const double magnitude = digits.empty() ? 0.0 : std::strtod(digits.c_str(), nullptr);
-    return parts.negative ? -magnitude : magnitude;
+    const std::size_t sign = text.starts_with('-') ? 1 : 0;
+    while (std::min(text.find('.'), text.size()) - sign < digits)
+        text.insert(sign, 1, '0');
+    return text;
 }
 
-void CheckFixed(const FixedFormat& format, const Value& value)
+// "#.###": three decimals without trailing zeros or a zero before the point.
+// (Infinity and NaN pass unchanged.)
+std::string Compacted(std::string text)
 {
-    const double v = value.v;
-    const std::string text = format.write(v);
-    const auto describe = [&] { return std::string(format.name) + " of " + Show(v) + " wrote " + Quoted(text); };
-    if (!std::isfinite(v)) {
-        Require(text == Fuzz::NonFiniteText(v), "infinities and NaN are written by name", describe);
-        return;
-    }
-    const bool blank = format.blankZero && text.empty();
-    Require(blank || Fuzz::HasFixedShape(text, format.decimals, std::max<std::size_t>(format.minIntegerDigits, 1)),
-            "a fixed format writes its shape", describe);
-    const Fuzz::FixedText parts = *Fuzz::SplitFixed(text);
-    Require(!(format.blankZero && !blank && parts.allZero()), "\"#\" writes no digit for a zero", describe);
-    Require(parts.allZero() || parts.negative == (v < 0), "a written number keeps its sign", describe);
-
-    const double read = ReadNumber(text);
-    Require(std::fabs(read - v) <= Fuzz::FixedTolerance(v, format.decimals),
-            "a fixed text reads back within half a unit of its last decimal",
-            [&] { return describe() + ", read back " + Show(read); });
-
-    if (value.binaryFraction) {
-        const double scaled = v * std::pow(10.0, format.decimals);
-        const double expected = std::nearbyint(scaled);
-        Require(ScaledDigits(parts) == expected, "a fixed format rounds exactly, a half to the even neighbour",
-                [&] { return describe() + ", expected the digits " + Show(expected); });
-    }
+    text.erase(text.find_last_not_of('0') + 1);
+    const std::size_t sign = text.starts_with('-') ? 1 : 0;
+    if (text.compare(sign, 2, "0.") == 0)
+        text.erase(sign, 1);
+    return text;
 }
 
-void CheckCompact(double v)
+// The general form: printf's %G with the given significant digits, which drops
+// trailing zeros and switches to an exponent outside 0.0001 to 10^digits.
+std::string PrintedGeneral(double v, int significant)
 {
-    const std::string text = NumberFormat::Compact(v);
-    const auto describe = [&] { return "#.### of " + Show(v) + " wrote " + Quoted(text); };
-    if (!std::isfinite(v)) {
-        Require(text == Fuzz::NonFiniteText(v), "infinities and NaN are written by name", describe);
-        return;
-    }
-    const std::optional<Fuzz::FixedText> parts = Fuzz::SplitFixed(text);
-    Require(parts && parts->point && parts->decimals.size() <= 3
-                && (parts->decimals.empty() || parts->decimals.back() != '0')
-                && (parts->integerDigits.empty() || parts->integerDigits.front() != '0')
-                && !(parts->negative && parts->allZero()),
-            "#.### keeps the point, drops leading and trailing zeros", describe);
-    const double read = ReadNumber(text);
-    Require(std::fabs(read - v) <= Fuzz::FixedTolerance(v, 3),
-            "#.### reads back within half a unit of its third decimal",
-            [&] { return describe() + ", read back " + Show(read); });
-    const double rateRead = ReadNumber(NumberFormat::Rate(v));
-    Require(read == rateRead, "#.### rounds as #0.000 does",
-            [&] { return describe() + ", #0.000 reads " + Show(rateRead); });
+    if (!std::isfinite(v))
+        return NonFiniteText(v);
+    if (v == 0)
+        return "0";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.*G", significant, v);
+    return buffer;
 }
 
-void CheckCompactText(const std::string& text)
+struct Format {
+    const char* name;
+    std::string written;
+    std::string expected;
+    double allowed;  // distance of the reading from the value
+};
+
+void Check(const Format& format, double v)
 {
-    const std::string written = NumberFormat::CompactText(text);
-    const auto describe = [&] { return "#.### of the text " + Quoted(text) + " wrote " + Quoted(written); };
-    if (!IsNumericText(text)) {
-        Require(written == text, "#.### leaves a text that is not a number unchanged", describe);
-        return;
-    }
-    Require(written == NumberFormat::Compact(ReadNumber(text)), "#.### writes a numeric text as its number",
-            describe);
+    const std::string detail = std::string(format.name) + " of " + Show(v) + " wrote " + Quoted(format.written);
+    Require(format.written == format.expected, "a format writes the correctly rounded digits in its shape",
+            detail + ", expected " + Quoted(format.expected));
+    if (!std::isfinite(v) || format.written.empty())
+        return;  // written by name, or "#" writing no digit for a zero
+    const double read = ReadNumber(format.written);
+    // Next to the largest double the 15 digits of the general form can round beyond
+    // the double range, and such a text reads as an infinity.
+    const bool roundedBeyondDoubles =
+        std::isinf(read) && std::fabs(v) >= std::numeric_limits<double>::max() * (1 - 5e-15);
+    Require(std::fabs(read - v) <= format.allowed || roundedBeyondDoubles,
+            "a written number reads back within the format's precision", detail + ", read back " + Show(read));
 }
 
-// The general form: at most `significant` significant digits, no trailing zeros, and an
-// exponent ("E+07", "E-05") exactly when the rounded magnitude is 10^significant or more,
-// or below 0.0001.
-void CheckGeneral(double v, const std::string& text, int significant, const char* name)
+// Half a unit in the last decimal, plus the rounding of the reading to a double.
+double FixedAllowed(double v, int decimals)
 {
-    const auto describe = [&] { return std::string(name) + " of " + Show(v) + " wrote " + Quoted(text); };
-    if (!std::isfinite(v)) {
-        Require(text == Fuzz::NonFiniteText(v), "infinities and NaN are written by name", describe);
-        return;
-    }
-    if (v == 0) {
-        Require(text == "0", "a zero is written 0", describe);
-        return;
-    }
-    const std::size_t e = text.find('E');
-    const std::string mantissa = text.substr(0, e);
-    const std::optional<Fuzz::FixedText> parts = Fuzz::SplitFixed(mantissa);
-    bool shaped = parts && !parts->integerDigits.empty() && (parts->negative == (v < 0))
-        && (!parts->point || (!parts->decimals.empty() && parts->decimals.back() != '0'))
-        && (parts->integerDigits.size() == 1 || parts->integerDigits.front() != '0');
-    if (shaped && e != std::string::npos) {
-        const std::string exponent = text.substr(e + 1);
-        shaped = parts->integerDigits.size() == 1 && parts->integerDigits != "0" && exponent.size() >= 3
-            && (exponent[0] == '+' || exponent[0] == '-')
-            && exponent.find_first_not_of("0123456789", 1) == std::string::npos;
-    }
-    Require(shaped, "the general form writes digits, an optional point and an optional exponent", describe);
+    return 0.5 * std::pow(10.0, -decimals) * (1.0 + 1e-12) + std::fabs(v) * 0x1p-52;
+}
 
-    const std::string digits = parts->integerDigits + parts->decimals;
-    const std::size_t firstSignificant = digits.find_first_not_of('0');
-    Require(firstSignificant != std::string::npos
-                && digits.size() - firstSignificant <= static_cast<std::size_t>(significant),
-            "the general form writes no more significant digits than its precision", describe);
-
-    const double read = ReadNumber(text);
-    // Half a unit in the last significant digit, plus the rounding of the reading to a double.
-    const double allowed = std::fabs(v) * (5.0 * std::pow(10.0, -significant) * (1.0 + 1e-9) + 0x1p-52)
+// Half a unit in the last significant digit, plus the rounding of the reading to a double.
+double GeneralAllowed(double v, int significant)
+{
+    return std::fabs(v) * (5.0 * std::pow(10.0, -significant) * (1.0 + 1e-9) + 0x1p-52)
         + std::numeric_limits<double>::denorm_min();
-    // Next to the largest double the rounded digits can lie beyond the double range,
-    // and such a text reads as an infinity.
-    const double nearLargest = std::numeric_limits<double>::max() * (1.0 - 5.0 * std::pow(10.0, -significant));
-    const bool roundedBeyondDoubles = std::isinf(read) && std::fabs(v) >= nearLargest;
-    Require(std::fabs(read - v) <= allowed || roundedBeyondDoubles,
-            "the general form reads back within its precision",
-            [&] { return describe() + ", read back " + Show(read); });
-    const bool exponentExpected = std::fabs(read) >= std::pow(10.0, significant) || std::fabs(read) < 1e-4;
-    Require((e != std::string::npos) == exponentExpected,
-            "the general form uses an exponent only for very large or very small magnitudes", describe);
 }
 
 }  // namespace
@@ -205,14 +132,29 @@ void CheckGeneral(double v, const std::string& text, int significant, const char
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider provider(data, size);
-    const Value value = ConsumeValue(provider);
-    const float single = provider.ConsumeBool() ? FromRawBits<float>(provider) : ToSingle(value.v);
+    const double v = ConsumeValue(provider);
+    const float single = provider.ConsumeBool() ? FromRawBits<float>(provider) : ToSingle(v);
 
-    for (const FixedFormat& format : kFixedFormats)
-        CheckFixed(format, value);
-    CheckCompact(value.v);
-    CheckGeneral(value.v, NumberFormat::General(value.v), 15, "General(double)");
-    CheckGeneral(single, NumberFormat::General(single), 7, "General(float)");
-    CheckCompactText(provider.ConsumeRemainingBytesAsString());
+    const std::string whole = PrintedFixed(v, 0);
+    const Format formats[] = {
+        {"#0.000", NumberFormat::Rate(v), PrintedFixed(v, 3), FixedAllowed(v, 3)},
+        {"#0.0", NumberFormat::ScenarioValue(v), PrintedFixed(v, 1), FixedAllowed(v, 1)},
+        {"0.0", NumberFormat::OneDecimal(v), PrintedFixed(v, 1), FixedAllowed(v, 1)},
+        {"00", NumberFormat::TwoDigits(v), Padded(whole, 2), FixedAllowed(v, 0)},
+        {"#0", NumberFormat::WholeNumber(v), whole, FixedAllowed(v, 0)},
+        {"#", NumberFormat::Digits(v), whole == "0" ? "" : whole, FixedAllowed(v, 0)},
+        {"#.###", NumberFormat::Compact(v), Compacted(PrintedFixed(v, 3)), FixedAllowed(v, 3)},
+        {"General(double)", NumberFormat::General(v), PrintedGeneral(v, 15), GeneralAllowed(v, 15)},
+    };
+    for (const Format& format : formats)
+        Check(format, v);
+    Check({"General(float)", NumberFormat::General(single), PrintedGeneral(single, 7), GeneralAllowed(single, 7)},
+          single);
+
+    const std::string text = provider.ConsumeRemainingBytesAsString();
+    const std::string written = NumberFormat::CompactText(text);
+    Require(written == (IsNumericText(text) ? NumberFormat::Compact(ReadNumber(text)) : text),
+            "#.### writes a numeric text as its number and leaves any other text unchanged",
+            "#.### of the text " + Quoted(text) + " wrote " + Quoted(written));
     return 0;
 }

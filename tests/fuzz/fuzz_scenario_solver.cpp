@@ -2,8 +2,8 @@
 // values far outside the ranges), with the threshold read from text as the window does.
 // For every input set:
 // - each cell is "#Num!" exactly when its row failed, and otherwise the found value
-//   with one decimal, which reads back within 0.05 of the value; the outside-limits
-//   mark is set exactly when the value lies outside its input's range.
+//   correctly rounded to one decimal; the outside-limits mark is set exactly when
+//   the value lies outside its input's range.
 // For a valid input set and a finite threshold:
 // - a found value, put back into the equation in place of its input, gives the
 //   threshold (within the single-precision rounding of the value);
@@ -12,8 +12,9 @@
 //   whenever the humidity term does not cancel the concrete term, and the
 //   air-temperature row exactly when the humidity is not 0 and the concrete alone
 //   (with the air at 0) would reach the threshold.
+// The input is text, one item a line: the four inputs, then the threshold. Missing
+// lines read as 0.
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -21,7 +22,6 @@
 #include <string>
 #include <string_view>
 
-#include "calc/InputSet.h"
 #include "calc/NumberReading.h"
 #include "calc/ScenarioSolver.h"
 #include "calc/Single.h"
@@ -29,140 +29,91 @@
 
 namespace {
 
-using Fuzz::Quoted;
-using Fuzz::Require;
-using Fuzz::Show;
+using namespace Fuzz;
 
-constexpr std::array<InputRange, 4> kRanges{InputRanges::AirTemp, InputRanges::RelativeHumidity,
-                                            InputRanges::ConcreteTemp, InputRanges::WindVelocity};
 constexpr std::array<const char*, 4> kRowNames{"air temperature", "relative humidity", "concrete temperature",
                                                "wind velocity"};
 
-// The input is text, one item a line: the four inputs, then the threshold. Missing
-// lines read as 0.
-struct ScenarioInput {
-    std::array<float, 4> inputs{};
-    float threshold = 0.0f;
-};
-
-ScenarioInput ParseInput(std::string_view data)
-{
-    std::array<float, 5> read{};
-    for (float& value : read) {
-        const std::size_t end = std::min(data.find('\n'), data.size());
-        value = ToSingle(ReadNumber(data.substr(0, end)));
-        data.remove_prefix(std::min(end + 1, data.size()));
-    }
-    ScenarioInput input;
-    std::copy(read.begin(), read.begin() + 4, input.inputs.begin());
-    input.threshold = read[4];
-    return input;
-}
-
-InputSet AsInputSet(const std::array<float, 4>& v) { return {v[0], v[1], v[2], v[3]}; }
-
-std::string Describe(const ScenarioInput& in)
-{
-    return "inputs " + Show(in.inputs[0]) + ", " + Show(in.inputs[1]) + ", " + Show(in.inputs[2]) + ", "
-        + Show(in.inputs[3]) + ", threshold " + Show(in.threshold);
-}
-
-// The equation in double precision, and the size of its terms for judging a match.
-struct EquationValue {
-    double rate;
-    double scale;
-};
-
-EquationValue Equation(const std::array<double, 4>& in)
-{
-    const double concrete = std::pow(in[2], 2.5);
-    const double air = in[1] / 100.0 * std::pow(in[0], 2.5);
-    return {(concrete - air) * (1.0 + 0.4 * in[3]) * 1e-6,
-            (std::fabs(concrete) + std::fabs(air)) * (1.0 + 0.4 * std::fabs(in[3])) * 1e-6};
-}
-
-void CheckCell(const ScenarioOutcome& outcome, std::size_t row, const ScenarioInput& in)
+void CheckCell(const ScenarioOutcome& outcome, std::size_t row, const std::string& context)
 {
     const std::string text = outcome.text();
-    const auto describe = [&] {
-        return Describe(in) + ": " + kRowNames[row] + " cell " + Quoted(text) + " for " + Show(outcome.value);
-    };
+    const std::string detail =
+        context + ": " + kRowNames[row] + " cell " + Quoted(text) + " for " + Show(outcome.value);
     if (outcome.failed) {
-        Require(text == "#Num!", "a failed row shows #Num!", describe);
+        Require(text == "#Num!", "a failed row shows #Num!", detail);
         return;
     }
-    Require(std::isfinite(outcome.value) && Fuzz::HasFixedShape(text, 1, 1),
-            "a found value is a number with one decimal", describe);
-    Require(std::fabs(ReadNumber(text) - outcome.value) <= Fuzz::FixedTolerance(outcome.value, 1),
-            "a found value's cell reads back within 0.05", describe);
+    Require(std::isfinite(outcome.value) && text == PrintedFixed(outcome.value, 1),
+            "a found value is shown as the number with one decimal", detail);
     Require(outcome.outsideLimits == !kRanges[row].contains(outcome.value),
-            "a found value is marked exactly when outside its input's limits", describe);
+            "a found value is marked exactly when outside its input's limits", detail);
 }
 
-void CheckBackSubstitution(const ScenarioOutcome& outcome, std::size_t row, const ScenarioInput& in)
+void CheckBackSubstitution(const ScenarioOutcome& outcome, std::size_t row, std::array<double, 4> in,
+                           float threshold, const std::string& context)
 {
     if (outcome.failed)
         return;
-    std::array<double, 4> substituted{};
-    std::copy(in.inputs.begin(), in.inputs.end(), substituted.begin());
-    substituted[row] = outcome.value;
-    const EquationValue reached = Equation(substituted);
-    Require(std::fabs(reached.rate - in.threshold) <= 1e-5 * reached.scale + 1e-9,
-            "a found value brings the equation to the threshold", [&] {
-                return Describe(in) + ": " + kRowNames[row] + " " + Show(outcome.value) + " gives the rate "
-                    + Show(reached.rate);
-            });
+    in[row] = outcome.value;
+    const EquationValue reached = Equation(in[0], in[1], in[2], in[3]);
+    Require(std::fabs(reached.rate - threshold) <= 1e-5 * reached.scale + 1e-9,
+            "a found value brings the equation to the threshold",
+            context + ": " + kRowNames[row] + " " + Show(outcome.value) + " gives the rate " + Show(reached.rate));
 }
 
-void CheckFailuresAreGenuine(const std::array<ScenarioOutcome, 4>& outcomes, const ScenarioInput& in)
+void CheckFailuresAreGenuine(const std::array<ScenarioOutcome, 4>& outcomes, const std::array<double, 4>& in,
+                             float threshold, const std::string& context)
 {
-    if (!(in.threshold >= 0.0f && in.threshold <= 10.0f))
+    if (!(threshold >= 0.0f && threshold <= 10.0f))
         return;
-    const double airTemp = in.inputs[0];
-    const double humidity = in.inputs[1] / 100.0;
-    const double concreteTerm = std::pow(in.inputs[2], 2.5);
-    const double windFactor = 1.0 + 0.4 * in.inputs[3];
-    const double humidityTerm = humidity * std::pow(airTemp, 2.5);
-    const auto describe = [&](std::size_t row) {
-        return [&, row] {
-            return Describe(in) + ": " + kRowNames[row] + (outcomes[row].failed ? " failed" : " found");
-        };
+    const auto detail = [&](std::size_t row) {
+        return context + ": " + kRowNames[row] + (outcomes[row].failed ? " failed" : " found");
     };
+    const double concreteTerm = std::pow(in[2], 2.5);
+    const double humidityTerm = in[1] / 100.0 * std::pow(in[0], 2.5);
 
-    Require(!outcomes[1].failed, "the humidity row always finds a value", describe(1));
-    Require(!outcomes[2].failed, "the concrete-temperature row always finds a value", describe(2));
+    Require(!outcomes[1].failed, "the humidity row always finds a value", detail(1));
+    Require(!outcomes[2].failed, "the concrete-temperature row always finds a value", detail(2));
     if (std::fabs(concreteTerm - humidityTerm) > 1e-3)
         Require(!outcomes[3].failed, "the wind row finds a value unless the humidity term cancels the concrete term",
-                describe(3));
-    if (in.inputs[1] == 0.0f) {
-        Require(outcomes[0].failed, "with no humidity the air temperature makes no difference", describe(0));
+                detail(3));
+    if (in[1] == 0.0) {
+        Require(outcomes[0].failed, "with no humidity the air temperature makes no difference", detail(0));
         return;
     }
     // The air at 0 degrees leaves the concrete term alone: the highest rate any air
     // temperature gives. A threshold clearly below it is reached, one clearly above is not.
-    const double highestRate = concreteTerm * windFactor * 1e-6;
-    if (in.threshold < highestRate * (1.0 - 1e-5))
-        Require(!outcomes[0].failed, "the air-temperature row finds a reachable threshold", describe(0));
-    if (in.threshold > highestRate * (1.0 + 1e-5))
-        Require(outcomes[0].failed, "the air-temperature row fails for an unreachable threshold", describe(0));
+    const double highestRate = concreteTerm * (1.0 + 0.4 * in[3]) * 1e-6;
+    if (threshold < highestRate * (1.0 - 1e-5))
+        Require(!outcomes[0].failed, "the air-temperature row finds a reachable threshold", detail(0));
+    if (threshold > highestRate * (1.0 + 1e-5))
+        Require(outcomes[0].failed, "the air-temperature row fails for an unreachable threshold", detail(0));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const ScenarioInput in = ParseInput(std::string_view(reinterpret_cast<const char*>(data), size));
-    const std::array<ScenarioOutcome, 4> outcomes = SolveScenarios(AsInputSet(in.inputs), in.threshold);
-    for (std::size_t row = 0; row < outcomes.size(); ++row)
-        CheckCell(outcomes[row], row, in);
+    const auto lines = Lines<5>(std::string_view(reinterpret_cast<const char*>(data), size));
+    std::array<float, 5> read{};
+    for (std::size_t i = 0; i < read.size(); ++i)
+        read[i] = ToSingle(ReadNumber(lines[i]));
+    const InputSet inputs{read[0], read[1], read[2], read[3]};
+    const std::array<double, 4> in{read[0], read[1], read[2], read[3]};
+    const float threshold = read[4];
+    const std::string context = "inputs " + Show(in[0]) + ", " + Show(in[1]) + ", " + Show(in[2]) + ", " + Show(in[3])
+        + ", threshold " + Show(threshold);
 
-    bool valid = true;
-    for (std::size_t i = 0; i < in.inputs.size(); ++i)
-        valid = valid && kRanges[i].contains(in.inputs[i]);
-    if (!valid || !std::isfinite(in.threshold))
+    const std::array<ScenarioOutcome, 4> outcomes = SolveScenarios(inputs, threshold);
+    bool valid = std::isfinite(threshold);
+    for (std::size_t row = 0; row < outcomes.size(); ++row) {
+        CheckCell(outcomes[row], row, context);
+        valid = valid && kRanges[row].contains(read[row]);
+    }
+    if (!valid)
         return 0;
     for (std::size_t row = 0; row < outcomes.size(); ++row)
-        CheckBackSubstitution(outcomes[row], row, in);
-    CheckFailuresAreGenuine(outcomes, in);
+        CheckBackSubstitution(outcomes[row], row, in, threshold, context);
+    CheckFailuresAreGenuine(outcomes, in, threshold, context);
     return 0;
 }

@@ -1,5 +1,3 @@
-#include <QTest>
-
 #include "tests/app/MainWindowFixture.h"
 #include "ui/WidgetColors.h"
 
@@ -8,7 +6,9 @@ namespace {
 constexpr std::uint32_t Black = 0x000000;
 constexpr std::uint32_t LightRed = 0x0000FF;
 
-// The captions themselves are pinned by the core's tests; here each must reach its label.
+// The captions are pinned by the core's tests, and the soak's judge compares every
+// result with the core after each random action, blanks for invalid inputs included;
+// here one reference run must reach each label.
 using CalculationRunTest = MainWindowFixture;
 
 TEST_F(CalculationRunTest, ShowsBothRatesAndTheMessage)
@@ -34,26 +34,6 @@ TEST_F(CalculationRunTest, ShowsBothRatesAndTheMessage)
         EXPECT_GE(window->solution().EvaporationRateNomo, 0.0f);
         EXPECT_GE(window->solution().RateACI, 0.0f);
     }
-}
-
-TEST_F(CalculationRunTest, TypingIntoABoxRecalculatesAtOnce)
-{
-    enterInputs("80", "50", "90", "10");
-    QLineEdit* wind = box("txtWindVelocity");
-    wind->selectAll();
-    QTest::keyClicks(wind, "5");
-    EXPECT_EQ(caption("lblAnswer"), "Measures may be needed.");
-    EXPECT_EQ(WidgetColors::ForeColor(label("lblAnswer")), Black) << "red from the run before must not linger";
-}
-
-TEST_F(CalculationRunTest, EmptyingABoxBlanksTheResultsAndDisablesSaving)
-{
-    enterInputs("80", "50", "90", "10");
-    box("txtConcreteTemp")->setText("   ");
-    for (const char* name : {"lblEvapNomo", "lblEvapEqn", "lblAnswer", "lblAir1(0)", "lblWind1(11)"})
-        EXPECT_EQ(caption(name), "") << name;
-    EXPECT_FALSE(element<QPushButton>("cmdSave")->isEnabled());
-    EXPECT_FALSE(element<QPushButton>("cmdRunNomo")->isEnabled());
 }
 
 }  // namespace

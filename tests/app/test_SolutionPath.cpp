@@ -37,7 +37,7 @@ protected:
     ChartOperationLog log;
 };
 
-TEST_F(SolutionPathTest, DrawsThePathOfTheRunOnTheTransientLayer)
+TEST_F(SolutionPathTest, EachRunClearsOnlyThePathAndDrawsItsOwn)
 {
     enterInputs("80", "50", "90", "10");
     const std::vector<ChartOperation> lines = pathLines();
@@ -51,11 +51,7 @@ TEST_F(SolutionPathTest, DrawsThePathOfTheRunOnTheTransientLayer)
         EXPECT_EQ(line.layer, ChartLayer::Transient);
         EXPECT_EQ(line.color, 0x9DFFFFu);
     }
-}
 
-TEST_F(SolutionPathTest, ANewCalculationClearsOnlyThePath)
-{
-    enterInputs("80", "50", "90", "10");
     log.clear();
     box("txtWindVelocity")->setText("5");
     const auto clears = log.of(ChartOperation::Kind::Clear);

@@ -34,23 +34,6 @@ TEST_F(ThresholdTest, ChoosingTheAlternateRateUsesTheWaitingText)
     EXPECT_EQ(caption("lblAnswer"), "Measures shall be taken.");
 }
 
-TEST_F(ThresholdTest, TitleColumnAndTableFollowTheAlternateText)
-{
-    enterInputs("70", "50", "70", "10");
-    option("optAlternate")->click();
-    box("txtAlternateRate")->setText(".15");
-    EXPECT_EQ(box("txtUserRate")->text(), ".15");
-    expectRateCells("0.15");
-    EXPECT_EQ(caption("lblUsedThreshold"), TitleStart + ".15" + TitleEnd);
-
-    // A text that is no number is shown as it is and calculated as 0.
-    box("txtAlternateRate")->setText("abc");
-    expectRateCells("0");
-    EXPECT_EQ(caption("lblUsedThreshold"), TitleStart + "abc" + TitleEnd);
-    EXPECT_EQ(caption("lblWind1(11)"), "-2.5");
-    EXPECT_EQ(WidgetColors::BackColor(label("lblWind1(11)")), 16298431u);
-}
-
 TEST_F(ThresholdTest, SwitchingBackKeepsTheAlternateText)
 {
     option("optAlternate")->click();

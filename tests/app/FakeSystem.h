@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -17,13 +18,39 @@ public:
         QByteArray bytes;
     };
 
-    void setValue(const QString& keyName, const QString& valueName, Value value);
+    void setValue(const QString& keyName, const QString& valueName, Value value)
+    {
+        keys_[keyName][valueName] = std::move(value);
+    }
     void addKey(const QString& keyName) { keys_[keyName]; }
 
-    bool open(std::uint32_t root, const QString& keyName, std::uint32_t access, Key& key) override;
+    bool open(std::uint32_t root, const QString& keyName, std::uint32_t access, Key& key) override
+    {
+        requestedAccess_.push_back(access);
+        if (root != SystemInfo::HKeyLocalMachine || !keys_.contains(keyName))
+            return false;
+        key = nextKey_++;
+        openKeys_[key] = keyName;
+        openedKeys_.append(keyName);
+        return true;
+    }
     bool query(Key key, const QString& valueName, std::uint32_t& type, QByteArray& data,
-               std::uint32_t& size) override;
-    void close(Key key) override;
+               std::uint32_t& size) override
+    {
+        const auto& values = keys_.at(openKeys_.at(key));
+        const auto found = values.find(valueName);
+        if (found == values.end() || found->second.bytes.size() > data.size())
+            return false;
+        type = found->second.type;
+        std::copy(found->second.bytes.begin(), found->second.bytes.end(), data.begin());
+        size = static_cast<std::uint32_t>(found->second.bytes.size());
+        return true;
+    }
+    void close(Key key) override
+    {
+        ++closeCount_;
+        openKeys_.erase(key);
+    }
 
     const std::vector<std::uint32_t>& requestedAccess() const { return requestedAccess_; }
     const QStringList& openedKeys() const { return openedKeys_; }

@@ -18,8 +18,14 @@
 // folder, with a recorder standing in for the user at every message box.
 class MainWindowFixture : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        records = std::make_unique<RecordsFolder>(folder.path());
+        window = std::make_unique<frmMain>();
+        ASSERT_TRUE(window->startupCompleted());
+        EXPECT_TRUE(messages.messages().empty()) << "start-up showed a message";
+    }
 
     template <typename T = QWidget>
     T* element(const QString& name) const
@@ -32,8 +38,15 @@ protected:
     QLabel* label(const QString& name) const { return element<QLabel>(name); }
     QString caption(const QString& name) const { return label(name)->text(); }
 
-    void enterInputs(const QString& air, const QString& rh, const QString& conc, const QString& wind);
+    void enterInputs(const QString& air, const QString& rh, const QString& conc, const QString& wind)
+    {
+        box(QStringLiteral("txtAirTemp"))->setText(air);
+        box(QStringLiteral("txtRelativeHumidity"))->setText(rh);
+        box(QStringLiteral("txtConcreteTemp"))->setText(conc);
+        box(QStringLiteral("txtWindVelocity"))->setText(wind);
+    }
 
+    // Destroyed in reverse: the window first, then the records folder it used.
     QTemporaryDir folder;
     std::unique_ptr<RecordsFolder> records;
     MessageRecorder messages;

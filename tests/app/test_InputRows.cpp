@@ -1,6 +1,3 @@
-#include <QApplication>
-#include <QTest>
-
 #include "tests/app/MainWindowFixture.h"
 
 namespace {
@@ -8,56 +5,41 @@ namespace {
 class InputRowsTest : public MainWindowFixture {
 protected:
     QScrollBar* bar(const char* name) const { return element<QScrollBar>(name); }
-    QLabel* rangeLabel(int row) const { return label(QStringLiteral("lblValid(%1)").arg(row)); }
 };
 
-struct VisibilityCase {
-    const char* name;
-    const char* box;
-    const char* bar;
-    int row;
-    const char* text;
-    bool shown;
-    int value;  // where a shown bar stands
-};
-
-const VisibilityCase VisibilityCases[] = {
-    {"air_below_range", "txtAirTemp", "hsbAirTemp", 0, "39.9", false, 0},
-    {"air_lower_limit", "txtAirTemp", "hsbAirTemp", 0, "40", true, 40},
-    {"air_upper_limit", "txtAirTemp", "hsbAirTemp", 0, "100", true, 100},
-    {"air_above_range", "txtAirTemp", "hsbAirTemp", 0, "100.4", false, 0},
-    {"air_spaces_only", "txtAirTemp", "hsbAirTemp", 0, "   ", false, 0},
-    {"humidity_zero", "txtRelativeHumidity", "hsbRelativeHumidity", 1, "0", true, 0},
-    {"wind_right_end", "txtWindVelocity", "hsbWindVelocity", 3, "25", true, 25},
-    {"wind_above_range", "txtWindVelocity", "hsbWindVelocity", 3, "26", false, 0},
-    {"concrete_blanks_inside_number", "txtConcreteTemp", "hsbConcreteTemp", 2, " 7 5 ", true, 75},
-};
-
-class ScrollBarVisibilityTest : public InputRowsTest, public ::testing::WithParamInterface<VisibilityCase> {};
-
-TEST_P(ScrollBarVisibilityTest, ShowsTheBarOnlyForATextInsideTheRange)
+// Which text gives which bar position is the core's business, and the soak's judge
+// checks every bar against its box after each random action (clicks and drags too,
+// and that no bar keeps the focus); here each box must drive its own bar.
+TEST_F(InputRowsTest, EachBoxShowsAndMovesItsOwnBar)
 {
-    const VisibilityCase& c = GetParam();
-    box(c.box)->setText(c.text);
-    EXPECT_EQ(!bar(c.bar)->isHidden(), c.shown);
-    EXPECT_FALSE(rangeLabel(c.row)->isHidden()) << "the range label stays behind the bar";
-    if (c.shown) {
-        EXPECT_EQ(bar(c.bar)->value(), c.value);
-    }
-}
+    struct Row {
+        const char* box, *bar;
+        int start;
+        const char* inside;
+        int position;
+        const char* outside;
+    };
+    const Row rows[] = {
+        {"txtAirTemp", "hsbAirTemp", 40, "100", 100, "39.9"},
+        {"txtRelativeHumidity", "hsbRelativeHumidity", 0, "55", 55, "100.4"},
+        {"txtConcreteTemp", "hsbConcreteTemp", 40, " 7 5 ", 75, "   "},
+        {"txtWindVelocity", "hsbWindVelocity", 0, "25", 25, "26"},
+    };
+    for (int row = 0; row < 4; ++row) {
+        const Row& r = rows[row];
+        SCOPED_TRACE(r.box);
+        EXPECT_TRUE(bar(r.bar)->isHidden()) << "hidden at start-up";
+        EXPECT_EQ(bar(r.bar)->value(), r.start);
+        EXPECT_EQ(bar(r.bar)->singleStep(), 1);
+        EXPECT_EQ(bar(r.bar)->pageStep(), 1);
 
-INSTANTIATE_TEST_SUITE_P(Rows, ScrollBarVisibilityTest, ::testing::ValuesIn(VisibilityCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(InputRowsTest, AllBarsStartHiddenAtTheirStartValues)
-{
-    const std::pair<const char*, int> starts[] = {
-        {"hsbAirTemp", 40}, {"hsbRelativeHumidity", 0}, {"hsbConcreteTemp", 40}, {"hsbWindVelocity", 0}};
-    for (const auto& [name, value] : starts) {
-        EXPECT_TRUE(bar(name)->isHidden()) << name;
-        EXPECT_EQ(bar(name)->value(), value) << name;
-        EXPECT_EQ(bar(name)->singleStep(), 1) << name;
-        EXPECT_EQ(bar(name)->pageStep(), 1) << name;
+        box(r.box)->setText(r.inside);
+        EXPECT_FALSE(bar(r.bar)->isHidden());
+        EXPECT_EQ(bar(r.bar)->value(), r.position);
+        box(r.box)->setText(r.outside);
+        EXPECT_TRUE(bar(r.bar)->isHidden());
+        EXPECT_EQ(bar(r.bar)->value(), r.position) << "a hidden bar keeps its value";
+        EXPECT_FALSE(label(QStringLiteral("lblValid(%1)").arg(row))->isHidden()) << "the range label stays behind";
     }
     EXPECT_EQ(bar("hsbWindVelocity")->maximum(), 25);
 }
@@ -75,16 +57,10 @@ TEST_F(InputRowsTest, AFractionThatMovesTheBarIsReplacedByTheWholeNumber)
     EXPECT_EQ(air->text(), "81");
     EXPECT_EQ(bar("hsbAirTemp")->value(), 81);
     EXPECT_FLOAT_EQ(window->inputs().AirTemp, 81.0f);
-}
 
-TEST_F(InputRowsTest, AHiddenBarKeepsItsValue)
-{
-    box("txtAirTemp")->setText("85");
-    box("txtAirTemp")->setText("120");
-    EXPECT_TRUE(bar("hsbAirTemp")->isHidden());
-    EXPECT_EQ(bar("hsbAirTemp")->value(), 85);
-    box("txtAirTemp")->setText("85.4");
-    EXPECT_EQ(box("txtAirTemp")->text(), "85.4");
+    air->setText("120");
+    air->setText("81.4");
+    EXPECT_EQ(air->text(), "81.4") << "the bar kept 81 while hidden";
 }
 
 TEST_F(InputRowsTest, NonNumericHumidityReadsAsZero)
@@ -93,7 +69,6 @@ TEST_F(InputRowsTest, NonNumericHumidityReadsAsZero)
     humidity->setText("abc");
     EXPECT_EQ(humidity->text(), "abc") << "the bar is already at 0";
     EXPECT_FALSE(bar("hsbRelativeHumidity")->isHidden());
-
     humidity->setText("30");
     humidity->setText("abc");
     EXPECT_EQ(humidity->text(), "0") << "the bar moves to 0 and writes it back";
@@ -104,31 +79,14 @@ TEST_F(InputRowsTest, DraggingWritesAndCalculatesEveryPosition)
     enterInputs("60", "50", "70", "10");
     QScrollBar* air = bar("hsbAirTemp");
     air->setSliderDown(true);
-    QString lastRate;
-    for (int position = 61; position <= 70; ++position) {
+    QString lastRate = caption("lblEvapEqn");
+    for (int position = 61; position <= 64; ++position) {
         air->setSliderPosition(position);
         EXPECT_EQ(box("txtAirTemp")->text(), QString::number(position));
-        EXPECT_FLOAT_EQ(window->inputs().AirTemp, static_cast<float>(position));
         EXPECT_NE(caption("lblEvapEqn"), lastRate) << "recalculated at " << position;
         lastRate = caption("lblEvapEqn");
     }
     air->setSliderDown(false);
-}
-
-TEST_F(InputRowsTest, AClickMovesTheBarButNeverLeavesItTheFocus)
-{
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    box("txtWindVelocity")->setText("10");
-    QScrollBar* wind = bar("hsbWindVelocity");
-    box("txtAirTemp")->setFocus();
-
-    // A click near the right end, on the arrow, steps the value by one.
-    QTest::mouseClick(wind, Qt::LeftButton, {}, QPoint(wind->width() - 4, wind->height() / 2));
-    EXPECT_EQ(wind->value(), 11);
-    EXPECT_EQ(box("txtWindVelocity")->text(), "11");
-    EXPECT_NE(QApplication::focusWidget(), wind);
-    EXPECT_EQ(wind->focusPolicy(), Qt::NoFocus);
 }
 
 }  // namespace

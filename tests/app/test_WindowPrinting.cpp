@@ -3,7 +3,6 @@
 
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/RecordingTarget.h"
-#include "ui/ChartOperations.h"
 #include "ui/ChartPanel.h"
 #include "ui/Colors.h"
 #include "ui/WidgetColors.h"
@@ -21,8 +20,9 @@ protected:
         window->show();
         QApplication::processEvents();
     }
+    void print() const { element<QAction>("mnuPrint")->trigger(); }
     QImage printedPicture() const { return label("Picture1")->pixmap().toImage(); }
-    int pixelsOf(const QImage& image, const QColor& color) const
+    static int pixelsOf(const QImage& image, const QColor& color)
     {
         int count = 0;
         for (int y = 0; y < image.height(); ++y)
@@ -30,12 +30,12 @@ protected:
                 count += image.pixelColor(x, y) == color;
         return count;
     }
+    int pathPixelsOnScreen() const { return pixelsOf(window->grab().toImage(), PathYellow); }
     // A point inside picRH, in the captured picture, away from the grid lines.
-    QColor pictureColorInsidePicRH(const QImage& picture) const
+    QColor printedColorInsidePicRH() const
     {
         QWidget* picRH = element<QWidget>("picRH");
-        const QPoint at = picRH->mapTo(window.get(), QPoint(3, picRH->height() / 2 + 3));
-        return picture.pixelColor(at);
+        return printedPicture().pixelColor(picRH->mapTo(window.get(), QPoint(3, picRH->height() / 2 + 3)));
     }
     void expectNormalLook() const
     {
@@ -52,36 +52,27 @@ protected:
 
 TEST_F(WindowPrintingTest, PrintsTheWindowInPrintColoursAndRestoresIt)
 {
-    // The humidity curves print in the same blue as the path: compare with a print without one.
-    element<QAction>("mnuPrint")->trigger();
+    // Without a solution no path is printed or drawn afterwards.
+    print();
+    EXPECT_EQ(printedColorInsidePicRH(), QColor(Qt::white));
+    expectNormalLook();
+    EXPECT_EQ(pathPixelsOnScreen(), 0);
+    // The humidity curves print in the same blue as the path: the path adds to them.
     const int blueOfTheChart = pixelsOf(printedPicture(), PrintBlue);
     messages.clear();
 
     enterInputs("80", "50", "90", "10");
-    element<QAction>("mnuPrint")->trigger();
-
+    print();
     ASSERT_EQ(destinations.printed.imageSizes.size(), 2u);
     EXPECT_EQ(destinations.printed.orientation, QPageLayout::Landscape) << "the window is wider than tall";
-    const QImage picture = printedPicture();
-    EXPECT_EQ(pictureColorInsidePicRH(picture), QColor(Qt::white));
-    EXPECT_GT(pixelsOf(picture, PrintBlue), blueOfTheChart + 200) << "the solution path is captured in blue";
-    EXPECT_EQ(pixelsOf(picture, PathYellow), 0);
-
+    EXPECT_EQ(printedColorInsidePicRH(), QColor(Qt::white));
+    EXPECT_GT(pixelsOf(printedPicture(), PrintBlue), blueOfTheChart + 200) << "the solution path is captured in blue";
+    EXPECT_EQ(pixelsOf(printedPicture(), PathYellow), 0);
     expectNormalLook();
-    const QImage shown = window->grab().toImage();
-    EXPECT_GT(pixelsOf(shown, PathYellow), 200) << "the path is drawn again on screen";
+    EXPECT_GT(pathPixelsOnScreen(), 200) << "the path is drawn again on screen";
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, "Print sent to default printer.");
     EXPECT_EQ(messages.messages()[0].title, "Done.");
-}
-
-TEST_F(WindowPrintingTest, WithoutASolutionNoPathIsPrintedOrDrawn)
-{
-    element<QAction>("mnuPrint")->trigger();
-    ASSERT_EQ(destinations.printed.imageSizes.size(), 1u);
-    EXPECT_EQ(pictureColorInsidePicRH(printedPicture()), QColor(Qt::white));
-    EXPECT_EQ(pixelsOf(window->grab().toImage(), PathYellow), 0);
-    expectNormalLook();
 }
 
 TEST_F(WindowPrintingTest, AFailedPrintIsNeverReportedAsSent)
@@ -89,11 +80,12 @@ TEST_F(WindowPrintingTest, AFailedPrintIsNeverReportedAsSent)
     enterInputs("80", "50", "90", "10");
     destinations.printer = RecordingTarget::Behaviour::CannotStart;
     messages.answerNext(Msg::Answer::No);  // no PDF instead
-    element<QAction>("mnuPrint")->trigger();
+    print();
     for (const Msg::Request& message : messages.messages())
         EXPECT_NE(message.text, "Print sent to default printer.");
+    EXPECT_EQ(messages.unusedAnswers(), 0u) << "the PDF was offered";
     expectNormalLook();
-    EXPECT_GT(pixelsOf(window->grab().toImage(), PathYellow), 200);
+    EXPECT_GT(pathPixelsOnScreen(), 200);
 }
 
 TEST_F(WindowPrintingTest, TheTextReportNeedsASolution)
@@ -103,7 +95,6 @@ TEST_F(WindowPrintingTest, TheTextReportNeedsASolution)
     EXPECT_EQ(messages.messages()[0].text, "No solution calculated yet!");
     EXPECT_EQ(destinations.printed.jobsStarted, 0);
 
-    messages.clear();
     enterInputs("80", "50", "90", "10");
     element<QAction>("mnuFilePrintTextReport")->trigger();
     EXPECT_EQ(destinations.printed.jobsEnded, 1);

@@ -47,7 +47,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
 namespace {
 
-// ---- Random source and texts -----------------------------------------------------
+// ---- Random source and texts --------------------------------------------------------
 
 // splitmix64: the same seed gives the same run on every machine and standard
 // library, which std:: distributions do not promise.
@@ -168,7 +168,7 @@ QString SoakText(SoakRandom& random, InputRange range, bool pasted)
     }
 }
 
-// ---- The user ----------------------------------------------------------------------
+// ---- The user -----------------------------------------------------------------------
 
 constexpr std::array<const char*, 5> BoxNames{"txtAirTemp", "txtRelativeHumidity", "txtConcreteTemp",
                                               "txtWindVelocity", "txtAlternateRate"};
@@ -517,7 +517,7 @@ private:
     std::vector<std::string> faults_;
 };
 
-// ---- Memory --------------------------------------------------------------------------
+// ---- Memory -------------------------------------------------------------------------
 
 struct MemoryReading {
     double residentMB = 0.0;
@@ -556,7 +556,7 @@ MemoryReading ReadMemory(QWidget& window)
     return {Megabytes(residentPages * static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE))), Megabytes(liveHeap)};
 }
 
-// ---- The run ---------------------------------------------------------------------------
+// ---- The run ------------------------------------------------------------------------
 
 // BRACKMERE_SOAK_SEED and BRACKMERE_SOAK_ACTIONS choose another run; a failure
 // names the seed and the action count that reproduce it.

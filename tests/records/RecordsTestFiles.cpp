@@ -1,8 +1,7 @@
 #include "tests/records/RecordsTestFiles.h"
 
-#include <gtest/gtest.h>
-
-#include <QSqlDatabase>
+#include <QDir>
+#include <QLineEdit>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -10,59 +9,29 @@
 
 #include "calc/ProgramError.h"
 #include "records/RecordsSchema.h"
+#include "tests/support/MessageRecorder.h"
 
-namespace {
-
-// Runs `body` on a fresh connection to `path`; returns the error text when the
-// file cannot be opened.
-template <typename Body>
-QString TryWithConnection(const QString& path, const QString& options, Body body)
+OtherConnection::OtherConnection(const QString& path, int busyTimeoutMs, bool readOnly)
+    : name_(QUuid::createUuid().toString())
 {
-    const QString name = QUuid::createUuid().toString();
-    QString error;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(options);
-        if (!db.open())
-            error = db.lastError().text();
-        else
-            body(db);
-    }
-    QSqlDatabase::removeDatabase(name);
-    return error;
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs)
+                         + (readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
+    db.open();  // a failure shows in the first statement
 }
 
-template <typename Body>
-void WithConnection(const QString& path, int busyTimeoutMs, Body body)
+OtherConnection::~OtherConnection()
 {
-    const QString error = TryWithConnection(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs), body);
-    if (!error.isEmpty())
-        ADD_FAILURE() << error.toStdString();
+    database().close();
+    QSqlDatabase::removeDatabase(name_);
 }
 
-// Every row, every value as text; a null reads "<null>".
-QList<QStringList> ReadRows(QSqlDatabase& db, QString& error)
+bool OtherConnection::Exec(const QString& sql)
 {
-    QList<QStringList> rows;
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT * FROM tblBrackmere"))) {
-        error = query.lastError().text();
-        return rows;
-    }
-    while (query.next()) {
-        QStringList row;
-        for (int i = 0; i < query.record().count(); ++i)
-            row << (query.value(i).isNull() ? QStringLiteral("<null>") : query.value(i).toString());
-        rows << row;
-    }
-    if (query.lastError().isValid())
-        error = query.lastError().text();
-    return rows;
+    QSqlQuery query(database());
+    return query.exec(sql);
 }
-
-}  // namespace
 
 RecordsFile::RecordsFile() : path_(dir_.filePath(RecordsSchema::FileName))
 {
@@ -71,78 +40,62 @@ RecordsFile::RecordsFile() : path_(dir_.filePath(RecordsSchema::FileName))
         ADD_FAILURE() << error.toStdString();
 }
 
-RecordsFile::~RecordsFile() = default;
-
 void RecordsFile::Exec(const QString& sql, const QStringList& values) const
 {
-    WithConnection(path_, 5000, [&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        query.prepare(sql);
-        for (const QString& value : values)
-            query.addBindValue(value);
-        if (!query.exec())
-            ADD_FAILURE() << sql.toStdString() << ": " << query.lastError().text().toStdString();
-    });
+    OtherConnection connection(path_, 5000);
+    QSqlQuery query(connection.database());
+    query.prepare(sql);
+    for (const QString& value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        ADD_FAILURE() << sql.toStdString() << ": " << query.lastError().text().toStdString();
 }
 
 QList<QStringList> RecordsFile::Rows() const
 {
-    QList<QStringList> rows;
-    WithConnection(path_, 5000, [&](QSqlDatabase& db) {
-        QString error;
-        rows = ReadRows(db, error);
-        if (!error.isEmpty())
-            ADD_FAILURE() << error.toStdString();
-    });
-    return rows;
+    const ReadOnlyLook look = LookReadOnly(path_);
+    if (!look.error.isEmpty())
+        ADD_FAILURE() << look.error.toStdString();
+    return look.rows;
 }
 
 ReadOnlyLook LookReadOnly(const QString& path)
 {
     ReadOnlyLook look;
-    const QString openError =
-        TryWithConnection(path, QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"), [&](QSqlDatabase& db) {
-            QSqlQuery integrity(db);
-            if (!integrity.exec(QStringLiteral("PRAGMA integrity_check"))) {
-                look.error = integrity.lastError().text();
-                return;
-            }
-            QStringList verdict;
-            while (integrity.next())
-                verdict << integrity.value(0).toString();
-            look.integrity = verdict.join(u'\n');
-            integrity = QSqlQuery();
-            look.rows = ReadRows(db, look.error);
-        });
-    if (!openError.isEmpty())
-        look.error = openError;
+    OtherConnection reader(path, 5000, /*readOnly=*/true);
+    QSqlQuery query(reader.database());
+    if (!query.exec(QStringLiteral("PRAGMA integrity_check"))) {
+        look.error = query.lastError().text();
+        return look;
+    }
+    QStringList verdict;
+    while (query.next())
+        verdict << query.value(0).toString();
+    look.integrity = verdict.join(u'\n');
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT * FROM tblBrackmere")))
+        look.error = query.lastError().text();
+    while (query.next()) {
+        QStringList row;
+        for (int i = 0; i < query.record().count(); ++i)
+            row << (query.value(i).isNull() ? QStringLiteral("<null>") : query.value(i).toString());
+        look.rows << row;
+    }
+    if (query.lastError().isValid())
+        look.error = query.lastError().text();
     return look;
 }
 
-QStringList RecordsFile::ColumnNames() const
-{
-    QStringList names;
-    WithConnection(path_, 5000, [&](QSqlDatabase& db) {
-        const QSqlRecord record = db.record(QStringLiteral("tblBrackmere"));
-        for (int i = 0; i < record.count(); ++i)
-            names << record.fieldName(i);
-    });
-    return names;
-}
-
-int RecordsFile::Count() const
-{
-    return static_cast<int>(Rows().size());
-}
-
-std::vector<int> OpenStore(RecordsStore& store, const QString& path)
+std::vector<int> OpenStore(RecordsStore& store, const QString& path, QStringList* texts)
 {
     std::vector<int> errors;
-    const auto step = [&errors](auto action) {
+    const auto step = [&](auto action) {
         try {
             action();
         } catch (const ProgramError& error) {
             errors.push_back(error.number());
+            if (texts)
+                *texts << QString::fromStdString(error.what());
         }
     };
     store.UseDatabasePath(path);
@@ -161,26 +114,26 @@ NewRecord SampleRecord(const QString& date, const QString& threshold)
             QStringLiteral("Measures may be needed."), QStringLiteral("note ") + date, threshold};
 }
 
-OtherConnection::OtherConnection(const QString& path, int busyTimeoutMs) : name_(QUuid::createUuid().toString())
+void TypeDateTimeNote(QWidget& dialog, const NewRecord& record)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-    db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
-    if (!db.open())
-        ADD_FAILURE() << db.lastError().text().toStdString();
+    Element<QLineEdit>(dialog, "txtDate")->setText(record.RecordDate);
+    Element<QLineEdit>(dialog, "txtTime")->setText(record.RecordTime);
+    Element<QLineEdit>(dialog, "txtNote")->setText(record.MiscNote);
 }
 
-OtherConnection::~OtherConnection()
+void ExpectSaveRefused(QWidget& dialog, const MessageRecorder& messages, const QString& path, const char* reason,
+                       const NewRecord& typed)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::database(name_);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name_);
-}
-
-bool OtherConnection::Exec(const QString& sql)
-{
-    QSqlQuery query(QSqlDatabase::database(name_));
-    return query.exec(sql);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    const Msg::Request& shown = messages.messages()[0];
+    EXPECT_EQ(shown.icon, Msg::Icon::Critical);
+    EXPECT_EQ(shown.title, "Save");
+    EXPECT_TRUE(shown.text.startsWith(
+        QStringLiteral("The record could not be saved in \"%1\".").arg(QDir::toNativeSeparators(path))))
+        << shown.text.toStdString();
+    EXPECT_TRUE(shown.text.contains(QString::fromLatin1(reason))) << shown.text.toStdString();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Element<QLineEdit>(dialog, "txtDate")->text(), typed.RecordDate);
+    EXPECT_EQ(Element<QLineEdit>(dialog, "txtTime")->text(), typed.RecordTime);
+    EXPECT_EQ(Element<QLineEdit>(dialog, "txtNote")->text(), typed.MiscNote);
 }

@@ -1,9 +1,9 @@
 // Another copy of the program saving records, through the same store call as the
-// save dialog. Appends records tagged with `tag`, numbered from 0, each a whole
-// record the tests can recognise (see WriterRecord.h). Stops after `count` records
-// or after `seconds`, whichever comes first; 0 means no limit, so with both 0 it
-// saves until it is killed. Prints "ready" once the file is open and "saved <n>"
-// as soon as record n is written, so a test knows which records it was promised.
+// save dialog: records_writer <file> <tag> <seconds>. Appends records tagged with
+// `tag`, numbered from 0, each a whole record the tests can recognise (see
+// WriterRecord.h), for `seconds` or, with 0, until it is killed. Prints "ready" once
+// the file is open and "saved <n>" as soon as record n is written, so a test knows
+// which records it was promised.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -19,12 +19,11 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (args.size() != 4 && args.size() != 5) {
-        err << "usage: records_writer <file> <tag> <count> [<seconds>]\n";
+    if (args.size() != 4) {
+        err << "usage: records_writer <file> <tag> <seconds>\n";
         return 2;
     }
-    const int count = args[3].toInt();
-    const qint64 limitMs = args.size() == 5 ? args[4].toLongLong() * 1000 : 0;
+    const qint64 limitMs = args[3].toLongLong() * 1000;
 
     RecordsStore store;
     store.UseDatabasePath(args[1]);
@@ -40,7 +39,7 @@ int main(int argc, char** argv)
 
     QElapsedTimer clock;
     clock.start();
-    for (int i = 0; (count == 0 || i < count) && (limitMs == 0 || clock.elapsed() < limitMs); ++i) {
+    for (int i = 0; limitMs == 0 || clock.elapsed() < limitMs; ++i) {
         const QSqlError error = store.AddRecord(WriterRecord(args[2], i));
         if (error.isValid()) {
             err << "record " << i << ": " << error.text() << "\n";

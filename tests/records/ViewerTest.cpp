@@ -2,16 +2,14 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSqlTableModel>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
+#include <ostream>
 
 #include "records/RecordsStore.h"
 #include "records/frmView.h"
@@ -20,18 +18,34 @@
 
 namespace {
 
-template <typename T>
-T* Element(QWidget& window, const char* name)
+QTableView* Grid(frmView& viewer)
 {
-    T* element = window.findChild<T*>(QString::fromLatin1(name));
-    if (!element)
-        ADD_FAILURE() << "no element " << name;
-    return element;
+    return Element<QTableView>(viewer, "DBGrid1");
 }
 
 void Select(frmView& viewer, int row)
 {
-    Element<QTableView>(viewer, "DBGrid1")->selectRow(row);
+    Grid(viewer)->selectRow(row);
+}
+
+void Click(frmView& viewer, const char* button)
+{
+    Element<QPushButton>(viewer, button)->click();
+}
+
+// The names of the buttons that can be pressed, in a fixed order.
+QString EnabledButtons(frmView& viewer)
+{
+    QStringList enabled;
+    for (const char* name : {"cmdDelete", "cmdDeleteAll", "cmdReturn", "cmdCopy", "cmdExit"})
+        if (Element<QPushButton>(viewer, name)->isEnabled())
+            enabled << name;
+    return enabled.join(u' ');
+}
+
+int MeasuresColumnWidth(const frmView& viewer)
+{
+    return QFontMetrics(viewer.font()).horizontalAdvance("Measures may be needed.  ");
 }
 
 // Three records: one saved before thresholds were recorded, then 0.1 and 0.2.
@@ -49,86 +63,31 @@ protected:
                                       "Measures shall be taken.", "west wall", "0.2"}).isValid());
     }
 
-    static bool Enabled(frmView& viewer, const char* button) { return Element<QPushButton>(viewer, button)->isEnabled(); }
-    static void ExpectOnlyExit(frmView& viewer)
-    {
-        for (const char* button : {"cmdDelete", "cmdReturn", "cmdDeleteAll", "cmdCopy"})
-            EXPECT_FALSE(Enabled(viewer, button)) << button;
-        EXPECT_TRUE(Enabled(viewer, "cmdExit"));
-    }
-
     RecordsFile file;
     RecordsStore store;
     MessageRecorder messages;
 };
 
-TEST_F(Viewer, OpensWithItsTextsAndTheRowButtonsDisabled)
+// Each column is as wide as its header and a letter, the notes column fits the
+// longest precaution, and the last column takes the rest of the grid.
+TEST_F(Viewer, ColumnsAreFittedToTheirHeadersAndFillTheGrid)
 {
     frmView viewer(store);
-    EXPECT_EQ(viewer.windowTitle(), "Saved Records");
-    EXPECT_TRUE(viewer.isModal());
-    EXPECT_EQ(Element<QLabel>(viewer, "lblDB")->text(),
-              "These records are from the Access database: \"" + file.path() + "\"");
-    EXPECT_EQ(Element<QGroupBox>(viewer, "Frame1")->title(), "Copy");
-    QCheckBox* headers = Element<QCheckBox>(viewer, "chkHeaders");
-    EXPECT_EQ(headers->text(), "Include column headers");
-    EXPECT_EQ(headers->toolTip(),
-              "Include the column headers (field names) as the first row of data when copying to clipboard.");
-    EXPECT_FALSE(headers->isChecked());
-    QCheckBox* recId = Element<QCheckBox>(viewer, "chkRecID");
-    EXPECT_EQ(recId->text(), "Include Access RecID");
-    EXPECT_EQ(recId->toolTip(), "Include column with the auto record number generated within Access.");
-    EXPECT_FALSE(recId->isChecked());
-    EXPECT_EQ(Element<QLabel>(viewer, "Label1")->text(),
-              "Edit privileges are active for the main purpose of editing the Misc. Note.");
-    EXPECT_EQ(Element<QLabel>(viewer, "Label2")->text(), "Results are not updated if input variables are changed here.");
-    EXPECT_EQ(Element<QLabel>(viewer, "Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    const std::pair<const char*, const char*> buttons[] = {{"cmdCopy", "Copy All Data to Clipboard"},
-                                                           {"cmdDelete", "Delete Record"},
-                                                           {"cmdDeleteAll", "Delete All"},
-                                                           {"cmdReturn", "Return Record Inputs to Calculator"},
-                                                           {"cmdExit", "Exit"}};
-    for (const auto& [name, text] : buttons)
-        EXPECT_EQ(Element<QPushButton>(viewer, name)->text(), text) << name;
-    EXPECT_TRUE(Element<QPushButton>(viewer, "cmdExit")->font().bold());
-
-    EXPECT_FALSE(Enabled(viewer, "cmdDelete"));
-    EXPECT_FALSE(Enabled(viewer, "cmdReturn"));
-    EXPECT_TRUE(Enabled(viewer, "cmdDeleteAll"));
-    EXPECT_TRUE(Enabled(viewer, "cmdCopy"));
-}
-
-TEST_F(Viewer, GridShowsEveryRecordWithTheRecordNumberHidden)
-{
-    frmView viewer(store);
-    QTableView* grid = Element<QTableView>(viewer, "DBGrid1");
-    ASSERT_EQ(grid->model()->rowCount(), 3);
-    ASSERT_EQ(grid->model()->columnCount(), 11);
-    EXPECT_EQ(grid->model()->headerData(0, Qt::Horizontal).toString(), "RecID");
-    EXPECT_EQ(grid->model()->headerData(10, Qt::Horizontal).toString(), "RateThreshold");
-    EXPECT_TRUE(grid->isColumnHidden(0));
-    EXPECT_EQ(grid->model()->index(2, 9).data().toString(), "west wall");
-    EXPECT_FALSE(grid->verticalHeader()->isHidden());
-}
-
-TEST_F(Viewer, ColumnsAreFittedToTheirHeadersAndTheGrid)
-{
-    frmView viewer(store);
-    QTableView* grid = Element<QTableView>(viewer, "DBGrid1");
+    QTableView* grid = Grid(viewer);
     // Wide enough for every header, whatever the font.
-    viewer.show();
     viewer.resize(1400, 600);
+    viewer.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewer));
     viewer.FitDBGrid(grid);
     const QFontMetrics metrics(viewer.font());
-    const QStringList headers{"RecID", "RecordDate", "RecordTime", "AirTemp", "ConcreteTemp",
-                              "RH", "WindVelocity", "EvapRate", "RateNote"};
+    // The hidden record number keeps its room, which leaves space for the grid's frame.
     int used = metrics.horizontalAdvance("RecIDX");
-    for (int i = 1; i < headers.size(); ++i) {
-        EXPECT_EQ(grid->columnWidth(i), metrics.horizontalAdvance(headers[i] + "X")) << i;
+    for (int i = 1; i < 9; ++i) {
+        const QString header = grid->model()->headerData(i, Qt::Horizontal).toString();
+        EXPECT_EQ(grid->columnWidth(i), metrics.horizontalAdvance(header + "X")) << header.toStdString();
         used += grid->columnWidth(i);
     }
-    EXPECT_EQ(grid->columnWidth(9), metrics.horizontalAdvance("Measures may be needed.  "));
+    EXPECT_EQ(grid->columnWidth(9), MeasuresColumnWidth(viewer));
     used += grid->columnWidth(9);
     ASSERT_GT(grid->viewport()->width() - used, 0);
     EXPECT_EQ(grid->columnWidth(10), grid->viewport()->width() - used);
@@ -138,9 +97,8 @@ TEST_F(Viewer, LastColumnNeverGetsANegativeWidth)
 {
     frmView viewer(store);
     QStandardItemModel wide(1, 4);
-    const QStringList headers{"Number", "A header far wider than the grid it stands in",
-                              "Another header far wider than the grid", "Last"};
-    wide.setHorizontalHeaderLabels(headers);
+    wide.setHorizontalHeaderLabels({"Number", "A header far wider than the grid it stands in",
+                                    "Another header far wider than the grid", "Last"});
     QTableView narrow;
     narrow.setModel(&wide);
     narrow.resize(120, 80);
@@ -150,252 +108,217 @@ TEST_F(Viewer, LastColumnNeverGetsANegativeWidth)
     EXPECT_EQ(narrow.columnWidth(3), QFontMetrics(viewer.font()).horizontalAdvance("LastX"));
 }
 
-const QString RowsWithoutOptions =
-    "1/2/2024\t9:00:00 AM\t85\t90\t50\t10\t0.241\tMeasures may be needed.\told\t\t\r"
-    "1/3/2024\t10:30:00 AM\t70\t75\t40\t5\t0.095\tOK\t\t0.1\t\r"
-    "1/4/2024\t2:15:00 PM\t95\t98\t20\t15\t0.612\tMeasures shall be taken.\twest wall\t0.2\t\r";
+TEST_F(Viewer, CopiedTextHasATabAfterEveryValueAndACarriageReturnAfterEveryLine)
+{
+    const QString rows[] = {
+        "1/2/2024\t9:00:00 AM\t85\t90\t50\t10\t0.241\tMeasures may be needed.\told\t\t\r",
+        "1/3/2024\t10:30:00 AM\t70\t75\t40\t5\t0.095\tOK\t\t0.1\t\r",
+        "1/4/2024\t2:15:00 PM\t95\t98\t20\t15\t0.612\tMeasures shall be taken.\twest wall\t0.2\t\r"};
+    const QString headers = "RecordDate\tRecordTime\tAirTemp\tConcreteTemp\tRH\tWindVelocity\tEvapRate\tRateNote\t"
+                            "MiscNote\tRateThreshold\t\r";
+    const struct {
+        bool headers;
+        bool recordNumbers;
+        QString expected;
+    } cases[] = {
+        {false, false, rows[0] + rows[1] + rows[2]},
+        {true, false, headers + rows[0] + rows[1] + rows[2]},
+        {true, true, "RecID\t" + headers + "1\t" + rows[0] + "2\t" + rows[1] + "3\t" + rows[2]},
+    };
+    frmView viewer(store);
+    // Both options start unticked.
+    EXPECT_FALSE(Element<QCheckBox>(viewer, "chkHeaders")->isChecked());
+    EXPECT_FALSE(Element<QCheckBox>(viewer, "chkRecID")->isChecked());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "headers " << c.headers << ", record numbers " << c.recordNumbers);
+        Element<QCheckBox>(viewer, "chkHeaders")->setChecked(c.headers);
+        Element<QCheckBox>(viewer, "chkRecID")->setChecked(c.recordNumbers);
+        Click(viewer, "cmdCopy");
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), c.expected);
+    }
+}
 
-const QString Headers = "RecordDate\tRecordTime\tAirTemp\tConcreteTemp\tRH\tWindVelocity\tEvapRate\tRateNote\t"
-                        "MiscNote\tRateThreshold\t\r";
+// What the user does in the viewer before looking at it.
+enum class Step { SelectRow0, SelectRow1, SelectRow2, ClearSelection, AnswerYes, AnswerNo, Copy, Delete, DeleteKey,
+                  DeleteAll };
 
-struct CopyCase {
+void Do(Step step, frmView& viewer, MessageRecorder& messages)
+{
+    switch (step) {
+    case Step::SelectRow0: return Select(viewer, 0);
+    case Step::SelectRow1: return Select(viewer, 1);
+    case Step::SelectRow2: return Select(viewer, 2);
+    case Step::ClearSelection: return Grid(viewer)->clearSelection();
+    case Step::AnswerYes: return messages.answerNext(Msg::Answer::Yes);
+    case Step::AnswerNo: return messages.answerNext(Msg::Answer::No);
+    case Step::Copy: return Click(viewer, "cmdCopy");
+    case Step::Delete: return Click(viewer, "cmdDelete");
+    case Step::DeleteKey: return QTest::keyClick(Grid(viewer), Qt::Key_Delete);
+    case Step::DeleteAll: return Click(viewer, "cmdDeleteAll");
+    }
+}
+
+// The steps, the question the viewer asks, and what is left after them: the records
+// (by date) in the file and in the grid, and the buttons that can be pressed.
+struct ButtonCase {
     const char* name;
-    bool headers;
-    bool recordNumbers;
-    QString expected;
+    const char* sqlBefore;  // run on the file before the viewer opens, when set
+    std::vector<Step> steps;
+    QString question;
+    QString datesLeft;
+    QString enabled;
 };
 
-void PrintTo(const CopyCase& c, std::ostream* os)
+void PrintTo(const ButtonCase& c, std::ostream* os)
 {
     *os << c.name;
 }
 
-class CopiedText : public Viewer, public ::testing::WithParamInterface<CopyCase> {};
+const QString RowButtons = "cmdDelete cmdDeleteAll cmdReturn cmdCopy cmdExit";
+const QString TableButtons = "cmdDeleteAll cmdCopy cmdExit";
+const QString AllDates = "1/2/2024 1/3/2024 1/4/2024";
+using enum Step;
 
-TEST_P(CopiedText, HasATabAfterEveryValueAndACarriageReturnAfterEveryLine)
-{
-    frmView viewer(store);
-    Element<QCheckBox>(viewer, "chkHeaders")->setChecked(GetParam().headers);
-    Element<QCheckBox>(viewer, "chkRecID")->setChecked(GetParam().recordNumbers);
-    Element<QPushButton>(viewer, "cmdCopy")->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Options, CopiedText,
-    ::testing::Values(CopyCase{"TenValuesALine", false, false, RowsWithoutOptions},
-                      CopyCase{"Headers", true, false, Headers + RowsWithoutOptions},
-                      CopyCase{"HeadersAndRecordNumbers", true, true,
-                               "RecID\t" + Headers +
-                                   "1\t1/2/2024\t9:00:00 AM\t85\t90\t50\t10\t0.241\tMeasures may be needed.\told\t\t\r"
-                                   "2\t1/3/2024\t10:30:00 AM\t70\t75\t40\t5\t0.095\tOK\t\t0.1\t\r"
-                                   "3\t1/4/2024\t2:15:00 PM\t95\t98\t20\t15\t0.612\tMeasures shall be taken.\twest wall"
-                                   "\t0.2\t\r"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(Viewer, SelectingARowEnablesDeleteAndReturnAndClearingDisablesThem)
-{
-    frmView viewer(store);
-    Select(viewer, 1);
-    EXPECT_TRUE(Enabled(viewer, "cmdDelete"));
-    EXPECT_TRUE(Enabled(viewer, "cmdReturn"));
-    Element<QTableView>(viewer, "DBGrid1")->clearSelection();
-    EXPECT_FALSE(Enabled(viewer, "cmdDelete"));
-    EXPECT_FALSE(Enabled(viewer, "cmdReturn"));
-}
-
-TEST_F(Viewer, DeleteAfterCopyRemovesTheSelectedRecord)
-{
-    frmView viewer(store);
-    Select(viewer, 1);
-    Element<QPushButton>(viewer, "cmdCopy")->click();
-    EXPECT_TRUE(Enabled(viewer, "cmdDelete"));
-    messages.answerNext(Msg::Answer::Yes);
-    Element<QPushButton>(viewer, "cmdDelete")->click();
-
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "Delete record: 1/3/2024, 10:30:00 AM");
-    EXPECT_EQ(messages.messages()[0].title, "Confirm");
-    EXPECT_EQ(messages.messages()[0].icon, Msg::Icon::None);
-    EXPECT_EQ(messages.messages()[0].buttons, Msg::Buttons::YesNo);
-    const QList<QStringList> rows = file.Rows();
-    ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows[0][1], "1/2/2024");
-    EXPECT_EQ(rows[1][1], "1/4/2024");
-    QTableView* grid = Element<QTableView>(viewer, "DBGrid1");
-    EXPECT_EQ(grid->model()->rowCount(), 2);
-    EXPECT_TRUE(grid->isColumnHidden(0));
-    EXPECT_EQ(grid->columnWidth(9), QFontMetrics(viewer.font()).horizontalAdvance("Measures may be needed.  "));
-    EXPECT_FALSE(Enabled(viewer, "cmdDelete"));
-    EXPECT_FALSE(Enabled(viewer, "cmdReturn"));
-    EXPECT_TRUE(Enabled(viewer, "cmdDeleteAll"));
-    EXPECT_TRUE(Enabled(viewer, "cmdCopy"));
-}
-
-TEST_F(Viewer, DeleteAnsweredNoKeepsTheRecord)
-{
-    frmView viewer(store);
-    Select(viewer, 0);
-    messages.answerNext(Msg::Answer::No);
-    Element<QPushButton>(viewer, "cmdDelete")->click();
-    EXPECT_EQ(file.Count(), 3);
-    EXPECT_TRUE(Enabled(viewer, "cmdDelete"));
-}
-
-TEST_F(Viewer, DeleteKeyAsksAboutTheSelectedRecord)
-{
-    frmView viewer(store);
-    Select(viewer, 2);
-    messages.answerNext(Msg::Answer::Yes);
-    QTest::keyClick(Element<QTableView>(viewer, "DBGrid1"), Qt::Key_Delete);
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "Delete record: 1/4/2024, 2:15:00 PM");
-    EXPECT_EQ(file.Count(), 2);
-}
-
-TEST_F(Viewer, DeletingTheLastRecordLeavesOnlyExit)
-{
-    file.Exec("DELETE FROM tblBrackmere WHERE RecID > 1");
-    frmView viewer(store);
-    Select(viewer, 0);
-    messages.answerNext(Msg::Answer::Yes);
-    Element<QPushButton>(viewer, "cmdDelete")->click();
-    EXPECT_EQ(file.Count(), 0);
-    ExpectOnlyExit(viewer);
-}
-
-TEST_F(Viewer, DeleteAllAnsweredNoKeepsEveryRecordButDisablesItself)
-{
-    frmView viewer(store);
-    messages.answerNext(Msg::Answer::No);
-    Element<QPushButton>(viewer, "cmdDeleteAll")->click();
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "Delete all records?");
-    EXPECT_EQ(messages.messages()[0].title, "Confirm");
-    EXPECT_EQ(messages.messages()[0].icon, Msg::Icon::None);
-    EXPECT_EQ(file.Count(), 3);
-    EXPECT_FALSE(Enabled(viewer, "cmdDeleteAll"));
-    EXPECT_TRUE(Enabled(viewer, "cmdCopy"));
-}
-
-TEST_F(Viewer, DeleteAllAnsweredYesEmptiesTheTable)
-{
-    frmView viewer(store);
-    Select(viewer, 1);
-    messages.answerNext(Msg::Answer::Yes);
-    Element<QPushButton>(viewer, "cmdDeleteAll")->click();
-    EXPECT_EQ(file.Count(), 0);
-    EXPECT_EQ(Element<QTableView>(viewer, "DBGrid1")->model()->rowCount(), 0);
-    ExpectOnlyExit(viewer);
-}
-
-TEST_F(Viewer, EmptyTableLeavesOnlyExit)
-{
-    file.Exec("DELETE FROM tblBrackmere");
-    frmView viewer(store);
-    ExpectOnlyExit(viewer);
-}
-
-struct ReturnCase {
-    const char* name;
-    int row;
-    ThresholdOption option;
-    QString thresholdText;
-    QStringList airConcreteRhWind;
+const ButtonCase ButtonCases[] = {
+    {"Opened", nullptr, {}, "", AllDates, TableButtons},
+    {"RowSelected", nullptr, {SelectRow1}, "", AllDates, RowButtons},
+    {"SelectionCleared", nullptr, {SelectRow1, ClearSelection}, "", AllDates, TableButtons},
+    {"DeleteAnsweredNo", nullptr, {SelectRow0, AnswerNo, Delete}, "Delete record: 1/2/2024, 9:00:00 AM", AllDates,
+     RowButtons},
+    {"DeleteAfterCopy", nullptr, {SelectRow1, Copy, AnswerYes, Delete}, "Delete record: 1/3/2024, 10:30:00 AM",
+     "1/2/2024 1/4/2024", TableButtons},
+    {"DeleteKey", nullptr, {SelectRow2, AnswerYes, DeleteKey}, "Delete record: 1/4/2024, 2:15:00 PM",
+     "1/2/2024 1/3/2024", TableButtons},
+    {"LastRecordDeleted", "DELETE FROM tblBrackmere WHERE RecID > 1", {SelectRow0, AnswerYes, Delete},
+     "Delete record: 1/2/2024, 9:00:00 AM", "", "cmdExit"},
+    {"DeleteAllAnsweredNo", nullptr, {AnswerNo, DeleteAll}, "Delete all records?", AllDates, "cmdCopy cmdExit"},
+    {"DeleteAllAnsweredYes", nullptr, {SelectRow1, AnswerYes, DeleteAll}, "Delete all records?", "", "cmdExit"},
+    {"EmptyTable", "DELETE FROM tblBrackmere", {}, "", "", "cmdExit"},
 };
 
-void PrintTo(const ReturnCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+class ViewerButtons : public Viewer, public ::testing::WithParamInterface<ButtonCase> {};
 
-class ReturnedRecord : public Viewer, public ::testing::WithParamInterface<ReturnCase> {};
-
-TEST_P(ReturnedRecord, SendsInputsAndThresholdAndCloses)
+TEST_P(ViewerButtons, FollowTheRecordsAndTheSelection)
 {
-    const ReturnCase& c = GetParam();
+    const ButtonCase& c = GetParam();
+    if (c.sqlBefore)
+        file.Exec(c.sqlBefore);
     frmView viewer(store);
-    QSignalSpy returned(&viewer, &frmView::recordReturned);
-    Select(viewer, c.row);
-    Element<QPushButton>(viewer, "cmdReturn")->click();
-    ASSERT_EQ(returned.count(), 1);
-    const auto inputs = returned.at(0).at(0).value<ReturnedInputs>();
-    EXPECT_EQ((QStringList{inputs.AirTemp, inputs.ConcreteTemp, inputs.RH, inputs.WindVelocity}),
-              c.airConcreteRhWind);
-    EXPECT_EQ(ThresholdOptionFor(inputs), c.option);
-    EXPECT_EQ(inputs.RateThresholdText, c.thresholdText);
-    EXPECT_EQ(viewer.result(), QDialog::Accepted);
+    for (Step step : c.steps)
+        Do(step, viewer, messages);
+
+    if (c.question.isEmpty()) {
+        EXPECT_TRUE(messages.messages().empty());
+    } else {
+        ASSERT_EQ(messages.messages().size(), 1u);
+        const Msg::Request& asked = messages.messages()[0];
+        EXPECT_EQ(asked.text, c.question);
+        EXPECT_EQ(asked.title, "Confirm");
+        EXPECT_EQ(asked.icon, Msg::Icon::None);
+        EXPECT_EQ(asked.buttons, Msg::Buttons::YesNo);
+    }
+    QStringList dates;
+    for (const QStringList& row : file.Rows())
+        dates << row.value(1);
+    EXPECT_EQ(dates.join(u' '), c.datesLeft);
+    EXPECT_EQ(Grid(viewer)->model()->rowCount(), dates.size());
+    // Reading the table again after a delete keeps the grid's layout.
+    EXPECT_TRUE(Grid(viewer)->isColumnHidden(0));
+    EXPECT_EQ(Grid(viewer)->columnWidth(9), MeasuresColumnWidth(viewer));
+    EXPECT_EQ(EnabledButtons(viewer), c.enabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Thresholds, ReturnedRecord,
-    ::testing::Values(ReturnCase{"SavedBeforeThresholds", 0, ThresholdOption::Default, "", {"85", "90", "50", "10"}},
-                      ReturnCase{"Alternate", 1, ThresholdOption::Alternate, "0.1", {"70", "75", "40", "5"}},
-                      ReturnCase{"Default", 2, ThresholdOption::Default, "0.2", {"95", "98", "20", "15"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Actions, ViewerButtons, ::testing::ValuesIn(ButtonCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ThresholdOptionFor, ComparesAtSinglePrecision)
-{
-    ReturnedInputs inputs;
-    EXPECT_EQ(ThresholdOptionFor(inputs), ThresholdOption::Default);
-    inputs.RateThresholdIsNull = false;
-    inputs.RateThresholdValue = static_cast<double>(0.2f);
-    EXPECT_EQ(ThresholdOptionFor(inputs), ThresholdOption::Default);
-    inputs.RateThresholdValue = 0.2000001;
-    EXPECT_EQ(ThresholdOptionFor(inputs), ThresholdOption::Alternate);
-    inputs.RateThresholdValue = 0.0;
-    EXPECT_EQ(ThresholdOptionFor(inputs), ThresholdOption::Alternate);
-}
-
-TEST_F(Viewer, GridEditIsWrittenWhenTheRowIsLeftAndAnEmptyInputReturnsEmptyText)
-{
-    frmView viewer(store);
-    QAbstractItemModel* model = Element<QTableView>(viewer, "DBGrid1")->model();
-    Element<QTableView>(viewer, "DBGrid1")->setCurrentIndex(model->index(1, 3));
-    ASSERT_TRUE(model->setData(model->index(1, 3), QVariant()));
-    ASSERT_TRUE(model->setData(model->index(1, 9), "corrected note"));
-    Element<QTableView>(viewer, "DBGrid1")->setCurrentIndex(model->index(0, 3));
-    EXPECT_EQ(file.Rows().value(1).value(3), "<null>");
-    EXPECT_EQ(file.Rows().value(1).value(9), "corrected note");
-
-    QSignalSpy returned(&viewer, &frmView::recordReturned);
-    Select(viewer, 1);
-    Element<QPushButton>(viewer, "cmdReturn")->click();
-    ASSERT_EQ(returned.count(), 1);
-    EXPECT_EQ(returned.at(0).at(0).value<ReturnedInputs>().AirTemp, "");
-    EXPECT_EQ(returned.at(0).at(0).value<ReturnedInputs>().ConcreteTemp, "75");
-}
-
-TEST_F(Viewer, EditPendingWhenTheViewerClosesIsWritten)
-{
-    frmView viewer(store);
-    QAbstractItemModel* model = Element<QTableView>(viewer, "DBGrid1")->model();
-    ASSERT_TRUE(model->setData(model->index(2, 9), "last words"));
-    Element<QPushButton>(viewer, "cmdExit")->click();
-    EXPECT_EQ(file.Rows().value(2).value(9), "last words");
-}
-
-TEST_F(Viewer, StoreThatDidNotOpenLeavesOnlyExit)
+TEST_F(Viewer, NamesTheFileEvenWhenTheStoreDidNotOpenAndThenLeavesOnlyExit)
 {
     QTemporaryDir dir;
     RecordsStore closed;
     OpenStore(closed, dir.filePath("Brackmere_Data.mdb"));
     frmView viewer(closed);
-    EXPECT_TRUE(Element<QLabel>(viewer, "lblDB")->text().endsWith("/Brackmere_Data.mdb\""));
-    ExpectOnlyExit(viewer);
+    EXPECT_EQ(Element<QLabel>(viewer, "lblDB")->text(),
+              "These records are from the Access database: \"" + dir.filePath("Brackmere_Data.mdb") + "\"");
+    EXPECT_EQ(EnabledButtons(viewer), "cmdExit");
     EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(Viewer, ReturnSendsTheInputsAndTheThresholdAndCloses)
+{
+    const struct {
+        QStringList airConcreteRhWind;
+        ThresholdOption option;
+        QString thresholdText;
+    } rows[] = {
+        {{"85", "90", "50", "10"}, ThresholdOption::Default, ""},  // saved before thresholds were recorded
+        {{"70", "75", "40", "5"}, ThresholdOption::Alternate, "0.1"},
+        {{"95", "98", "20", "15"}, ThresholdOption::Default, "0.2"},
+    };
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(row);
+        frmView viewer(store);
+        QSignalSpy returned(&viewer, &frmView::recordReturned);
+        Select(viewer, row);
+        Click(viewer, "cmdReturn");
+        ASSERT_EQ(returned.count(), 1);
+        const auto inputs = returned.at(0).at(0).value<ReturnedInputs>();
+        EXPECT_EQ((QStringList{inputs.AirTemp, inputs.ConcreteTemp, inputs.RH, inputs.WindVelocity}),
+                  rows[row].airConcreteRhWind);
+        EXPECT_EQ(ThresholdOptionFor(inputs), rows[row].option);
+        EXPECT_EQ(inputs.RateThresholdText, rows[row].thresholdText);
+        EXPECT_EQ(viewer.result(), QDialog::Accepted);
+    }
+}
+
+TEST(ThresholdOptionFor, ComparesAtSinglePrecision)
+{
+    EXPECT_EQ(ThresholdOptionFor(ReturnedInputs{}), ThresholdOption::Default);
+    const std::pair<double, ThresholdOption> values[] = {{static_cast<double>(0.2f), ThresholdOption::Default},
+                                                         {0.2000001, ThresholdOption::Alternate},
+                                                         {0.0, ThresholdOption::Alternate}};
+    for (const auto& [value, option] : values) {
+        ReturnedInputs inputs;
+        inputs.RateThresholdIsNull = false;
+        inputs.RateThresholdValue = value;
+        EXPECT_EQ(ThresholdOptionFor(inputs), option) << value;
+    }
+}
+
+// A grid edit is written when the user leaves its row, or at the latest when the
+// viewer closes; an input emptied there comes back as empty text.
+TEST_F(Viewer, GridEditsAreWrittenWhenTheRowIsLeftOrTheViewerCloses)
+{
+    {
+        frmView viewer(store);
+        QAbstractItemModel* model = Grid(viewer)->model();
+        Grid(viewer)->setCurrentIndex(model->index(1, 3));
+        ASSERT_TRUE(model->setData(model->index(1, 3), QVariant()));
+        ASSERT_TRUE(model->setData(model->index(1, 9), "corrected note"));
+        Grid(viewer)->setCurrentIndex(model->index(2, 3));
+        EXPECT_EQ(file.Rows().value(1).value(3), "<null>");
+        EXPECT_EQ(file.Rows().value(1).value(9), "corrected note");
+        ASSERT_TRUE(model->setData(model->index(2, 9), "last words"));
+        Click(viewer, "cmdExit");
+        EXPECT_EQ(file.Rows().value(2).value(9), "last words");
+    }
+    frmView viewer(store);
+    QSignalSpy returned(&viewer, &frmView::recordReturned);
+    Select(viewer, 1);
+    Click(viewer, "cmdReturn");
+    ASSERT_EQ(returned.count(), 1);
+    EXPECT_EQ(returned.at(0).at(0).value<ReturnedInputs>().AirTemp, "");
+    EXPECT_EQ(returned.at(0).at(0).value<ReturnedInputs>().ConcreteTemp, "75");
 }
 
 // The grid reads a large table in parts; a read left unfinished would keep every
 // other copy of the program from saving.
-class LargeTable : public ::testing::Test {
+class LargeTable : public Viewer {
 protected:
     void SetUp() override
     {
-        file.Exec("ALTER TABLE tblBrackmere ADD COLUMN RateThreshold REAL");
-        file.Exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
+        Viewer::SetUp();
+        file.Exec("WITH RECURSIVE n(i) AS (SELECT 4 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
                   " INSERT INTO tblBrackmere (RecordDate, AirTemp) SELECT 'day ' || i, '85' FROM n");
-        ASSERT_EQ(OpenStore(store, file.path()), std::vector<int>{});
     }
 
     bool OtherCopyCanSave()
@@ -403,27 +326,22 @@ protected:
         OtherConnection other(file.path(), 50);
         return other.Exec("INSERT INTO tblBrackmere (RecordDate) VALUES ('other copy')");
     }
-
-    RecordsFile file;
-    RecordsStore store;
-    MessageRecorder messages;
 };
 
-TEST_F(LargeTable, OtherCopiesCanSaveOnceTheGridHasReadEverything)
-{
-    frmView viewer(store);
-    QAbstractItemModel* model = Element<QTableView>(viewer, "DBGrid1")->model();
-    EXPECT_LT(model->rowCount(), 2000);
-    EXPECT_FALSE(OtherCopyCanSave());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !model->canFetchMore(QModelIndex()); }, 10000));
-    EXPECT_EQ(model->rowCount(), 2000);
-    EXPECT_TRUE(OtherCopyCanSave());
-}
-
-TEST_F(LargeTable, OtherCopiesCanSaveAfterTheViewerClosedEarly)
+TEST_F(LargeTable, OtherCopiesCanSaveOnceTheGridHasReadEverythingOrTheViewerClosed)
 {
     {
         frmView viewer(store);
+        const QAbstractItemModel* model = Grid(viewer)->model();
+        EXPECT_LT(model->rowCount(), 2000);
+        EXPECT_FALSE(OtherCopyCanSave());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !model->canFetchMore(QModelIndex()); }, 10000));
+        EXPECT_EQ(model->rowCount(), 2000);
+        EXPECT_TRUE(OtherCopyCanSave());
+    }
+    {
+        frmView closedEarly(store);
+        EXPECT_FALSE(OtherCopyCanSave());
     }
     EXPECT_TRUE(OtherCopyCanSave());
 }
@@ -432,9 +350,9 @@ TEST_F(LargeTable, CopyTakesEveryRecordWithoutMovingTheSelection)
 {
     frmView viewer(store);
     Select(viewer, 5);
-    Element<QPushButton>(viewer, "cmdCopy")->click();
+    Click(viewer, "cmdCopy");
     EXPECT_EQ(QGuiApplication::clipboard()->text().count(u'\r'), 2000);
-    const QModelIndexList selected = Element<QTableView>(viewer, "DBGrid1")->selectionModel()->selectedRows();
+    const QModelIndexList selected = Grid(viewer)->selectionModel()->selectedRows();
     ASSERT_EQ(selected.size(), 1);
     EXPECT_EQ(selected[0].row(), 5);
 }

@@ -1,0 +1,360 @@
+// Records under faults: copies of the program killed while saving, copies saving at
+// once, a full disk. Each test prints its figures on one line.
+
+#include <gtest/gtest.h>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QThread>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <memory>
+
+#include "records/RecordsSchema.h"
+#include "records/RecordsStore.h"
+#include "records/frmSave.h"
+#include "tests/records/RecordsTestFiles.h"
+#include "tests/records/WriterRecord.h"
+#include "tests/support/MessageRecorder.h"
+
+namespace {
+
+// Another running copy of the program: records_writer saving records tagged `tag`
+// into `path` for `seconds` or, with 0, until it is killed.
+class WriterProcess {
+public:
+    WriterProcess(const QString& path, const QString& tag, int seconds = 0) : tag(tag)
+    {
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(QStringLiteral(BRACKMERE_RECORDS_WRITER), {path, tag, QString::number(seconds)});
+    }
+    ~WriterProcess()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(30000);
+        }
+    }
+
+    // Waits until the writer has opened the file and is about to save.
+    bool WaitUntilReady()
+    {
+        while (!process.canReadLine())
+            if (!process.waitForReadyRead(30000))
+                return false;
+        return process.readLine().trimmed() == "ready";
+    }
+    bool FinishedCleanly() const
+    {
+        return process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit
+               && process.exitCode() == 0;
+    }
+    // How many records the writer reported saved: it reports records 0, 1, ... in
+    // order, one a line. A line cut short by a kill was never a promise.
+    int ReportedSaves()
+    {
+        output_ += process.readAllStandardOutput();
+        return static_cast<int>(output_.left(output_.lastIndexOf('\n') + 1).count("saved "));
+    }
+
+    const QString tag;
+    QProcess process;
+
+private:
+    QByteArray output_;
+};
+
+// A whole record is exactly the one its writer made from its tag and number; the
+// record number (column 0) is the file's own.
+bool IsWhole(const QStringList& row)
+{
+    bool isNumber = false;
+    const int number = row.value(2).toInt(&isNumber);
+    if (row.size() != 11 || !isNumber)
+        return false;
+    const NewRecord made = WriterRecord(row[1], number);
+    return row.mid(1) == QStringList{made.RecordDate, made.RecordTime, made.AirTemp,  made.ConcreteTemp,
+                                      made.RH,         made.WindVelocity, made.EvapRate, made.RateNote,
+                                      made.MiscNote,   made.RateThreshold};
+}
+
+// What a reader that changes nothing finds in a file that writers filled, against the
+// records each writer (by tag) reported saved.
+struct FileVerdict {
+    ReadOnlyLook look;
+    int rows = 0;
+    int damaged = 0;        // rows that are not exactly a record some writer made
+    int lostOrDoubled = 0;  // reported records missing, or there more than once
+
+    FileVerdict(const QString& path, const std::map<QString, int>& reported) : look(LookReadOnly(path))
+    {
+        std::map<QString, std::map<int, int>> found;  // tag -> record number -> copies
+        for (const QStringList& row : look.rows) {
+            ++rows;
+            if (IsWhole(row))
+                ++found[row[1]][row[2].toInt()];
+            else
+                ++damaged;
+        }
+        for (const auto& [tag, saves] : reported) {
+            for (int i = 0; i < saves; ++i)
+                lostOrDoubled += !found[tag].contains(i);
+            for (const auto& [number, copies] : found[tag])
+                lostOrDoubled += copies > 1;
+        }
+    }
+    bool sound() const { return look.error.isEmpty() && look.integrity == "ok" && damaged == 0 && lostOrDoubled == 0; }
+};
+
+std::ostream& operator<<(std::ostream& os, const FileVerdict& v)
+{
+    return os << "read error '" << v.look.error.toStdString() << "', integrity '" << v.look.integrity.toStdString()
+              << "', " << v.rows << " rows, " << v.damaged << " damaged, " << v.lostOrDoubled
+              << " reported records lost or doubled";
+}
+
+// A copy of the program saving in a loop is killed at a random moment, over and over,
+// on the same file. After each kill the file must read back sound, every record in it
+// whole, and every record a copy reported saved there exactly once.
+TEST(RecordsUnderFaults, SaveKilledAtRandomPointsLeavesOnlyWholeRecords)
+{
+    constexpr int Trials = 200;
+    // A save takes some milliseconds (mostly waiting for the disk), so kills spread
+    // over this span land at every point of a save and between saves.
+    constexpr int LongestDelayUs = 40000;
+    RecordsFile file;
+    const quint32 seed = QRandomGenerator::global()->generate();
+    SCOPED_TRACE(testing::Message() << "random seed " << seed);
+    QRandomGenerator random(seed);
+
+    std::map<QString, int> reported;
+    int damagedFiles = 0;
+    int rolledBack = 0;
+    for (int trial = 0; trial < Trials; ++trial) {
+        const QString tag = QStringLiteral("trial %1").arg(trial);
+        SCOPED_TRACE(tag.toStdString());
+        {
+            WriterProcess writer(file.path(), tag);
+            ASSERT_TRUE(writer.WaitUntilReady());
+            QThread::usleep(random.bounded(LongestDelayUs));
+            writer.process.kill();
+            ASSERT_TRUE(writer.process.waitForFinished(30000));
+            reported[tag] = writer.ReportedSaves();
+        }
+        if (!LookReadOnly(file.path()).error.isEmpty() && QFileInfo(file.path() + "-journal").size() > 0) {
+            // The save was cut off with its journal in place; a reader that may not
+            // write cannot undo it. The next copy of the program to open the file
+            // rolls the unfinished save back, as here.
+            ++rolledBack;
+            RecordsStore next;
+            ASSERT_EQ(OpenStore(next, file.path()), std::vector<int>{});
+        }
+        const FileVerdict verdict(file.path(), reported);
+        EXPECT_TRUE(verdict.sound()) << verdict;
+        damagedFiles += !verdict.sound();
+    }
+
+    int promised = 0;
+    for (const auto& entry : reported)
+        promised += entry.second;
+    EXPECT_GT(promised, 0) << "no kill came after a finished save";
+    std::cout << "kill-during-save: " << Trials << " trials, " << damagedFiles << " damaged files, " << promised
+              << " records reported saved, " << rolledBack << " unfinished saves rolled back on the next opening"
+              << std::endl;
+}
+
+// Several copies of the program save into one file as fast as they can for the whole
+// span; afterwards every record each one reported saved is there exactly once.
+class ConcurrentWriters : public ::testing::TestWithParam<int> {};
+
+TEST_P(ConcurrentWriters, SavingAtOnceLosesNothing)
+{
+    constexpr int Seconds = 10;
+    RecordsFile file;
+    std::vector<std::unique_ptr<WriterProcess>> writers;
+    for (int i = 0; i < GetParam(); ++i)
+        writers.push_back(std::make_unique<WriterProcess>(file.path(), QStringLiteral("copy %1").arg(i), Seconds));
+
+    std::map<QString, int> reported;
+    int written = 0;
+    for (const auto& writer : writers) {
+        SCOPED_TRACE(writer->tag.toStdString());
+        ASSERT_TRUE(writer->process.waitForFinished((Seconds + 60) * 1000));
+        // Every copy must end by itself, so that it reported every record it saved.
+        EXPECT_TRUE(writer->FinishedCleanly());
+        reported[writer->tag] = writer->ReportedSaves();
+        EXPECT_GT(reported[writer->tag], 0) << "never got to save";
+        written += reported[writer->tag];
+    }
+    const FileVerdict verdict(file.path(), reported);
+    EXPECT_TRUE(verdict.sound()) << verdict;
+    EXPECT_EQ(verdict.rows, written);
+    std::cout << "concurrent writers: " << GetParam() << " processes for " << Seconds << " s, " << written
+              << " records reported saved; " << verdict << std::endl;
+}
+
+INSTANTIATE_TEST_SUITE_P(Copies, ConcurrentWriters, ::testing::Values(2, 4),
+                         [](const auto& info) { return std::to_string(info.param) + "Copies"; });
+
+// While it lives, no file this process writes may grow beyond `bytes`: a write past
+// that fails (EFBIG) as on a disk without room, instead of killing the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : savedHandler_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = bytes;
+        active_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, savedHandler_);
+    }
+    bool active() const { return active_; }
+
+private:
+    void (*savedHandler_)(int);
+    rlimit saved_{};
+    bool active_ = false;
+};
+
+// A tmpfs of `kib` KiB over `folder`, seen by this process only (a mount namespace of
+// its own). Only where the process may mount; `reason` says why not otherwise.
+class SmallFileSystem {
+public:
+    SmallFileSystem(const QString& folder, int kib) : folder_(QFile::encodeName(folder))
+    {
+        const QByteArray options = "size=" + QByteArray::number(kib) + "k";
+        mounted_ = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+                   && mount("tmpfs", folder_.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) == 0;
+        if (!mounted_)
+            reason_ = std::strerror(errno);
+    }
+    ~SmallFileSystem()
+    {
+        if (mounted_)
+            umount2(folder_.constData(), MNT_DETACH);
+    }
+    bool mounted() const { return mounted_; }
+    const std::string& reason() const { return reason_; }
+
+private:
+    QByteArray folder_;
+    bool mounted_ = false;
+    std::string reason_;
+};
+
+// Saves through the dialog, as the user would, onto a disk that fills up: the refused
+// save is reported clearly, nothing saved before is lost, nothing of the refused
+// record is written, and the same dialog saves it once there is room again.
+class RecordsOnAFullDisk : public ::testing::Test {
+protected:
+    static constexpr int EarlierRecords = 20;
+
+    void OpenWithEarlierRecords(const QString& path)
+    {
+        path_ = path;
+        ASSERT_EQ(OpenStore(store_, path), std::vector<int>{});
+        for (int i = 0; i < EarlierRecords; ++i)
+            ASSERT_FALSE(store_.AddRecord(WriterRecord("earlier", i)).isValid());
+    }
+
+    // Saves through the dialog until a save is refused, and leaves that dialog open.
+    void SaveUntilRefused(const char* reason)
+    {
+        for (saved_ = 0; saved_ < 1000; ++saved_) {
+            const NewRecord record = WriterRecord("dialog", saved_);
+            refused_ = std::make_unique<frmSave>(
+                SaveSnapshot{record.AirTemp, record.RH, record.ConcreteTemp, record.WindVelocity,
+                             record.RateThreshold, record.EvapRate, record.RateNote},
+                store_);
+            refused_->show();
+            TypeDateTimeNote(*refused_, record);
+            messages_.clear();
+            Element<QPushButton>(*refused_, "cmdAccept")->click();
+            ASSERT_EQ(messages_.messages().size(), 1u);
+            if (messages_.messages()[0].text != "Record added.") {
+                refusal_ = messages_.messages()[0].text;
+                ExpectSaveRefused(*refused_, messages_, path_, reason, record);
+                ExpectFileHolds(saved_);
+                return;
+            }
+        }
+        FAIL() << "the disk never filled up";
+    }
+
+    void ExpectFileHolds(int dialogRecords)
+    {
+        const FileVerdict verdict(path_, {{"earlier", EarlierRecords}, {"dialog", dialogRecords}});
+        EXPECT_TRUE(verdict.sound()) << verdict;
+        EXPECT_EQ(verdict.rows, EarlierRecords + dialogRecords);
+    }
+
+    void ExpectSavedOnRetry(const char* disk)
+    {
+        messages_.clear();
+        Element<QPushButton>(*refused_, "cmdAccept")->click();
+        ASSERT_EQ(messages_.messages().size(), 1u);
+        EXPECT_EQ(messages_.messages()[0].text, "Record added.");
+        EXPECT_FALSE(refused_->isVisible());
+        ExpectFileHolds(saved_ + 1);
+        std::cout << "full disk (" << disk << "): " << EarlierRecords << " earlier records, " << saved_
+                  << " saved before the disk was full, save refused with \""
+                  << refusal_.section(u'\n', 1).toStdString() << "\", 0 lost, saved on retry" << std::endl;
+    }
+
+    MessageRecorder messages_;
+    RecordsStore store_;
+    QString path_;
+    std::unique_ptr<frmSave> refused_;
+    int saved_ = 0;
+    QString refusal_;
+};
+
+TEST_F(RecordsOnAFullDisk, FileThatMayNotGrowRefusesTheSaveClearly)
+{
+    RecordsFile file;
+    OpenWithEarlierRecords(file.path());
+    {
+        FileSizeLimit limit(QFileInfo(file.path()).size());
+        ASSERT_TRUE(limit.active());
+        SaveUntilRefused("disk I/O error");
+    }
+    ExpectSavedOnRetry("file size limit");
+}
+
+TEST_F(RecordsOnAFullDisk, SmallFileSystemRefusesTheSaveClearly)
+{
+    QTemporaryDir folder;
+    const SmallFileSystem disk(folder.path(), 64);
+    if (!disk.mounted())
+        GTEST_SKIP() << "cannot mount a small file system here: " << disk.reason();
+    const QString path = folder.filePath(RecordsSchema::FileName);
+    QString error;
+    ASSERT_TRUE(RecordsSchema::CreateRecordsFile(path, error)) << error.toStdString();
+    OpenWithEarlierRecords(path);
+
+    // Room to give back once the disk is full.
+    QFile ballast(folder.filePath("ballast"));
+    ASSERT_TRUE(ballast.open(QIODevice::WriteOnly));
+    ASSERT_EQ(ballast.write(QByteArray(16 * 1024, 'b')), 16 * 1024);
+    ballast.close();
+
+    SaveUntilRefused("database or disk is full");
+    ASSERT_TRUE(ballast.remove());
+    ExpectSavedOnRetry("64 KiB tmpfs");
+}
+
+}  // namespace

@@ -10,9 +10,8 @@
 #include "ui/Colors.h"
 #include "ui/NomographPanels.h"
 
-// The four chart panels as the main window places them at its design size,
-// adjoining on a plain parent window, in their normal colours, all drawing
-// into one shared operation log.
+// The four chart panels as the main window places them at its design size, in
+// their normal colours, all drawing into one shared operation log.
 class DesignPanels {
 public:
     explicit DesignPanels(int rhWidth = 164)
@@ -45,8 +44,7 @@ private:
     }
 };
 
-// The colour the panel shows at a point given in its user units, as composed
-// on screen from both layers.
+// The colour shown at a point given in the panel's user units, both layers composed.
 inline QColor shownColorAt(ChartPanel& panel, double x, double y)
 {
     const QImage shown = panel.grab().toImage();

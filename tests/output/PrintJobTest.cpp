@@ -164,70 +164,63 @@ TEST_F(TextReport, PrinterFailingAtTheEndNeverSaysPrintSent)
         EXPECT_NE(message.text, "Print Sent");
 }
 
-// Without a default printer the page was once reported as sent; now the user is told
-// and offered the same page as a PDF file.
-TEST_F(TextReport, WithoutPrinterSaysSoAndOffersThePageAsPdf)
-{
-    destinations.printer = RecordingTarget::Behaviour::CannotStart;
-    destinations.pdfFileName = folder.filePath("report.pdf");
-    messages.answerNext(Msg::Answer::Yes);
-
-    EXPECT_EQ(output::PrintTextReport(nullptr, true, TypedCase()), PrintOutcome::SavedAsPdf);
-
-    ASSERT_EQ(messages.messages().size(), 2u);
-    const Msg::Request& question = messages.messages()[0];
-    EXPECT_EQ(question.buttons, Msg::Buttons::YesNo);
-    EXPECT_EQ(question.icon, Msg::Icon::Exclamation);
-    EXPECT_TRUE(question.text.contains("not printed"));
-    EXPECT_TRUE(question.text.contains("There is no default printer."));
-    EXPECT_TRUE(question.text.contains("PDF"));
-    const Msg::Request& saved = messages.messages()[1];
-    EXPECT_EQ(saved.icon, Msg::Icon::Information);
-    EXPECT_TRUE(saved.text.contains(destinations.pdfFileName));
-    EXPECT_NE(saved.text, "Print Sent");
-    EXPECT_TRUE(RunTool("pdftotext", {destinations.pdfFileName, "-"}).startsWith("Evaporation Rate Report:"));
-}
-
-TEST_F(TextReport, WithoutPrinterADeclinedOfferOrCancelledFileNameWritesNothing)
+// Without a default printer the page was once reported as sent. Now the user is told,
+// offered the same page as a PDF file, and told where it went or why it did not.
+TEST(PrintWithoutPrinter, TheTextReportIsOfferedAsPdf)
 {
     const struct {
         const char* name;
-        Msg::Answer answer;
-        QString fileName;
-        int fileNamesAsked;
-    } cases[] = {{"declined", Msg::Answer::No, "report.pdf", 0}, {"cancelled", Msg::Answer::Yes, "", 1}};
+        Msg::Answer answer;  // to the offer of a PDF file
+        QString fileName;    // the user's answer to the file prompt; empty cancels it
+        PrintOutcome outcome;
+        std::size_t messages;
+        Msg::Icon lastIcon;
+        QString lastSays;
+    } cases[] = {
+        {"saved", Msg::Answer::Yes, "report.pdf", PrintOutcome::SavedAsPdf, 2, Msg::Icon::Information, "saved"},
+        {"declined", Msg::Answer::No, "report.pdf", PrintOutcome::NotPrinted, 1, Msg::Icon::Exclamation, "PDF"},
+        {"cancelled", Msg::Answer::Yes, "", PrintOutcome::NotPrinted, 1, Msg::Icon::Exclamation, "PDF"},
+        {"unwritable", Msg::Answer::Yes, "no such folder/report.pdf", PrintOutcome::NotPrinted, 2,
+         Msg::Icon::Critical, "could not be written"},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        QTemporaryDir folder;
         MessageRecorder messages;
         FakePrintDestinations destinations;
         destinations.printer = RecordingTarget::Behaviour::CannotStart;
         destinations.pdfFileName = c.fileName.isEmpty() ? QString() : folder.filePath(c.fileName);
         messages.answerNext(c.answer);
 
-        EXPECT_EQ(output::PrintTextReport(nullptr, true, TypedCase()), PrintOutcome::NotPrinted);
+        EXPECT_EQ(output::PrintTextReport(nullptr, true, TypedCase()), c.outcome);
 
-        EXPECT_EQ(destinations.fileNamesAsked, c.fileNamesAsked);
-        EXPECT_EQ(messages.messages().size(), 1u);
-        EXPECT_TRUE(QDir(folder.path()).isEmpty());
+        EXPECT_EQ(destinations.fileNamesAsked, c.answer == Msg::Answer::Yes ? 1 : 0);
+        ASSERT_EQ(messages.messages().size(), c.messages);
+        const Msg::Request& offer = messages.messages().front();
+        EXPECT_EQ(offer.buttons, Msg::Buttons::YesNo);
+        EXPECT_EQ(offer.icon, Msg::Icon::Exclamation);
+        EXPECT_TRUE(offer.text.contains("not printed"));
+        EXPECT_TRUE(offer.text.contains("There is no default printer."));
+        const Msg::Request& last = messages.messages().back();
+        EXPECT_EQ(last.icon, c.lastIcon);
+        EXPECT_TRUE(last.text.contains(c.lastSays));
+        EXPECT_NE(last.text, "Print Sent");
+        if (c.messages == 2) {
+            EXPECT_TRUE(last.text.contains(destinations.pdfFileName)) << "names the file";
+        }
+        if (c.outcome == PrintOutcome::SavedAsPdf) {
+            EXPECT_TRUE(RunTool("pdftotext", {destinations.pdfFileName, "-"}).startsWith("Evaporation Rate Report:"));
+        } else {
+            EXPECT_TRUE(QDir(folder.path()).isEmpty());
+        }
     }
 }
 
-TEST_F(TextReport, WithoutPrinterAnUnwritablePdfIsReportedAsFailed)
+TEST(PrintWithoutPrinter, AWindowPictureGoesToPdfInItsOrientation)
 {
-    destinations.printer = RecordingTarget::Behaviour::CannotStart;
-    destinations.pdfFileName = folder.filePath("no such folder/report.pdf");
-    messages.answerNext(Msg::Answer::Yes);
-
-    EXPECT_EQ(output::PrintTextReport(nullptr, true, TypedCase()), PrintOutcome::NotPrinted);
-
-    ASSERT_EQ(messages.messages().size(), 2u);
-    EXPECT_EQ(messages.messages()[1].icon, Msg::Icon::Critical);
-    EXPECT_TRUE(messages.messages()[1].text.contains("could not be written"));
-    EXPECT_TRUE(messages.messages()[1].text.contains(destinations.pdfFileName));
-}
-
-TEST_F(TextReport, WithoutPrinterAWindowPictureGoesToPdfInItsOrientation)
-{
+    QTemporaryDir folder;
+    MessageRecorder messages;
+    FakePrintDestinations destinations;
     destinations.printer = RecordingTarget::Behaviour::CannotStart;
     destinations.pdfFileName = folder.filePath("window.pdf");
     messages.answerNext(Msg::Answer::Yes);

@@ -4,12 +4,18 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <ostream>
 #include <stdexcept>
 
 #include "output/PrintJob.h"
 #include "output/capture.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RecordingTarget.h"
+
+void PrintTo(const QRectF& rect, std::ostream* out)
+{
+    *out << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
+}
 
 namespace {
 
@@ -36,11 +42,7 @@ TEST(Capture, PictureIsOrientedByItsShapeAndFittedAtTheCorner)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(capture::OrientationFor(c.picture), c.orientation);
-        const QRectF fitted = capture::FittedRect(c.picture, c.printable);
-        EXPECT_DOUBLE_EQ(fitted.x(), c.fitted.x());
-        EXPECT_DOUBLE_EQ(fitted.y(), c.fitted.y());
-        EXPECT_DOUBLE_EQ(fitted.width(), c.fitted.width());
-        EXPECT_DOUBLE_EQ(fitted.height(), c.fitted.height());
+        EXPECT_EQ(capture::FittedRect(c.picture, c.printable), c.fitted);
     }
 }
 

@@ -1,270 +1,236 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
 
+#include <QImage>
+
 #include "calc/CuringSupp.h"
-#include "tests/ui/DesignPanels.h"
+#include "ui/ChartPanel.h"
 #include "ui/NomographChart.h"
+#include "ui/NomographPanels.h"
 
 namespace {
 
 using Colors::QBColor;
 using Kind = ChartOperation::Kind;
 
-class NomographChartTest : public ::testing::Test {
-protected:
-    explicit NomographChartTest(int rhWidth = 164) : design(rhWidth)
+// The four chart panels as the main window places them at its design size, in
+// their normal colours, all drawing into one shared operation log.
+struct DesignPanels {
+    explicit DesignPanels(int rhWidth = 164)
     {
-        PicsAutoRedraw(design.panels(), true);
-        NomographChart::DrawChart(*design.picRH, *design.picCT, *design.picWV, *design.picRate);
+        picRH = addPanel("picRH", QRect(0, 0, rhWidth, 274), Colors::ChartBack);
+        picCT = addPanel("picCT", QRect(rhWidth, 0, 219, 274), Colors::ChartBack);
+        picWV = addPanel("picWV", QRect(rhWidth, 274, 219, 274), Colors::ChartBack);
+        picRate = addPanel("picRate", QRect(rhWidth - 25, 274, 25, 274), Colors::RateScaleBack);
+        window.resize(rhWidth + 219, 548);
     }
 
-    std::vector<ChartOperation> lines(const char* panel, uint32_t color) const
+    ChartPanel* addPanel(const char* name, const QRect& geometry, uint32_t backColor)
     {
-        std::vector<ChartOperation> found;
-        for (const ChartOperation& line : design.log.of(Kind::Line, panel)) {
-            if (line.color == color)
-                found.push_back(line);
-        }
+        auto* panel = new ChartPanel(&window);
+        panel->setObjectName(name);
+        panel->setGeometry(geometry);
+        panel->SetBackColor(backColor);
+        panel->setOperationLog(&log);
+        return panel;
+    }
+
+    NomographPanels panels() const { return {picRH, picCT, picWV, picRate}; }
+
+    QWidget window;
+    ChartOperationLog log;
+    ChartPanel* picRH;
+    ChartPanel* picCT;
+    ChartPanel* picWV;
+    ChartPanel* picRate;
+};
+
+void drawChart(DesignPanels& design)
+{
+    PicsAutoRedraw(design.panels(), true);
+    NomographChart::DrawChart(*design.picRH, *design.picCT, *design.picWV, *design.picRate);
+}
+
+class NomographChartTest : public ::testing::Test {
+protected:
+    explicit NomographChartTest(int rhWidth = 164) : design(rhWidth) { drawChart(design); }
+
+    std::vector<ChartOperation> drawn(Kind kind, const char* panel, std::optional<uint32_t> color = {}) const
+    {
+        std::vector<ChartOperation> found = design.log.of(kind, panel);
+        if (color)
+            std::erase_if(found, [&](const ChartOperation& op) { return op.color != *color; });
         return found;
     }
 
-    std::vector<ChartOperation> texts(const char* panel) const { return design.log.of(Kind::Text, panel); }
-
-    // The first text printed on the panel, in the colour if one is given.
-    const ChartOperation& text(const char* panel, const QString& wanted,
-                               std::optional<uint32_t> color = {}) const
+    ChartOperation text(const char* panel, const QString& wanted, std::optional<uint32_t> color = {}) const
     {
-        static const ChartOperation none;
-        const auto& all = design.log.operations();
-        const auto found = std::find_if(all.begin(), all.end(), [&](const ChartOperation& op) {
-            return op.kind == Kind::Text && op.surface == panel && op.text == wanted &&
-                   (!color || op.color == *color);
-        });
-        EXPECT_NE(found, all.end()) << wanted.toStdString() << " not printed on " << panel;
-        return found == all.end() ? none : *found;
+        for (const ChartOperation& op : drawn(Kind::Text, panel, color)) {
+            if (op.text == wanted)
+                return op;
+        }
+        ADD_FAILURE() << wanted.toStdString() << " not printed on " << panel;
+        return {};
+    }
+
+    // The centre of a printed text, measured in the font it was printed in.
+    static QPointF centreOf(ChartPanel& panel, const ChartOperation& printed)
+    {
+        panel.SetFontBold(printed.bold);
+        const QPointF centre = printed.from + QPointF(panel.TextWidth(printed.text), panel.TextHeight(printed.text)) / 2;
+        panel.SetFontBold(false);
+        return centre;
+    }
+
+    static void expectNear(QPointF actual, QPointF expected, double tolerance)
+    {
+        EXPECT_NEAR(actual.x(), expected.x(), tolerance);
+        EXPECT_NEAR(actual.y(), expected.y(), tolerance);
     }
 
     DesignPanels design;
 };
 
-TEST_F(NomographChartTest, EverythingGoesToThePersistentLayer)
+TEST_F(NomographChartTest, IsDrawnPersistentlyOnClearedPanelsWhichItLeavesBlackPlainAndThin)
 {
-    for (const ChartOperation& op : design.log.operations())
+    for (const ChartOperation& op : design.log.operations()) {
         EXPECT_EQ(op.layer, ChartLayer::Persistent);
-}
-
-TEST_F(NomographChartTest, ClearsTheThreeChartPanelsButNotTheRateScale)
-{
-    const auto clears = design.log.of(Kind::Clear);
-    ASSERT_EQ(clears.size(), 3u);
-    EXPECT_EQ(clears[0].surface, "picRH");
-    EXPECT_EQ(clears[1].surface, "picCT");
-    EXPECT_EQ(clears[2].surface, "picWV");
-}
-
-TEST_F(NomographChartTest, HumidityGridHasSevenShortVerticalsAndElevenHorizontals)
-{
-    const auto grid = lines("picRH", QBColor(0));
-    ASSERT_EQ(grid.size(), 18u);
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(grid[i].from, QPointF(40 + 10 * i, 0));
-        EXPECT_EQ(grid[i].to, QPointF(40 + 10 * i, 9));
+        EXPECT_TRUE(op.kind != Kind::Line || op.width == 1);
     }
-    for (int i = 0; i < 11; ++i) {
-        EXPECT_EQ(grid[7 + i].from, QPointF(40, i));
-        EXPECT_EQ(grid[7 + i].to, QPointF(100, i));
+    EXPECT_EQ(design.log.of(Kind::Clear).size(), 3u);
+    EXPECT_TRUE(design.log.of(Kind::Clear, "picRate").empty());
+    for (ChartPanel* panel : {design.picRH, design.picCT, design.picWV}) {
+        SCOPED_TRACE(panel->objectName().toStdString());
+        EXPECT_EQ(panel->ForeColor(), QBColor(0));
+        EXPECT_FALSE(panel->FontBold());
+        EXPECT_EQ(panel->DrawWidth(), 1);
     }
 }
 
-TEST_F(NomographChartTest, ConcreteAndWindGridsRunTheirVerticalsTogether)
+// The first and last verticals, then the first and last horizontals of each grid.
+TEST_F(NomographChartTest, GridsAreEvenlySpacedBlackLines)
 {
-    const auto ct = lines("picCT", QBColor(0));
-    const auto wv = lines("picWV", QBColor(0));
-    ASSERT_EQ(ct.size(), 20u);
-    ASSERT_EQ(wv.size(), 20u);
-    for (int x = 0; x <= 8; ++x) {
-        EXPECT_EQ(ct[x].from, QPointF(x, 0));
-        EXPECT_EQ(ct[x].to, QPointF(x, 10));
-        EXPECT_EQ(wv[x].from, QPointF(x, 0));
-        EXPECT_EQ(wv[x].to, QPointF(x, 10));
-    }
-    for (int y = 0; y <= 10; ++y)
-        EXPECT_EQ(ct[9 + y].from, QPointF(0, y));
-    // The verticals alternate between the panels.
-    const auto all = design.log.of(Kind::Line);
-    const auto firstCT = std::find_if(all.begin(), all.end(), [](auto& op) { return op.surface == "picCT"; });
-    ASSERT_NE(firstCT, all.end());
-    EXPECT_EQ((firstCT + 1)->surface, "picWV");
-    EXPECT_EQ((firstCT + 2)->surface, "picCT");
-}
-
-TEST_F(NomographChartTest, WindGridHorizontalsAccumulateTenthsUpToJustBelowOne)
-{
-    const auto wv = lines("picWV", QBColor(0));
-    ASSERT_EQ(wv.size(), 20u);
-    double y = 0;
-    for (int i = 9; i < 20; ++i) {
-        EXPECT_EQ(wv[i].from, QPointF(0, y));
-        EXPECT_EQ(wv[i].to, QPointF(8, y));
-        y += 0.1;
-    }
-    EXPECT_EQ(wv.back().from.y(), 0.9999999999999999);
-    EXPECT_LT(wv.back().from.y(), 1.0);
-}
-
-struct FixedLine {
-    const char* name;
-    float a;
-    float b;
-};
-
-TEST_F(NomographChartTest, ConcreteLinesJoinTheBottomAndLeftEdgesAtFixedPoints)
-{
-    const std::vector<FixedLine> expected{
-        {"40F", 0.9618034f, 1.1279199f}, {"50F", 1.492799f, 1.7519466f}, {"60F", 2.219161f, 2.5561736f},
-        {"70F", 3.1458986f, 3.6874304f}, {"80F", 4.4834065f, 4.9988875f}, {"90F", 6.1415153f, 6.9911013f},
-        {"100F", 8.300564f, 9.32703f}};
-    const auto concrete = lines("picCT", QBColor(13));
-    ASSERT_EQ(concrete.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(expected[i].name);
-        EXPECT_EQ(concrete[i].from, QPointF(expected[i].a, 0));
-        EXPECT_EQ(concrete[i].to, QPointF(0, expected[i].b));
-        EXPECT_EQ(concrete[i].width, 1);
+    const struct {
+        const char* panel;
+        std::size_t index;
+        QPointF from, to;
+    } ends[] = {
+        // The humidity verticals stop at 9, below the air-temperature labels.
+        {"picRH", 0, {40, 0}, {40, 9}}, {"picRH", 6, {100, 0}, {100, 9}},
+        {"picRH", 7, {40, 0}, {100, 0}}, {"picRH", 17, {40, 10}, {100, 10}},
+        {"picCT", 0, {0, 0}, {0, 10}}, {"picCT", 8, {8, 0}, {8, 10}},
+        {"picCT", 9, {0, 0}, {8, 0}}, {"picCT", 19, {0, 10}, {8, 10}},
+        // The wind verticals run past the top; the horizontals add up tenths and so stop just below 1.
+        {"picWV", 0, {0, 0}, {0, 10}}, {"picWV", 8, {8, 0}, {8, 10}},
+        {"picWV", 9, {0, 0}, {8, 0}}, {"picWV", 19, {0, 0.9999999999999999}, {8, 0.9999999999999999}},
+    };
+    for (const auto& end : ends) {
+        SCOPED_TRACE(testing::Message() << end.panel << " line " << end.index);
+        const auto grid = drawn(Kind::Line, end.panel, QBColor(0));
+        ASSERT_EQ(grid.size(), end.panel == QString("picRH") ? 18u : 20u);
+        EXPECT_EQ(grid[end.index].from, end.from);
+        EXPECT_EQ(grid[end.index].to, end.to);
     }
 }
 
-TEST_F(NomographChartTest, WindLinesRiseFromTheOriginToFixedEnds)
+TEST_F(NomographChartTest, ConcreteAndWindLinesRunBetweenFixedPoints)
 {
-    const std::vector<std::pair<const char*, float>> expected{
-        {"0mph", 0.100137234f}, {"2mph", 0.17763038f}, {"5mph", 0.3009149f}, {"10mph", 0.4830741f},
-        {"15mph", 0.67479414f}, {"20mph", 0.8554437f}, {"25mph", 1.0627631f}};
-    const auto wind = lines("picWV", QBColor(12));
-    ASSERT_EQ(wind.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(expected[i].first);
-        EXPECT_EQ(wind[i].from, QPointF(0, 0));
-        EXPECT_EQ(wind[i].to, QPointF(8, expected[i].second));
+    // Concrete 40, 50, ..., 100 F: where each meets the bottom and the left edge.
+    const float concrete[][2] = {{0.9618034f, 1.1279199f}, {1.492799f, 1.7519466f}, {2.219161f, 2.5561736f},
+                                 {3.1458986f, 3.6874304f}, {4.4834065f, 4.9988875f}, {6.1415153f, 6.9911013f},
+                                 {8.300564f, 9.32703f}};
+    // Wind 0, 2, 5, 10, 15, 20, 25 mph: each rises from the origin to this height at x = 8.
+    const float windEnds[] = {0.100137234f, 0.17763038f, 0.3009149f, 0.4830741f,
+                              0.67479414f,  0.8554437f,  1.0627631f};
+    const auto ct = drawn(Kind::Line, "picCT", QBColor(13));
+    const auto wv = drawn(Kind::Line, "picWV", QBColor(12));
+    ASSERT_EQ(ct.size(), 7u);
+    ASSERT_EQ(wv.size(), 7u);
+    for (std::size_t i = 0; i < 7; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(ct[i].from, QPointF(concrete[i][0], 0));
+        EXPECT_EQ(ct[i].to, QPointF(0, concrete[i][1]));
+        EXPECT_EQ(wv[i].from, QPointF(0, 0));
+        EXPECT_EQ(wv[i].to, QPointF(8, windEnds[i]));
     }
 }
 
-TEST_F(NomographChartTest, RateScaleHasNineCentredLabelsAndNoLines)
-{
-    EXPECT_TRUE(design.log.of(Kind::Line, "picRate").empty());
-    const auto labels = texts("picRate");
-    ASSERT_EQ(labels.size(), 9u);
-    ChartPanel& picRate = *design.picRate;
-    for (int i = 0; i < 9; ++i) {
-        const QString label = QString("0.%1").arg(i + 1);
-        const double rate = (i + 1) / 10.0;
-        EXPECT_EQ(labels[i].text, label);
-        EXPECT_NEAR(labels[i].from.x() + picRate.TextWidth(label) / 2, 0.5, 1e-6) << i;
-        EXPECT_NEAR(labels[i].from.y() + picRate.TextHeight(label) / 2, rate, 1e-6) << i;
-        EXPECT_EQ(labels[i].color, picRate.ForeColor());
-    }
-}
-
-TEST_F(NomographChartTest, AirTemperatureLabelsAreCentredBelowTheTopEdge)
+TEST_F(NomographChartTest, HumidityPanelLabelsAreCentredOnTheirMarks)
 {
     ChartPanel& picRH = *design.picRH;
-    for (int t = 50; t <= 90; t += 10) {
-        const QString label = QString::number(t);
-        const ChartOperation& printed = text("picRH", label, QBColor(0));
-        EXPECT_NEAR(printed.from.x() + picRH.TextWidth(label) / 2, t, 1e-4) << t;
-        EXPECT_NEAR(printed.from.y() + picRH.TextHeight(label) / 2, 9.3, 1e-5) << t;
-        EXPECT_EQ(printed.color, QBColor(0));
+    // Air temperatures 50..90 below the top edge (not 40 or 100), and the caption centred above them.
+    ASSERT_EQ(drawn(Kind::Text, "picRH", QBColor(0)).size(), 6u);
+    for (int t = 50; t <= 90; t += 10)
+        expectNear(centreOf(picRH, text("picRH", QString::number(t), QBColor(0))), QPointF(t, 9.3), 1e-4);
+    const ChartOperation air = text("picRH", "Air Temperature (°F)", QBColor(0));
+    EXPECT_NEAR(centreOf(picRH, air).x(), 70, 1e-4);
+    EXPECT_EQ(air.from.y(), 10);
+    EXPECT_TRUE(air.bold);
+
+    // Humidities 10..100 on their curves at 94.
+    ASSERT_EQ(drawn(Kind::Text, "picRH", QBColor(9)).size(), 11u);
+    int humidity = 10;
+    for (CuringSupp::CurveFunction curve : CuringSupp::HumidityCurves) {
+        SCOPED_TRACE(humidity);
+        const ChartOperation label = text("picRH", QString::number(humidity), QBColor(9));
+        expectNear(centreOf(picRH, label), QPointF(94, curve(94)), 1e-4);
+        EXPECT_FALSE(label.bold);
+        humidity += 10;
     }
-    for (const char* absent : {"40", "100"}) {
-        for (const ChartOperation& op : texts("picRH"))
-            EXPECT_FALSE(op.text == absent && op.color == QBColor(0)) << absent;
+}
+
+TEST_F(NomographChartTest, RateConcreteAndWindLabelsSitAtTheirMarks)
+{
+    const auto rates = drawn(Kind::Text, "picRate", QBColor(0));
+    ASSERT_EQ(rates.size(), 9u);
+    EXPECT_TRUE(drawn(Kind::Line, "picRate").empty());
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(rates[i].text, QString("0.%1").arg(i + 1));
+        expectNear(centreOf(*design.picRate, rates[i]), QPointF(0.5, (i + 1) / 10.0), 1e-6);
+    }
+
+    // Concrete temperatures hang from their intercepts on the left edge.
+    const auto concrete = drawn(Kind::Text, "picCT", QBColor(13));
+    ASSERT_EQ(concrete.size(), 8u);
+    for (int i = 0; i < 7; ++i) {
+        const int t = 40 + 10 * i;
+        EXPECT_EQ(concrete[1 + i].text, QString::number(t));
+        EXPECT_FLOAT_EQ(float(concrete[1 + i].from.x()), 0.2f);
+        EXPECT_FLOAT_EQ(float(concrete[1 + i].from.y()), CuringSupp::FindYInterceptConcTemp(float(t)));
+    }
+
+    // Wind speeds rest on their lines at the label's right end.
+    ChartPanel& picWV = *design.picWV;
+    const auto wind = drawn(Kind::Text, "picWV", QBColor(12));
+    ASSERT_EQ(wind.size(), 8u);
+    const short speeds[] = {0, 2, 5, 10, 15, 20, 25};
+    for (std::size_t i = 0; i < 7; ++i) {
+        const QString label = QString::number(speeds[i]);
+        const double slope = CuringSupp::FindWindEndOrinate(speeds[i]) / 8.0;
+        EXPECT_EQ(wind[i].text, label);
+        EXPECT_FLOAT_EQ(float(wind[i].from.x()), 6.2f);
+        EXPECT_NEAR(wind[i].from.y() + picWV.TextHeight(label), (6.2 + picWV.TextWidth(label)) * slope, 1e-5)
+            << speeds[i];
     }
 }
 
 TEST_F(NomographChartTest, CaptionsAreBoldInTheirElementsColours)
 {
-    struct Caption {
+    const struct {
         const char* panel;
         QString text;
         QPointF at;
         uint32_t color;
-    };
-    const std::vector<Caption> captions{
-        {"picRH", "Relative Humidty (%)", QPointF(42, 6.7f), QBColor(9)},
-        {"picCT", "Concrete Temperature (°F)", QPointF(1.5f, 8.7f), QBColor(13)},
-        {"picWV", "Wind Velocity (mph)", QPointF(1.8f, 0.87f), QBColor(12)}};
-    for (const Caption& caption : captions) {
-        const ChartOperation& printed = text(caption.panel, caption.text);
-        EXPECT_EQ(printed.from, caption.at) << caption.text.toStdString();
-        EXPECT_EQ(printed.color, caption.color) << caption.text.toStdString();
-        EXPECT_TRUE(printed.bold) << caption.text.toStdString();
-    }
-
-    ChartPanel& picRH = *design.picRH;
-    const ChartOperation& air = text("picRH", "Air Temperature (°F)");
-    picRH.SetFontBold(true);
-    EXPECT_NEAR(air.from.x() + picRH.TextWidth("Air Temperature (°F)") / 2, 70, 1e-4);
-    picRH.SetFontBold(false);
-    EXPECT_EQ(air.from.y(), 10);
-    EXPECT_TRUE(air.bold);
-    EXPECT_EQ(air.color, QBColor(0));
-}
-
-TEST_F(NomographChartTest, CurveLabelsAreCentredOnTheirCurvesAt94)
-{
-    ChartPanel& picRH = *design.picRH;
-    int humidity = 10;
-    for (CuringSupp::CurveFunction curve : CuringSupp::HumidityCurves) {
-        const QString label = QString::number(humidity);
-        const auto all = texts("picRH");
-        const auto printed = std::find_if(all.begin(), all.end(), [&](const ChartOperation& op) {
-            return op.text == label && op.color == QBColor(9);
-        });
-        ASSERT_NE(printed, all.end()) << humidity;
-        EXPECT_NEAR(printed->from.x() + picRH.TextWidth(label) / 2, 94, 1e-4) << humidity;
-        EXPECT_NEAR(printed->from.y() + picRH.TextHeight("X") / 2, curve(94), 1e-5) << humidity;
-        EXPECT_FALSE(printed->bold);
-        humidity += 10;
-    }
-}
-
-TEST_F(NomographChartTest, ConcreteTickLabelsHangFromTheirIntercepts)
-{
-    const auto printed = texts("picCT");
-    ASSERT_EQ(printed.size(), 8u);
-    for (int i = 0; i < 7; ++i) {
-        const int t = 40 + 10 * i;
-        EXPECT_EQ(printed[1 + i].text, QString::number(t));
-        EXPECT_FLOAT_EQ(float(printed[1 + i].from.x()), 0.2f);
-        EXPECT_FLOAT_EQ(float(printed[1 + i].from.y()), CuringSupp::FindYInterceptConcTemp(float(t)));
-        EXPECT_EQ(printed[1 + i].color, QBColor(13));
-    }
-}
-
-TEST_F(NomographChartTest, WindLabelsRestOnTheirLinesAtTheirRightEnd)
-{
-    ChartPanel& picWV = *design.picWV;
-    const auto printed = texts("picWV");
-    ASSERT_EQ(printed.size(), 8u);
-    const std::vector<short> speeds{0, 2, 5, 10, 15, 20, 25};
-    for (std::size_t i = 0; i < speeds.size(); ++i) {
-        const QString label = QString::number(speeds[i]);
-        const double slope = CuringSupp::FindWindEndOrinate(speeds[i]) / 8.0;
-        const double right = 6.2 + picWV.TextWidth(label);
-        EXPECT_EQ(printed[i].text, label);
-        EXPECT_FLOAT_EQ(float(printed[i].from.x()), 6.2f);
-        EXPECT_NEAR(printed[i].from.y() + picWV.TextHeight(label), right * slope, 1e-5) << label.toStdString();
-        EXPECT_EQ(printed[i].color, QBColor(12));
-    }
-}
-
-TEST_F(NomographChartTest, LeavesEachPanelBlackAndNotBold)
-{
-    for (ChartPanel* panel : {design.picRH, design.picCT, design.picWV}) {
-        EXPECT_EQ(panel->ForeColor(), QBColor(0)) << panel->objectName().toStdString();
-        EXPECT_FALSE(panel->FontBold());
-        EXPECT_EQ(panel->DrawWidth(), 1);
+    } captions[] = {{"picRH", "Relative Humidty (%)", QPointF(42, 6.7f), QBColor(9)},
+                    {"picCT", "Concrete Temperature (°F)", QPointF(1.5f, 8.7f), QBColor(13)},
+                    {"picWV", "Wind Velocity (mph)", QPointF(1.8f, 0.87f), QBColor(12)}};
+    for (const auto& caption : captions) {
+        SCOPED_TRACE(caption.text.toStdString());
+        const ChartOperation printed = text(caption.panel, caption.text);
+        EXPECT_EQ(printed.from, caption.at);
+        EXPECT_EQ(printed.color, caption.color);
+        EXPECT_TRUE(printed.bold);
     }
 }
 
@@ -275,7 +241,7 @@ protected:
 
 TEST_F(NarrowHumidityPanel, EachCurveIsAChainOfOnePixelSegmentsAcrossThePanel)
 {
-    const auto segments = lines("picRH", QBColor(9));
+    const auto segments = drawn(Kind::Line, "picRH", QBColor(9));
     const std::size_t curves = CuringSupp::HumidityCurves.size();
     ASSERT_EQ(segments.size() % curves, 0u);
     const std::size_t perCurve = segments.size() / curves;
@@ -286,8 +252,7 @@ TEST_F(NarrowHumidityPanel, EachCurveIsAChainOfOnePixelSegmentsAcrossThePanel)
     for (std::size_t c = 0; c < curves; ++c) {
         SCOPED_TRACE(c);
         const auto curve = CuringSupp::HumidityCurves[c];
-        const ChartOperation& first = segments[c];
-        EXPECT_EQ(first.from, QPointF(40, curve(40)));
+        EXPECT_EQ(segments[c].from, QPointF(40, curve(40)));
         for (std::size_t i = 1; i < perCurve; ++i) {
             const ChartOperation& segment = segments[i * curves + c];
             ASSERT_EQ(segment.from, segments[(i - 1) * curves + c].to) << i;
@@ -298,6 +263,93 @@ TEST_F(NarrowHumidityPanel, EachCurveIsAChainOfOnePixelSegmentsAcrossThePanel)
         EXPECT_LE(last.from.x(), 100);
         EXPECT_GT(last.to.x(), 100 - 1e-4);
     }
+}
+
+// The chart in the persistent layer and, above it, the path of the run with air
+// 80 F, 50 %, concrete 90 F and wind 10 mph, as the main window leaves them.
+class ChartWithPath : public NomographChartTest {
+protected:
+    ChartWithPath()
+    {
+        PicsAutoRedraw(design.panels(), false);
+        drawPath(80, 2.41975f, 3.97325f, 0.24144f);
+        design.log.clear();
+    }
+
+    void drawPath(float airTemp, float rhOrdinate, float xIntersection, float rate)
+    {
+        NomographChart::DrawSolutionPath(*design.picRH, *design.picCT, *design.picWV, airTemp, rhOrdinate,
+                                         xIntersection, rate, Colors::SolutionPathOnScreen);
+    }
+};
+
+TEST_F(ChartWithPath, PathIsSixThickLinesInOrderOnTheTransientLayer)
+{
+    // The worked run, and air 40 F, 100 %, concrete 40 F, no wind, whose path runs just
+    // left of picCT and picWV and just below picWV's bottom: it is drawn where it falls.
+    const struct {
+        float air, rh, x, rate;
+    } runs[] = {{80, 2.41975f, 3.97325f, 0.24144f}, {40, 1.22189f, -0.08f, -0.001f}};
+    for (const auto& r : runs) {
+        design.log.clear();
+        drawPath(r.air, r.rh, r.x, r.rate);
+        const struct {
+            const char* panel;
+            QPointF from, to;
+        } expected[] = {{"picRH", {r.air, 0}, {r.air, r.rh}}, {"picRH", {r.air, r.rh}, {100, r.rh}},
+                        {"picCT", {0, r.rh}, {r.x, r.rh}},    {"picCT", {r.x, r.rh}, {r.x, 0}},
+                        {"picWV", {0, r.rate}, {r.x, r.rate}}, {"picWV", {r.x, r.rate}, {r.x, 1}}};
+        const auto& path = design.log.operations();
+        ASSERT_EQ(path.size(), std::size(expected));
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << "air " << r.air << ", line " << i + 1);
+            EXPECT_EQ(path[i].kind, Kind::Line);
+            EXPECT_EQ(path[i].surface, expected[i].panel);
+            EXPECT_EQ(path[i].from, expected[i].from);
+            EXPECT_EQ(path[i].to, expected[i].to);
+            EXPECT_EQ(path[i].width, 4);
+            EXPECT_EQ(path[i].color, Colors::SolutionPathOnScreen);
+            EXPECT_EQ(path[i].layer, ChartLayer::Transient);
+        }
+    }
+
+    // The draw width of the humidity panel is restored on all three.
+    design.picRH->SetDrawWidth(2);
+    design.picWV->SetDrawWidth(3);
+    drawPath(80, 2.41975f, 3.97325f, 0.24144f);
+    for (ChartPanel* panel : {design.picRH, design.picCT, design.picWV})
+        EXPECT_EQ(panel->DrawWidth(), 2) << panel->objectName().toStdString();
+}
+
+TEST_F(ChartWithPath, ClearMyPicsWithAutoRedrawOffRemovesOnlyThePath)
+{
+    DesignPanels chartOnly;
+    drawChart(chartOnly);
+    ASSERT_NE(design.picRH->grab().toImage(), chartOnly.picRH->grab().toImage());
+
+    ClearMyPics(design.panels());
+
+    EXPECT_EQ(design.picRH->grab().toImage(), chartOnly.picRH->grab().toImage());
+    EXPECT_EQ(design.picCT->grab().toImage(), chartOnly.picCT->grab().toImage());
+    EXPECT_EQ(design.picWV->grab().toImage(), chartOnly.picWV->grab().toImage());
+    EXPECT_EQ(design.picRate->grab().toImage(), chartOnly.picRate->grab().toImage());
+    const auto clears = design.log.of(Kind::Clear);
+    ASSERT_EQ(clears.size(), 4u);
+    for (const ChartOperation& clear : clears)
+        EXPECT_EQ(clear.layer, ChartLayer::Transient);
+}
+
+TEST_F(ChartWithPath, ChangeGraphColorNeverTouchesTheRateScale)
+{
+    const QImage rateBefore = design.picRate->grab().toImage();
+
+    ChangeGraphColor(design.panels(), QBColor(15));
+
+    for (ChartPanel* panel : {design.picRH, design.picCT, design.picWV})
+        EXPECT_EQ(panel->BackColor(), QBColor(15));
+    EXPECT_EQ(design.picRate->BackColor(), Colors::RateScaleBack);
+    EXPECT_EQ(design.picRate->grab().toImage(), rateBefore);
+    EXPECT_EQ(design.log.of(Kind::Clear).size(), 3u);
 }
 
 }  // namespace

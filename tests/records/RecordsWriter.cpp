@@ -1,13 +1,15 @@
 // Another copy of the program saving records, through the same store call as the
-// save dialog: records_writer <file> <tag> <seconds>. Appends records tagged with
-// `tag`, numbered from 0, each a whole record the tests can recognise (see
-// WriterRecord.h), for `seconds` or, with 0, until it is killed. Prints "ready" once
+// save dialog: records_writer <file> <tag> <seconds> [pause ms]. Appends records
+// tagged with `tag`, numbered from 0, each a whole record the tests can recognise (see
+// WriterRecord.h), for `seconds` or, with 0, until it is killed, pausing `pause` ms
+// after each save (none by default). Prints "ready" once
 // the file is open and "saved <n>" as soon as record n is written, so a test knows
 // which records it was promised.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
+#include <QThread>
 
 #include "calc/ProgramError.h"
 #include "records/RecordsStore.h"
@@ -19,11 +21,12 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (args.size() != 4) {
-        err << "usage: records_writer <file> <tag> <seconds>\n";
+    if (args.size() != 4 && args.size() != 5) {
+        err << "usage: records_writer <file> <tag> <seconds> [pause ms]\n";
         return 2;
     }
     const qint64 limitMs = args[3].toLongLong() * 1000;
+    const unsigned long pauseMs = args.value(4).toULong();
 
     RecordsStore store;
     store.UseDatabasePath(args[1]);
@@ -46,6 +49,8 @@ int main(int argc, char** argv)
             return 1;
         }
         out << "saved " << i << Qt::endl;
+        if (pauseMs > 0)
+            QThread::msleep(pauseMs);
     }
     return 0;
 }

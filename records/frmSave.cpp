@@ -6,11 +6,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTime>
 #include <QVBoxLayout>
 
+#include "records/RecordTime.h"
 #include "records/RecordsStore.h"
 #include "ui/MessageBox.h"
 
@@ -41,10 +41,10 @@ frmSave::frmSave(const SaveSnapshot& snapshot, RecordsStore& store, QWidget* par
     addRow(AddCaption("Label10", QStringLiteral("Calculation Response")),
            lblAnswer = AddValue("lblAnswer", snapshot.Answer));
 
-    txtDate = new QLineEdit(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat), this);
+    txtDate = new QLineEdit(RecordTime::DateText(QDate::currentDate()), this);
     txtDate->setObjectName(QStringLiteral("txtDate"));
     addRow(AddCaption("Label7", QStringLiteral("Record Date")), txtDate);
-    txtTime = new QLineEdit(QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat), this);
+    txtTime = new QLineEdit(RecordTime::TimeText(QTime::currentTime()), this);
     txtTime->setObjectName(QStringLiteral("txtTime"));
     addRow(AddCaption("Label8", QStringLiteral("Record Time")), txtTime);
 

@@ -104,15 +104,16 @@ TEST_F(SaveDialog, OfferedTextsAndTheThresholdAreStoredAsShown)
         SCOPED_TRACE(shown.toStdString());
         SaveSnapshot snapshot = Shown;
         snapshot.RateThreshold = shown;
-        const QTime before = QTime::currentTime();
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+        const QTime before = QTime::currentTime().addSecs(-1);
         frmSave dialog(snapshot, store);
-        const QTime after = QTime::currentTime();
+        const QTime after = QTime::currentTime().addSecs(1);
+        QLocale::setDefault(QLocale::system());
         const QString date = Element<QLineEdit>(dialog, "txtDate")->text();
         const QString time = Element<QLineEdit>(dialog, "txtTime")->text();
-        EXPECT_EQ(date, QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-        EXPECT_TRUE(time == QLocale::system().toString(before, QLocale::LongFormat)
-                    || time == QLocale::system().toString(after, QLocale::LongFormat))
-            << time.toStdString();
+        EXPECT_EQ(QDate::fromString(date, "dd/MM/yyyy"), QDate::currentDate()) << date.toStdString();
+        const QTime offered = QTime::fromString(time, "HH:mm:ss");
+        EXPECT_TRUE(offered >= before.addMSecs(-before.msec()) && offered <= after) << time.toStdString();
         Accept(dialog);
         const QStringList saved = file.Rows().value(row++);
         EXPECT_EQ(saved.mid(1, 2), (QStringList{date, time}));

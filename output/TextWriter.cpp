@@ -4,11 +4,12 @@
 #include <QPainter>
 
 #include "output/Page.h"
+#include "ui/WindowFont.h"
 
 namespace output {
 
 TextWriter::TextWriter(Page& page, QPointF originInPrintableArea)
-    : page_(page), origin_(originInPrintableArea)
+    : page_(page), origin_(originInPrintableArea), font_(WindowFont())
 {
 }
 

@@ -1,17 +1,16 @@
 #include "ui/WindowFont.h"
 
-#include <QStringList>
+#include <QFontDatabase>
 
 QFont WindowFont()
 {
-    static const bool substituted = [] {
-        const QStringList standIns{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                   QStringLiteral("DejaVu Sans")};
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), standIns);
-        return true;
-    }();
-    Q_UNUSED(substituted);
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // A family the system does not know is matched to whatever fontconfig has, possibly a
+    // monospaced face; so the stand-in is named outright. The install scripts provide it.
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
+                                      ? QStringLiteral("MS Sans Serif")
+                                      : QStringLiteral("Liberation Sans");
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     return font;
 }

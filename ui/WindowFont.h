@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-// The font of every caption in the program's windows: the design names
-// "MS Sans Serif" at 8.25 points; where that family is missing (everywhere but
-// Windows) a metric-compatible sans serif stands in for it.
+// The font of every caption in the program's windows, the chart and the printed
+// report: "MS Sans Serif" at 8.25 points where the system has it, elsewhere
+// Liberation Sans, a proportional sans serif of the same build.
 QFont WindowFont();

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 
+#include "ui/WindowFont.h"
+
 int main(int argc, char** argv)
 {
     // Headless unless the caller chose a display on purpose.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setFont(WindowFont());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -28,7 +28,7 @@ protected:
     QFont baseFont() const override;
 
     void eraseLayer(ChartLayer layer, uint32_t backColor) override;
-    void paintLine(ChartLayer layer, QPointF from, QPointF to, const QPen& pen) override;
+    void paintLines(ChartLayer layer, const std::vector<QLineF>& lines, const QPen& pen) override;
     void paintText(ChartLayer layer, QPointF topLeft, const QString& text, const QFont& font,
                    uint32_t color) override;
 
@@ -36,7 +36,9 @@ private:
     LayerImage& layerImage(ChartLayer layer);
     // Brings both layers to the panel's current size, blank when it changed.
     void matchLayersToSize();
+    void requestUpdate();
 
     LayerImage persistent_{QImage::Format_RGB32};
     LayerImage transient_{QImage::Format_ARGB32_Premultiplied};
+    bool updateRequested_ = false;
 };

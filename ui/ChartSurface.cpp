@@ -40,21 +40,29 @@ void ChartSurface::Line(double x1, double y1, double x2, double y2)
 
 void ChartSurface::Line(double x1, double y1, double x2, double y2, uint32_t color)
 {
+    Lines({QLineF(x1, y1, x2, y2)}, color);
+}
+
+void ChartSurface::Lines(const std::vector<QLineF>& segments, uint32_t color)
+{
     const ChartLayer layer = currentLayer();
-    const QPointF from = toPixels(x1, y1);
-    const QPointF to = toPixels(x2, y2);
-    // A point at infinity has no pixel; such a segment cannot show anyway.
-    if (isFinite(from) && isFinite(to)) {
-        const QPen pen(Colors::toQColor(color), std::max<int>(1, drawWidth_), Qt::SolidLine,
-                       Qt::RoundCap, Qt::RoundJoin);
-        paintLine(layer, from, to, pen);
+    std::vector<QLineF> pixels;
+    pixels.reserve(segments.size());
+    for (const QLineF& segment : segments) {
+        const QPointF from = toPixels(segment.x1(), segment.y1());
+        const QPointF to = toPixels(segment.x2(), segment.y2());
+        // A point at infinity has no pixel; such a segment cannot show anyway.
+        if (isFinite(from) && isFinite(to))
+            pixels.emplace_back(from, to);
+        ChartOperation line{ChartOperation::Kind::Line, layer};
+        line.from = segment.p1();
+        line.to = segment.p2();
+        line.color = color;
+        line.width = drawWidth_;
+        record(line);
     }
-    ChartOperation line{ChartOperation::Kind::Line, layer};
-    line.from = {x1, y1};
-    line.to = {x2, y2};
-    line.color = color;
-    line.width = drawWidth_;
-    record(line);
+    if (!pixels.empty())
+        paintLines(layer, pixels, penFor(color));
 }
 
 void ChartSurface::Print(const QString& text)
@@ -147,6 +155,17 @@ QPointF ChartSurface::toPixels(double x, double y) const
 ChartLayer ChartSurface::currentLayer() const
 {
     return autoRedraw_ ? ChartLayer::Persistent : ChartLayer::Transient;
+}
+
+const QPen& ChartSurface::penFor(uint32_t color)
+{
+    // Thousands of one-pixel segments share a colour and width: one pen serves them all.
+    const int width = std::max<int>(1, drawWidth_);
+    if (!pen_ || penColor_ != color || pen_->width() != width) {
+        pen_ = std::make_unique<QPen>(Colors::toQColor(color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        penColor_ = color;
+    }
+    return *pen_;
 }
 
 QFont ChartSurface::printFont() const

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include <QFont>
+#include <QLineF>
+#include <QPen>
 #include <QPointF>
 #include <QSize>
 #include <QString>
@@ -11,7 +15,6 @@
 #include "ui/Colors.h"
 
 class QPaintDevice;
-class QPen;
 class QWidget;
 
 enum class ChartScaleMode { User = 0, Twips = 1 };
@@ -33,6 +36,8 @@ public:
     void Cls();
     void Line(double x1, double y1, double x2, double y2);
     void Line(double x1, double y1, double x2, double y2, uint32_t color);
+    // Separate segments in one colour, as that many Line calls would draw them.
+    void Lines(const std::vector<QLineF>& segments, uint32_t color);
     // Prints at (CurrentX, CurrentY) as the text's top-left corner, then moves
     // to the start of the next line as a picture box does.
     void Print(const QString& text);
@@ -90,12 +95,14 @@ protected:
     virtual QFont baseFont() const = 0;
 
     virtual void eraseLayer(ChartLayer layer, uint32_t backColor) = 0;
-    virtual void paintLine(ChartLayer layer, QPointF from, QPointF to, const QPen& pen) = 0;
+    // Segments in pixels, all in one pen.
+    virtual void paintLines(ChartLayer layer, const std::vector<QLineF>& lines, const QPen& pen) = 0;
     virtual void paintText(ChartLayer layer, QPointF topLeft, const QString& text,
                            const QFont& font, uint32_t color) = 0;
 
 private:
     ChartLayer currentLayer() const;
+    const QPen& penFor(uint32_t color);
     QFont printFont() const;
     double pixelsPerUnitX() const;
     double pixelsPerUnitY() const;
@@ -114,4 +121,6 @@ private:
     float scaleWidth_ = 1;
     float scaleHeight_ = 1;
     ChartOperationLog* log_ = nullptr;
+    std::unique_ptr<QPen> pen_;
+    uint32_t penColor_ = 0;
 };

@@ -1,10 +1,15 @@
 #include "ui/LayerImage.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr double InchesPerMeter = 1 / 0.0254;
+// Beyond this many separate areas the layer keeps only their bounding rectangle.
+constexpr std::size_t MaxSeparateAreas = 16;
+// Pixels around a reported area that painting may still touch (line caps, glyph overhang).
+constexpr int AreaMargin = 2;
 
 }  // namespace
 
@@ -19,14 +24,39 @@ void LayerImage::reset(QSize logicalSize, qreal devicePixelRatio, int logicalDpi
     // at the size it was measured with on screen.
     image_.setDotsPerMeterX(int(std::lround(logicalDpiX * InchesPerMeter)));
     image_.setDotsPerMeterY(int(std::lround(logicalDpiY * InchesPerMeter)));
-    this->fill(fill);
+    image_.fill(fill);
+    fillColor_ = fill;
+    drawn_.clear();
 }
 
 void LayerImage::fill(const QColor& color)
 {
+    if (isBlank() && color == fillColor_)
+        return;
     painter_.reset();
-    image_.fill(color);
-    blank_ = true;
+    if (color == fillColor_ && !image_.isNull() && drawnPixelCount() < image_.width() * qint64(image_.height()) / 2) {
+        // Only what was drawn since the last fill differs from that colour; a small
+        // part is cheaper to blank by itself than the whole image.
+        const QRgb value = qPremultiply(color.rgba());
+        for (const QRect& area : drawn_) {
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+                std::fill(line + area.left(), line + area.right() + 1, value);
+            }
+        }
+    } else {
+        image_.fill(color);
+    }
+    fillColor_ = color;
+    drawn_.clear();
+}
+
+qint64 LayerImage::drawnPixelCount() const
+{
+    qint64 count = 0;
+    for (const QRect& area : drawn_)
+        count += area.width() * qint64(area.height());
+    return count;
 }
 
 QPainter* LayerImage::painter()
@@ -35,8 +65,29 @@ QPainter* LayerImage::painter()
         return nullptr;
     if (!painter_)
         painter_ = std::make_unique<QPainter>(&image_);
-    blank_ = false;
     return painter_.get();
+}
+
+void LayerImage::noteDrawn(const QRectF& logicalArea)
+{
+    const qreal ratio = image_.devicePixelRatio();
+    const QRectF scaled(logicalArea.topLeft() * ratio, logicalArea.size() * ratio);
+    const QRect pixels = scaled.normalized().toAlignedRect()
+                             .adjusted(-AreaMargin, -AreaMargin, AreaMargin, AreaMargin)
+                             .intersected(image_.rect());
+    if (pixels.isEmpty())
+        return;
+    if (drawn_.size() >= MaxSeparateAreas) {
+        QRect bounds = pixels;
+        for (const QRect& area : drawn_)
+            bounds |= area;
+        drawn_.assign(1, bounds);
+        return;
+    }
+    const bool inside = std::any_of(drawn_.begin(), drawn_.end(),
+                                    [&](const QRect& area) { return area.contains(pixels); });
+    if (!inside)
+        drawn_.push_back(pixels);
 }
 
 const QImage& LayerImage::image()

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include <QString>
 
@@ -91,11 +92,21 @@ void drawHumidityCurves(ChartSurface& picRH)
     // One pixel's worth of air temperature per segment.
     const float step = picRH.ScaleWidth() / float(picRH.Width());
     if (std::isfinite(step) && step > 0) {
+        const auto& curves = CuringSupp::HumidityCurves;
+        // Each point is evaluated once: a segment's end is the next segment's start.
+        std::array<float, CuringSupp::HumidityCurves.size()> y{}, yNext{};
+        for (std::size_t i = 0; i < curves.size(); ++i)
+            y[i] = curves[i](40);
+        std::vector<QLineF> segments;
         for (float x = 40; x <= 100; x += step) {
             const float next = x + step;
-            for (CuringSupp::CurveFunction curve : CuringSupp::HumidityCurves)
-                picRH.Line(x, curve(x), next, curve(next), color);
+            for (std::size_t i = 0; i < curves.size(); ++i) {
+                yNext[i] = curves[i](next);
+                segments.emplace_back(x, y[i], next, yNext[i]);
+            }
+            y = yNext;
         }
+        picRH.Lines(segments, color);
     }
 
     picRH.SetForeColor(color);

@@ -13,21 +13,32 @@ protected:
 TEST_F(InputRowsTest, EachBoxShowsAndMovesItsOwnBar)
 {
     struct Row {
-        const char* box, *bar;
+        const char* box, *bar, *lower, *upper;
         int start;
         const char* inside;
         int position;
         const char* outside;
     };
     const Row rows[] = {
-        {"txtAirTemp", "hsbAirTemp", 40, "100", 100, "39.9"},
-        {"txtRelativeHumidity", "hsbRelativeHumidity", 0, "55", 55, "100.4"},
-        {"txtConcreteTemp", "hsbConcreteTemp", 40, " 7 5 ", 75, "   "},
-        {"txtWindVelocity", "hsbWindVelocity", 0, "25", 25, "26"},
+        {"txtAirTemp", "hsbAirTemp", "Label29", "Label33(0)", 40, "100", 100, "39.9"},
+        {"txtRelativeHumidity", "hsbRelativeHumidity", "Label31", "Label33(1)", 0, "55", 55, "100.4"},
+        {"txtConcreteTemp", "hsbConcreteTemp", "Label30", "Label33(2)", 40, " 7 5 ", 75, "   "},
+        {"txtWindVelocity", "hsbWindVelocity", "Label32", "Label33(3)", 0, "25", 25, "26"},
     };
     for (int row = 0; row < 4; ++row) {
         const Row& r = rows[row];
         SCOPED_TRACE(r.box);
+        // The range label takes the bar's place; the limits stand at its ends, on its line.
+        EXPECT_EQ(box(r.box)->geometry(), QRect(144, 8 + 48 * row, 37, 19));
+        const QRect track = bar(r.bar)->geometry();
+        EXPECT_EQ(track, QRect(16, 32 + 48 * row, 153, 17));
+        EXPECT_EQ(label(QStringLiteral("lblValid(%1)").arg(row))->geometry().topLeft(), track.topLeft());
+        for (QLabel* limit : {label(r.lower), label(r.upper)}) {
+            EXPECT_EQ(limit->y(), track.y());
+            EXPECT_LE(limit->fontMetrics().horizontalAdvance(limit->text()), limit->width()) << "fits its place";
+        }
+        EXPECT_LT(label(r.lower)->geometry().right(), track.left());
+        EXPECT_GT(label(r.upper)->geometry().left(), track.right());
         EXPECT_TRUE(bar(r.bar)->isHidden()) << "hidden at start-up";
         EXPECT_EQ(bar(r.bar)->value(), r.start);
         EXPECT_EQ(bar(r.bar)->singleStep(), 1);

@@ -349,4 +349,8 @@ void frmMainForm::setupUi(QMainWindow* window)
                            static_cast<QWidget*>(fraRightSideContainer), static_cast<QWidget*>(Frame2),
                            static_cast<QWidget*>(Frame3), static_cast<QWidget*>(fraData)})
         WidgetColors::SetBackColor(frame, WidgetColors::ButtonFace);
+    // These keep their colour when the window is printed on white, so they paint their own.
+    for (QWidget* frame : {static_cast<QWidget*>(fra100), static_cast<QWidget*>(fraDefault),
+                           static_cast<QWidget*>(fraPrecautionRate)})
+        WidgetColors::SetBackColor(frame, WidgetColors::ButtonFace);
 }

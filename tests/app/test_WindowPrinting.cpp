@@ -55,6 +55,15 @@ TEST_F(WindowPrintingTest, PrintsTheWindowInPrintColoursAndRestoresIt)
     // Without a solution no path is printed or drawn afterwards.
     print();
     EXPECT_EQ(printedColorInsidePicRH(), QColor(Qt::white));
+    // The window and its containers print white; these frames keep their colour on screen.
+    const QImage onScreen = window->grab().toImage();
+    for (const char* frame : {"fra100", "fraDefault", "fraPrecautionRate", "Label42"}) {
+        QWidget* widget = element<QWidget>(frame);
+        const QPoint inside = widget->mapTo(window.get(), QPoint(widget->width() - 4, widget->height() / 2));
+        const bool keepsColour = frame != std::string_view("Label42");
+        EXPECT_EQ(printedPicture().pixelColor(inside), keepsColour ? onScreen.pixelColor(inside) : QColor(Qt::white))
+            << frame;
+    }
     expectNormalLook();
     EXPECT_EQ(pathPixelsOnScreen(), 0);
     // The humidity curves print in the same blue as the path: the path adds to them.

@@ -4,10 +4,29 @@
 
 namespace WindowGeometry {
 
-QSize MinimumOuterSizePixels(double logicalDpi)
+namespace {
+
+QSize TwipsToPixels(int widthTwips, int heightTwips, double logicalDpi)
 {
     const double twipsPerPixel = 1440.0 / logicalDpi;
-    return {qCeil(MinimumOuterWidthTwips / twipsPerPixel), qCeil(MinimumOuterHeightTwips / twipsPerPixel)};
+    return {qCeil(widthTwips / twipsPerPixel), qCeil(heightTwips / twipsPerPixel)};
+}
+
+}  // namespace
+
+QSize DesignInnerSizePixels(double logicalDpi)
+{
+    return TwipsToPixels(DesignInnerWidthTwips, DesignInnerHeightTwips, logicalDpi);
+}
+
+QSize MinimumOuterSizePixels(double logicalDpi)
+{
+    return TwipsToPixels(MinimumOuterWidthTwips, MinimumOuterHeightTwips, logicalDpi);
+}
+
+QSize MinimumInnerSizePixels(double logicalDpi, QSize aroundInner)
+{
+    return (MinimumOuterSizePixels(logicalDpi) - aroundInner).boundedTo(DesignInnerSizePixels(logicalDpi));
 }
 
 PanelBlock FitPanels(int scaleWidth, int scaleHeight, const QRect& picRH, int rightContainerLeft)

@@ -51,7 +51,7 @@ frmMain::frmMain() : ui(std::make_unique<frmMainForm>()), records_(std::make_uni
     setWindowTitle(QStringLiteral("Brackmere - Concrete Curing Evaporation Rate Calculator "));
     setFont(WindowFont());
     ui->setupUi(this);
-    resize(783, 581 + menuBar()->sizeHint().height());
+    PlaceAtDesignSize();
     connectHandlers();
     Form_Load();
 }

@@ -79,6 +79,10 @@ private:
     // Start-up and layout.
     void Form_Load();
     void Form_Resize();
+    void PlaceAtDesignSize();
+    double logicalDpi() const;
+    QSize MenuBarExtent() const;
+    QSize MinimumInnerArea() const;
     void ApplyMinimumSize();
     void RecalculateAndUnlockRedraw();
 

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
@@ -22,16 +23,37 @@ void frmMain::resizeEvent(QResizeEvent* event)
     ApplyMinimumSize();
 }
 
-// The smallest outer size is fixed in twips; the window system constrains the
-// window (frame excluded), so the frame's own extent is taken off.
+double frmMain::logicalDpi() const
+{
+    return logicalDpiX() > 0 ? logicalDpiX() : 96.0;
+}
+
+// Qt's window holds the menu bar above the inner area.
+QSize frmMain::MenuBarExtent() const
+{
+    return {0, menuBar()->sizeHint().height()};
+}
+
+// The smallest outer size is fixed in twips; the window system constrains the window
+// without its frame, so the frame is taken off once it is known.
+QSize frmMain::MinimumInnerArea() const
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    return WindowGeometry::MinimumInnerSizePixels(logicalDpi(), frame + MenuBarExtent());
+}
+
 void frmMain::ApplyMinimumSize()
 {
-    const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96.0;
-    const QSize outer = WindowGeometry::MinimumOuterSizePixels(dpi);
-    const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize minimum = outer - frame;
+    const QSize minimum = MinimumInnerArea() + MenuBarExtent();
     if (minimumSize() != minimum)
         setMinimumSize(minimum);
+}
+
+void frmMain::PlaceAtDesignSize()
+{
+    resize(WindowGeometry::DesignInnerSizePixels(logicalDpi()) + MenuBarExtent());
+    if (const QScreen* start = screen())
+        move(start->availableGeometry().center() - rect().center());
 }
 
 void frmMain::Form_Resize()
@@ -40,6 +62,17 @@ void frmMain::Form_Resize()
         return;
     const int SW = ui->canvas->width();
     const int SH = ui->canvas->height();
+    // Held here too: without a window manager nothing else stops a smaller size, and the
+    // input panel would then lie over the chart. The new size brings its own resize.
+    const QSize minimum = MinimumInnerArea();
+    if (SH < minimum.height()) {
+        resize(width(), height() + minimum.height() - SH);
+        return;
+    }
+    if (SW < minimum.width()) {
+        resize(width() + minimum.width() - SW, height());
+        return;
+    }
 
     ui->lblDisplayEqn->move(ui->lblDisplayEqn->x(), SH - WindowGeometry::BottomBand);
     QFrame* left = ui->fraLeftSideContainer;

@@ -1,16 +1,25 @@
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QWindow>
 
 #include "app/WindowGeometry.h"
 #include "tests/app/MainWindowFixture.h"
 
 namespace {
 
-TEST(WindowGeometry, MinimumOuterSizeIsFixedInTwips)
+TEST(WindowGeometry, SizesAreFixedInTwips)
 {
+    EXPECT_EQ(WindowGeometry::DesignInnerSizePixels(96), QSize(783, 581));
     EXPECT_EQ(WindowGeometry::MinimumOuterSizePixels(96), QSize(791, 635));
     EXPECT_EQ(WindowGeometry::MinimumOuterSizePixels(192), QSize(1582, 1270));
+    // The inner minimum is the outer one less what surrounds the inner area, but never
+    // more than the design size (no frame, or a thinner one than the design's).
+    const struct {
+        QSize around, inner;
+    } cases[] = {{{0, 0}, {783, 581}}, {{0, 21}, {783, 581}}, {{8, 54}, {783, 581}}, {{12, 70}, {779, 565}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(WindowGeometry::MinimumInnerSizePixels(96, c.around), c.inner) << c.around.height();
 }
 
 TEST(WindowGeometry, ANarrowAreaSizesThePanelsFromItsWidth)
@@ -69,15 +78,35 @@ TEST_F(WindowLayoutTest, KeepsTheEdgesAndFitsThePanelBlock)
     EXPECT_LE(ct.right() + 1, right.left() - 2) << "and left of the right container";
 }
 
+TEST_F(WindowLayoutTest, OpensCentredAtItsDesignSize)
+{
+    window->show();
+    QApplication::processEvents();
+    EXPECT_EQ(window->centralWidget()->size(), QSize(783, 581));
+    const QPoint centre = window->screen()->availableGeometry().center();
+    // Placed before the window system adds its frame, which may shift it by half its extent.
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    EXPECT_LE((window->frameGeometry().center() - centre).manhattanLength(), 1 + (frame.width() + frame.height()) / 2);
+}
+
+// Qt refuses a smaller size itself; a window system without a window manager does
+// not, and then the resize handler must hold the minimum.
 TEST_F(WindowLayoutTest, CannotBeMadeSmallerThanTheMinimum)
 {
     window->show();
-    window->resize(300, 200);
     QApplication::processEvents();
-    const QSize outer = window->frameGeometry().size();
-    const QSize minimum = WindowGeometry::MinimumOuterSizePixels(window->logicalDpiX());
-    EXPECT_GE(outer.width(), minimum.width());
-    EXPECT_GE(outer.height(), minimum.height());
+    for (const bool bypassQt : {false, true}) {
+        SCOPED_TRACE(bypassQt);
+        if (bypassQt)
+            window->windowHandle()->resize(300, 200);
+        else
+            window->resize(300, 200);
+        // The window system confirms each size in an event of its own.
+        for (int round = 0; round < 3; ++round)
+            QApplication::processEvents();
+        EXPECT_EQ(window->centralWidget()->size(), QSize(783, 581));
+        EXPECT_EQ(geometryOf("picRH").height(), 273) << "the panels are laid out for that size";
+    }
 }
 
 }  // namespace

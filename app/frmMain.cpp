@@ -12,26 +12,19 @@
 #include "app/frmMainForm.h"
 #include "calc/NumberReading.h"
 #include "calc/NumberWriting.h"
-#include "calc/ScenarioSolver.h"
 #include "calc/ScrollBarValue.h"
-#include "calc/Single.h"
 #include "records/RecordsStore.h"
+#include "settings/Settings.h"
 #include "ui/ChartPanel.h"
+#include "ui/Colors.h"
 #include "ui/InputRow.h"
 #include "ui/NomographChart.h"
 #include "ui/ScenarioTable.h"
+#include "ui/UnitCaptions.h"
 #include "ui/WidgetColors.h"
 #include "ui/WindowFont.h"
 
 namespace {
-
-constexpr std::uint32_t Black = 0x000000;
-constexpr std::uint32_t LightRed = 0x0000FF;
-constexpr std::uint32_t SuccessfulColor = 7572479;
-constexpr std::uint32_t FailedColor = 16298431;
-
-constexpr std::array<InputRange, 4> RowRanges{InputRanges::AirTemp, InputRanges::RelativeHumidity,
-                                              InputRanges::ConcreteTemp, InputRanges::WindVelocity};
 
 std::string Std(const QString& text)
 {
@@ -45,12 +38,14 @@ QString Q(const std::string& text)
 
 }  // namespace
 
-frmMain::frmMain() : ui(std::make_unique<frmMainForm>()), records_(std::make_unique<RecordsStore>())
+frmMain::frmMain()
+    : ui(std::make_unique<frmMainForm>()), records_(std::make_unique<RecordsStore>()), units_(Settings::Units())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Brackmere - Concrete Curing Evaporation Rate Calculator "));
     setFont(WindowFont());
     ui->setupUi(this);
+    ShowUnitCaptions();
     PlaceAtDesignSize();
     connectHandlers();
     Form_Load();
@@ -86,14 +81,21 @@ void frmMain::connectHandlers()
     connect(ui->mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
     connect(ui->mnuFilePrintTextReport, &QAction::triggered, this, [this] { mnuFilePrintTextReport_Click(); });
     connect(ui->mnuFileExit, &QAction::triggered, this, [this] { close(); });
+    connect(ui->mnuUnitsUS, &QAction::triggered, this, [this] { SetUnits(UnitSystem::US); });
+    connect(ui->mnuUnitsSI, &QAction::triggered, this, [this] { SetUnits(UnitSystem::SI); });
     connect(ui->mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
     connect(ui->mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
 }
 
-InputTexts frmMain::inputTexts() const
+CalculationRequest frmMain::Request() const
 {
-    return {Std(ui->txtAirTemp->text()), Std(ui->txtRelativeHumidity->text()), Std(ui->txtConcreteTemp->text()),
-            Std(ui->txtWindVelocity->text())};
+    CalculationRequest request;
+    request.texts = {Std(ui->txtAirTemp->text()), Std(ui->txtRelativeHumidity->text()),
+                     Std(ui->txtConcreteTemp->text()), Std(ui->txtWindVelocity->text())};
+    request.units = units_;
+    request.choice = ui->optDefault->isChecked() ? ThresholdChoice::Default : ThresholdChoice::Alternate;
+    request.thresholdText = Std(ui->txtUserRate->text());
+    return request;
 }
 
 // ---- The calculation run -------------------------------------------------------
@@ -109,6 +111,8 @@ bool frmMain::UnlockRateButton()
         DoCalculation();
         return true;
     }
+    calculation_ = Calculation();
+    calculation_.request = Request();
     ui->cmdSave->setEnabled(false);
     return false;
 }
@@ -120,31 +124,36 @@ void frmMain::RecalculateAndUnlockRedraw()
 
 bool frmMain::GoodInputs()
 {
-    return ::GoodInputs(inputTexts(), inputs_);
+    return ::GoodInputs(Request().texts, inputs_, units_);
 }
 
 void frmMain::DoCalculation()
 {
-    if (!GoodInputs())
+    Calculation calculation = Calculate(Request(), inputs_, solution_);
+    inputs_ = calculation.read;
+    if (!calculation.valid)
         return;
-    const RunCaptions run = CalculateRun(inputs_, thresholdChoice(), Std(ui->txtUserRate->text()), solution_);
-    solution_ = run.solution;
+    calculation_ = std::move(calculation);
+    solution_ = calculation_.solution;
 
-    NomographChart::DrawSolutionPath(*ui->picRH, *ui->picCT, *ui->picWV, inputs_.AirTemp, solution_.RHOrdinate,
-                                     solution_.XIntersection, solution_.EvaporationRateNomo, SolutionLineColor);
+    NomographChart::DrawSolutionPath(*ui->picRH, *ui->picCT, *ui->picWV, calculation_.model.AirTemp, solution_,
+                                     SolutionLineColor);
     // The path follows the rate where it falls; the rates kept and shown are never negative.
     solution_.EvaporationRateNomo = std::max(solution_.EvaporationRateNomo, 0.0f);
     solution_.RateACI = std::max(solution_.RateACI, 0.0f);
-
-    ui->lblEvapNomo->setText(Q(run.nomoCaption));
-    ui->lblEvapEqn->setText(Q(run.eqnCaption));
-    WidgetColors::SetForeColor(ui->lblAnswer, Black);
-    ui->lblAnswer->setText(Q(run.answer.text));
-    if (run.answer.red)
-        WidgetColors::SetForeColor(ui->lblAnswer, LightRed);
-
-    DoScenarios();
+    ShowCalculation();
     ui->cmdSave->setEnabled(true);
+}
+
+void frmMain::ShowCalculation()
+{
+    ui->lblEvapNomo->setText(Q(calculation_.nomoCaption));
+    ui->lblEvapEqn->setText(Q(calculation_.eqnCaption));
+    WidgetColors::SetForeColor(ui->lblAnswer, Colors::MessageNormal);
+    ui->lblAnswer->setText(Q(calculation_.answer));
+    if (calculation_.answerColor == MessageColor::Warning)
+        WidgetColors::SetForeColor(ui->lblAnswer, Colors::MessageWarning);
+    DoScenarios();
 }
 
 // ---- Inputs --------------------------------------------------------------------
@@ -163,7 +172,7 @@ void frmMain::VisibilityHsb(QScrollBar* MyScroll, QLineEdit* myText, float lowLi
 void frmMain::InputTextChanged(int row)
 {
     const InputRow& r = *ui->rows[row];
-    VisibilityHsb(r.scroll, r.text, RowRanges[row].low, RowRanges[row].up);
+    VisibilityHsb(r.scroll, r.text, r.range().low, r.range().up);
     RecalculateAndUnlockRedraw();
 }
 
@@ -185,15 +194,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 // ---- Threshold choice ----------------------------------------------------------
 
-ThresholdChoice frmMain::thresholdChoice() const
-{
-    return ui->optDefault->isChecked() ? ThresholdChoice::Default : ThresholdChoice::Alternate;
-}
-
 void frmMain::optDefault_Click()
 {
-    ui->lblUsedThreshold->setText(QStringLiteral("Variation Scenarios to Get Evaporation Rate of .2 lb/ft²/hr"));
-    ui->txtUserRate->setText(QStringLiteral("0.2"));
+    const ThresholdPolicy thresholds = ThresholdsOf(units_);
+    ui->lblUsedThreshold->setText(UnitCaptions::ScenarioTitle(UnitCaptions::Unit(thresholds.shallTitle), units_));
+    ui->txtUserRate->setText(UnitCaptions::Unit(thresholds.shallText));
     ui->txtAlternateRate->setEnabled(false);
     ui->fra100->show();
 }
@@ -214,9 +219,8 @@ void frmMain::txtAlternateRate_Change()
 
 void frmMain::RetitleThresholdTable()
 {
-    ui->lblUsedThreshold->setText(QStringLiteral("Variation Scenarios to Get Evaporation Rate of ") +
-                                  Q(NumberFormat::CompactText(Std(ui->txtUserRate->text()))) +
-                                  QStringLiteral(" lb/ft²/hr"));
+    ui->lblUsedThreshold->setText(
+        UnitCaptions::ScenarioTitle(Q(NumberFormat::CompactText(Std(ui->txtUserRate->text()))), units_));
 }
 
 void frmMain::txtUserRate_Change()
@@ -237,44 +241,26 @@ void frmMain::DefaultScenarios()
         ui->lblConc1[i]->setText(QString());
         ui->lblWind1[i]->setText(QString());
     }
-    for (int table = 0; table < 3; ++table) {
-        const int first = 4 * table;
-        WidgetColors::SetBackColor(ui->lblAir1[first + 0], SuccessfulColor);
-        WidgetColors::SetBackColor(ui->lblRH1[first + 1], SuccessfulColor);
-        WidgetColors::SetBackColor(ui->lblConc1[first + 2], SuccessfulColor);
-        WidgetColors::SetBackColor(ui->lblWind1[first + 3], SuccessfulColor);
+    for (ScenarioBlock block : AllScenarioBlocks) {
+        for (Input varied : AllInputs)
+            WidgetColors::SetBackColor(ui->table(block)->cell(varied, varied), Colors::SuccessfulVariation);
     }
 }
 
 void frmMain::DoScenarios()
 {
-    const InputSet fixed = inputs_;
-    const QString air = Q(NumberFormat::General(fixed.AirTemp));
-    const QString rh = Q(NumberFormat::General(fixed.RelativeHumidity));
-    const QString conc = Q(NumberFormat::General(fixed.ConcreteTemp));
-    const QString wind = Q(NumberFormat::General(fixed.WindVelocity));
-    for (int i = 0; i < 12; ++i) {
-        ui->lblAir1[i]->setText(air);
-        ui->lblRH1[i]->setText(rh);
-        ui->lblConc1[i]->setText(conc);
-        ui->lblWind1[i]->setText(wind);
-    }
-
-    auto solveTable = [&](int table, float threshold) {
-        const std::array<ScenarioOutcome, 4> outcomes = SolveScenarios(fixed, threshold);
-        const int first = 4 * table;
-        const std::array<QLabel*, 4> varied{ui->lblAir1[first + 0], ui->lblRH1[first + 1], ui->lblConc1[first + 2],
-                                            ui->lblWind1[first + 3]};
-        for (int row = 0; row < 4; ++row) {
-            const ScenarioOutcome& outcome = outcomes[row];
-            varied[row]->setText(Q(outcome.text()));
-            if (outcome.failed || outcome.outsideLimits)
-                WidgetColors::SetBackColor(varied[row], FailedColor);
+    for (ScenarioBlock block : AllScenarioBlocks) {
+        const ScenarioCells& cells = calculation_.table(block);
+        for (Input varied : AllInputs) {
+            for (Input column : AllInputs) {
+                const ScenarioCell& cell = cells.cell(varied, column);
+                QLabel* label = ui->table(block)->cell(varied, column);
+                label->setText(Q(cell.text));
+                if (cell.state == CellState::Failed)
+                    WidgetColors::SetBackColor(label, Colors::FailedVariation);
+            }
         }
-    };
-    solveTable(0, 0.1f);
-    solveTable(1, 0.2f);
-    solveTable(2, ToSingle(ReadNumber(Std(ui->txtUserRate->text()))));
+    }
 }
 
 // ---- Buttons -------------------------------------------------------------------

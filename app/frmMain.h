@@ -9,27 +9,28 @@
 //   2. UnlockRateButton erases the last solution path (ClearMyPics), blanks the
 //      rates, the message and the scenario tables (DefaultScenarios), and asks
 //      GoodInputs whether the four boxes hold a valid set.
-//   3. If they do, DoCalculation asks the pure core (calc/) for the nomograph
-//      reading, the equation rate, the captions and the precaution message, draws
-//      the solution path over the chart (ui/NomographChart), shows the captions,
-//      fills the scenario tables (DoScenarios, solved by calc/ScenarioSolver) and
-//      enables "Save Data".
+//   3. If they do, DoCalculation asks the pure core (calc/Calculate) for one value
+//      holding everything a recalculation shows: readings, both rates and their
+//      captions, the message and its colour, the 48 scenario cells. It draws the
+//      solution path over the chart (ui/NomographChart), shows that value and
+//      enables "Save Data". The save dialog, the report and printing read the same
+//      value, never a label.
 //   4. Every caller sets "Redraw Nomograph Solution" enabled from the result; that
 //      state is how printing, the text report and the resize handler know that a
 //      solution exists.
-// The threshold in force lives only as the text of the hidden txtUserRate; its
-// change recalculates the same way. Setting a text, a scroll-bar value or an
-// option button runs its handler before the assignment returns (Qt emits
-// synchronously, and only on a real change), and the handlers rely on that.
+// The threshold choice flows through the option buttons, txtAlternateRate and the
+// hidden txtUserRate, whose change recalculates the same way. Setting a text, a
+// scroll-bar value or an option button runs its handler before the assignment
+// returns (Qt emits synchronously, and only on a real change); the handlers rely on it.
 
 #include <QMainWindow>
 #include <cstdint>
 #include <functional>
-#include <vector>
 #include <memory>
+#include <vector>
 
-#include "calc/InputSet.h"
-#include "calc/NomographRun.h"
+#include "calc/Calculation.h"
+#include "calc/NomographGeometry.h"
 #include "ui/NomographPanels.h"
 
 class QLineEdit;
@@ -47,16 +48,24 @@ public:
     // False when the user chose to stop during start-up: the window must not be shown.
     bool startupCompleted() const { return startupCompleted_; }
 
-    // The recalculation entry: true when the inputs were valid and the calculation ran.
+    // The calculation run (frmMain.cpp). UnlockRateButton is the recalculation entry:
+    // true when the inputs were valid and the calculation ran.
     bool UnlockRateButton();
     bool GoodInputs();
     void DoCalculation();
 
+    // What the last recalculation produced, and the values the window keeps from it.
+    const Calculation& calculation() const { return calculation_; }
     const InputSet& inputs() const { return inputs_; }
     const NomographSolution& solution() const { return solution_; }
     std::uint32_t solutionLineColor() const { return SolutionLineColor; }
 
-    // Chart panels and window colours.
+    // Units (frmMainUnits.cpp): converts the input boxes and the alternate threshold,
+    // relabels the window and the chart, and recalculates.
+    UnitSystem units() const { return units_; }
+    void SetUnits(UnitSystem units);
+
+    // Chart panels and window colours (frmMainChart.cpp).
     void ClearMyPics();
     void PicsAutoRedraw(bool Setting);
     void ChangeFormColor(std::uint32_t NewColor);
@@ -65,45 +74,63 @@ public:
     void Command2_Click();
     void Command3_Click();
 
-    // Printing.
+    // Printing (frmMainOutput.cpp).
     void cmdPrint_Click();
     void mnuPrint_Click();
     void mnuFilePrintTextReport_Click();
 
 protected:
+    // Layout (frmMainLayout.cpp).
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Start-up and layout.
+    // Start-up (frmMainStartup.cpp).
     void Form_Load();
+    std::vector<std::function<void()>> RecordsStartupSteps();
+
+    // Layout (frmMainLayout.cpp).
     void Form_Resize();
     void PlaceAtDesignSize();
     double logicalDpi() const;
     QSize MenuBarExtent() const;
     QSize MinimumInnerArea() const;
     void ApplyMinimumSize();
+
+    // The calculation run and what it shows (frmMain.cpp).
+    CalculationRequest Request() const;
+    void ShowCalculation();
     void RecalculateAndUnlockRedraw();
 
-    // Inputs.
+    // Inputs (frmMain.cpp).
     void VisibilityHsb(QScrollBar* MyScroll, QLineEdit* myText, float lowLimit, float upLimit);
     void InputTextChanged(int row);
     void ScrollBarMoved(int row);
 
-    // Threshold choice.
+    // Threshold choice (frmMain.cpp).
     void optDefault_Click();
     void optAlternate_Click();
     void txtAlternateRate_Change();
     void txtUserRate_Change();
     void RetitleThresholdTable();
-    ThresholdChoice thresholdChoice() const;
 
-    // Scenarios.
+    // Scenarios (frmMain.cpp).
     void DefaultScenarios();
     void DoScenarios();
 
-    // Buttons and menus.
+    // Units (frmMainUnits.cpp).
+    void ShowUnitCaptions();
+    void ConvertAlternateRate(UnitSystem from);
+    void ConvertInputBoxes(UnitSystem from);
+
+    // Chart (frmMainChart.cpp): a full redraw, chart and path, in the pattern every
+    // redraw follows; the chart's description is kept while the panel width and units stay.
+    NomographPanels panels() const;
+    void RedrawChart();
+    const std::vector<NomographGeometry::Item>& ChartDescription();
+
+    // Buttons, menus and dialogs (frmMainDialogs.cpp).
     void cmdRunNomo_Click();
     void cmdSave_Click();
     void cmdRecords_Click();
@@ -112,15 +139,21 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
 
-    NomographPanels panels() const;
-    std::vector<std::function<void()>> RecordsStartupSteps();
     void connectHandlers();
-    InputTexts inputTexts() const;
 
     std::unique_ptr<frmMainForm> ui;
     std::unique_ptr<RecordsStore> records_;
+    UnitSystem units_ = UnitSystem::US;
     InputSet inputs_;
     NomographSolution solution_;
-    std::uint32_t SolutionLineColor = 0x9DFFFF;
+    Calculation calculation_;
+    std::uint32_t SolutionLineColor = 0;
     bool startupCompleted_ = false;
+
+    struct KeptChart {
+        UnitSystem units;
+        int rhWidth;
+        std::vector<NomographGeometry::Item> items;
+    };
+    std::unique_ptr<KeptChart> chart_;
 };

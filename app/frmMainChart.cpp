@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QPushButton>
 
 #include "app/frmMain.h"
 #include "app/frmMainForm.h"
@@ -55,7 +56,27 @@ void frmMain::ChangeFormColor(std::uint32_t NewColor)
 void frmMain::Command1_Click()
 {
     const WaitCursor hourglass;
-    NomographChart::DrawChart(*ui->picRH, *ui->picCT, *ui->picWV, *ui->picRate);
+    NomographChart::Draw(panels(), ChartDescription());
+}
+
+// Resizes that leave the humidity panel's width alone (most, on a wide screen) redraw
+// from the description already made.
+const std::vector<NomographGeometry::Item>& frmMain::ChartDescription()
+{
+    const int width = ui->picRH->Width();
+    if (!chart_ || chart_->units != units_ || chart_->rhWidth != width)
+        chart_ = std::make_unique<KeptChart>(KeptChart{units_, width, NomographGeometry::DescribeChart(units_, width)});
+    return chart_->items;
+}
+
+void frmMain::RedrawChart()
+{
+    PicsAutoRedraw(true);
+    ClearMyPics();
+    Command1_Click();
+    PicsAutoRedraw(false);
+    if (ui->cmdRunNomo->isEnabled())
+        DoCalculation();
 }
 
 void frmMain::Command2_Click()
@@ -68,5 +89,5 @@ void frmMain::Command2_Click()
 void frmMain::Command3_Click()
 {
     for (ChartPanel* panel : {ui->picRH, ui->picCT, ui->picWV, ui->picRate})
-        panel->SetBackColor(Colors::QBColor(15));
+        panel->SetBackColor(Colors::PrintBackground);
 }

@@ -36,10 +36,17 @@ void frmMain::cmdSave_Click()
     ui->txtStealFocus->setFocus();
     if (!ConfirmRecordsAvailable(*records_, this))
         return;
-    const SaveSnapshot snapshot{ui->txtAirTemp->text(),    ui->txtRelativeHumidity->text(),
-                                ui->txtConcreteTemp->text(), ui->txtWindVelocity->text(),
-                                ui->txtUserRate->text(),     ui->lblEvapEqn->text(),
-                                ui->lblAnswer->text()};
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    const CalculationRequest& shown = calculation_.request;
+    SaveSnapshot snapshot;
+    snapshot.AirTemp = text(shown.texts[std::size_t(Input::AirTemp)]);
+    snapshot.RelativeHumidity = text(shown.texts[std::size_t(Input::RelativeHumidity)]);
+    snapshot.ConcreteTemp = text(shown.texts[std::size_t(Input::ConcreteTemp)]);
+    snapshot.WindVelocity = text(shown.texts[std::size_t(Input::WindVelocity)]);
+    snapshot.RateThreshold = text(shown.thresholdText);
+    snapshot.EvapRate = text(calculation_.eqnCaption);
+    snapshot.Answer = text(calculation_.answer);
+    snapshot.Units = shown.units;
     frmSave dialog(snapshot, *records_, this);
     connect(&dialog, &frmSave::recordAdded, this, [this] { ui->cmdSave->setEnabled(false); });
     dialog.exec();
@@ -59,17 +66,22 @@ void frmMain::cmdRecords_Click()
     RecalculateAndUnlockRedraw();
 }
 
-// Each assignment runs the same handling as the user's own typing or choice.
+// Each assignment runs the same handling as the user's own typing or choice. A record
+// saved in the other unit system is converted to the one shown.
 void frmMain::ReturnRecordInputs(const ReturnedInputs& record)
 {
-    ui->txtAirTemp->setText(record.AirTemp);
-    ui->txtConcreteTemp->setText(record.ConcreteTemp);
-    ui->txtRelativeHumidity->setText(record.RH);
-    ui->txtWindVelocity->setText(record.WindVelocity);
+    const auto shown = [&](Input input, const QString& text) {
+        return QString::fromStdString(ConvertReadingText(input, text.toStdString(), record.Units, units_));
+    };
+    ui->txtAirTemp->setText(shown(Input::AirTemp, record.AirTemp));
+    ui->txtConcreteTemp->setText(shown(Input::ConcreteTemp, record.ConcreteTemp));
+    ui->txtRelativeHumidity->setText(shown(Input::RelativeHumidity, record.RH));
+    ui->txtWindVelocity->setText(shown(Input::WindVelocity, record.WindVelocity));
     if (ThresholdOptionFor(record) == ThresholdOption::Default) {
         ui->optDefault->setChecked(true);
     } else {
         ui->optAlternate->setChecked(true);
-        ui->txtAlternateRate->setText(record.RateThresholdText);
+        ui->txtAlternateRate->setText(
+            QString::fromStdString(ConvertRateText(record.RateThresholdText.toStdString(), record.Units, units_)));
     }
 }

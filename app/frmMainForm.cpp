@@ -1,6 +1,7 @@
 #include "app/frmMainForm.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 
 #include "ui/ButtonIcons.h"
+#include "ui/Colors.h"
 #include "ui/ChartPanel.h"
 #include "ui/InputRow.h"
 #include "ui/PictureButton.h"
@@ -19,14 +21,6 @@
 
 namespace {
 
-constexpr std::uint32_t RateGreen = 9304671;
-constexpr std::uint32_t ChartBlue = 15321238;
-constexpr std::uint32_t SuccessfulColor = 7572479;
-constexpr std::uint32_t FixedInputColor = 12376239;
-constexpr std::uint32_t FailedColor = 16298431;
-
-const QString Equation = QStringLiteral(
-    "RateACI = (ConcreteTemp ^ 2.5 - RelativeHumidity / 100 * AirTemp ^ 2.5) * (1 + 0.4 * WindVelocity) * 10 ^ -6");
 const QString ThresholdsNote = QStringLiteral(
     "When the evaporation rate exceeds 0.2 lb/ft²/hr (1.0 kg/m²/hr), measures shall be taken to prevent excessive "
     "moisture loss from the surface of unhardened concrete; when the rate exceeds 0.1 lb/ft²/hr (0.5 kg/m²/hr) such "
@@ -133,14 +127,18 @@ ChartPanel* MakePanel(QWidget* parent, const char* name, const QRect& geometry, 
 }
 
 const std::array<InputRowDescription, 4> RowDescriptions{{
-    {0, "Label3", "Air Temperature (°F)", "txtAirTemp", "hsbAirTemp", 40, 100, "Label29", "40", "Label33(0)", "100"},
-    {1, "Label1", "Relative Humidity (%)", "txtRelativeHumidity", "hsbRelativeHumidity", 0, 100, "Label31", "0",
-     "Label33(1)", "100"},
-    {2, "Label2", "Concrete Temperature (°F)", "txtConcreteTemp", "hsbConcreteTemp", 40, 100, "Label30", "40",
-     "Label33(2)", "100"},
-    {3, "Label4", "Wind Velocity (mph)", "txtWindVelocity", "hsbWindVelocity", 0, 25, "Label32", "0", "Label33(3)",
-     "25"},
+    {Input::AirTemp, "Label3", "txtAirTemp", "hsbAirTemp", "Label29", "Label33(0)"},
+    {Input::RelativeHumidity, "Label1", "txtRelativeHumidity", "hsbRelativeHumidity", "Label31", "Label33(1)"},
+    {Input::ConcreteTemp, "Label2", "txtConcreteTemp", "hsbConcreteTemp", "Label30", "Label33(2)"},
+    {Input::WindVelocity, "Label4", "txtWindVelocity", "hsbWindVelocity", "Label32", "Label33(3)"},
 }};
+
+QAction* AddAction(QMenu* menu, const char* name, const QString& text)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
 
 }  // namespace
 
@@ -182,10 +180,10 @@ void frmMainForm::setupUi(QMainWindow* window)
     MakeCaptionBold(fraData);
 
     // The nomograph panels; start-up and every resize place them again.
-    picRH = MakePanel(canvas, "picRH", QRect(56, 8, 159, 273), ChartBlue);
-    picCT = MakePanel(canvas, "picCT", QRect(216, 8, 217, 281), ChartBlue);
-    picWV = MakePanel(canvas, "picWV", QRect(216, 288, 217, 265), ChartBlue);
-    picRate = MakePanel(canvas, "picRate", QRect(192, 288, 25, 265), RateGreen);
+    picRH = MakePanel(canvas, "picRH", QRect(56, 8, 159, 273), Colors::ChartBack);
+    picCT = MakePanel(canvas, "picCT", QRect(216, 8, 217, 281), Colors::ChartBack);
+    picWV = MakePanel(canvas, "picWV", QRect(216, 288, 217, 265), Colors::ChartBack);
+    picRate = MakePanel(canvas, "picRate", QRect(192, 288, 25, 265), Colors::RateScaleBack);
 
     // Inputs and results.
     fraLeftSideContainer = MakeContainer(canvas, "fraLeftSideContainer", QRect(0, 281, 193, 283));
@@ -199,12 +197,11 @@ void frmMainForm::setupUi(QMainWindow* window)
         MakeLine(fraLeftSideContainer, QStringLiteral("Line%1").arg(4 + i),
                  QRect(4, 50 + 48 * i, 185, 3), QFrame::HLine);
 
-    Frame3 = MakeCaptionedFrame(fraLeftSideContainer, "Frame3", QStringLiteral("Rate of Evaporation (lb/ft²/hr)"),
-                                QRect(2, 196, 189, 85));
+    Frame3 = MakeCaptionedFrame(fraLeftSideContainer, "Frame3", QString(), QRect(2, 196, 189, 85));
     MakeLabel(Frame3, "Label6", QStringLiteral("By Nomograph"), QRect(6, 18, 84, 15), Qt::AlignCenter);
     lblEvapNomo = MakeLabel(Frame3, "lblEvapNomo", QString(), QRect(18, 35, 60, 20), Qt::AlignCenter);
     lblEvapNomo->setFrameShape(QFrame::Box);
-    WidgetColors::SetBackColor(lblEvapNomo, RateGreen);
+    WidgetColors::SetBackColor(lblEvapNomo, Colors::RateResultBack);
     MakeLabel(Frame3, "Label7", QStringLiteral("By ACI Eqn."), QRect(99, 18, 84, 15), Qt::AlignCenter);
     lblEvapEqn = MakeLabel(Frame3, "lblEvapEqn", QString(), QRect(111, 35, 60, 20), Qt::AlignCenter);
     lblEvapEqn->setFrameShape(QFrame::Box);
@@ -219,28 +216,29 @@ void frmMainForm::setupUi(QMainWindow* window)
     // Scenarios, threshold choice, legend and notes.
     fraRightSideContainer = MakeContainer(canvas, "fraRightSideContainer", QRect(444, -4, 337, 561));
     QWidget* right = fraRightSideContainer;
-    fra100 = new ScenarioTable(right, {QStringLiteral("fra100"), 0, QStringLiteral("Label9"),
-                                       QStringLiteral("Variation Scenarios to Get Evaporation Rate of .1 lb/ft²/hr"),
-                                       true,
+    fra100 = new ScenarioTable(right, {QStringLiteral("fra100"), ScenarioBlock::May, QStringLiteral("Label9"), true,
                                        {QStringLiteral("Label14"), QStringLiteral("Label15"), QStringLiteral("Label16"),
                                         QStringLiteral("Label17"), QStringLiteral("Label18")},
-                                       QStringLiteral("Label13"), 0, QStringLiteral("0.1")});
+                                       QStringLiteral("Label13"), 0});
     fra100->move(0, 8);
-    fraDefault = new ScenarioTable(right, {QStringLiteral("fraDefault"), 8, QStringLiteral("lblUsedThreshold"),
-                                           QStringLiteral("Variation Scenarios to Get Evaporation Rate of"), true,
+    fraDefault = new ScenarioTable(right, {QStringLiteral("fraDefault"), ScenarioBlock::InForce,
+                                           QStringLiteral("lblUsedThreshold"), true,
                                            {QStringLiteral("Label40"), QStringLiteral("Label39"),
                                             QStringLiteral("Label38"), QStringLiteral("Label37"),
                                             QStringLiteral("Label41")},
-                                           QStringLiteral("lblUserRate"), 0, QStringLiteral("0.1")});
+                                           QStringLiteral("lblUserRate"), 0});
     fraDefault->move(0, 8 + ScenarioTable::Height);
     lblUsedThreshold = fraDefault->title;
+    lblUsedThreshold->setText(QStringLiteral("Variation Scenarios to Get Evaporation Rate of"));
     lblUserRate = fraDefault->rate;
+    for (QLabel* rate : lblUserRate)
+        rate->setText(QStringLiteral("0.1"));
 
     int y = 8 + 2 * ScenarioTable::Height + 2;
     fraPrecautionRate = MakeCaptionedFrame(right, "fraPrecautionRate",
                                            QStringLiteral("Threshold Evaporartion Rate for Required Precautions"),
                                            QRect(0, y, 335, 62));
-    optDefault = new QRadioButton(QStringLiteral("Use default rate of 0.2 lb/ft²/hr"), fraPrecautionRate);
+    optDefault = new QRadioButton(fraPrecautionRate);
     optDefault->setObjectName(QStringLiteral("optDefault"));
     optDefault->setGeometry(8, 18, 240, 19);
     optAlternate = new QRadioButton(QStringLiteral("Use alternate rate of"), fraPrecautionRate);
@@ -250,7 +248,7 @@ void frmMainForm::setupUi(QMainWindow* window)
     txtAlternateRate->setObjectName(QStringLiteral("txtAlternateRate"));
     txtAlternateRate->setGeometry(150, 38, 52, 19);
     txtAlternateRate->setEnabled(false);
-    MakeLabel(fraPrecautionRate, "Label43", QStringLiteral("lb/ft²/hr"), QRect(207, 38, 70, 19));
+    Label43 = MakeLabel(fraPrecautionRate, "Label43", QString(), QRect(207, 38, 70, 19));
     MakeCaptionBold(fraPrecautionRate);
 
     txtUserRate = new QLineEdit(right);
@@ -266,9 +264,9 @@ void frmMainForm::setupUi(QMainWindow* window)
 
     Frame2 = MakeCaptionedFrame(right, "Frame2", QStringLiteral("Variation Legend"), QRect(0, y, 335, 62));
     const std::array<std::tuple<const char*, std::uint32_t, const char*, QString>, 3> legend{{
-        {"Label23", SuccessfulColor, "Label25", QStringLiteral("- Successful Variation")},
-        {"Label24", FixedInputColor, "Label26", QStringLiteral("- Fixed Input Value")},
-        {"Label27", FailedColor, "Label28", QStringLiteral("- Illegal Math or Outside Valid Limits")},
+        {"Label23", Colors::SuccessfulVariation, "Label25", QStringLiteral("- Successful Variation")},
+        {"Label24", Colors::FixedInput, "Label26", QStringLiteral("- Fixed Input Value")},
+        {"Label27", Colors::FailedVariation, "Label28", QStringLiteral("- Illegal Math or Outside Valid Limits")},
     }};
     for (int i = 0; i < 3; ++i) {
         const auto& [swatchName, color, textName, text] = legend[i];
@@ -294,18 +292,18 @@ void frmMainForm::setupUi(QMainWindow* window)
     MakeNote(right, "Label35", MeasuringNote, QRect(2, y, 333, 557 - y));
 
     // The 0.2 table: filled on every run, never shown.
-    Frame1 = new ScenarioTable(canvas, {QStringLiteral("Frame1"), 4, QStringLiteral("Label22"),
-                                        QStringLiteral("Variation Scenarios to Get Evaporation Rate of .2 lb/ft²/hr"),
-                                        false,
+    Frame1 = new ScenarioTable(canvas, {QStringLiteral("Frame1"), ScenarioBlock::Shall, QStringLiteral("Label22"), false,
                                         {QStringLiteral("Label21"), QStringLiteral("Label20"),
                                          QStringLiteral("Label19"), QStringLiteral("Label12"),
                                          QStringLiteral("Label11")},
-                                        QStringLiteral("Label13"), 4, QStringLiteral("0.2")});
+                                        QStringLiteral("Label13"), 4});
     Frame1->move(444, 8 + 2 * ScenarioTable::Height);
     Frame1->hide();
 
     for (const ScenarioTable* table : {fra100, Frame1, fraDefault}) {
-        const int first = table == fra100 ? 0 : table == Frame1 ? 4 : 8;
+        const int first = FirstCellIndex(table == fra100 ? ScenarioBlock::May
+                                         : table == Frame1 ? ScenarioBlock::Shall
+                                                           : ScenarioBlock::InForce);
         for (int r = 0; r < 4; ++r) {
             lblAir1[first + r] = table->air[r];
             lblRH1[first + r] = table->rh[r];
@@ -314,7 +312,7 @@ void frmMainForm::setupUi(QMainWindow* window)
         }
     }
 
-    lblDisplayEqn = MakeLabel(canvas, "lblDisplayEqn", Equation, QRect(4, 564, 600, 17));
+    lblDisplayEqn = MakeLabel(canvas, "lblDisplayEqn", QString(), QRect(4, 564, 770, 17));
 
     // Menus.
     QMenuBar* bar = window->menuBar();
@@ -329,6 +327,15 @@ void frmMainForm::setupUi(QMainWindow* window)
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnusep1"));
     mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+    mnuUnits = bar->addMenu(QStringLiteral("&Units"));
+    mnuUnits->setObjectName(QStringLiteral("mnuUnits"));
+    mnuUnitsUS = AddAction(mnuUnits, "mnuUnitsUS", QStringLiteral("US Customary (°F, mph, lb/ft²/hr)"));
+    mnuUnitsSI = AddAction(mnuUnits, "mnuUnitsSI", QStringLiteral("SI (°C, km/h, kg/m²/hr)"));
+    auto* unitChoice = new QActionGroup(mnuUnits);
+    for (QAction* action : {mnuUnitsUS, mnuUnitsSI}) {
+        action->setCheckable(true);
+        unitChoice->addAction(action);
+    }
     mnuHelp = bar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpContents = mnuHelp->addAction(QStringLiteral("&Contents..."));
@@ -348,9 +355,19 @@ void frmMainForm::setupUi(QMainWindow* window)
     for (QWidget* frame : {static_cast<QWidget*>(canvas), static_cast<QWidget*>(fraLeftSideContainer),
                            static_cast<QWidget*>(fraRightSideContainer), static_cast<QWidget*>(Frame2),
                            static_cast<QWidget*>(Frame3), static_cast<QWidget*>(fraData)})
-        WidgetColors::SetBackColor(frame, WidgetColors::ButtonFace);
+        WidgetColors::SetBackColor(frame, Colors::ButtonFace);
     // These keep their colour when the window is printed on white, so they paint their own.
     for (QWidget* frame : {static_cast<QWidget*>(fra100), static_cast<QWidget*>(fraDefault),
                            static_cast<QWidget*>(fraPrecautionRate)})
-        WidgetColors::SetBackColor(frame, WidgetColors::ButtonFace);
+        WidgetColors::SetBackColor(frame, Colors::ButtonFace);
+}
+
+ScenarioTable* frmMainForm::table(ScenarioBlock block) const
+{
+    switch (block) {
+    case ScenarioBlock::May: return fra100;
+    case ScenarioBlock::Shall: return Frame1;
+    case ScenarioBlock::InForce: break;
+    }
+    return fraDefault;
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <memory>
 
+#include "calc/Calculation.h"
+
 class ChartPanel;
 class InputRow;
 class QAction;
@@ -47,10 +49,12 @@ struct frmMainForm {
     QLabel* lblUsedThreshold = nullptr;
     std::array<QLabel*, 12> lblAir1{}, lblRH1{}, lblConc1{}, lblWind1{};
     std::array<QLabel*, 4> lblUserRate{};
+    ScenarioTable* table(ScenarioBlock block) const;
     QGroupBox* fraPrecautionRate = nullptr;
     QRadioButton* optDefault = nullptr;
     QRadioButton* optAlternate = nullptr;
     QLineEdit* txtAlternateRate = nullptr;
+    QLabel* Label43 = nullptr;
     QLineEdit* txtUserRate = nullptr;
     QGroupBox* Frame2 = nullptr;
     QPushButton* cmdRunNomo = nullptr;
@@ -81,6 +85,9 @@ struct frmMainForm {
     QAction* mnuPrint = nullptr;
     QAction* mnuFilePrintTextReport = nullptr;
     QAction* mnuFileExit = nullptr;
+    QMenu* mnuUnits = nullptr;
+    QAction* mnuUnitsUS = nullptr;
+    QAction* mnuUnitsSI = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpAbout = nullptr;

@@ -89,10 +89,5 @@ void frmMain::Form_Resize()
     ui->picRate->setGeometry(ui->picCT->x() - ui->picRate->width(), ui->picWV->y(), ui->picRate->width(),
                              ui->picWV->height());
 
-    PicsAutoRedraw(true);
-    ClearMyPics();
-    Command1_Click();
-    PicsAutoRedraw(false);
-    if (ui->cmdRunNomo->isEnabled())
-        DoCalculation();
+    RedrawChart();
 }

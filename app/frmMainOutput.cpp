@@ -26,9 +26,9 @@ void frmMain::cmdPrint_Click()
         QApplication::setOverrideCursor(Qt::WaitCursor);
         PicsAutoRedraw(true);
         ClearMyPics();
-        ChangeFormColor(Colors::QBColor(15));
-        ChangeGraphColor(Colors::QBColor(15));
-        SolutionLineColor = Colors::QBColor(9);
+        ChangeFormColor(Colors::PrintBackground);
+        ChangeGraphColor(Colors::PrintBackground);
+        SolutionLineColor = Colors::SolutionPathPrinted;
         Command1_Click();
         if (ui->cmdRunNomo->isEnabled())
             DoCalculation();
@@ -56,20 +56,5 @@ void frmMain::cmdPrint_Click()
 
 void frmMain::mnuFilePrintTextReport_Click()
 {
-    output::ReportData data;
-    data.airTemp = ui->txtAirTemp->text();
-    data.relativeHumidity = ui->txtRelativeHumidity->text();
-    data.concreteTemp = ui->txtConcreteTemp->text();
-    data.windVelocity = ui->txtWindVelocity->text();
-    data.evapNomo = ui->lblEvapNomo->text();
-    data.evapEqn = ui->lblEvapEqn->text();
-    data.answer = ui->lblAnswer->text();
-    data.userRate = ui->txtUserRate->text();
-    for (int i = 0; i < 12; ++i) {
-        data.air[i] = ui->lblAir1[i]->text();
-        data.rh[i] = ui->lblRH1[i]->text();
-        data.conc[i] = ui->lblConc1[i]->text();
-        data.wind[i] = ui->lblWind1[i]->text();
-    }
-    output::PrintTextReport(this, ui->cmdRunNomo->isEnabled(), data);
+    output::PrintTextReport(this, ui->cmdRunNomo->isEnabled(), output::ReportData::From(calculation_));
 }

@@ -11,6 +11,8 @@
 #include "ui/ChartPanel.h"
 #include "ui/MessageBox.h"
 #include "ui/ScenarioTable.h"
+#include "ui/Colors.h"
+#include "ui/UnitCaptions.h"
 
 namespace {
 
@@ -39,8 +41,8 @@ bool RunStartupStep(QWidget* window, const std::function<void()>& step)
 void frmMain::Form_Load()
 {
     std::vector<std::function<void()>> steps{
-        [this] { SolutionLineColor = 0x9DFFFF; },
-        [this] { ui->txtAlternateRate->setText(QStringLiteral("0.05")); },
+        [this] { SolutionLineColor = Colors::SolutionPathOnScreen; },
+        [this] { ui->txtAlternateRate->setText(UnitCaptions::Unit(ThresholdsOf(units_).alternateStart)); },
         [this] { ui->optDefault->setChecked(true); },
         [this] {
             for (QFrame* frame : {ui->fraRightSideContainer, ui->fraLeftSideContainer,

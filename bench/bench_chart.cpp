@@ -31,8 +31,11 @@ public:
         ClearMyPics(panels);
         NomographChart::DrawChart(*picRH, *picCT, *picWV, *picRate);
         PicsAutoRedraw(panels, false);
-        NomographChart::DrawSolutionPath(*picRH, *picCT, *picWV, 80, 2.41975f, 3.97325f, 0.24144f,
-                                         Colors::SolutionPathOnScreen);
+        NomographSolution path;
+        path.RHOrdinate = 2.41975f;
+        path.XIntersection = 3.97325f;
+        path.EvaporationRateNomo = 0.24144f;
+        NomographChart::DrawSolutionPath(*picRH, *picCT, *picWV, 80, path, Colors::SolutionPathOnScreen);
     }
 
     QWidget window;

@@ -18,9 +18,6 @@ constexpr float kSlopeTableStep = 10.0f;
 // The wind-velocity line ends at the panel's right edge, x = 8.
 constexpr double kWindPanelWidth = 8.0;
 
-constexpr double kDefaultMayThreshold = 0.1;
-constexpr double kDefaultShallThreshold = 0.2;
-
 // Finds the bracket [low, low + step) of `value` among `count` brackets starting at
 // `start`; the last bracket also takes its upper end. Nothing outside them.
 std::optional<std::size_t> BracketIndex(float value, float start, float step, std::size_t count)
@@ -49,6 +46,9 @@ std::optional<float> HumidityOrdinate(float airTemp, float relativeHumidity)
     return CuringSupp::Interpolate(lowerRH, upperRH, lowerY, upperY, relativeHumidity);
 }
 
+
+}  // namespace
+
 std::optional<float> ConcreteSlope(float concreteTemp)
 {
     const auto& slopes = CuringSupp::ConcTempSlopeTable;
@@ -62,12 +62,15 @@ std::optional<float> ConcreteSlope(float concreteTemp)
     return CuringSupp::Interpolate(lowerTemp, upperTemp, slopes[i], slopes[i + 1], concreteTemp);
 }
 
-std::string RateCaption(float rate)
+std::string RateText(double rate, UnitSystem units)
 {
-    return NumberFormat::Rate(rate < 0.0f ? 0.0f : rate);
+    return units == UnitSystem::SI ? NumberFormat::Decimals(rate, 2) : NumberFormat::Rate(rate);
 }
 
-}  // namespace
+std::string RateCaption(double lbPerFt2Hr, UnitSystem units)
+{
+    return RateText(Units::RateFromUS(lbPerFt2Hr < 0.0 ? 0.0 : lbPerFt2Hr, units), units);
+}
 
 NomographSolution SolveNomograph(const InputSet& inputs, const NomographSolution& last)
 {
@@ -99,7 +102,7 @@ std::string TrimSpaces(const std::string& text)
 
 }  // namespace
 
-bool GoodInputs(const InputTexts& texts, InputSet& values)
+bool GoodInputs(const InputTexts& texts, InputSet& values, UnitSystem units)
 {
     InputTexts trimmed;
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -112,14 +115,15 @@ bool GoodInputs(const InputTexts& texts, InputSet& values)
     values.RelativeHumidity = single(trimmed[1]);
     values.ConcreteTemp = single(trimmed[2]);
     values.WindVelocity = single(trimmed[3]);
-    return InputRanges::AirTemp.contains(values.AirTemp)
-        && InputRanges::RelativeHumidity.contains(values.RelativeHumidity)
-        && InputRanges::ConcreteTemp.contains(values.ConcreteTemp)
-        && InputRanges::WindVelocity.contains(values.WindVelocity);
+    for (Input input : AllInputs) {
+        if (!RangeOf(input, units).contains(ValueOf(values, input)))
+            return false;
+    }
+    return true;
 }
 
 PrecautionMessage ClassifyRate(std::string_view eqnCaption, ThresholdChoice choice,
-                               std::string_view thresholdText)
+                               std::string_view thresholdText, const ThresholdPolicy& thresholds)
 {
     constexpr const char* kOk = "OK";
     constexpr const char* kMay = "Measures may be needed.";
@@ -127,9 +131,9 @@ PrecautionMessage ClassifyRate(std::string_view eqnCaption, ThresholdChoice choi
 
     const double shown = ReadNumber(eqnCaption);
     if (choice == ThresholdChoice::Default) {
-        if (shown <= kDefaultMayThreshold)
+        if (shown <= thresholds.may)
             return {kOk, false};
-        if (shown <= kDefaultShallThreshold)
+        if (shown <= thresholds.shall)
             return {kMay, false};
         return {kShall, true};
     }
@@ -140,12 +144,12 @@ PrecautionMessage ClassifyRate(std::string_view eqnCaption, ThresholdChoice choi
 }
 
 RunCaptions CalculateRun(const InputSet& inputs, ThresholdChoice choice,
-                         std::string_view thresholdText, const NomographSolution& last)
+                         std::string_view thresholdText, const NomographSolution& last, UnitSystem units)
 {
     RunCaptions run;
     run.solution = SolveNomograph(inputs, last);
-    run.nomoCaption = RateCaption(run.solution.EvaporationRateNomo);
-    run.eqnCaption = RateCaption(run.solution.RateACI);
-    run.answer = ClassifyRate(run.eqnCaption, choice, thresholdText);
+    run.nomoCaption = RateCaption(run.solution.EvaporationRateNomo, units);
+    run.eqnCaption = RateCaption(run.solution.RateACI, units);
+    run.answer = ClassifyRate(run.eqnCaption, choice, thresholdText, ThresholdsOf(units));
     return run;
 }

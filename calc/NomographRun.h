@@ -1,10 +1,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "calc/InputSet.h"
+#include "calc/Thresholds.h"
 
 // One calculation run of the main window without the window: the nomograph
 // reading, the equation, the captions and the precaution message.
@@ -21,6 +23,10 @@ struct NomographSolution {
     float RateACI = 0.0f;
 };
 
+// The slope of the concrete-temperature line, interpolated in its table; nothing
+// outside 40-100 degrees F.
+std::optional<float> ConcreteSlope(float concreteTemp);
+
 // Reads the path through the chart. A humidity or concrete temperature outside
 // the chart matches no bracket and keeps the ordinate or slope of `last`.
 NomographSolution SolveNomograph(const InputSet& inputs, const NomographSolution& last = {});
@@ -31,8 +37,8 @@ using InputTexts = std::array<std::string, 4>;
 
 // Validation of the four boxes. Returns false, leaving `values` alone, when a text
 // is empty after trimming spaces; otherwise stores all four readings (rounded to
-// single precision) and returns whether each lies in its range.
-bool GoodInputs(const InputTexts& texts, InputSet& values);
+// single precision) and returns whether each lies in its range of the unit system.
+bool GoodInputs(const InputTexts& texts, InputSet& values, UnitSystem units = UnitSystem::US);
 
 enum class ThresholdChoice { Default, Alternate };
 
@@ -41,17 +47,27 @@ struct PrecautionMessage {
     bool red = false;  // shown in light red rather than black
 };
 
-// Classifies the equation rate as displayed (its three-decimal caption read back).
-// With the alternate choice the threshold in force is the reading of its text.
+// Classifies the equation rate as displayed (its caption read back) against the
+// thresholds of the caption's unit system. With the alternate choice the threshold
+// in force is the reading of its text.
 PrecautionMessage ClassifyRate(std::string_view eqnCaption, ThresholdChoice choice,
-                               std::string_view thresholdText);
+                               std::string_view thresholdText,
+                               const ThresholdPolicy& thresholds = ThresholdsOf(UnitSystem::US));
 
 struct RunCaptions {
     NomographSolution solution;  // unclamped, for drawing the path
-    std::string nomoCaption;     // "#0.000" of the nomograph rate, negatives shown as 0
-    std::string eqnCaption;      // "#0.000" of the equation rate, negatives shown as 0
+    std::string nomoCaption;     // the nomograph rate in the units shown, negatives shown as 0
+    std::string eqnCaption;      // the equation rate in the units shown, negatives shown as 0
     PrecautionMessage answer;
 };
 
+// `inputs` in the model's units; captions and message in those of `units`.
 RunCaptions CalculateRun(const InputSet& inputs, ThresholdChoice choice,
-                         std::string_view thresholdText, const NomographSolution& last = {});
+                         std::string_view thresholdText, const NomographSolution& last = {},
+                         UnitSystem units = UnitSystem::US);
+
+// A rate given in lb/ft2/hr as the system writes it, negatives as 0.
+std::string RateCaption(double lbPerFt2Hr, UnitSystem units);
+
+// How the system writes a rate in its own units: "#0.000", or "#0.00" in kg/m2/hr.
+std::string RateText(double rate, UnitSystem units);

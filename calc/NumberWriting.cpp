@@ -73,6 +73,7 @@ std::string GeneralForm(Number v, int significantDigits)
 }  // namespace
 
 std::string Rate(double v) { return FixedOrNonFinite(v, 3); }
+std::string Decimals(double v, int decimals) { return FixedOrNonFinite(v, decimals); }
 std::string ScenarioValue(double v) { return FixedOrNonFinite(v, 1); }
 std::string OneDecimal(double v) { return FixedOrNonFinite(v, 1); }
 

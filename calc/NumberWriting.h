@@ -11,6 +11,7 @@
 namespace NumberFormat {
 
 std::string Rate(double v);            // "#0.000": 0.24144 -> "0.241"
+std::string Decimals(double v, int decimals);  // "#0.00" and the like: at least one integer digit
 std::string ScenarioValue(double v);   // "#0.0":   -143.86 -> "-143.9"
 std::string OneDecimal(double v);      // "0.0":    chart rate ticks
 std::string TwoDigits(double v);       // "00":     chart air-temperature ticks

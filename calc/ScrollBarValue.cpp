@@ -1,5 +1,6 @@
 #include "calc/ScrollBarValue.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/NumberReading.h"
@@ -12,6 +13,8 @@ std::optional<int> ScrollBarValueFor(std::string_view text, InputRange range)
     const float v = ToSingle(ReadNumber(text));
     if (!range.contains(v))
         return std::nullopt;
-    // The default floating-point rounding mode rounds halves to even.
-    return static_cast<int>(std::nearbyint(static_cast<double>(v)));
+    // The default floating-point rounding mode rounds halves to even. A range whose ends
+    // are not whole (as in SI) keeps the bar on the whole units inside it.
+    const int whole = static_cast<int>(std::nearbyint(static_cast<double>(v)));
+    return std::clamp(whole, range.firstWhole(), range.lastWhole());
 }

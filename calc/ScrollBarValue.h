@@ -7,5 +7,6 @@
 
 // Where an input's scroll bar stands for the text in its box: the reading rounded
 // to a whole number, a half going to the even neighbour (40.5 -> 40, 41.5 -> 42),
-// or nothing when the bar is to be hidden (empty text, or a reading outside the range).
+// kept on the whole units inside the range, or nothing when the bar is to be hidden
+// (empty text, or a reading outside the range).
 std::optional<int> ScrollBarValueFor(std::string_view text, InputRange range);

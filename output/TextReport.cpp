@@ -5,6 +5,8 @@
 #include "output/PrintJob.h"
 #include "output/TextWriter.h"
 #include "ui/MessageBox.h"
+#include "ui/ScenarioTable.h"
+#include "ui/UnitCaptions.h"
 
 namespace output {
 namespace {
@@ -45,8 +47,36 @@ void PrintScenarioTable(TextWriter& writer, const ReportData& data, std::size_t 
 
 }  // namespace
 
+ReportData ReportData::From(const Calculation& c)
+{
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    ReportData data;
+    data.units = c.request.units;
+    data.airTemp = text(c.request.texts[0]);
+    data.relativeHumidity = text(c.request.texts[1]);
+    data.concreteTemp = text(c.request.texts[2]);
+    data.windVelocity = text(c.request.texts[3]);
+    data.evapNomo = text(c.nomoCaption);
+    data.evapEqn = text(c.eqnCaption);
+    data.answer = text(c.answer);
+    data.userRate = text(c.request.thresholdText);
+    for (ScenarioBlock block : AllScenarioBlocks) {
+        for (Input varied : AllInputs) {
+            const std::size_t i = std::size_t(FirstCellIndex(block)) + std::size_t(varied);
+            data.air[i] = text(c.table(block).cell(varied, Input::AirTemp).text);
+            data.rh[i] = text(c.table(block).cell(varied, Input::RelativeHumidity).text);
+            data.conc[i] = text(c.table(block).cell(varied, Input::ConcreteTemp).text);
+            data.wind[i] = text(c.table(block).cell(varied, Input::WindVelocity).text);
+        }
+    }
+    return data;
+}
+
 void WriteTextReport(TextWriter& writer, const ReportData& data)
 {
+    const QString temperature = UnitCaptions::TemperatureUnit(data.units);
+    const QString rate = QStringLiteral("(") + UnitCaptions::RateUnit(data.units) + u')';
+    const ThresholdPolicy thresholds = ThresholdsOf(data.units);
     writer.setPosition(0.0, 0.0);
     writer.setFontSize(TitleFontSize);
     writer.printLine(QStringLiteral("Evaporation Rate Report:"));
@@ -54,33 +84,31 @@ void WriteTextReport(TextWriter& writer, const ReportData& data)
 
     writer.setFontSize(BodyFontSize);
     PrintUnderlined(writer, QStringLiteral("Inputs"));
-    writer.printLine(QStringLiteral("  Air Temperature = ") + data.airTemp + QStringLiteral(" °F"));
+    writer.printLine(QStringLiteral("  Air Temperature = ") + data.airTemp + u' ' + temperature);
     writer.printLine(QStringLiteral("  Relative Humidty = ") + data.relativeHumidity + QStringLiteral(" %"));
-    writer.printLine(QStringLiteral("  Concrete Temperature = ") + data.concreteTemp + QStringLiteral(" °F"));
-    writer.printLine(QStringLiteral("  Wind Velocity = ") + data.windVelocity + QStringLiteral(" mph"));
+    writer.printLine(QStringLiteral("  Concrete Temperature = ") + data.concreteTemp + u' ' + temperature);
+    writer.printLine(QStringLiteral("  Wind Velocity = ") + data.windVelocity + u' ' + UnitCaptions::WindUnit(data.units));
     writer.printLine();
 
-    writer.printLine(QStringLiteral("Evaporation Rate By Nomograph = ") + data.evapNomo
-                     + QStringLiteral("(lb/ft²/hr)"));
-    writer.printLine(QStringLiteral("Evaporation Rate By Equation = ") + data.evapEqn
-                     + QStringLiteral("(lb/ft²/hr) ") + data.answer);
+    writer.printLine(QStringLiteral("Evaporation Rate By Nomograph = ") + data.evapNomo + rate);
+    writer.printLine(QStringLiteral("Evaporation Rate By Equation = ") + data.evapEqn + rate + u' ' + data.answer);
     writer.printLine();
     writer.printLine();
 
     writer.printLine(QStringLiteral("Variation Scenario 1 (User Inputed Rate of ") + data.userRate
                      + QStringLiteral("):"));
     writer.printLine();
-    PrintScenarioTable(writer, data, 8, data.userRate);
+    PrintScenarioTable(writer, data, FirstCellIndex(ScenarioBlock::InForce), data.userRate);
 
     writer.printLine();
     writer.printLine(QStringLiteral("Variation Scenario 2 (Measures May Be Needed Threshold):"));
     writer.printLine();
-    PrintScenarioTable(writer, data, 0, QStringLiteral("0.1"));
+    PrintScenarioTable(writer, data, FirstCellIndex(ScenarioBlock::May), UnitCaptions::Unit(thresholds.mayText));
 
     writer.printLine();
     writer.printLine(QStringLiteral("Variation Scenario 3 (Measures Required Threshold):"));
     writer.printLine();
-    PrintScenarioTable(writer, data, 4, QStringLiteral("0.2"));
+    PrintScenarioTable(writer, data, FirstCellIndex(ScenarioBlock::Shall), UnitCaptions::Unit(thresholds.shallText));
 }
 
 PrintOutcome PrintTextReport(QWidget* parent, bool solutionExists, const ReportData& data)

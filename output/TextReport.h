@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "calc/Calculation.h"
+
 class QWidget;
 
 namespace output {
@@ -14,6 +16,10 @@ enum class PrintOutcome;
 // What the report prints, copied from the main window as it stands: texts exactly as
 // shown, nothing recomputed.
 struct ReportData {
+    // What a recalculation showed, the cells by their place in the window's arrays.
+    static ReportData From(const Calculation& calculation);
+
+    UnitSystem units = UnitSystem::US;
     // The input boxes as typed.
     QString airTemp;
     QString relativeHumidity;

@@ -9,17 +9,23 @@
 #include <QTemporaryFile>
 #include <QUuid>
 
+#include "records/NewRecord.h"
+
 namespace RecordsSchema {
 namespace {
 
-// TEXT keeps every value exactly as the dialog handed it over, so a value read back
-// reads as the same text. The record number never repeats, as users quote it.
-const char* const CreateTableSql =
-    "CREATE TABLE tblBrackmere ("
-    " RecID INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " RecordDate TEXT, RecordTime TEXT,"
-    " AirTemp TEXT, ConcreteTemp TEXT, RH TEXT, WindVelocity TEXT,"
-    " EvapRate TEXT, RateNote TEXT, MiscNote TEXT)";
+// Every value is handed over as text; TEXT keeps it exactly as the dialog showed it, so
+// a value read back reads as the same text. The record number never repeats, as users
+// quote it.
+QString CreateTableSql()
+{
+    QStringList columns;
+    for (const Column& column : Columns()) {
+        if (!column.appended)
+            columns << column.name + u' ' + QString::fromLatin1(column.sqliteType);
+    }
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(TableName, columns.join(QStringLiteral(", ")));
+}
 
 bool WriteEmptyTable(const QString& path, QString& error)
 {
@@ -32,7 +38,7 @@ bool WriteEmptyTable(const QString& path, QString& error)
             error = db.lastError().text();
         } else {
             QSqlQuery query(db);
-            written = query.exec(QString::fromLatin1(CreateTableSql));
+            written = query.exec(CreateTableSql());
             if (!written)
                 error = query.lastError().text();
             db.close();
@@ -44,11 +50,49 @@ bool WriteEmptyTable(const QString& path, QString& error)
 
 }  // namespace
 
-QStringList TextColumns()
+const std::vector<Column>& Columns()
 {
-    return {QStringLiteral("RecordDate"), QStringLiteral("RecordTime"), QStringLiteral("AirTemp"),
-            QStringLiteral("ConcreteTemp"), QStringLiteral("RH"), QStringLiteral("WindVelocity"),
-            QStringLiteral("EvapRate"), QStringLiteral("RateNote"), QStringLiteral("MiscNote")};
+    static const std::vector<Column> columns{
+        {QStringLiteral("RecID"), "INTEGER PRIMARY KEY AUTOINCREMENT", nullptr},
+        {QStringLiteral("RecordDate"), "TEXT", &NewRecord::RecordDate},
+        {QStringLiteral("RecordTime"), "TEXT", &NewRecord::RecordTime},
+        {QStringLiteral("AirTemp"), "TEXT", &NewRecord::AirTemp},
+        {QStringLiteral("ConcreteTemp"), "TEXT", &NewRecord::ConcreteTemp},
+        {QStringLiteral("RH"), "TEXT", &NewRecord::RH},
+        {QStringLiteral("WindVelocity"), "TEXT", &NewRecord::WindVelocity},
+        {QStringLiteral("EvapRate"), "TEXT", &NewRecord::EvapRate},
+        {QStringLiteral("RateNote"), "TEXT", &NewRecord::RateNote},
+        {QStringLiteral("MiscNote"), "TEXT", &NewRecord::MiscNote},
+        {QStringLiteral("RateThreshold"), "REAL", &NewRecord::RateThreshold, true},
+        // Every record saved before the column existed was saved in US customary units.
+        {QStringLiteral("Units"), "TEXT", &NewRecord::Units, true, "'US'"},
+    };
+    return columns;
+}
+
+const Column& RecordNumber()
+{
+    return Columns().front();
+}
+
+std::vector<Column> WrittenColumns()
+{
+    std::vector<Column> written;
+    for (const Column& column : Columns()) {
+        if (column.field)
+            written.push_back(column);
+    }
+    return written;
+}
+
+std::vector<Column> AppendedColumns()
+{
+    std::vector<Column> appended;
+    for (const Column& column : Columns()) {
+        if (column.appended)
+            appended.push_back(column);
+    }
+    return appended;
 }
 
 bool CreateRecordsFile(const QString& path, QString& error)

@@ -2,21 +2,38 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
-// The layout of the records file. The columns keep this order because the viewer
-// and the clipboard text address them by position: the record number first, the
-// threshold last (it was added to the table after the first files went out).
+struct NewRecord;
+
+// The layout of the records file, each column once. The columns keep their order:
+// the record number first, then the columns of the first files, then those added
+// since, in the order they were added (older files gain them on opening).
 namespace RecordsSchema {
 
 inline const QString FileName = QStringLiteral("Brackmere_Data.mdb");
 inline const QString TableName = QStringLiteral("tblBrackmere");
-inline const QString RateThresholdColumn = QStringLiteral("RateThreshold");
 
-// Columns 1 to 9, in table order; every one is written from a text.
-QStringList TextColumns();
+struct Column {
+    QString name;
+    const char* sqliteType;
+    // The field of a new record the column is written from; none for the record number,
+    // which the engine fills.
+    QString NewRecord::*field;
+    // Added to a file that lacks it when the file is opened; what its rows then read
+    // there (an SQL literal), or nothing for null.
+    bool appended = false;
+    const char* appendedDefault = nullptr;
+};
+
+const std::vector<Column>& Columns();
+const Column& RecordNumber();
+// The columns a saved record writes, in table order.
+std::vector<Column> WrittenColumns();
+std::vector<Column> AppendedColumns();
 
 // Writes a new records file at `path` holding the empty table as the program is
-// shipped with it (without RateThreshold, which the program adds on first use).
+// shipped with it (without the appended columns, which the program adds on first use).
 // Never touches an existing file: returns true without writing when one is
 // there. On failure returns false and sets `error`.
 bool CreateRecordsFile(const QString& path, QString& error);

@@ -85,20 +85,29 @@ void RecordsStore::OpenDatabase()
 void RecordsStore::AddRateThresholdField()
 {
     RequireDatabase();
-    if (RateThresholdFieldFound())
+    const auto missing = [this] {
+        // Names compare exactly, letter case included, as the file's own names are kept.
+        const QStringList present = ColumnNames();
+        std::vector<RecordsSchema::Column> columns;
+        for (const RecordsSchema::Column& column : RecordsSchema::AppendedColumns()) {
+            if (!present.contains(column.name))
+                columns.push_back(column);
+        }
+        return columns;
+    };
+    if (missing().empty())
         return;
 
     // Another copy of the program starting at the same moment may be adding the
-    // column too: take the file's write lock (waiting for the other copy as a save
-    // does) and look again, so that only one of them adds it.
-    const auto cannotAdd = [](const QSqlError& error) {
+    // columns too: take the file's write lock (waiting for the other copy as a save
+    // does) and look again, so that only one of them adds them.
+    const auto cannotAdd = [](const QString& column, const QSqlError& error) {
         Fail(RecordsErrorNumber::CannotAddColumn, QStringLiteral("The column %1 could not be added to %2: %3")
-                                                      .arg(RecordsSchema::RateThresholdColumn,
-                                                           RecordsSchema::TableName, error.text()));
+                                                      .arg(column, RecordsSchema::TableName, error.text()));
     };
     QSqlQuery lock(RecordsDatabase);
     if (!lock.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        cannotAdd(lock.lastError());
+        cannotAdd(missing().front().name, lock.lastError());
     struct Unlock {
         QSqlDatabase& db;
         bool committed = false;
@@ -109,18 +118,21 @@ void RecordsStore::AddRateThresholdField()
         }
     } unlock{RecordsDatabase};
 
-    if (!RateThresholdFieldFound()) {
+    for (const RecordsSchema::Column& column : missing()) {
+        QString sql = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                          .arg(RecordsSchema::TableName, column.name, QString::fromLatin1(column.sqliteType));
+        if (column.appendedDefault)
+            sql += QStringLiteral(" DEFAULT ") + QString::fromLatin1(column.appendedDefault);
         QSqlQuery add(RecordsDatabase);
-        if (!add.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 REAL")
-                          .arg(RecordsSchema::TableName, RecordsSchema::RateThresholdColumn)))
-            cannotAdd(add.lastError());
+        if (!add.exec(sql))
+            cannotAdd(column.name, add.lastError());
     }
     if (!lock.exec(QStringLiteral("COMMIT")))
-        cannotAdd(lock.lastError());
+        cannotAdd(missing().front().name, lock.lastError());
     unlock.committed = true;
 }
 
-bool RecordsStore::RateThresholdFieldFound()
+QStringList RecordsStore::ColumnNames()
 {
     QSqlQuery columns(RecordsDatabase);
     if (!columns.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(RecordsSchema::TableName)))
@@ -128,17 +140,13 @@ bool RecordsStore::RateThresholdFieldFound()
              QStringLiteral("The columns of %1 could not be read: %2")
                  .arg(RecordsSchema::TableName, columns.lastError().text()));
 
-    int columnCount = 0;
-    bool found = false;
-    while (columns.next()) {
-        ++columnCount;
-        if (columns.value(1).toString() == RecordsSchema::RateThresholdColumn)
-            found = true;
-    }
-    if (columnCount == 0)
+    QStringList names;
+    while (columns.next())
+        names << columns.value(1).toString();
+    if (names.isEmpty())
         Fail(RecordsErrorNumber::NoTable, QStringLiteral("The records file \"%1\" has no table %2.")
                                               .arg(QDir::toNativeSeparators(DatabasePath), RecordsSchema::TableName));
-    return found;
+    return names;
 }
 
 void RecordsStore::OpenRecordsTable()
@@ -189,16 +197,18 @@ QSqlError RecordsStore::AddRecord(const NewRecord& record)
 {
     if (!isOpen())
         return NotOpenError();
+    QStringList names;
+    for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
+        names << column.name;
     QSqlQuery insert(RecordsDatabase);
-    insert.prepare(QStringLiteral("INSERT INTO %1 (RecordDate, RecordTime, AirTemp, ConcreteTemp, RH, WindVelocity,"
-                                  " EvapRate, RateNote, MiscNote, RateThreshold)"
-                                  " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                       .arg(RecordsSchema::TableName));
-    for (const QString* value : {&record.RecordDate, &record.RecordTime, &record.AirTemp, &record.ConcreteTemp,
-                                 &record.RH, &record.WindVelocity, &record.EvapRate, &record.RateNote,
-                                 &record.MiscNote, &record.RateThreshold})
+    insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                       .arg(RecordsSchema::TableName, names.join(QStringLiteral(", ")),
+                            QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "))));
+    for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns()) {
+        const QString& value = record.*column.field;
         // An empty box is stored as empty text, not as a missing value.
-        insert.addBindValue(value->isNull() ? QStringLiteral("") : *value);
+        insert.addBindValue(value.isNull() ? QStringLiteral("") : value);
+    }
     if (!insert.exec())
         return insert.lastError();
     return {};

@@ -6,22 +6,9 @@
 #include <QSqlError>
 #include <QString>
 
-class QSqlTableModel;
+#include "records/NewRecord.h"
 
-// One record as the save dialog hands it over: every value is text, converted by
-// the file to its column's type.
-struct NewRecord {
-    QString RecordDate;
-    QString RecordTime;
-    QString AirTemp;
-    QString ConcreteTemp;
-    QString RH;
-    QString WindVelocity;
-    QString EvapRate;
-    QString RateNote;
-    QString MiscNote;
-    QString RateThreshold;
-};
+class QSqlTableModel;
 
 // The numbers of the errors that opening the store reports.
 namespace RecordsErrorNumber {
@@ -57,7 +44,8 @@ public:
     RecordsStore(const RecordsStore&) = delete;
     RecordsStore& operator=(const RecordsStore&) = delete;
 
-    // Start-up steps.
+    // Start-up steps. AddRateThresholdField appends RateThreshold and every column
+    // added since to a file that lacks them, in one write.
     void ChooseDatabasePath();
     void OpenDatabase();
     void AddRateThresholdField();
@@ -94,7 +82,7 @@ public:
     QSqlError CopyText(bool includeHeaders, bool includeRecordNumber, QString& text);
 
 private:
-    bool RateThresholdFieldFound();
+    QStringList ColumnNames();
     void RequireDatabase() const;
     void RequireTable() const;
     QSqlError NotOpenError() const;

@@ -13,9 +13,10 @@
 #include "records/RecordTime.h"
 #include "records/RecordsStore.h"
 #include "ui/MessageBox.h"
+#include "ui/UnitCaptions.h"
 
 frmSave::frmSave(const SaveSnapshot& snapshot, RecordsStore& store, QWidget* parent)
-    : QDialog(parent), store_(store)
+    : QDialog(parent), store_(store), units_(snapshot.Units)
 {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QStringLiteral("Save"));
@@ -27,13 +28,13 @@ frmSave::frmSave(const SaveSnapshot& snapshot, RecordsStore& store, QWidget* par
         values->addWidget(caption, row, 0);
         values->addWidget(value, row, 1);
     };
-    addRow(AddCaption("Label3", QStringLiteral("Air Temperature (°F)")), lblAT = AddValue("lblAT", snapshot.AirTemp));
-    addRow(AddCaption("Label1", QStringLiteral("Relative Humidity (%)")),
-           lblRH = AddValue("lblRH", snapshot.RelativeHumidity));
-    addRow(AddCaption("Label2", QStringLiteral("Concrete Temperature (°F)")),
-           lblCT = AddValue("lblCT", snapshot.ConcreteTemp));
-    addRow(AddCaption("Label4", QStringLiteral("Wind Velocity (mph)")),
-           lblWV = AddValue("lblWV", snapshot.WindVelocity));
+    const auto caption = [this](const char* name, Input input) {
+        return AddCaption(name, UnitCaptions::InputCaption(input, units_));
+    };
+    addRow(caption("Label3", Input::AirTemp), lblAT = AddValue("lblAT", snapshot.AirTemp));
+    addRow(caption("Label1", Input::RelativeHumidity), lblRH = AddValue("lblRH", snapshot.RelativeHumidity));
+    addRow(caption("Label2", Input::ConcreteTemp), lblCT = AddValue("lblCT", snapshot.ConcreteTemp));
+    addRow(caption("Label4", Input::WindVelocity), lblWV = AddValue("lblWV", snapshot.WindVelocity));
     addRow(AddCaption("Label6", QStringLiteral("Selected Threshold Evap. Rate")),
            lblSelected = AddValue("lblSelected", snapshot.RateThreshold));
     addRow(AddCaption("lvlererer", QStringLiteral("Calculated Evaporation Rate")),
@@ -99,9 +100,19 @@ QLabel* frmSave::AddValue(const char* name, const QString& text)
 
 void frmSave::cmdAccept_Click()
 {
-    const QSqlError error = store_.AddRecord({txtDate->text(), txtTime->text(), lblAT->text(), lblCT->text(),
-                                              lblRH->text(), lblWV->text(), lblER->text(), lblAnswer->text(),
-                                              txtNote->text(), lblSelected->text()});
+    NewRecord record;
+    record.RecordDate = txtDate->text();
+    record.RecordTime = txtTime->text();
+    record.AirTemp = lblAT->text();
+    record.ConcreteTemp = lblCT->text();
+    record.RH = lblRH->text();
+    record.WindVelocity = lblWV->text();
+    record.EvapRate = lblER->text();
+    record.RateNote = lblAnswer->text();
+    record.MiscNote = txtNote->text();
+    record.RateThreshold = lblSelected->text();
+    record.Units = UnitCaptions::Unit(Units::Code(units_));
+    const QSqlError error = store_.AddRecord(record);
     if (error.isValid()) {
         // Everything typed stays in the dialog, so the user can try again.
         Msg::Box(this,

@@ -3,12 +3,14 @@
 #include <QDialog>
 #include <QString>
 
+#include "calc/Units.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class RecordsStore;
 
-// The main window's texts at the moment "Save Data" is pressed, as it shows them.
+// What the main window shows at the moment "Save Data" is pressed.
 struct SaveSnapshot {
     QString AirTemp;
     QString RelativeHumidity;
@@ -17,6 +19,7 @@ struct SaveSnapshot {
     QString RateThreshold;   // the threshold rate in force
     QString EvapRate;        // the equation rate as displayed
     QString Answer;          // the precaution message
+    UnitSystem Units = UnitSystem::US;
 };
 
 // The modal "Save" dialog: shows the snapshot, offers today's date and the current
@@ -45,6 +48,7 @@ private:
     QLabel* lblSelected;
     QLabel* lblER;
     QLabel* lblAnswer;
+    UnitSystem units_;
     QLineEdit* txtDate;
     QLineEdit* txtTime;
     QLineEdit* txtNote;

@@ -207,15 +207,22 @@ void frmView::FitDBGrid(QTableView* DG)
         return;
     const QFontMetrics metrics(font());
     std::vector<int> widths(n);
+    int note = -1;
     for (int i = 0; i < n; ++i) {
-        widths[i] = metrics.horizontalAdvance(model->headerData(i, Qt::Horizontal).toString() + u'X');
+        const QString name = model->headerData(i, Qt::Horizontal).toString();
+        widths[i] = metrics.horizontalAdvance(name + u'X');
         DG->setColumnWidth(i, widths[i]);
+        if (name == QStringLiteral("MiscNote"))
+            note = i;
     }
     DG->setColumnHidden(0, true);
     if (n < 2)
         return;
-    widths[n - 2] = metrics.horizontalAdvance(QStringLiteral("Measures may be needed.  "));
-    DG->setColumnWidth(n - 2, widths[n - 2]);
+    // The note column gets room for the longest message; the last column the rest.
+    if (note > 0 && note < n - 1) {
+        widths[note] = metrics.horizontalAdvance(QStringLiteral("Measures may be needed.  "));
+        DG->setColumnWidth(note, widths[note]);
+    }
     // The hidden record number stays in the sum: it leaves room for the grid's frame.
     int used = 0;
     for (int i = 0; i <= n - 2; ++i)
@@ -351,6 +358,7 @@ void frmView::cmdReturn_Click()
     inputs.RateThresholdIsNull = threshold.isNull();
     inputs.RateThresholdValue = threshold.toDouble();
     inputs.RateThresholdText = TextOf(record, QStringLiteral("RateThreshold"));
+    inputs.Units = Units::FromCode(TextOf(record, QStringLiteral("Units")).toStdString());
     emit recordReturned(inputs);
     accept();
 }

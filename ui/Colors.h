@@ -7,17 +7,13 @@
 #include <QColor>
 #include <QPalette>
 
-// Colours travel through the program as 32-bit colour references: 0x00BBGGRR,
-// red in the low byte. A value with the top bit set names a system colour by
-// its number instead of a fixed colour.
+// Every colour of the program, once. Colours travel as 32-bit colour references:
+// 0x00BBGGRR, red in the low byte. A value with the top bit set names a system colour
+// by its number instead of a fixed colour.
 namespace Colors {
 
 inline constexpr uint32_t SystemColorFlag = 0x80000000u;
 inline constexpr uint32_t ButtonFace = SystemColorFlag + 15;
-
-inline constexpr uint32_t ChartBack = 15321238;       // 0xE9C896, RGB #96C8E9
-inline constexpr uint32_t RateScaleBack = 9304671;    // 0x8DFA5F, RGB #5FFA8D
-inline constexpr uint32_t SolutionPathOnScreen = 0x9DFFFF;  // RGB #FFFF9D
 
 constexpr uint32_t Rgb(uint8_t red, uint8_t green, uint8_t blue)
 {
@@ -38,6 +34,28 @@ constexpr uint32_t QBColor(int n)
         throw std::out_of_range("QBColor takes a palette index from 0 to 15");
     return palette[std::size_t(n)];
 }
+
+// The chart.
+inline constexpr uint32_t ChartBack = 15321238;       // 0xE9C896, RGB #96C8E9
+inline constexpr uint32_t RateScaleBack = 9304671;    // 0x8DFA5F, RGB #5FFA8D
+inline constexpr uint32_t ChartFore = QBColor(0);
+inline constexpr uint32_t HumidityInk = QBColor(9);
+inline constexpr uint32_t ConcreteInk = QBColor(13);
+inline constexpr uint32_t WindInk = QBColor(12);
+inline constexpr uint32_t SolutionPathOnScreen = 0x9DFFFF;  // RGB #FFFF9D
+inline constexpr uint32_t SolutionPathPrinted = QBColor(9);
+inline constexpr uint32_t PrintBackground = QBColor(15);
+
+// The window's texts.
+inline constexpr uint32_t MessageNormal = QBColor(0);
+inline constexpr uint32_t MessageWarning = QBColor(12);
+inline constexpr uint32_t RangeLabel = Rgb(255, 0, 0);
+inline constexpr uint32_t RateResultBack = RateScaleBack;
+
+// The scenario tables and their legend.
+inline constexpr uint32_t SuccessfulVariation = 7572479;  // RGB #FF8B73
+inline constexpr uint32_t FixedInput = 12376239;          // RGB #AFD8BC
+inline constexpr uint32_t FailedVariation = 16298431;     // RGB #BFB1F8
 
 // System colours follow the palette in force; the program only names the
 // button face, any other system colour is shown as the window background.

@@ -1,9 +1,13 @@
 #include "ui/InputRow.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
+#include "ui/Colors.h"
+#include "ui/UnitCaptions.h"
 #include "ui/WidgetColors.h"
 
 namespace {
@@ -17,7 +21,6 @@ constexpr int ScrollTop = 32;
 constexpr QRect TextBox{144, 0, 37, 19};
 constexpr QRect ScrollBar{16, 0, 153, 17};
 constexpr QRect RangeLabel{16, 0, 151, 13};
-constexpr std::uint32_t Red = 0x0000FF;
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
                   Qt::Alignment alignment)
@@ -32,25 +35,27 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, con
 }  // namespace
 
 InputRow::InputRow(QWidget* container, const InputRowDescription& d)
+    : input(d.input), range_(RangeOf(d.input, UnitSystem::US))
 {
-    const int top = d.row * RowPitch;
+    const int row = static_cast<int>(d.input);
+    const int top = row * RowPitch;
 
-    caption = MakeLabel(container, d.captionName, d.captionText, QRect(8, top + TextTop, 134, 19),
+    caption = MakeLabel(container, d.captionName, QString(), QRect(8, top + TextTop, 134, 19),
                         Qt::AlignLeft | Qt::AlignVCenter);
 
     text = new QLineEdit(container);
     text->setObjectName(d.textName);
     text->setGeometry(TextBox.translated(0, top + TextTop));
 
-    validRange = MakeLabel(container, QStringLiteral("lblValid(%1)").arg(d.row), QStringLiteral("<-- Valid Input Range -->"),
+    validRange = MakeLabel(container, QStringLiteral("lblValid(%1)").arg(row), QStringLiteral("<-- Valid Input Range -->"),
                            RangeLabel.translated(0, top + ScrollTop), Qt::AlignCenter);
-    WidgetColors::SetForeColor(validRange, Red);
+    WidgetColors::SetForeColor(validRange, Colors::RangeLabel);
 
     scroll = new QScrollBar(Qt::Horizontal, container);
     scroll->setObjectName(d.scrollName);
     scroll->setGeometry(ScrollBar.translated(0, top + ScrollTop));
-    scroll->setRange(d.scrollMinimum, d.scrollMaximum);
-    scroll->setValue(d.scrollMinimum);
+    scroll->setRange(range_.firstWhole(), range_.lastWhole());
+    scroll->setValue(range_.firstWhole());
     scroll->setSingleStep(1);
     scroll->setPageStep(1);
     // A click still moves the bar; the keyboard never reaches it.
@@ -58,10 +63,29 @@ InputRow::InputRow(QWidget* container, const InputRowDescription& d)
     scroll->hide();
 
     const int limitsTop = top + ScrollTop;
-    lowerLimit = MakeLabel(container, d.lowerName, d.lowerText, QRect(0, limitsTop, ScrollBar.left() - 1, 17),
+    lowerLimit = MakeLabel(container, d.lowerName, QString(), QRect(0, limitsTop, ScrollBar.left() - 1, 17),
                            Qt::AlignRight | Qt::AlignVCenter);
     const int upperLeft = ScrollBar.right() + 2;
-    upperLimit = MakeLabel(container, d.upperName, d.upperText,
+    upperLimit = MakeLabel(container, d.upperName, QString(),
                            QRect(upperLeft, limitsTop, container->width() - upperLeft, 17),
                            Qt::AlignLeft | Qt::AlignVCenter);
+    ShowUnits(UnitSystem::US);
+}
+
+void InputRow::ShowUnits(UnitSystem units)
+{
+    range_ = RangeOf(input, units);
+    caption->setText(UnitCaptions::InputCaption(input, units));
+    lowerLimit->setText(UnitCaptions::Limit(range_.low));
+    upperLimit->setText(UnitCaptions::Limit(range_.up));
+    // A lower limit wider than its place at the bar's left end (4.4 in SI) takes what it
+    // needs from the bar and the range label; the design's limits fit as laid out.
+    const int needed = lowerLimit->fontMetrics().horizontalAdvance(lowerLimit->text()) + 1;
+    const int shift = std::max(0, needed - (ScrollBar.left() - 1));
+    const int top = scroll->y();
+    scroll->setGeometry(ScrollBar.adjusted(shift, 0, 0, 0).translated(0, top));
+    validRange->setGeometry(RangeLabel.adjusted(shift, 0, 0, 0).translated(0, top));
+    lowerLimit->resize(ScrollBar.left() - 1 + shift, lowerLimit->height());
+    const QSignalBlocker quiet(scroll);
+    scroll->setRange(range_.firstWhole(), range_.lastWhole());
 }

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "ui/Colors.h"
+#include "ui/UnitCaptions.h"
 #include "ui/WidgetColors.h"
 
 namespace {
@@ -12,11 +14,6 @@ constexpr std::array<int, 6> ColumnWidth{48, 48, 48, 48, 30, 96};
 constexpr int HeadingTop = 16;
 constexpr int FirstRowTop = 32;
 constexpr int RowPitch = 15;
-constexpr std::uint32_t FixedInputColor = 12376239;
-
-const std::array<QString, 5> HeadingTexts{
-    QStringLiteral("Ta (°F)"), QStringLiteral("RH (%)"), QStringLiteral("Tc (°F)"),
-    QStringLiteral("V (mph)"), QStringLiteral("Evap (lb/ft²/hr)")};
 
 QLabel* MakeCell(QWidget* parent, const QString& name, int column, int row)
 {
@@ -35,7 +32,7 @@ ScenarioTable::ScenarioTable(QWidget* parent, const ScenarioTableDescription& d)
     setFrameShape(QFrame::Box);  // the window takes the border away when it starts
     resize(ColumnLeft[5] + ColumnWidth[5] + 2, Height);
 
-    title = new QLabel(d.titleText, this);
+    title = new QLabel(this);
     title->setObjectName(d.titleName);
     title->setGeometry(2, 0, width() - 4, 15);
     QFont titleFont = title->font();
@@ -46,25 +43,38 @@ ScenarioTable::ScenarioTable(QWidget* parent, const ScenarioTableDescription& d)
     for (int column = 0; column < 5; ++column) {
         const int left = column < 4 ? ColumnLeft[column] : ColumnLeft[5];
         const int width = column < 4 ? ColumnWidth[column] : ColumnWidth[5];
-        auto* heading = new QLabel(HeadingTexts[column], this);
-        heading->setObjectName(d.headingNames[column]);
-        heading->setGeometry(left, HeadingTop, width, 15);
-        heading->setAlignment(Qt::AlignCenter);
+        headings_[column] = new QLabel(this);
+        headings_[column]->setObjectName(d.headingNames[column]);
+        headings_[column]->setGeometry(left, HeadingTop, width, 15);
+        headings_[column]->setAlignment(Qt::AlignCenter);
     }
 
     const std::array<std::array<QLabel*, 4>*, 4> cellColumns{&air, &rh, &conc, &wind};
     const std::array<QString, 4> cellArrays{QStringLiteral("lblAir1"), QStringLiteral("lblRH1"),
                                             QStringLiteral("lblConc1"), QStringLiteral("lblWind1")};
     for (int row = 0; row < 4; ++row) {
-        const int index = d.firstIndex + row;
+        const int index = FirstCellIndex(d.block) + row;
         for (int column = 0; column < 4; ++column) {
             QLabel* cell = MakeCell(this, QStringLiteral("%1(%2)").arg(cellArrays[column]).arg(index), column, row);
             cell->setFrameShape(QFrame::Box);
-            WidgetColors::SetBackColor(cell, FixedInputColor);
+            WidgetColors::SetBackColor(cell, Colors::FixedInput);
             (*cellColumns[column])[row] = cell;
         }
         MakeCell(this, QStringLiteral("Label10(%1)").arg(index), 4, row)->setText(QStringLiteral("==>"));
         rate[row] = MakeCell(this, QStringLiteral("%1(%2)").arg(d.rateName).arg(d.firstRateIndex + row), 5, row);
-        rate[row]->setText(d.rateText);
     }
+    ShowUnits(UnitSystem::US);
+}
+
+void ScenarioTable::ShowUnits(UnitSystem units)
+{
+    for (Input input : AllInputs)
+        headings_[static_cast<int>(input)]->setText(UnitCaptions::ScenarioHeading(input, units));
+    headings_[4]->setText(UnitCaptions::ScenarioRateHeading(units));
+}
+
+QLabel* ScenarioTable::cell(Input varied, Input column) const
+{
+    const std::array<const std::array<QLabel*, 4>*, 4> columns{&air, &rh, &conc, &wind};
+    return (*columns[static_cast<int>(column)])[static_cast<int>(varied)];
 }

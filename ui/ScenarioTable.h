@@ -4,20 +4,28 @@
 #include <QString>
 #include <array>
 
+#include "calc/Calculation.h"
+
 class QLabel;
+
+// Where a table's row 0 stands in the window's cell arrays (lblAir1 and the others):
+// the 0.1 table at 0, the 0.2 table at 4, the threshold-in-force table at 8.
+constexpr int FirstCellIndex(ScenarioBlock block)
+{
+    return 4 * static_cast<int>(block);
+}
 
 // One variation-scenario table: a title, five column headings and four rows, one
 // per varied input, each with the four input cells, an arrow and the rate. The
 // cells keep the names of the window's cell arrays, with their index.
 struct ScenarioTableDescription {
     QString frameName;
-    int firstIndex;                    // index of row 0 in the cell arrays: 0, 4 or 8
-    QString titleName, titleText;
+    ScenarioBlock block;
+    QString titleName;
     bool titleUnderlined;
     std::array<QString, 5> headingNames;
     QString rateName;                  // "Label13" or "lblUserRate"
     int firstRateIndex;
-    QString rateText;
 };
 
 class ScenarioTable : public QFrame {
@@ -27,6 +35,13 @@ public:
 
     static constexpr int Height = 94;
 
+    // The column headings in the system shown.
+    void ShowUnits(UnitSystem units);
+    QLabel* cell(Input varied, Input column) const;
+
     QLabel* title;
     std::array<QLabel*, 4> air{}, rh{}, conc{}, wind{}, rate{};
+
+private:
+    std::array<QLabel*, 5> headings_{};
 };

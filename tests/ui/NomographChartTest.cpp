@@ -278,8 +278,12 @@ protected:
 
     void drawPath(float airTemp, float rhOrdinate, float xIntersection, float rate)
     {
-        NomographChart::DrawSolutionPath(*design.picRH, *design.picCT, *design.picWV, airTemp, rhOrdinate,
-                                         xIntersection, rate, Colors::SolutionPathOnScreen);
+        NomographSolution path;
+        path.RHOrdinate = rhOrdinate;
+        path.XIntersection = xIntersection;
+        path.EvaporationRateNomo = rate;
+        NomographChart::DrawSolutionPath(*design.picRH, *design.picCT, *design.picWV, airTemp, path,
+                                         Colors::SolutionPathOnScreen);
     }
 };
 

@@ -81,6 +81,7 @@ void frmMain::connectHandlers()
     connect(ui->mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
     connect(ui->mnuFilePrintTextReport, &QAction::triggered, this, [this] { mnuFilePrintTextReport_Click(); });
     connect(ui->mnuFileExit, &QAction::triggered, this, [this] { close(); });
+    connect(ui->mnuOutlook, &QAction::triggered, this, [this] { ShowOutlook(); });
     connect(ui->mnuUnitsUS, &QAction::triggered, this, [this] { SetUnits(UnitSystem::US); });
     connect(ui->mnuUnitsSI, &QAction::triggered, this, [this] { SetUnits(UnitSystem::SI); });
     connect(ui->mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
@@ -120,6 +121,7 @@ bool frmMain::UnlockRateButton()
 void frmMain::RecalculateAndUnlockRedraw()
 {
     ui->cmdRunNomo->setEnabled(UnlockRateButton());
+    UpdateOutlook();
 }
 
 bool frmMain::GoodInputs()

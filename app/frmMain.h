@@ -24,6 +24,7 @@
 // returns (Qt emits synchronously, and only on a real change); the handlers rely on it.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -35,6 +36,7 @@
 
 class QLineEdit;
 class QScrollBar;
+class frmOutlook;
 class RecordsStore;
 struct ReturnedInputs;
 struct frmMainForm;
@@ -73,6 +75,10 @@ public:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+
+    // The pour-day outlook (frmMainDialogs.cpp), made on first use; it follows the
+    // window's units and threshold in force.
+    frmOutlook* ShowOutlook();
 
     // Printing (frmMainOutput.cpp).
     void cmdPrint_Click();
@@ -138,6 +144,7 @@ private:
     void cmdValid_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
+    void UpdateOutlook();
 
     void connectHandlers();
 
@@ -156,4 +163,5 @@ private:
         std::vector<NomographGeometry::Item> items;
     };
     std::unique_ptr<KeptChart> chart_;
+    QPointer<frmOutlook> outlook_;
 };

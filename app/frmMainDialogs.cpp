@@ -7,6 +7,7 @@
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "app/frmMainForm.h"
+#include "outlook/frmOutlook.h"
 #include "records/RecordsAvailability.h"
 #include "records/RecordsStore.h"
 #include "records/ReturnedInputs.h"
@@ -29,6 +30,31 @@ void frmMain::mnuHelpAbout_Click()
     frmAbout about(this);
     about.exec();
     RecalculateAndUnlockRedraw();
+}
+
+frmOutlook* frmMain::ShowOutlook()
+{
+    if (!outlook_) {
+        outlook_ = new frmOutlook(*records_, this);
+        connect(outlook_, &frmOutlook::hourChosen, this,
+                [this](const QString& air, const QString& humidity, const QString& concrete, const QString& wind) {
+                    ui->txtAirTemp->setText(air);
+                    ui->txtRelativeHumidity->setText(humidity);
+                    ui->txtConcreteTemp->setText(concrete);
+                    ui->txtWindVelocity->setText(wind);
+                });
+    }
+    UpdateOutlook();
+    outlook_->show();
+    outlook_->raise();
+    outlook_->activateWindow();
+    return outlook_;
+}
+
+void frmMain::UpdateOutlook()
+{
+    if (outlook_)
+        outlook_->SetCalculation(units_, Request().choice, ui->txtUserRate->text());
 }
 
 void frmMain::cmdSave_Click()

@@ -318,6 +318,7 @@ void frmMainForm::setupUi(QMainWindow* window)
     QMenuBar* bar = window->menuBar();
     mnuFile = bar->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuOutlook = AddAction(mnuFile, "mnuOutlook", QStringLiteral("Pour-Day &Outlook…"));
     mnuPrintOptions = mnuFile->addMenu(QStringLiteral("&Print"));
     mnuPrintOptions->setObjectName(QStringLiteral("mnuPrintOptions"));
     mnuPrint = mnuPrintOptions->addAction(QStringLiteral("&Form"));

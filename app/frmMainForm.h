@@ -81,6 +81,7 @@ struct frmMainForm {
 
     // Menus.
     QMenu* mnuFile = nullptr;
+    QAction* mnuOutlook = nullptr;
     QMenu* mnuPrintOptions = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuFilePrintTextReport = nullptr;

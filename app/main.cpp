@@ -1,9 +1,6 @@
-#include <QApplication>
-
 #include "app/Startup.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    return Startup::Run(app);
+    return Startup::Main(argc, argv);
 }

@@ -122,6 +122,30 @@ bool GoodInputs(const InputTexts& texts, InputSet& values, UnitSystem units)
     return true;
 }
 
+std::string WhyInvalid(const InputTexts& texts, UnitSystem units)
+{
+    static constexpr const char* names[] = {"air temperature", "relative humidity", "concrete temperature",
+                                            "wind velocity"};
+    const auto unit = [units](Input input) {
+        return std::string(input == Input::RelativeHumidity ? std::string_view("%")
+                           : input == Input::WindVelocity   ? Units::WindUnit(units)
+                                                            : Units::TemperatureUnit(units));
+    };
+    for (Input input : AllInputs) {
+        const std::string& text = texts[static_cast<std::size_t>(input)];
+        const std::string name = names[static_cast<std::size_t>(input)];
+        if (TrimSpaces(text).empty())
+            return "No " + name + ".";
+        const float value = ToSingle(ReadNumber(TrimSpaces(text)));
+        const InputRange range = RangeOf(input, units);
+        if (!range.contains(value))
+            return "The " + name + " " + TrimSpaces(text) + " " + unit(input) + " is outside "
+                   + NumberFormat::General(range.low) + " to " + NumberFormat::General(range.up) + " " + unit(input)
+                   + ".";
+    }
+    return {};
+}
+
 PrecautionMessage ClassifyRate(std::string_view eqnCaption, ThresholdChoice choice,
                                std::string_view thresholdText, const ThresholdPolicy& thresholds)
 {

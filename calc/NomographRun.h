@@ -40,6 +40,10 @@ using InputTexts = std::array<std::string, 4>;
 // single precision) and returns whether each lies in its range of the unit system.
 bool GoodInputs(const InputTexts& texts, InputSet& values, UnitSystem units = UnitSystem::US);
 
+// Why GoodInputs refuses the texts, in words for the user ("The air temperature 120 °F is
+// outside 40 to 100 °F."); empty when it accepts them.
+std::string WhyInvalid(const InputTexts& texts, UnitSystem units = UnitSystem::US);
+
 enum class ThresholdChoice { Default, Alternate };
 
 struct PrecautionMessage {

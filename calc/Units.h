@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <string_view>
 
 // The two unit systems the calculator shows. The evaporation model itself works in
@@ -26,6 +27,10 @@ double WindToUS(double value, UnitSystem from);
 double WindFromUS(double mph, UnitSystem to);
 double RateToUS(double value, UnitSystem from);
 double RateFromUS(double lbPerFt2Hr, UnitSystem to);
+
+// The wind a forecast gives 10 m above ground brought to about 0.5 m above the slab, as
+// the nomograph wants it, by the 1/7 power law of the wind profile: (0.5 / 10)^(1/7).
+inline const double ForecastWindHeightFactor = std::pow(0.5 / 10.0, 1.0 / 7.0);
 
 // Unit names as the window writes them.
 std::string_view TemperatureUnit(UnitSystem units);  // "°F", "°C"

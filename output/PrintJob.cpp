@@ -20,7 +20,9 @@ bool OfferPdfInstead(QWidget* parent, const QString& failure)
            == Msg::Answer::Yes;
 }
 
-PrintOutcome SaveAsPdf(QWidget* parent, QPageLayout::Orientation orientation, const DrawPage& drawPage)
+}  // namespace
+
+PrintOutcome SavePageAsPdf(QWidget* parent, QPageLayout::Orientation orientation, const DrawPage& drawPage)
 {
     const QString path = CurrentPrintDestinations().askPdfFileName(parent);
     if (path.isEmpty())
@@ -36,8 +38,6 @@ PrintOutcome SaveAsPdf(QWidget* parent, QPageLayout::Orientation orientation, co
              Msg::Icon::Information, QStringLiteral("Saved as PDF"));
     return PrintOutcome::SavedAsPdf;
 }
-
-}  // namespace
 
 bool RunPrintJob(PrintTarget& target, QPageLayout::Orientation orientation, const DrawPage& drawPage)
 {
@@ -61,7 +61,7 @@ PrintOutcome PrintPage(QWidget* parent, QPageLayout::Orientation orientation, co
         return PrintOutcome::Printed;
     if (!OfferPdfInstead(parent, printer->failure()))
         return PrintOutcome::NotPrinted;
-    return SaveAsPdf(parent, orientation, drawPage);
+    return SavePageAsPdf(parent, orientation, drawPage);
 }
 
 }  // namespace output

@@ -25,6 +25,10 @@ using DrawPage = std::function<void(Page&)>;
 // keeps its own success message for that case.
 PrintOutcome PrintPage(QWidget* parent, QPageLayout::Orientation orientation, const DrawPage& drawPage);
 
+// Asks for a file name and saves the page there as a PDF file; tells the user where it
+// went or why it did not.
+PrintOutcome SavePageAsPdf(QWidget* parent, QPageLayout::Orientation orientation, const DrawPage& drawPage);
+
 // Runs one job on one target. On failure the target's failure() says why. A fault thrown
 // while drawing drops the document and passes on to the caller.
 bool RunPrintJob(PrintTarget& target, QPageLayout::Orientation orientation, const DrawPage& drawPage);

@@ -195,22 +195,40 @@ void RecordsStore::ReleaseRecords()
 
 QSqlError RecordsStore::AddRecord(const NewRecord& record)
 {
+    return AddRecords({record});
+}
+
+QSqlError RecordsStore::AddRecords(const std::vector<NewRecord>& records)
+{
     if (!isOpen())
         return NotOpenError();
     QStringList names;
     for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
         names << column.name;
+    if (records.size() > 1 && !RecordsDatabase.transaction())
+        return RecordsDatabase.lastError();
     QSqlQuery insert(RecordsDatabase);
     insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                        .arg(RecordsSchema::TableName, names.join(QStringLiteral(", ")),
                             QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "))));
-    for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns()) {
-        const QString& value = record.*column.field;
-        // An empty box is stored as empty text, not as a missing value.
-        insert.addBindValue(value.isNull() ? QStringLiteral("") : value);
+    for (const NewRecord& record : records) {
+        for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns()) {
+            const QString& value = record.*column.field;
+            // An empty box is stored as empty text, not as a missing value.
+            insert.addBindValue(value.isNull() ? QStringLiteral("") : value);
+        }
+        if (!insert.exec()) {
+            const QSqlError error = insert.lastError();
+            if (records.size() > 1)
+                RecordsDatabase.rollback();
+            return error;
+        }
     }
-    if (!insert.exec())
-        return insert.lastError();
+    if (records.size() > 1 && !RecordsDatabase.commit()) {
+        const QSqlError error = RecordsDatabase.lastError();
+        RecordsDatabase.rollback();
+        return error;
+    }
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -72,6 +73,8 @@ public:
     // Appends one record in a single write: either the whole record is stored or,
     // with the returned error, nothing is.
     QSqlError AddRecord(const NewRecord& record);
+    // Appends the records in one write: all of them are stored, or none.
+    QSqlError AddRecords(const std::vector<NewRecord>& records);
 
     // Deletes every record in a single write.
     QSqlError DeleteAllRecords();

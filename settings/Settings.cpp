@@ -12,6 +12,14 @@ QSettings Store()
 }
 
 const QString UnitsKey = QStringLiteral("window/units");
+const QString ServerKey = QStringLiteral("outlook/server");
+const QString KeyKey = QStringLiteral("outlook/apiKey");
+const QString SitesKey = QStringLiteral("outlook/sites");
+const QString HeightFactorKey = QStringLiteral("outlook/heightFactor");
+const QString ConcreteConstantKey = QStringLiteral("outlook/concreteConstant");
+const QString ConcreteValueKey = QStringLiteral("outlook/concreteValue");
+const QString WindowHoursKey = QStringLiteral("outlook/windowHours");
+constexpr int MaxSites = 20;
 
 }  // namespace
 
@@ -23,6 +31,95 @@ UnitSystem Units()
 void SetUnits(UnitSystem units)
 {
     Store().setValue(UnitsKey, QString::fromUtf8(Units::Code(units).data(), qsizetype(Units::Code(units).size())));
+}
+
+QString ForecastServer()
+{
+    return Store().value(ServerKey, QStringLiteral("https://api.open-meteo.com")).toString();
+}
+
+void SetForecastServer(const QString& baseUrl)
+{
+    Store().setValue(ServerKey, baseUrl);
+}
+
+QString ForecastKey()
+{
+    return Store().value(KeyKey).toString();
+}
+
+void SetForecastKey(const QString& key)
+{
+    Store().setValue(KeyKey, key);
+}
+
+std::vector<Site> Sites()
+{
+    QSettings store = Store();
+    std::vector<Site> sites;
+    const int count = store.beginReadArray(SitesKey);
+    for (int i = 0; i < count; ++i) {
+        store.setArrayIndex(i);
+        sites.push_back({store.value(QStringLiteral("name")).toString(), store.value(QStringLiteral("latitude")).toDouble(),
+                         store.value(QStringLiteral("longitude")).toDouble()});
+    }
+    store.endArray();
+    return sites;
+}
+
+void RememberSite(const Site& site)
+{
+    std::vector<Site> sites{site};
+    for (const Site& kept : Sites()) {
+        if (kept.name != site.name && sites.size() < MaxSites)
+            sites.push_back(kept);
+    }
+    QSettings store = Store();
+    store.beginWriteArray(SitesKey, int(sites.size()));
+    for (int i = 0; i < int(sites.size()); ++i) {
+        store.setArrayIndex(i);
+        store.setValue(QStringLiteral("name"), sites[std::size_t(i)].name);
+        store.setValue(QStringLiteral("latitude"), sites[std::size_t(i)].latitude);
+        store.setValue(QStringLiteral("longitude"), sites[std::size_t(i)].longitude);
+    }
+    store.endArray();
+}
+
+double HeightFactor()
+{
+    return Store().value(HeightFactorKey, Units::ForecastWindHeightFactor).toDouble();
+}
+
+void SetHeightFactor(double factor)
+{
+    Store().setValue(HeightFactorKey, factor);
+}
+
+bool ConcreteIsConstant()
+{
+    return Store().value(ConcreteConstantKey, false).toBool();
+}
+
+double ConcreteValue()
+{
+    return Store().value(ConcreteValueKey, 0.0).toDouble();
+}
+
+void SetConcreteRule(bool constant, double value)
+{
+    QSettings store = Store();
+    store.setValue(ConcreteConstantKey, constant);
+    store.setValue(ConcreteValueKey, value);
+}
+
+int WindowHours()
+{
+    return Store().value(WindowHoursKey, 4).toInt();
+}
+
+void SetWindowHours(int hours)
+{
+    Store().setValue(WindowHoursKey, hours);
 }
 
 }  // namespace Settings

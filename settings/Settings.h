@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <vector>
+
 #include "calc/Units.h"
 
 // What the program remembers between runs, each setting with its default, in one
@@ -9,5 +12,32 @@ namespace Settings {
 // The unit system the window shows; US customary by default.
 UnitSystem Units();
 void SetUnits(UnitSystem units);
+
+// The pour-day outlook's forecast server: an Open-Meteo-compatible base URL (the public
+// server by default) and an optional API key for a commercial plan.
+QString ForecastServer();
+void SetForecastServer(const QString& baseUrl);
+QString ForecastKey();
+void SetForecastKey(const QString& key);
+
+struct Site {
+    QString name;
+    double latitude = 0;
+    double longitude = 0;
+};
+// The sites forecasts were fetched for, most recent first.
+std::vector<Site> Sites();
+void RememberSite(const Site& site);
+
+// How forecast hours are completed: the wind height factor (the 1/7 power law by
+// default), the concrete temperature rule (air + 0 by default, in the units shown when
+// saved) and the least window length in hours (4).
+double HeightFactor();
+void SetHeightFactor(double factor);
+bool ConcreteIsConstant();
+double ConcreteValue();
+void SetConcreteRule(bool constant, double value);
+int WindowHours();
+void SetWindowHours(int hours);
 
 }  // namespace Settings

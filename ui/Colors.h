@@ -57,6 +57,16 @@ inline constexpr uint32_t SuccessfulVariation = 7572479;  // RGB #FF8B73
 inline constexpr uint32_t FixedInput = 12376239;          // RGB #AFD8BC
 inline constexpr uint32_t FailedVariation = 16298431;     // RGB #BFB1F8
 
+// The outlook's rate-over-time chart.
+inline constexpr uint32_t OutlookEquation = Rgb(0, 0, 160);
+inline constexpr uint32_t OutlookNomograph = Rgb(0, 128, 0);
+inline constexpr uint32_t OutlookMay = Rgb(230, 140, 0);
+inline constexpr uint32_t OutlookShall = Rgb(200, 0, 0);
+inline constexpr uint32_t OutlookInForce = Rgb(128, 0, 128);
+inline constexpr uint32_t OutlookAboveShade = Rgb(255, 215, 215);
+inline constexpr uint32_t OutlookWindowShade = Rgb(200, 240, 200);
+inline constexpr uint32_t OutlookGrid = Rgb(215, 215, 215);
+
 // System colours follow the palette in force; the program only names the
 // button face, any other system colour is shown as the window background.
 inline QColor toQColor(uint32_t color, const QPalette& palette = QPalette())

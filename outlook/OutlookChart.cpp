@@ -1,0 +1,314 @@
+#include "outlook/OutlookChart.h"
+
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "calc/NumberWriting.h"
+#include "ui/Colors.h"
+#include "ui/UnitCaptions.h"
+#include "ui/WindowFont.h"
+
+namespace {
+
+constexpr qint64 HourMs = 3600 * 1000;
+
+QColor Color(uint32_t color)
+{
+    return Colors::toQColor(color);
+}
+
+// A tick step of 1, 2 or 5 times a power of ten giving about `ticks` steps up to `top`.
+double NiceStep(double top, int ticks)
+{
+    const double raw = top / ticks;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
+        if (factor * power >= raw)
+            return factor * power;
+    }
+    return 10 * power;
+}
+
+struct Frame {
+    QRectF plot;
+    QDateTime start;
+    qint64 spanMs = HourMs;
+    double top = 1;
+
+    double x(const QDateTime& time) const
+    {
+        return plot.left() + plot.width() * double(start.msecsTo(time)) / double(spanMs);
+    }
+    double y(double rate) const { return plot.bottom() - plot.height() * rate / top; }
+};
+
+std::optional<Frame> FrameFor(const QRectF& area, const OutlookChartData& data, const QFontMetricsF& metrics)
+{
+    QDateTime first, last;
+    double highest = std::max(data.shall, data.inForce.value_or(0));
+    for (const auto& point : data.points) {
+        if (!point.time.isValid())
+            continue;
+        if (!first.isValid() || point.time < first)
+            first = point.time;
+        if (!last.isValid() || point.time > last)
+            last = point.time;
+        highest = std::max({highest, point.nomograph.value_or(0), point.equation.value_or(0)});
+    }
+    if (!first.isValid())
+        return std::nullopt;
+    Frame frame;
+    const double line = metrics.height();
+    frame.plot = area.adjusted(metrics.horizontalAdvance(QStringLiteral("0.000")) + 10, 2.6 * line, -8,
+                               -2.4 * line);
+    frame.start = first;
+    frame.spanMs = std::max<qint64>(first.msecsTo(last) + HourMs, HourMs);
+    const double step = NiceStep(highest * 1.1, 5);
+    frame.top = std::ceil(highest * 1.1 / step) * step;
+    return frame;
+}
+
+void ShadeHour(QPainter& painter, const Frame& frame, const QDateTime& time, const QColor& color)
+{
+    painter.fillRect(QRectF(QPointF(frame.x(time), frame.plot.top()),
+                            QPointF(frame.x(time.addMSecs(HourMs)), frame.plot.bottom())),
+                     color);
+}
+
+void DrawGrid(QPainter& painter, const Frame& frame, const OutlookChartData& data, const QFontMetricsF& metrics)
+{
+    painter.setPen(QPen(Color(Colors::OutlookGrid), 0));
+    const double step = NiceStep(frame.top, 5);
+    for (double rate = 0; rate <= frame.top + step / 2; rate += step) {
+        const double y = frame.y(rate);
+        painter.setPen(QPen(Color(Colors::OutlookGrid), 0));
+        painter.drawLine(QPointF(frame.plot.left(), y), QPointF(frame.plot.right(), y));
+        painter.setPen(Qt::black);
+        const QString label = QString::fromStdString(RateText(rate, data.units));
+        painter.drawText(QRectF(frame.plot.left() - 60, y - metrics.height() / 2, 56, metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, label);
+    }
+    // A line at each hour divisible by six, labelled with the day at midnight.
+    const double hourWidth = frame.plot.width() * HourMs / double(frame.spanMs);
+    const int every = hourWidth * 6 >= metrics.horizontalAdvance(QStringLiteral("00 ")) ? 6 : 24;
+    QDateTime tick(frame.start.date(), QTime(frame.start.time().hour() / every * every, 0));
+    for (; tick <= frame.start.addMSecs(frame.spanMs); tick = tick.addSecs(every * 3600)) {
+        if (tick < frame.start)
+            continue;
+        const double x = frame.x(tick);
+        const bool midnight = tick.time().hour() == 0;
+        painter.setPen(QPen(Color(midnight ? Colors::ChartFore : Colors::OutlookGrid), 0));
+        painter.drawLine(QPointF(x, frame.plot.top()), QPointF(x, frame.plot.bottom()));
+        painter.setPen(Qt::black);
+        const QString label = midnight ? QLocale::c().toString(tick.date(), QStringLiteral("ddd d MMM"))
+                                       : tick.toString(QStringLiteral("HH"));
+        painter.drawText(QPointF(x + 2, frame.plot.bottom() + metrics.ascent() + 2), label);
+    }
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawRect(frame.plot);
+}
+
+void DrawThreshold(QPainter& painter, const Frame& frame, double rate, uint32_t color, Qt::PenStyle style,
+                   const QString& label)
+{
+    const double y = frame.y(rate);
+    painter.setPen(QPen(Color(color), 1.5, style));
+    painter.drawLine(QPointF(frame.plot.left(), y), QPointF(frame.plot.right(), y));
+    painter.drawText(QPointF(frame.plot.right() - QFontMetricsF(painter.font()).horizontalAdvance(label) - 3, y - 3),
+                     label);
+}
+
+void DrawRate(QPainter& painter, const Frame& frame, const OutlookChartData& data,
+              std::optional<double> OutlookChartData::Point::*rate, uint32_t color, Qt::PenStyle style)
+{
+    QPainterPath path;
+    bool drawing = false;
+    QDateTime previous;
+    for (const auto& point : data.points) {
+        const std::optional<double> value = point.*rate;
+        if (!value || !point.time.isValid()) {
+            drawing = false;
+            continue;
+        }
+        const QPointF at(frame.x(point.time.addMSecs(HourMs / 2)), frame.y(*value));
+        // A gap in time breaks the line as a missing hour does.
+        if (drawing && previous.msecsTo(point.time) == HourMs)
+            path.lineTo(at);
+        else
+            path.moveTo(at);
+        drawing = true;
+        previous = point.time;
+    }
+    painter.setPen(QPen(Color(color), 2, style, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+}
+
+void ShadeRun(QPainter& painter, const Frame& frame, const OutlookChartData& data, const PourWindow::Run& run,
+              const QColor& color)
+{
+    const QDateTime start = data.points[run.first].time;
+    const QDateTime end = data.points[run.first + run.count - 1].time.addMSecs(HourMs);
+    painter.fillRect(QRectF(QPointF(frame.x(start), frame.plot.top()), QPointF(frame.x(end), frame.plot.bottom())),
+                     color);
+}
+
+void MarkNextRun(QPainter& painter, const Frame& frame, const OutlookChartData& data, const PourWindow::Run& run)
+{
+    const QDateTime start = data.points[run.first].time;
+    const QDateTime end = data.points[run.first + run.count - 1].time.addMSecs(HourMs);
+    const double y = frame.plot.top() + 3;
+    painter.setPen(QPen(Color(Colors::OutlookNomograph), 3));
+    painter.drawLine(QPointF(frame.x(start), y), QPointF(frame.x(end), y));
+}
+
+void DrawLegend(QPainter& painter, const QRectF& area, const OutlookChartData& data, const QFontMetricsF& metrics)
+{
+    const QString unit = UnitCaptions::RateUnit(data.units);
+    struct Entry {
+        uint32_t color;
+        Qt::PenStyle style;
+        bool shade;
+        QString text;
+    };
+    std::vector<Entry> entries{
+        {Colors::OutlookEquation, Qt::SolidLine, false, QStringLiteral("Equation rate")},
+        {Colors::OutlookNomograph, Qt::DashLine, false, QStringLiteral("Nomograph rate")},
+        {Colors::OutlookMay, Qt::DashLine, false,
+         QStringLiteral("%1 and %2 %3").arg(QString::fromStdString(RateText(data.may, data.units)),
+                                             QString::fromStdString(RateText(data.shall, data.units)), unit)},
+        {Colors::OutlookAboveShade, Qt::SolidLine, true, QStringLiteral("Above the threshold")},
+        {Colors::OutlookWindowShade, Qt::SolidLine, true, QStringLiteral("Longest safe window")},
+    };
+    if (data.inForce)
+        entries.insert(entries.begin() + 3, {Colors::OutlookInForce, Qt::SolidLine, false,
+                                             QStringLiteral("Threshold in force")});
+    double x = area.left() + 4;
+    const double y = area.top() + metrics.ascent() + 2;
+    for (const Entry& entry : entries) {
+        if (entry.shade) {
+            painter.fillRect(QRectF(x, y - metrics.ascent() + 2, 18, metrics.ascent() - 2), Color(entry.color));
+        } else {
+            painter.setPen(QPen(Color(entry.color), 2, entry.style));
+            painter.drawLine(QPointF(x, y - metrics.ascent() / 2 + 1), QPointF(x + 18, y - metrics.ascent() / 2 + 1));
+        }
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x + 22, y), entry.text);
+        x += 22 + metrics.horizontalAdvance(entry.text) + 14;
+    }
+    if (data.windAdjusted) {
+        painter.drawText(QPointF(area.left() + 4, y + metrics.height()),
+                         QStringLiteral("Wind: the 10 m forecast × %1, brought to about 0.5 m above the surface")
+                             .arg(QString::fromStdString(NumberFormat::General(data.heightFactor))));
+    }
+}
+
+}  // namespace
+
+OutlookChartData OutlookChartData::From(const std::vector<OutlookHour>& hours, const OutlookSettings& settings,
+                                        const PourWindow::Found& windows)
+{
+    OutlookChartData data;
+    data.units = settings.units;
+    const ThresholdPolicy thresholds = ThresholdsOf(settings.units);
+    data.may = thresholds.may;
+    data.shall = thresholds.shall;
+    data.windows = windows;
+    for (const OutlookHour& hour : hours) {
+        Point point;
+        point.time = hour.reading.time;
+        if (hour.result.valid) {
+            point.nomograph = Units::RateFromUS(std::max(0.0f, hour.result.solution.EvaporationRateNomo), settings.units);
+            point.equation = Units::RateFromUS(std::max(0.0f, hour.result.solution.RateACI), settings.units);
+            point.above = !hour.safe();
+            if (settings.choice == ThresholdChoice::Alternate)
+                data.inForce = hour.result.threshold;
+        }
+        data.points.push_back(point);
+    }
+    return data;
+}
+
+OutlookChart::OutlookChart(QWidget* parent) : QWidget(parent)
+{
+    setFont(WindowFont());
+    setMinimumHeight(180);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void OutlookChart::setData(OutlookChartData data)
+{
+    data_ = std::move(data);
+    update();
+}
+
+void OutlookChart::Paint(QPainter& painter, const QRectF& area, const OutlookChartData& data)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(area, Qt::white);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const std::optional<Frame> frame = FrameFor(area, data, metrics);
+    if (!frame) {
+        painter.drawText(area, Qt::AlignCenter, QStringLiteral("No hours to show."));
+        painter.restore();
+        return;
+    }
+    if (data.windows.longest)
+        ShadeRun(painter, *frame, data, *data.windows.longest, Color(Colors::OutlookWindowShade));
+    for (const auto& point : data.points) {
+        if (point.above && point.time.isValid())
+            ShadeHour(painter, *frame, point.time, Color(Colors::OutlookAboveShade));
+    }
+    DrawGrid(painter, *frame, data, metrics);
+    DrawThreshold(painter, *frame, data.may, Colors::OutlookMay, Qt::DashLine,
+                  QString::fromStdString(RateText(data.may, data.units)));
+    DrawThreshold(painter, *frame, data.shall, Colors::OutlookShall, Qt::DashLine,
+                  QString::fromStdString(RateText(data.shall, data.units)));
+    if (data.inForce)
+        DrawThreshold(painter, *frame, *data.inForce, Colors::OutlookInForce, Qt::SolidLine,
+                      QString::fromStdString(RateText(*data.inForce, data.units)));
+    if (data.windows.next)
+        MarkNextRun(painter, *frame, data, *data.windows.next);
+    DrawRate(painter, *frame, data, &OutlookChartData::Point::nomograph, Colors::OutlookNomograph, Qt::DashLine);
+    DrawRate(painter, *frame, data, &OutlookChartData::Point::equation, Colors::OutlookEquation, Qt::SolidLine);
+    DrawLegend(painter, area, data, metrics);
+    painter.restore();
+}
+
+std::optional<std::size_t> OutlookChart::HourAt(const QRectF& area, const OutlookChartData& data, double x)
+{
+    QFont font = WindowFont();
+    const std::optional<Frame> frame = FrameFor(area, data, QFontMetricsF(font));
+    if (!frame)
+        return std::nullopt;
+    std::optional<std::size_t> nearest;
+    double distance = 0;
+    for (std::size_t i = 0; i < data.points.size(); ++i) {
+        if (!data.points[i].time.isValid())
+            continue;
+        const double d = std::abs(frame->x(data.points[i].time.addMSecs(HourMs / 2)) - x);
+        if (!nearest || d < distance) {
+            nearest = i;
+            distance = d;
+        }
+    }
+    return nearest;
+}
+
+void OutlookChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    Paint(painter, rect(), data_);
+}
+
+void OutlookChart::mousePressEvent(QMouseEvent* event)
+{
+    if (const std::optional<std::size_t> hour = HourAt(rect(), data_, event->position().x()))
+        emit hourClicked(*hour);
+}

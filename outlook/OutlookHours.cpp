@@ -1,0 +1,114 @@
+#include "outlook/OutlookHours.h"
+
+#include <QLocale>
+
+#include "calc/NumberReading.h"
+#include "calc/NumberWriting.h"
+
+namespace {
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QString ConcreteFor(const HourlyReading& reading, const OutlookSettings& settings)
+{
+    if (!reading.concrete.trimmed().isEmpty())
+        return reading.concrete;
+    if (settings.concrete.kind == ConcreteRule::Kind::Constant)
+        return Q(NumberFormat::ScenarioValue(settings.concrete.value));
+    const std::string air = reading.air.toStdString();
+    if (!IsNumericText(air))
+        return {};
+    return Q(NumberFormat::ScenarioValue(ReadNumber(air) + settings.concrete.value));
+}
+
+std::int64_t MinuteOf(const QDateTime& time)
+{
+    return time.date().toJulianDay() * 24 * 60 + time.time().hour() * 60 + time.time().minute();
+}
+
+QString HourText(const QDateTime& time)
+{
+    return QLocale::c().toString(time, QStringLiteral("ddd d MMM HH:mm"));
+}
+
+QString RunText(const std::vector<OutlookHour>& hours, const PourWindow::Run& run)
+{
+    const QDateTime start = hours[run.first].reading.time;
+    const QDateTime end = hours[run.first + run.count - 1].reading.time.addSecs(3600);
+    const QString endText = end.date() == start.date() ? end.toString(QStringLiteral("HH:mm")) : HourText(end);
+    return QStringLiteral("%1 to %2, %3 h").arg(HourText(start), endText).arg(run.count);
+}
+
+}  // namespace
+
+std::vector<OutlookHour> Evaluate(const std::vector<HourlyReading>& readings, const OutlookSettings& settings)
+{
+    std::vector<OutlookHour> hours;
+    hours.reserve(readings.size());
+    for (const HourlyReading& reading : readings) {
+        OutlookHour hour;
+        hour.reading = reading;
+        hour.concrete = ConcreteFor(reading, settings);
+        hour.problem = reading.problem;
+        if (hour.problem.isEmpty() && !reading.time.isValid())
+            hour.problem = QStringLiteral("No time.");
+        if (hour.problem.isEmpty()) {
+            CalculationRequest request;
+            request.texts = {reading.air.toStdString(), reading.humidity.toStdString(),
+                             hour.concrete.toStdString(), reading.wind.toStdString()};
+            request.units = settings.units;
+            request.choice = settings.choice;
+            request.thresholdText = settings.thresholdText;
+            hour.result = Calculate(request);
+            if (!hour.result.valid)
+                hour.problem = Q(WhyInvalid(request.texts, settings.units));
+        }
+        hours.push_back(std::move(hour));
+    }
+    return hours;
+}
+
+PourWindow::Found FindWindows(const std::vector<OutlookHour>& hours, int minimumHours, const QDateTime& notBefore)
+{
+    std::vector<PourWindow::Verdict> verdicts;
+    verdicts.reserve(hours.size());
+    for (const OutlookHour& hour : hours) {
+        const bool counted = hour.reading.time.isValid()
+                             && (!notBefore.isValid() || hour.reading.time.addSecs(3600) > notBefore);
+        verdicts.push_back({MinuteOf(hour.reading.time), counted && hour.safe()});
+    }
+    return PourWindow::Find(verdicts, minimumHours);
+}
+
+QString DescribeWindows(const std::vector<OutlookHour>& hours, const PourWindow::Found& found, int minimumHours)
+{
+    if (!found.longest)
+        return QStringLiteral("No hour without measures: every hour is above the threshold in force or cannot be "
+                              "computed.");
+    QString text = QStringLiteral("Longest safe window: %1.").arg(RunText(hours, *found.longest));
+    if (found.next)
+        text += QStringLiteral(" Next window of at least %1 h: %2.").arg(minimumHours).arg(RunText(hours, *found.next));
+    else
+        text += QStringLiteral(" No window of at least %1 h.").arg(minimumHours);
+    return text;
+}
+
+std::vector<HourlyReading> ReadingsFromForecast(const Forecast::Answer& answer, UnitSystem units, double heightFactor)
+{
+    std::vector<HourlyReading> readings;
+    readings.reserve(answer.hours.size());
+    for (const Forecast::Hour& hour : answer.hours) {
+        HourlyReading reading;
+        reading.time = hour.time;
+        reading.air = Q(NumberFormat::ScenarioValue(
+            Units::TemperatureFromUS(Units::FahrenheitFromCelsius(hour.temperatureC), units)));
+        reading.humidity = Q(NumberFormat::ScenarioValue(hour.humidity));
+        reading.wind = Q(NumberFormat::ScenarioValue(
+            Units::WindFromUS(Units::MphFromKmh(hour.windKmh10m * heightFactor), units)));
+        readings.push_back(std::move(reading));
+    }
+    return readings;
+}

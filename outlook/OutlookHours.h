@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <vector>
+
+#include "calc/Calculation.h"
+#include "calc/PourWindow.h"
+#include "outlook/Forecast.h"
+#include "outlook/HourlyReading.h"
+
+// The outlook's hours computed by the calculator's own core, and the safe pour windows
+// found in them.
+
+// What a source without a concrete temperature (a forecast, most weather files) is
+// given: the expected placing temperature, or the air temperature plus an offset.
+struct ConcreteRule {
+    enum class Kind { Constant, AirPlusOffset };
+    Kind kind = Kind::AirPlusOffset;
+    double value = 0;  // the temperature, or the offset, in the outlook's units
+};
+
+struct OutlookSettings {
+    UnitSystem units = UnitSystem::US;
+    ThresholdChoice choice = ThresholdChoice::Default;
+    std::string thresholdText = "0.2";  // the threshold in force as the main window holds it
+    ConcreteRule concrete;
+};
+
+struct OutlookHour {
+    HourlyReading reading;
+    QString concrete;        // the concrete temperature computed with (the rule's where the source had none)
+    Calculation result;      // valid when the hour could be computed
+    QString problem;         // why not: the source's problem or the core's
+    // Whether a slab can be placed in this hour without measures.
+    bool safe() const { return result.valid && result.answerColor == MessageColor::Normal; }
+};
+
+std::vector<OutlookHour> Evaluate(const std::vector<HourlyReading>& readings, const OutlookSettings& settings);
+
+// The windows among the hours that start at or after `notBefore` (all when invalid).
+PourWindow::Found FindWindows(const std::vector<OutlookHour>& hours, int minimumHours, const QDateTime& notBefore);
+
+// The windows in words: "Longest safe window: Tue 8 Dec 06:00 to 13:00, 7 h. ...".
+QString DescribeWindows(const std::vector<OutlookHour>& hours, const PourWindow::Found& found, int minimumHours);
+
+// A forecast's hours as readings in the outlook's units, the wind brought to the
+// surface by `heightFactor` (Units::ForecastWindHeightFactor, or 1 to leave it as
+// forecast); the concrete temperature is left to the rule.
+std::vector<HourlyReading> ReadingsFromForecast(const Forecast::Answer& answer, UnitSystem units,
+                                                double heightFactor);

@@ -1,0 +1,173 @@
+#include "outlook/OutlookTable.h"
+
+#include <QColor>
+#include <QLocale>
+#include <algorithm>
+
+#include "ui/Colors.h"
+#include "ui/UnitCaptions.h"
+
+namespace {
+
+const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm");
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+OutlookTable::OutlookTable(QObject* parent) : QAbstractTableModel(parent) {}
+
+QString OutlookTable::TimeText(const QDateTime& time)
+{
+    return time.isValid() ? QLocale::c().toString(time, QStringLiteral("ddd ") + TimeFormat) : QString();
+}
+
+void OutlookTable::setReadings(std::vector<HourlyReading> readings)
+{
+    beginResetModel();
+    readings_ = std::move(readings);
+    hours_ = Evaluate(readings_, settings_);
+    endResetModel();
+    emit hoursChanged();
+}
+
+void OutlookTable::appendReadings(const std::vector<HourlyReading>& readings)
+{
+    if (readings.empty())
+        return;
+    beginInsertRows({}, int(readings_.size()), int(readings_.size() + readings.size()) - 1);
+    readings_.insert(readings_.end(), readings.begin(), readings.end());
+    const std::vector<OutlookHour> added = Evaluate(readings, settings_);
+    hours_.insert(hours_.end(), added.begin(), added.end());
+    endInsertRows();
+    emit hoursChanged();
+}
+
+void OutlookTable::removeHours(std::vector<int> rows)
+{
+    std::sort(rows.rbegin(), rows.rend());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (int row : rows) {
+        if (row < 0 || row >= rowCount())
+            continue;
+        beginRemoveRows({}, row, row);
+        readings_.erase(readings_.begin() + row);
+        hours_.erase(hours_.begin() + row);
+        endRemoveRows();
+    }
+    emit hoursChanged();
+}
+
+void OutlookTable::setSettings(const OutlookSettings& settings)
+{
+    settings_ = settings;
+    evaluate();
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
+void OutlookTable::evaluate()
+{
+    hours_ = Evaluate(readings_, settings_);
+    if (!hours_.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    emit hoursChanged();
+}
+
+int OutlookTable::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(hours_.size());
+}
+
+int OutlookTable::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant OutlookTable::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const OutlookHour& hour = hours_[std::size_t(index.row())];
+    const bool computed = hour.result.valid;
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        switch (index.column()) {
+        case Time: return role == Qt::EditRole ? hour.reading.time.toString(TimeFormat) : TimeText(hour.reading.time);
+        case Air: return hour.reading.air;
+        case Humidity: return hour.reading.humidity;
+        case Wind: return hour.reading.wind;
+        case Concrete: return hour.concrete;
+        case Nomograph: return computed ? Q(hour.result.nomoCaption) : QString();
+        case Equation: return computed ? Q(hour.result.eqnCaption) : QString();
+        case Message: return computed ? Q(hour.result.answer) : hour.problem;
+        default: return {};
+        }
+    }
+    if (role == Qt::ForegroundRole && index.column() == Message) {
+        const bool warning = !computed || hour.result.answerColor == MessageColor::Warning;
+        return QColor(Colors::toQColor(warning ? Colors::MessageWarning : Colors::MessageNormal));
+    }
+    if (role == Qt::ForegroundRole && index.column() == Concrete && hour.reading.concrete.trimmed().isEmpty())
+        return QColor(Qt::darkGray);  // filled in by the concrete rule
+    if (role == Qt::ToolTipRole && !hour.problem.isEmpty())
+        return hour.problem;
+    if (role == Qt::TextAlignmentRole)
+        return int((index.column() == Message || index.column() == Time ? Qt::AlignLeft : Qt::AlignRight)
+                   | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant OutlookTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    const UnitSystem units = settings_.units;
+    switch (section) {
+    case Time: return QStringLiteral("Time");
+    case Air: return QStringLiteral("Air (%1)").arg(UnitCaptions::TemperatureUnit(units));
+    case Humidity: return QStringLiteral("RH (%)");
+    case Wind: return QStringLiteral("Wind (%1)").arg(UnitCaptions::WindUnit(units));
+    case Concrete: return QStringLiteral("Concrete (%1)").arg(UnitCaptions::TemperatureUnit(units));
+    case Nomograph: return QStringLiteral("Nomograph (%1)").arg(UnitCaptions::RateUnit(units));
+    case Equation: return QStringLiteral("Equation (%1)").arg(UnitCaptions::RateUnit(units));
+    case Message: return QStringLiteral("Message");
+    default: return {};
+    }
+}
+
+Qt::ItemFlags OutlookTable::flags(const QModelIndex& index) const
+{
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return index.column() <= Concrete ? flags | Qt::ItemIsEditable : flags;
+}
+
+bool OutlookTable::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.column() > Concrete)
+        return false;
+    HourlyReading& reading = readings_[std::size_t(index.row())];
+    const QString text = value.toString().trimmed();
+    switch (index.column()) {
+    case Time: {
+        const QDateTime time = QDateTime::fromString(text, TimeFormat);
+        if (!time.isValid())
+            return false;
+        reading.time = time;
+        break;
+    }
+    case Air: reading.air = text; break;
+    case Humidity: reading.humidity = text; break;
+    case Wind: reading.wind = text; break;
+    default: reading.concrete = text; break;
+    }
+    // The hour is read again as it now stands.
+    reading.problem.clear();
+    hours_[std::size_t(index.row())] = Evaluate({reading}, settings_).front();
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), ColumnCount - 1));
+    emit hoursChanged();
+    return true;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <vector>
+
+#include "outlook/OutlookHours.h"
+
+// The outlook's hours as a table: the time and the four readings, which can be edited,
+// then both rates and the message (or why the hour cannot be computed).
+class OutlookTable : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Time, Air, Humidity, Wind, Concrete, Nomograph, Equation, Message, ColumnCount };
+
+    explicit OutlookTable(QObject* parent = nullptr);
+
+    void setReadings(std::vector<HourlyReading> readings);
+    void appendReadings(const std::vector<HourlyReading>& readings);
+    void removeHours(std::vector<int> rows);
+    void setSettings(const OutlookSettings& settings);
+
+    const std::vector<HourlyReading>& readings() const { return readings_; }
+    const std::vector<OutlookHour>& hours() const { return hours_; }
+    const OutlookSettings& settings() const { return settings_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // "ddd yyyy-MM-dd HH:mm", the form the time column shows and reads back.
+    static QString TimeText(const QDateTime& time);
+
+signals:
+    // The hours were computed again (readings or settings changed).
+    void hoursChanged();
+
+private:
+    void evaluate();
+
+    std::vector<HourlyReading> readings_;
+    std::vector<OutlookHour> hours_;
+    OutlookSettings settings_;
+};

@@ -1,0 +1,376 @@
+#include "outlook/frmOutlook.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProgressDialog>
+#include <QTimeZone>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "calc/Calculation.h"
+#include "outlook/OutlookChart.h"
+#include "outlook/OutlookTable.h"
+#include "records/RecordsStore.h"
+#include "ui/MessageBox.h"
+#include "ui/UnitCaptions.h"
+#include "ui/WindowFont.h"
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+template <typename T>
+T* Named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+}  // namespace
+
+frmOutlook::frmOutlook(RecordsStore& store, QWidget* parent)
+    : QWidget(parent, Qt::Window), store_(store), model_(new OutlookTable(this))
+{
+    setObjectName(QStringLiteral("frmOutlook"));
+    setWindowTitle(QStringLiteral("Pour-Day Outlook"));
+    setFont(WindowFont());
+    BuildElements();
+    ConnectHandlers();
+
+    OutlookSettings settings;
+    settings.concrete = {Settings::ConcreteIsConstant() ? ConcreteRule::Kind::Constant : ConcreteRule::Kind::AirPlusOffset,
+                         ConcreteRuleValue(settings.units)};
+    model_->setSettings(settings);
+    LoadKeptForecast();
+    resize(980, 720);
+}
+
+frmOutlook::~frmOutlook() = default;
+
+void frmOutlook::BuildElements()
+{
+    auto* forecast = Named(new QGroupBox(QStringLiteral("Forecast"), this), "fraForecast");
+    cboSite = Named(new QComboBox(forecast), "cboSite");
+    cboSite->setEditable(true);
+    cboSite->setMinimumContentsLength(16);
+    cboSite->lineEdit()->setPlaceholderText(QStringLiteral("Site name"));
+    for (const Settings::Site& site : Settings::Sites())
+        cboSite->addItem(site.name);
+    txtLatitude = Named(new QLineEdit(forecast), "txtLatitude");
+    txtLongitude = Named(new QLineEdit(forecast), "txtLongitude");
+    for (QLineEdit* box : {txtLatitude, txtLongitude})
+        box->setMaximumWidth(90);
+    cmdFetch = MakeButton(forecast, "cmdFetch", QStringLiteral("Fetch Forecast"));
+    cmdServer = MakeButton(forecast, "cmdServer", QStringLiteral("Server…"));
+    auto* forecastRow = new QHBoxLayout(forecast);
+    forecastRow->addWidget(new QLabel(QStringLiteral("Site"), forecast));
+    forecastRow->addWidget(cboSite, 1);
+    forecastRow->addWidget(new QLabel(QStringLiteral("Latitude (°N)"), forecast));
+    forecastRow->addWidget(txtLatitude);
+    forecastRow->addWidget(new QLabel(QStringLiteral("Longitude (°E)"), forecast));
+    forecastRow->addWidget(txtLongitude);
+    forecastRow->addWidget(cmdFetch);
+    forecastRow->addWidget(cmdServer);
+
+    auto* rows = Named(new QGroupBox(QStringLiteral("Hours"), this), "fraHours");
+    cmdImport = MakeButton(rows, "cmdImport", QStringLiteral("Import CSV…"));
+    cmdPaste = MakeButton(rows, "cmdPaste", QStringLiteral("Paste Rows"));
+    cmdAddHour = MakeButton(rows, "cmdAddHour", QStringLiteral("Add Hour"));
+    cmdDeleteHours = MakeButton(rows, "cmdDeleteHours", QStringLiteral("Delete Hours"));
+    auto* rowButtons = new QHBoxLayout(rows);
+    for (QPushButton* button : {cmdImport, cmdPaste, cmdAddHour, cmdDeleteHours})
+        rowButtons->addWidget(button);
+
+    auto* rules = Named(new QGroupBox(QStringLiteral("Where the source has no value"), this), "fraRules");
+    optConcreteOffset = Named(new QRadioButton(QStringLiteral("Concrete = air +"), rules), "optConcreteOffset");
+    optConcreteConstant = Named(new QRadioButton(QStringLiteral("Concrete ="), rules), "optConcreteConstant");
+    txtConcrete = Named(new QDoubleSpinBox(rules), "txtConcrete");
+    txtConcrete->setRange(-60, 200);
+    txtConcrete->setDecimals(1);
+    lblConcreteUnit = new QLabel(rules);
+    txtHeightFactor = Named(new QDoubleSpinBox(rules), "txtHeightFactor");
+    txtHeightFactor->setRange(0.1, 1.0);
+    txtHeightFactor->setDecimals(2);
+    txtHeightFactor->setSingleStep(0.01);
+    txtHeightFactor->setToolTip(QStringLiteral("Forecast wind is given 10 m above ground; the nomograph wants it about "
+                                               "0.5 m above the slab. 0.65 is the 1/7 power law; 1 leaves it."));
+    txtWindowHours = Named(new QSpinBox(rules), "txtWindowHours");
+    txtWindowHours->setRange(1, 48);
+    txtWindowHours->setSuffix(QStringLiteral(" h"));
+    auto* rulesRow = new QHBoxLayout(rules);
+    rulesRow->addWidget(optConcreteOffset);
+    rulesRow->addWidget(optConcreteConstant);
+    rulesRow->addWidget(txtConcrete);
+    rulesRow->addWidget(lblConcreteUnit);
+    rulesRow->addSpacing(16);
+    rulesRow->addWidget(new QLabel(QStringLiteral("Wind height factor"), rules));
+    rulesRow->addWidget(txtHeightFactor);
+    rulesRow->addSpacing(16);
+    rulesRow->addWidget(new QLabel(QStringLiteral("Window of at least"), rules));
+    rulesRow->addWidget(txtWindowHours);
+    rulesRow->addStretch();
+
+    tblHours = Named(new QTableView(this), "tblHours");
+    tblHours->setModel(model_);
+    tblHours->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblHours->horizontalHeader()->setStretchLastSection(true);
+    tblHours->verticalHeader()->setDefaultSectionSize(tblHours->fontMetrics().height() + 4);
+    tblHours->setColumnWidth(OutlookTable::Time, tblHours->fontMetrics().horizontalAdvance(
+                                                     QStringLiteral("Mon 2026-12-07 14:00  ")));
+    chart_ = Named(new OutlookChart(this), "picRateOverTime");
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(tblHours);
+    split->addWidget(chart_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+
+    lblWindow = Named(new QLabel(this), "lblWindow");
+    lblWindow->setWordWrap(true);
+    QFont bold = lblWindow->font();
+    bold.setBold(true);
+    lblWindow->setFont(bold);
+    lblSource = Named(new QLabel(this), "lblSource");
+    lblSource->setWordWrap(true);
+    lblSource->setTextFormat(Qt::PlainText);
+
+    cmdShowHour = MakeButton(this, "cmdShowHour", QStringLiteral("Show Hour in Calculator"));
+    cmdSaveRecords = MakeButton(this, "cmdSaveRecords", QStringLiteral("Save Hours as Records"));
+    cmdPrint = MakeButton(this, "cmdPrint", QStringLiteral("Print…"));
+    cmdPdf = MakeButton(this, "cmdPdf", QStringLiteral("Save as PDF…"));
+    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close"));
+    auto* actions = new QHBoxLayout;
+    for (QPushButton* button : {cmdShowHour, cmdSaveRecords})
+        actions->addWidget(button);
+    actions->addStretch();
+    for (QPushButton* button : {cmdPrint, cmdPdf, cmdClose})
+        actions->addWidget(button);
+
+    auto* sources = new QHBoxLayout;
+    sources->addWidget(forecast, 1);
+    sources->addWidget(rows);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(sources);
+    layout->addWidget(rules);
+    layout->addWidget(split, 1);
+    layout->addWidget(lblWindow);
+    layout->addWidget(lblSource);
+    layout->addLayout(actions);
+
+    const bool constant = Settings::ConcreteIsConstant();
+    (constant ? optConcreteConstant : optConcreteOffset)->setChecked(true);
+    txtConcrete->setValue(ConcreteRuleValue(UnitSystem::US));
+    txtHeightFactor->setValue(Settings::HeightFactor());
+    txtWindowHours->setValue(Settings::WindowHours());
+}
+
+void frmOutlook::ConnectHandlers()
+{
+    connect(model_, &OutlookTable::hoursChanged, this, &frmOutlook::Refresh);
+    connect(tblHours->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { ChooseHour(current.row()); });
+    connect(chart_, &OutlookChart::hourClicked, this, [this](std::size_t hour) {
+        tblHours->selectRow(int(hour));
+        ChooseHour(int(hour));
+    });
+    connect(cboSite, &QComboBox::currentIndexChanged, this, [this] { LoadKeptForecast(); });
+    connect(cmdFetch, &QPushButton::clicked, this, &frmOutlook::FetchForecast);
+    connect(cmdServer, &QPushButton::clicked, this, &frmOutlook::EditServer);
+    connect(cmdImport, &QPushButton::clicked, this, &frmOutlook::AskForCsv);
+    connect(cmdPaste, &QPushButton::clicked, this, [this] { PasteRows(QGuiApplication::clipboard()->text()); });
+    connect(cmdAddHour, &QPushButton::clicked, this, &frmOutlook::AddHour);
+    connect(cmdDeleteHours, &QPushButton::clicked, this, &frmOutlook::DeleteHours);
+    for (QRadioButton* option : {optConcreteOffset, optConcreteConstant})
+        connect(option, &QRadioButton::toggled, this, [this](bool on) { if (on) ApplyRules(); });
+    connect(txtConcrete, &QDoubleSpinBox::valueChanged, this, &frmOutlook::ApplyRules);
+    connect(txtHeightFactor, &QDoubleSpinBox::valueChanged, this, &frmOutlook::ApplyRules);
+    connect(txtWindowHours, &QSpinBox::valueChanged, this, [this] {
+        Settings::SetWindowHours(txtWindowHours->value());
+        Refresh();
+    });
+    connect(cmdShowHour, &QPushButton::clicked, this, [this] { ChooseHour(tblHours->currentIndex().row()); });
+    connect(cmdSaveRecords, &QPushButton::clicked, this, &frmOutlook::SaveSelectedAsRecords);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmOutlook::PrintOutlook);
+    connect(cmdPdf, &QPushButton::clicked, this, &frmOutlook::SaveOutlookPdf);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+
+    connect(&client_, &ForecastClient::progress, this, [this](qint64 received, qint64 total) {
+        if (progress_ && total > 0) {
+            progress_->setMaximum(int(total));
+            progress_->setValue(int(received));
+        }
+    });
+    connect(&client_, &ForecastClient::finished, this, [this](const Forecast::Answer& answer) {
+        EndProgress();
+        if (!ForecastCache::Store(CacheFolder(), answer))
+            Report(QStringLiteral("The forecast could not be kept for use without the network in \"%1\".")
+                       .arg(CacheFolder()), false);
+        if (const std::optional<Settings::Site> site = SiteFromFields())
+            Settings::RememberSite(*site);
+        ShowForecast(answer, false);
+    });
+    connect(&client_, &ForecastClient::failed, this, [this](const QString& message) {
+        EndProgress();
+        Report(message + QStringLiteral("\nThe hours shown are unchanged."), true);
+    });
+}
+
+void frmOutlook::SetCalculation(UnitSystem units, ThresholdChoice choice, const QString& thresholdText)
+{
+    OutlookSettings settings = model_->settings();
+    const UnitSystem from = settings.units;
+    const std::string threshold = thresholdText.toStdString();
+    if (from == units && settings.choice == choice && settings.thresholdText == threshold)
+        return;
+    settings.units = units;
+    settings.choice = choice;
+    settings.thresholdText = threshold;
+    if (from == units) {
+        model_->setSettings(settings);
+        return;
+    }
+    std::vector<HourlyReading> readings = model_->readings();
+    for (HourlyReading& reading : readings) {
+        const auto convert = [&](Input input, QString& text) {
+            text = QString::fromStdString(ConvertReadingText(input, text.toStdString(), from, units));
+        };
+        convert(Input::AirTemp, reading.air);
+        convert(Input::WindVelocity, reading.wind);
+        convert(Input::ConcreteTemp, reading.concrete);
+    }
+    {
+        const QSignalBlocker quiet(txtConcrete);
+        txtConcrete->setValue(ConcreteRuleValue(units));
+    }
+    settings.concrete.value = txtConcrete->value();
+    model_->setSettings(settings);
+    if (forecast_)
+        ShowForecast(*forecast_, forecastKept_);
+    else
+        model_->setReadings(std::move(readings));
+}
+
+// The rule's value is kept in degrees F (a temperature, or a difference of them) and
+// shown in the units of the table.
+double frmOutlook::ConcreteRuleValue(UnitSystem units) const
+{
+    const double kept = Settings::ConcreteValue();
+    if (units == UnitSystem::US)
+        return kept;
+    return Settings::ConcreteIsConstant() ? Units::CelsiusFromFahrenheit(kept) : kept * 5.0 / 9.0;
+}
+
+void frmOutlook::ApplyRules()
+{
+    const bool constant = optConcreteConstant->isChecked();
+    const double shown = txtConcrete->value();
+    const bool si = model_->settings().units == UnitSystem::SI;
+    Settings::SetConcreteRule(constant, !si ? shown : constant ? Units::FahrenheitFromCelsius(shown) : shown * 9.0 / 5.0);
+    Settings::SetHeightFactor(txtHeightFactor->value());
+    OutlookSettings settings = model_->settings();
+    settings.concrete = {optConcreteConstant->isChecked() ? ConcreteRule::Kind::Constant
+                                                          : ConcreteRule::Kind::AirPlusOffset,
+                         txtConcrete->value()};
+    model_->setSettings(settings);
+    if (forecast_)
+        ShowForecast(*forecast_, forecastKept_);
+}
+
+void frmOutlook::EndProgress()
+{
+    if (progress_)
+        progress_->close();
+}
+
+void frmOutlook::Refresh()
+{
+    const UnitSystem units = model_->settings().units;
+    lblConcreteUnit->setText(UnitCaptions::TemperatureUnit(units));
+    txtHeightFactor->setEnabled(forecast_.has_value());
+
+    const std::vector<OutlookHour>& hours = model_->hours();
+    QDateTime notBefore;
+    if (forecast_) {
+        const QTimeZone zone(forecast_->timezone.toUtf8());
+        const QDateTime now = zone.isValid() ? QDateTime::currentDateTimeUtc().toTimeZone(zone)
+                                             : QDateTime::currentDateTime();
+        notBefore = QDateTime(now.date(), QTime(now.time().hour(), 0));
+    }
+    const int minimum = txtWindowHours->value();
+    const PourWindow::Found found = FindWindows(hours, minimum, notBefore);
+    OutlookChartData data = OutlookChartData::From(hours, model_->settings(), found);
+    data.windAdjusted = forecast_.has_value();
+    data.heightFactor = txtHeightFactor->value();
+    chart_->setData(std::move(data));
+    lblWindow->setText(hours.empty() ? QStringLiteral("No hours yet: fetch a forecast, import a CSV file or paste rows.")
+                                     : DescribeWindows(hours, found, minimum));
+    lblSource->setText(source_);
+    const bool any = !hours.empty();
+    for (QPushButton* button : {cmdShowHour, cmdSaveRecords, cmdPrint, cmdPdf, cmdDeleteHours})
+        button->setEnabled(any);
+}
+
+QString frmOutlook::windowsText() const
+{
+    return lblWindow->text();
+}
+
+QString frmOutlook::sourceText() const
+{
+    return lblSource->text();
+}
+
+void frmOutlook::ChooseHour(int row)
+{
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    const OutlookHour& hour = model_->hours()[std::size_t(row)];
+    emit hourChosen(hour.reading.air, hour.reading.humidity, hour.concrete, hour.reading.wind);
+}
+
+void frmOutlook::AddHour()
+{
+    HourlyReading reading;
+    const auto& readings = model_->readings();
+    const QDateTime now = QDateTime::currentDateTime();
+    reading.time = readings.empty() || !readings.back().time.isValid()
+                       ? QDateTime(now.date(), QTime(now.time().hour(), 0))
+                       : readings.back().time.addSecs(3600);
+    if (forecast_) {
+        forecast_.reset();
+        source_ = QStringLiteral("Forecast hours, edited");
+    }
+    model_->appendReadings({reading});
+    tblHours->setCurrentIndex(model_->index(model_->rowCount() - 1, OutlookTable::Air));
+    tblHours->edit(tblHours->currentIndex());
+}
+
+void frmOutlook::DeleteHours()
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : tblHours->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    model_->removeHours(rows);
+}
+
+void frmOutlook::Report(const QString& text, bool error)
+{
+    Msg::Box(this, text, Msg::Buttons::Ok, error ? Msg::Icon::Exclamation : Msg::Icon::Information, windowTitle());
+}

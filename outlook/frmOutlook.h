@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <optional>
+
+#include "outlook/CsvImport.h"
+#include "outlook/Forecast.h"
+#include "outlook/ForecastClient.h"
+#include "outlook/OutlookHours.h"
+#include "settings/Settings.h"
+
+class OutlookChart;
+class OutlookTable;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QProgressDialog;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTableView;
+class RecordsStore;
+
+// The pour-day outlook: hours typed, pasted, imported from a CSV file or fetched from a
+// forecast server, each computed by the calculator's core against the threshold in
+// force, the rates drawn over time and the safe pour windows found. A window of its
+// own beside the calculator, which it follows in units and threshold; choosing an hour
+// puts its readings into the calculator.
+class frmOutlook : public QWidget {
+    Q_OBJECT
+public:
+    // `store` receives the hours saved as records; it may be closed.
+    frmOutlook(RecordsStore& store, QWidget* parent = nullptr);
+    ~frmOutlook() override;
+
+    // What the hours are computed with, as the calculator holds it. Readings already in
+    // the table are converted when the units change.
+    void SetCalculation(UnitSystem units, ThresholdChoice choice, const QString& thresholdText);
+
+    // Sources. Each replaces the hours shown, except pasting, which adds to them; a source
+    // that cannot be read leaves them as they are and says why.
+    bool ImportFile(const QString& path, const CsvImport::SourceUnits& chosen = {});
+    bool PasteRows(const QString& text);
+    void FetchForecast();
+    void ShowForecast(const Forecast::Answer& answer, bool kept);
+
+    // Output.
+    void PrintOutlook();
+    void SaveOutlookPdf();
+    // Saves the selected computed hours as records, one per hour; returns how many.
+    int SaveSelectedAsRecords();
+
+    OutlookTable* table() const { return model_; }
+    OutlookChart* chart() const { return chart_; }
+    QString windowsText() const;
+    QString sourceText() const;
+
+signals:
+    // The readings of an hour the user chose, in the units shown.
+    void hourChosen(const QString& air, const QString& humidity, const QString& concrete, const QString& wind);
+
+private:
+    void BuildElements();
+    void ConnectHandlers();
+    void ApplyRules();
+    double ConcreteRuleValue(UnitSystem units) const;
+    void Refresh();
+    void ChooseHour(int row);
+    void AskForCsv();
+    void AddHour();
+    void DeleteHours();
+    void LoadKeptForecast();
+    void EditServer();
+    std::optional<Settings::Site> SiteFromFields();
+    QString CacheFolder() const;
+    void Report(const QString& text, bool error);
+    void EndProgress();
+
+    RecordsStore& store_;
+    OutlookTable* model_;
+    QTableView* tblHours;
+    OutlookChart* chart_;
+    QLabel* lblWindow;
+    QLabel* lblSource;
+    QComboBox* cboSite;
+    QLineEdit* txtLatitude;
+    QLineEdit* txtLongitude;
+    QPushButton* cmdFetch;
+    QPushButton* cmdServer;
+    QPushButton* cmdImport;
+    QPushButton* cmdPaste;
+    QPushButton* cmdAddHour;
+    QPushButton* cmdDeleteHours;
+    QRadioButton* optConcreteOffset;
+    QRadioButton* optConcreteConstant;
+    QDoubleSpinBox* txtConcrete;
+    QLabel* lblConcreteUnit;
+    QDoubleSpinBox* txtHeightFactor;
+    QSpinBox* txtWindowHours;
+    QPushButton* cmdShowHour;
+    QPushButton* cmdSaveRecords;
+    QPushButton* cmdPrint;
+    QPushButton* cmdPdf;
+    QPushButton* cmdClose;
+
+    ForecastClient client_;
+    QPointer<QProgressDialog> progress_;
+    // The forecast the hours came from, kept so that a new height factor or concrete
+    // rule can be applied to it; none for other sources.
+    std::optional<Forecast::Answer> forecast_;
+    bool forecastKept_ = false;
+    QString source_;
+};

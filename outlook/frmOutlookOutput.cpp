@@ -1,0 +1,95 @@
+#include <QDir>
+#include <QItemSelectionModel>
+#include <QTableView>
+
+#include "outlook/OutlookChart.h"
+#include "outlook/OutlookPage.h"
+#include "outlook/OutlookTable.h"
+#include "outlook/frmOutlook.h"
+#include "output/PrintJob.h"
+#include "records/RecordTime.h"
+#include "records/RecordsStore.h"
+#include "ui/MessageBox.h"
+
+namespace {
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+void frmOutlook::PrintOutlook()
+{
+    const OutlookPageContent content{sourceText(), windowsText(), chart_->data(), model_->hours(),
+                                     model_->settings().units};
+    const output::PrintOutcome outcome = output::PrintPage(
+        this, QPageLayout::Landscape, [&content](output::Page& page) { DrawOutlookPage(page, content); });
+    if (outcome == output::PrintOutcome::Printed)
+        Report(QStringLiteral("The outlook was sent to the default printer."), false);
+}
+
+void frmOutlook::SaveOutlookPdf()
+{
+    const OutlookPageContent content{sourceText(), windowsText(), chart_->data(), model_->hours(),
+                                     model_->settings().units};
+    output::SavePageAsPdf(this, QPageLayout::Landscape,
+                          [&content](output::Page& page) { DrawOutlookPage(page, content); });
+}
+
+int frmOutlook::SaveSelectedAsRecords()
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : tblHours->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    if (rows.empty()) {
+        Report(QStringLiteral("Select the hours to save first."), true);
+        return 0;
+    }
+    if (!store_.isOpen()) {
+        Report(QStringLiteral("Records cannot be saved: the records file \"%1\" is not open.")
+                   .arg(QDir::toNativeSeparators(store_.databasePath())), true);
+        return 0;
+    }
+    const OutlookSettings& settings = model_->settings();
+    const QString note = (QStringLiteral("Pour-day outlook: ") + source_).left(255);
+    std::vector<NewRecord> records;
+    int skipped = 0;
+    for (int row : rows) {
+        const OutlookHour& hour = model_->hours()[std::size_t(row)];
+        if (!hour.result.valid) {
+            ++skipped;
+            continue;
+        }
+        NewRecord record;
+        record.RecordDate = RecordTime::DateText(hour.reading.time.date());
+        record.RecordTime = RecordTime::TimeText(hour.reading.time.time());
+        record.AirTemp = hour.reading.air;
+        record.ConcreteTemp = hour.concrete;
+        record.RH = hour.reading.humidity;
+        record.WindVelocity = hour.reading.wind;
+        record.EvapRate = Q(hour.result.eqnCaption);
+        record.RateNote = Q(hour.result.answer);
+        record.MiscNote = note;
+        record.RateThreshold = Q(settings.thresholdText);
+        record.Units = Q(std::string(Units::Code(settings.units)));
+        records.push_back(std::move(record));
+    }
+    if (records.empty()) {
+        Report(QStringLiteral("None of the selected hours could be computed, so none was saved."), true);
+        return 0;
+    }
+    const QSqlError error = store_.AddRecords(records);
+    if (error.isValid()) {
+        Report(QStringLiteral("The hours could not be saved in \"%1\"; none was saved.\n%2")
+                   .arg(QDir::toNativeSeparators(store_.databasePath()), error.text()), true);
+        return 0;
+    }
+    QString text = QStringLiteral("%1 hours saved as records.").arg(records.size());
+    if (skipped > 0)
+        text += QStringLiteral(" %1 selected hours could not be computed and were not saved.").arg(skipped);
+    Report(text, false);
+    return int(records.size());
+}

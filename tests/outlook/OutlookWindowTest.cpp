@@ -1,0 +1,213 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTextStream>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/CommandLine.h"
+#include "outlook/OutlookChart.h"
+#include "outlook/OutlookTable.h"
+#include "outlook/frmOutlook.h"
+#include "settings/Settings.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/RecordingTarget.h"
+
+namespace {
+
+const QString Hours = QStringLiteral(
+    "Time\tAir Temperature (°F)\tRH\tWind (mph)\tConcrete (°F)\n"
+    "2026-12-08 06:00\t80\t50\t10\t90\n"
+    "2026-12-08 07:00\t70\t70\t5\t70\n"
+    "2026-12-08 08:00\t120\t50\t10\t90\n"
+    "2026-12-08 09:00\t60\t40\t12\t75\n");
+
+// Answers every connection with the recorded forecast.
+class RecordedForecastServer : public QTcpServer {
+public:
+    explicit RecordedForecastServer(QByteArray answer) : answer_(std::move(answer))
+    {
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* socket = nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                socket->readAll();
+                socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: "
+                              + QByteArray::number(answer_.size()) + "\r\nConnection: close\r\n\r\n" + answer_);
+                socket->disconnectFromHost();
+            });
+        });
+        listen(QHostAddress::LocalHost);
+    }
+    QString url() const { return QStringLiteral("http://127.0.0.1:%1").arg(serverPort()); }
+
+private:
+    QByteArray answer_;
+};
+
+class OutlookTest : public MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        outlook = window->ShowOutlook();
+    }
+    void TearDown() override
+    {
+        Settings::SetUnits(UnitSystem::US);
+        MainWindowFixture::TearDown();
+    }
+    QString cell(int row, int column) const { return outlook->table()->index(row, column).data().toString(); }
+    void choose(int row) const { outlook->findChild<QTableView*>("tblHours")->selectRow(row); }
+
+    frmOutlook* outlook = nullptr;
+};
+
+// Each hour is computed by the calculator's own core: chosen, it shows the same results
+// in the main window, in either system and with an alternate threshold.
+TEST_F(OutlookTest, HoursGiveTheMainWindowsResultsAndInvalidOnesSayWhy)
+{
+    ASSERT_TRUE(outlook->PasteRows(Hours));
+    ASSERT_EQ(outlook->table()->rowCount(), 4);
+    EXPECT_EQ(cell(2, OutlookTable::Message), "The air temperature 120 °F is outside 40 to 100 °F.");
+    EXPECT_EQ(cell(2, OutlookTable::Equation), "");
+
+    const auto expectSameAsWindow = [&](const char* trace) {
+        SCOPED_TRACE(trace);
+        for (int row : {0, 1, 3}) {
+            choose(row);
+            EXPECT_EQ(box("txtAirTemp")->text(), cell(row, OutlookTable::Air));
+            EXPECT_EQ(caption("lblEvapNomo"), cell(row, OutlookTable::Nomograph)) << row;
+            EXPECT_EQ(caption("lblEvapEqn"), cell(row, OutlookTable::Equation)) << row;
+            EXPECT_EQ(caption("lblAnswer"), cell(row, OutlookTable::Message)) << row;
+        }
+    };
+    expectSameAsWindow("US");
+    EXPECT_EQ(cell(0, OutlookTable::Equation), "0.241");
+    window->SetUnits(UnitSystem::SI);
+    EXPECT_EQ(cell(0, OutlookTable::Air), "26.7") << "the hours follow the window's units";
+    expectSameAsWindow("SI");
+    element<QRadioButton>("optAlternate")->click();
+    box("txtAlternateRate")->setText("0.6");
+    expectSameAsWindow("alternate threshold");
+}
+
+TEST_F(OutlookTest, AForecastFillsTheHoursAndOpensAgainWithoutTheNetwork)
+{
+    QFile recorded(QStringLiteral(BRACKMERE_OUTLOOK_TEST_DATA "/forecast.json"));
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    RecordedForecastServer server(recorded.readAll());
+    Settings::SetForecastServer(server.url());
+    outlook->findChild<QComboBox*>("cboSite")->setCurrentText("Test site");
+    outlook->findChild<QLineEdit*>("txtLatitude")->setText("47.3769");
+    outlook->findChild<QLineEdit*>("txtLongitude")->setText("8.5417");
+    outlook->FetchForecast();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return outlook->table()->rowCount() == 168; }, 5000));
+    EXPECT_TRUE(outlook->sourceText().startsWith("Forecast for Test site (47.3769 N, 8.5417 E), 168 hours"));
+    EXPECT_TRUE(outlook->windowsText().startsWith("Longest safe window:") || outlook->windowsText().startsWith("No hour"));
+
+    // The wind is the 10 m forecast brought to the surface; a factor of 1 leaves it.
+    const double adjusted = cell(0, OutlookTable::Wind).toDouble();
+    outlook->findChild<QDoubleSpinBox*>("txtHeightFactor")->setValue(1.0);
+    EXPECT_NEAR(cell(0, OutlookTable::Wind).toDouble() * Units::ForecastWindHeightFactor, adjusted, 0.1);
+    EXPECT_EQ(cell(0, OutlookTable::Concrete), cell(0, OutlookTable::Air)) << "air + 0 by default";
+    messages.clear();
+
+    // The answer is kept: with the server gone the outlook opens with it, marked as kept.
+    server.close();
+    delete outlook;
+    outlook = window->ShowOutlook();
+    EXPECT_EQ(outlook->table()->rowCount(), 168);
+    EXPECT_TRUE(outlook->sourceText().contains("(kept from then")) << outlook->sourceText().toStdString();
+}
+
+// Chosen hours become records, dated by their hour, the note naming the source; the
+// outlook prints on one page.
+TEST_F(OutlookTest, HoursBecomeRecordsAndTheOutlookPrintsOnOnePage)
+{
+    ASSERT_TRUE(outlook->PasteRows(Hours));
+    auto* table = outlook->findChild<QTableView*>("tblHours");
+    table->selectAll();
+    EXPECT_EQ(outlook->SaveSelectedAsRecords(), 3) << "the hour that cannot be computed is left out";
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text,
+              "3 hours saved as records. 1 selected hours could not be computed and were not saved.");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("outlook"));
+        db.setDatabaseName(records->databasePath());
+        ASSERT_TRUE(db.open());
+        QSqlQuery saved(QStringLiteral("SELECT RecordTime, AirTemp, EvapRate, MiscNote FROM tblBrackmere"), db);
+        ASSERT_TRUE(saved.next());
+        EXPECT_TRUE(saved.value(0).toString().startsWith("06:00:00") || saved.value(0).toString().startsWith("6:00:00"))
+            << saved.value(0).toString().toStdString();
+        EXPECT_EQ(saved.value(1).toString(), "80");
+        EXPECT_EQ(saved.value(2).toString(), "0.241");
+        EXPECT_EQ(saved.value(3).toString(), "Pour-day outlook: Typed or pasted hours");
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("outlook"));
+
+    messages.clear();
+    FakePrintDestinations destinations;
+    outlook->PrintOutlook();
+    EXPECT_EQ(destinations.printed.jobsEnded, 1);
+    EXPECT_EQ(destinations.printed.orientation, QPageLayout::Landscape);
+    QStringList printed;
+    for (const RecordedText& text : destinations.printed.texts)
+        printed << text.text;
+    for (const QString& expected : {QStringLiteral("Pour-Day Outlook"), outlook->windowsText(),
+                                    QStringLiteral("Tue 2026-12-08 09:00"), QStringLiteral("Measures shall be taken.")})
+        EXPECT_TRUE(printed.contains(expected)) << expected.toStdString();
+}
+
+// The command line computes a file's hours as the outlook does, without a window.
+TEST(CommandLineTest, OutlookWritesEachHoursResultsAsCsv)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("hours.csv");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("time,air temperature (C),rh,wind (km/h)\n2026-12-08T06:00,26.7,50,16.1\n2026-12-08T07:00,abc,50,16\n");
+    file.close();
+
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* out;
+        const char* err;
+    } runs[] = {
+        {{"--outlook", path, "--units", "si"}, 0,
+         "Time,Air Temperature (°C),Relative Humidity (%),Wind Velocity (km/h),Concrete Temperature (°C),"
+         "Nomograph Rate (kg/m²/hr),Equation Rate (kg/m²/hr),Message\n"
+         "2026-12-08T06:00:00,26.7,50,16.1,26.7,0.47,0.46,OK\n"
+         "2026-12-08T07:00:00,abc,50,16,,,,\"Line 3, column 2 (air temperature (C)): \"\"abc\"\" is not a number.\"\n",
+         ""},
+        {{"--outlook", folder.filePath("missing.csv")}, 2, "", "brackmere: cannot read"},
+        {{"--units", "metric"}, 2, "", "brackmere: --units takes us or si, not \"metric\"."},
+        {{"--version"}, 0, "brackmere 1.0.17\n", ""},
+    };
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.arguments.join(' ').toStdString());
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        const int status = CommandLine::Run(CommandLine::Parse(QStringList{"brackmere"} + run.arguments), outStream,
+                                            errStream);
+        EXPECT_EQ(status, run.status);
+        EXPECT_EQ(out.toStdString(), run.out);
+        EXPECT_TRUE(err.startsWith(QString::fromUtf8(run.err))) << err.toStdString();
+    }
+    // The program itself, as a user runs it: no window, the CSV on standard output.
+    QProcess program;
+    program.start(QStringLiteral(BRACKMERE_PROGRAM), {QStringLiteral("--outlook"), path});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(program.readAllStandardOutput().startsWith("Time,Air Temperature (°F)"));
+}
+
+}  // namespace

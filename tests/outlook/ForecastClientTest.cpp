@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLocale>
+
+#include "outlook/Forecast.h"
+
+namespace {
+
+const QDateTime Fetched(QDate(2026, 7, 6), QTime(5, 12, 30, 250), Qt::UTC);
+const QByteArray Query = "/v1/forecast?latitude=40.0000&longitude=-105.2500&hourly=temperature_2m,"
+                         "relative_humidity_2m,wind_speed_10m&timezone=auto";
+
+QByteArray DataFile(const char* name)
+{
+    QFile file(QStringLiteral(BRACKMERE_OUTLOOK_TEST_DATA "/%1").arg(QLatin1String(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Two hours, the later first, in °C, % and km/h; `from` replaced by `to`.
+QByteArray Small(const char* from = "", const char* to = "")
+{
+    QByteArray json = R"({"latitude":1,"longitude":2,"timezone":"GMT","hourly_units":{"time":"iso8601",)"
+                      R"("temperature_2m":"°C","relative_humidity_2m":"%","wind_speed_10m":"km/h"},"hourly":)"
+                      R"({"time":["2026-07-06T01:00","2026-07-06T00:00"],"temperature_2m":[20.5,19],)"
+                      R"("relative_humidity_2m":[50,55],"wind_speed_10m":[10,12]}})";
+    return *from ? json.replace(from, to) : json;
+}
+
+std::optional<Forecast::Answer> Parse(const QByteArray& json, QString* error = nullptr)
+{
+    QString ignored;
+    return Forecast::Parse(json, Fetched, error ? *error : ignored);
+}
+
+TEST(Forecast, RequestUrlJoinsTheBaseAndWritesCoordinatesWithAPoint)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const struct { const char* base; const char* key; QByteArray url; } cases[] = {
+        {"http://127.0.0.1:5123", "", "http://127.0.0.1:5123" + Query},
+        {"http://127.0.0.1:5123/", " ", "http://127.0.0.1:5123" + Query},
+        {" http://127.0.0.1:5123/om// ", "k+y&z=1%", "http://127.0.0.1:5123/om" + Query + "&apikey=k%2By%26z%3D1%25"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Forecast::RequestUrl(c.base, c.key, 39.99996, -105.25004).toEncoded().toStdString(),
+                  c.url.toStdString());
+    QLocale::setDefault(QLocale::c());
+}
+
+// A week as recorded in °C, % and km/h, hours in °F and m/s, and winds in mph and kn
+// given in the answer later hour first.
+TEST(Forecast, ReadsAnswersInTimeOrderInCelsiusAndKmh)
+{
+    const auto answer = Parse(DataFile("forecast.json"));
+    ASSERT_TRUE(answer);
+    EXPECT_TRUE(answer->latitude == 47.38 && answer->longitude == 8.539999 && answer->timezone == "Europe/Zurich");
+    EXPECT_TRUE(answer->fetched == Fetched && answer->json == DataFile("forecast.json"));
+    ASSERT_EQ(answer->hours.size(), 168u);
+    const auto imperial = Parse(DataFile("forecast_f_ms.json"));
+    const auto mph = Parse(Small("\"km/h\"", "\"mph\"")), kn = Parse(Small("\"km/h\"", "\"kn\""));
+    ASSERT_TRUE(imperial && mph && kn);
+    const struct { const Forecast::Answer& from; size_t hour; int day, clock; double air, humidity, wind; } cases[] = {
+        {*answer, 0, 6, 0, 17.1, 75, 8.6},    {*answer, 14, 6, 14, 27.5, 42, 12.0},
+        {*answer, 86, 9, 14, 32.8, 41, 13.9}, {*answer, 167, 12, 23, 18.3, 73, 6.0},
+        {*imperial, 0, 6, 12, 25, 31, 9},     {*imperial, 2, 6, 14, 32, 22, 22.32},
+        {*mph, 1, 6, 1, 20.5, 50, 16.09344},  {*kn, 0, 6, 0, 19, 55, 22.224},
+    };
+    for (const auto& c : cases) {
+        const Forecast::Hour& hour = c.from.hours.at(c.hour);
+        SCOPED_TRACE(hour.time.toString(Qt::ISODate).toStdString());
+        EXPECT_EQ(hour.time, QDateTime(QDate(2026, 7, c.day), QTime(c.clock, 0)));
+        EXPECT_NEAR(hour.temperatureC, c.air, 1e-9);
+        EXPECT_EQ(hour.humidity, c.humidity);
+        EXPECT_NEAR(hour.windKmh10m, c.wind, 1e-9);
+    }
+}
+
+TEST(Forecast, AFaultyAnswerGivesNothingAndSaysWhatWasWrong)
+{
+    const struct { QByteArray json; const char* error; } cases[] = {
+        {"{\"latitude\":", "not JSON ("},
+        {"[1, 2]", "not a JSON object"},
+        {R"({"error":true,"reason":"Latitude must be in range of -90 to 90°. Given: 91.0."})",
+         "the server reported an error: Latitude must be in range of -90 to 90°. Given: 91.0."},
+        {Small("\"latitude\":1,"), "no latitude or longitude"},
+        {Small("\"wind_speed_10m\":[", "\"wind_speed\":["), "the series wind_speed_10m is missing"},
+        {Small("[50,55]", "[50]"), "different lengths (time: 2, relative_humidity_2m: 1)"},
+        {Small("[50,55]", "[50,null]"), "no value of relative_humidity_2m at 2026-07-06T00:00"},
+        {Small("[20.5,19]", "[\"20.5\",19]"), "the value of temperature_2m at 2026-07-06T01:00 is not a number"},
+        {Small("\"2026-07-06T00:00\"", "\"6 July, midnight\""), "unreadable time \"6 July, midnight\" at hour 2"},
+        {Small("\"°C\"", "\"K\""), "unknown unit \"K\" for temperature_2m"},
+        {Small(",\"wind_speed_10m\":\"km/h\""), "no unit given for wind_speed_10m"},
+        {Small(R"(["2026-07-06T01:00","2026-07-06T00:00"])", "[]"), "the forecast has no hours"},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        EXPECT_FALSE(Parse(c.json, &error)) << c.error;
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.error))) << error.toStdString();
+    }
+}
+
+}  // namespace

@@ -2,11 +2,17 @@
 
 #include <QFile>
 #include <QLocale>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
 
-#include "outlook/Forecast.h"
+#include "outlook/ForecastClient.h"
 
 namespace {
 
+constexpr int WaitMs = 5000;
 const QDateTime Fetched(QDate(2026, 7, 6), QTime(5, 12, 30, 250), Qt::UTC);
 const QByteArray Query = "/v1/forecast?latitude=40.0000&longitude=-105.2500&hourly=temperature_2m,"
                          "relative_humidity_2m,wind_speed_10m&timezone=auto";
@@ -16,6 +22,48 @@ QByteArray DataFile(const char* name)
     QFile file(QStringLiteral(BRACKMERE_OUTLOOK_TEST_DATA "/%1").arg(QLatin1String(name)));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+QByteArray Http(int status, const QByteArray& reason, const QByteArray& body)
+{
+    return "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\nContent-Type: application/json\r\n" +
+           "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+}
+
+// Answers each connection on 127.0.0.1 with `response` (none when empty), its body one
+// byte per `trickleMs` when set, and keeps each request line.
+struct Server : QObject {
+    Server()
+    {
+        tcp.listen(QHostAddress::LocalHost);
+        base = QStringLiteral("http://127.0.0.1:%1").arg(tcp.serverPort());
+        connect(&tcp, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = tcp.nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
+        });
+    }
+    void answer(QTcpSocket* socket)
+    {
+        if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
+            return;
+        requests.append(socket->readAll().split('\r').first());
+        const qsizetype head = trickleMs ? response.indexOf("\r\n\r\n") + 4 : response.size();
+        socket->write(response.left(head));
+        if (!trickleMs && !response.isEmpty())
+            socket->disconnectFromHost();
+        auto* timer = new QTimer(socket);
+        connect(timer, &QTimer::timeout, socket, [socket, rest = response.mid(head)]() mutable {
+            socket->write(rest.left(1));
+            rest.remove(0, 1);
+        });
+        if (trickleMs)
+            timer->start(trickleMs);
+    }
+    QTcpServer tcp;
+    QString base;
+    QByteArray response;
+    int trickleMs = 0;
+    QList<QByteArray> requests;
+};
 
 // Two hours, the later first, in °C, % and km/h; `from` replaced by `to`.
 QByteArray Small(const char* from = "", const char* to = "")
@@ -97,6 +145,81 @@ TEST(Forecast, AFaultyAnswerGivesNothingAndSaysWhatWasWrong)
         EXPECT_FALSE(Parse(c.json, &error)) << c.error;
         EXPECT_TRUE(error.contains(QString::fromUtf8(c.error))) << error.toStdString();
     }
+}
+
+TEST(ForecastClient, FetchesTheAnswerWithProgressAndTheTimeItArrived)
+{
+    Server server;
+    const QByteArray body = DataFile("forecast.json");
+    server.response = Http(200, "OK", body);
+    ForecastClient client;
+    QSignalSpy finished(&client, &ForecastClient::finished);
+    QSignalSpy progress(&client, &ForecastClient::progress);
+    const QDateTime before = QDateTime::currentDateTimeUtc();
+    client.fetch(server.base, {}, 40, -105.25);
+    EXPECT_TRUE(client.busy());
+    ASSERT_TRUE(finished.wait(WaitMs));
+    EXPECT_FALSE(client.busy());
+    EXPECT_EQ(server.requests, QList<QByteArray>{"GET " + Query + " HTTP/1.1"});
+    const auto answer = finished.first().first().value<Forecast::Answer>();
+    EXPECT_TRUE(answer.hours.size() == 168 && answer.json == body);
+    EXPECT_TRUE(answer.latitude == 40 && answer.longitude == -105.25) << "the site asked for, not the grid point";
+    EXPECT_TRUE(answer.fetched.toString(Qt::ISODate).endsWith('Z') && answer.fetched >= before &&
+                answer.fetched <= QDateTime::currentDateTimeUtc());
+    ASSERT_FALSE(progress.isEmpty());
+    EXPECT_EQ(progress.last(), (QList<QVariant>{body.size(), body.size()}));
+}
+
+TEST(ForecastClient, AFailureNamesTheServerAndSaysWhatHappened)
+{
+    const struct { const char* name; QByteArray response; int trickleMs; const char* message; } cases[] = {
+        {"slow", Http(200, "OK", QByteArray(100000, ' ')), 50, "timed out: no complete answer within 0.3 s."},
+        {"error answer", Http(500, "Internal Server Error", R"({"error":true,"reason":"No data for 91.0 N."})"), 0,
+         "answered with HTTP status 500 Internal Server Error. It said: No data for 91.0 N."},
+        {"malformed", Http(200, "OK", "{\"latitude\":47.38,"), 0, "sent an answer that cannot be used: not JSON ("},
+        {"redirect away", Http(302, "Found\r\nLocation: http://127.0.0.1:1/", {}), 0, "sent the request on elsewhere"},
+        {"closed port", {}, 0, "could not be reached: Connection refused."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Server server;
+        server.response = c.response;
+        server.trickleMs = c.trickleMs;
+        if (c.response.isEmpty())
+            server.tcp.close();
+        ForecastClient client;
+        client.setTimeout(c.trickleMs ? 300 : WaitMs);
+        QSignalSpy finished(&client, &ForecastClient::finished);
+        QSignalSpy failed(&client, &ForecastClient::failed);
+        client.fetch(server.base, {}, 91, 0);
+        ASSERT_TRUE(failed.wait(WaitMs));
+        const QString message = failed.first().first().toString();
+        EXPECT_TRUE(message.startsWith("The forecast server at " + server.base + ' ') &&
+                    message.contains(QString::fromUtf8(c.message)))
+            << message.toStdString();
+        EXPECT_TRUE(finished.isEmpty() && !client.busy());
+    }
+}
+
+TEST(ForecastClient, CancelIsSilentAndASecondFetchReplacesTheFirst)
+{
+    Server silent, good;
+    good.response = Http(200, "OK", DataFile("forecast_f_ms.json"));
+    ForecastClient client;
+    QSignalSpy finished(&client, &ForecastClient::finished);
+    QSignalSpy failed(&client, &ForecastClient::failed);
+    client.fetch(silent.base, {}, 1, 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return silent.requests.size() == 1; }, WaitMs));
+    client.cancel();
+    EXPECT_FALSE(client.busy());
+    client.fetch(silent.base, {}, 1, 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return silent.requests.size() == 2; }, WaitMs));
+    client.fetch(good.base, "k+y", 40, -105.25);
+    ASSERT_TRUE(finished.wait(WaitMs));
+    QTest::qWait(300);  // time for anything that would follow the fetches given up
+    EXPECT_TRUE(failed.isEmpty() && finished.size() == 1);
+    EXPECT_EQ(finished.first().first().value<Forecast::Answer>().hours.size(), 3u);
+    EXPECT_EQ(good.requests, QList<QByteArray>{"GET " + Query + "&apikey=k%2By HTTP/1.1"});
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include "outlook/ForecastClient.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QSaveFile>
 #include <QTimer>
 #include <QUrlQuery>
 
@@ -155,3 +158,61 @@ void ForecastClient::done()
     answer->longitude = asked.queryItemValue(QStringLiteral("longitude")).toDouble();
     emit finished(*answer);
 }
+
+namespace ForecastCache {
+
+namespace {
+
+const QString FetchedKey = QStringLiteral("fetched");
+const QString AnswerKey = QStringLiteral("answer");
+
+QString Coordinate(double degrees)
+{
+    const QString text = QString::number(degrees, 'f', 4);
+    // -0.00004 rounds to "-0.0000": the same site as 0.
+    return text == QLatin1String("-0.0000") ? QStringLiteral("0.0000") : text;
+}
+
+QString FileOf(const QString& folder, double latitude, double longitude)
+{
+    const QString name = QStringLiteral("forecast_%1_%2.json").arg(Coordinate(latitude), Coordinate(longitude));
+    return QDir(folder).filePath(name);
+}
+
+}  // namespace
+
+bool Store(const QString& folder, const Forecast::Answer& answer)
+{
+    const QJsonDocument json = QJsonDocument::fromJson(answer.json);
+    if (!json.isObject() || !QDir().mkpath(folder))
+        return false;
+    QJsonObject kept{{QStringLiteral("latitude"), answer.latitude},
+                     {QStringLiteral("longitude"), answer.longitude},
+                     {FetchedKey, answer.fetched.toUTC().toString(Qt::ISODateWithMs)},
+                     {AnswerKey, json.object()}};
+    QSaveFile file(FileOf(folder, answer.latitude, answer.longitude));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(QJsonDocument(kept).toJson());
+    return file.commit();
+}
+
+std::optional<Forecast::Answer> Load(const QString& folder, double latitude, double longitude)
+{
+    QFile file(FileOf(folder, latitude, longitude));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QJsonObject kept = QJsonDocument::fromJson(file.readAll()).object();
+    const QDateTime fetched = QDateTime::fromString(kept.value(FetchedKey).toString(), Qt::ISODateWithMs);
+    const QJsonObject json = kept.value(AnswerKey).toObject();
+    QString error;
+    std::optional<Forecast::Answer> answer =
+        Forecast::Parse(QJsonDocument(json).toJson(QJsonDocument::Compact), fetched.toUTC(), error);
+    if (!answer || !fetched.isValid())
+        return std::nullopt;
+    answer->latitude = kept.value(QStringLiteral("latitude")).toDouble(latitude);
+    answer->longitude = kept.value(QStringLiteral("longitude")).toDouble(longitude);
+    return answer;
+}
+
+}  // namespace ForecastCache

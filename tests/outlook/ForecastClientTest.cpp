@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QJsonDocument>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -220,6 +222,40 @@ TEST(ForecastClient, CancelIsSilentAndASecondFetchReplacesTheFirst)
     EXPECT_TRUE(failed.isEmpty() && finished.size() == 1);
     EXPECT_EQ(finished.first().first().value<Forecast::Answer>().hours.size(), 3u);
     EXPECT_EQ(good.requests, QList<QByteArray>{"GET " + Query + "&apikey=k%2By HTTP/1.1"});
+}
+
+TEST(ForecastCache, KeepsTheAnswerUnderTheSiteAndACorruptFileLoadsAsNothing)
+{
+    const QTemporaryDir dir;
+    const QString folder = dir.filePath("forecasts");
+    Forecast::Answer answer = *Parse(DataFile("forecast.json"));
+    answer.latitude = 47.37691;
+    answer.longitude = -8.54172;
+    ASSERT_TRUE(ForecastCache::Store(folder, answer));
+    EXPECT_TRUE(QFile::exists(folder + "/forecast_47.3769_-8.5417.json"));
+    const auto loaded = ForecastCache::Load(folder, 47.37689, -8.54171);
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(loaded->latitude == 47.37691 && loaded->longitude == -8.54172 && loaded->timezone == answer.timezone);
+    EXPECT_EQ(loaded->fetched, Fetched);
+    EXPECT_EQ(QJsonDocument::fromJson(loaded->json), QJsonDocument::fromJson(answer.json));
+    EXPECT_TRUE(loaded->hours.size() == 168 && loaded->hours[86].temperatureC == 32.8);
+    EXPECT_FALSE(ForecastCache::Load(folder, 47.3771, -8.5417));
+    EXPECT_FALSE(ForecastCache::Store(folder + "/forecast_47.3769_-8.5417.json", answer)) << "a file, not a folder";
+
+    // A corrupt file, in place of one that loads, loads as nothing.
+    ASSERT_TRUE(ForecastCache::Store(dir.path(), *Parse(Small())));
+    ASSERT_TRUE(ForecastCache::Load(dir.path(), 1, 2));
+    const QByteArray corrupt[] = {
+        R"({"fetched":"2026-07-06T05:12:30.250Z","answer":{"latitude":)",
+        R"({"answer":)" + Small() + '}',
+        R"({"fetched":"2026-07-06T05:12:30.250Z","answer":)" + Small("[50,55]", "[50,\"wet\"]") + '}',
+    };
+    for (const QByteArray& content : corrupt) {
+        QFile file(dir.filePath("forecast_1.0000_2.0000.json"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size());
+        file.close();
+        EXPECT_FALSE(ForecastCache::Load(dir.path(), 1, 2)) << content.constData();
+    }
 }
 
 }  // namespace

@@ -25,20 +25,10 @@
 #include "tests/app/WindowConsistency.h"
 #include "tests/support/RecordingTarget.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#define BRACKMERE_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define BRACKMERE_ASAN 1
-#endif
-#endif
-
-#if defined(BRACKMERE_ASAN)
-// Part of the sanitizer runtime's public interface; GCC ships no header for it.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#else
 #include <malloc.h>
-#endif
+
+// Part of the sanitizer runtime's interface: null in a build without the sanitizers.
+extern "C" [[gnu::weak]] std::size_t __sanitizer_get_current_allocated_bytes();
 
 namespace {
 
@@ -424,12 +414,10 @@ double LiveHeapMB(QWidget& window)
     window.resize(800, 600);
     QApplication::processEvents();
     QPixmapCache::clear();
-#if defined(BRACKMERE_ASAN)
-    const double bytes = static_cast<double>(__sanitizer_get_current_allocated_bytes());
-#else
     const struct mallinfo2 info = mallinfo2();
-    const double bytes = static_cast<double>(info.uordblks + info.hblkhd);
-#endif
+    const double bytes = __sanitizer_get_current_allocated_bytes
+                             ? static_cast<double>(__sanitizer_get_current_allocated_bytes())
+                             : static_cast<double>(info.uordblks + info.hblkhd);
     window.resize(size);
     QApplication::processEvents();
     return bytes / (1024.0 * 1024.0);

@@ -18,7 +18,6 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
-#include <stdexcept>
 #include <utility>
 
 #include "tests/app/MainWindowFixture.h"
@@ -118,17 +117,9 @@ constexpr std::array<InputRange, 5> BoxRanges{InputRanges::AirTemp, InputRanges:
                                               InputRanges::ConcreteTemp, InputRanges::WindVelocity,
                                               InputRange{0.0f, 0.5f}};
 
-template <typename T = QAbstractButton>
-T* Child(const QObject& parent, const char* name)
-{
-    if (T* found = parent.findChild<T*>(QString::fromLatin1(name)))
-        return found;
-    throw std::runtime_error(std::string("no element ") + name + " in " + parent.objectName().toStdString());
-}
-
 void Click(const QObject& parent, const char* name)
 {
-    QTest::mouseClick(Child(parent, name), Qt::LeftButton);
+    QTest::mouseClick(Element<QAbstractButton>(parent, name), Qt::LeftButton);
 }
 
 void Press(QWidget* widget, QKeyCombination key)
@@ -159,9 +150,9 @@ public:
         : window_(window), messages_(messages), random_(seed)
     {
         for (std::size_t i = 0; i < boxes_.size(); ++i)
-            boxes_[i] = Child<QLineEdit>(window_, BoxNames[i]);
+            boxes_[i] = Element<QLineEdit>(window_, BoxNames[i]);
         for (std::size_t i = 0; i < bars_.size(); ++i)
-            bars_[i] = Child<QScrollBar>(window_, BarNames[i]);
+            bars_[i] = Element<QScrollBar>(window_, BarNames[i]);
     }
 
     std::string Act()
@@ -281,7 +272,7 @@ private:
     {
         static const char* const names[] = {"optDefault", "optAlternate", "cmdRunNomo"};
         const char* name = random_.Pick(names);
-        const bool enabled = Child(window_, name)->isEnabled();
+        const bool enabled = Element<QAbstractButton>(window_, name)->isEnabled();
         Click(window_, name);
         return std::string("click ") + (enabled ? "" : "the disabled ") + name;
     }
@@ -321,7 +312,7 @@ private:
     // Escape, Cancel after typing a note, or OK with a note that may be anything.
     std::string SaveDialog()
     {
-        if (!Child(window_, "cmdSave")->isEnabled()) {
+        if (!Element<QAbstractButton>(window_, "cmdSave")->isEnabled()) {
             Click(window_, "cmdSave");
             return "click the disabled Save Data";
         }
@@ -331,7 +322,7 @@ private:
         RunDialog("Save Data", [this] { Click(window_, "cmdSave"); }, [&](QWidget& dialog) {
             if (choice == 0)
                 return QTest::keyClick(&dialog, Qt::Key_Escape);
-            auto* txtNote = Child<QLineEdit>(dialog, "txtNote");
+            auto* txtNote = Element<QLineEdit>(dialog, "txtNote");
             if (choice == 1)
                 QTest::keyClicks(txtNote, note);
             else
@@ -350,7 +341,7 @@ private:
         const Msg::Answer answer = random_.Chance(60) ? Msg::Answer::Yes : Msg::Answer::No;
         std::string ending = "exit";
         RunDialog("View Saved Data Records", [this] { Click(window_, "cmdRecords"); }, [&](QWidget& dialog) {
-            auto* grid = Child<QTableView>(dialog, "DBGrid1");
+            auto* grid = Element<QTableView>(dialog, "DBGrid1");
             const int rows = grid->model() ? grid->model()->rowCount() : 0;
             if (rows > 0)
                 grid->selectRow(rowDraw % rows);
@@ -363,7 +354,7 @@ private:
                 ending = "press Escape";
                 return QTest::keyClick(&dialog, Qt::Key_Escape);
             }
-            if (button && Child(dialog, button)->isEnabled()) {
+            if (button && Element<QAbstractButton>(dialog, button)->isEnabled()) {
                 ending = button;
                 if (choice == 3 || choice == 4) {
                     ending += answer == Msg::Answer::Yes ? " (yes)" : " (no)";
@@ -381,7 +372,7 @@ private:
     std::string AboutBox()
     {
         const bool byEscape = random_.Chance(30);
-        RunDialog("Help > About", [this] { Child<QAction>(window_, "mnuHelpAbout")->trigger(); },
+        RunDialog("Help > About", [this] { Element<QAction>(window_, "mnuHelpAbout")->trigger(); },
                   [byEscape](QWidget& dialog) {
                       byEscape ? QTest::keyClick(&dialog, Qt::Key_Escape) : Click(dialog, "cmdOK");
                   });
@@ -390,7 +381,7 @@ private:
 
     std::string PrintTextReport()
     {
-        Child<QAction>(window_, "mnuFilePrintTextReport")->trigger();
+        Element<QAction>(window_, "mnuFilePrintTextReport")->trigger();
         const int jobs = std::exchange(printer_.printed, PrintRecord{}).jobsEnded;
         return "print the text report (" + std::to_string(jobs) + " page sent)";
     }

@@ -7,7 +7,6 @@
 #include <QScrollBar>
 
 #include <array>
-#include <stdexcept>
 
 #include "calc/NomographRun.h"
 #include "calc/NumberReading.h"
@@ -15,6 +14,7 @@
 #include "calc/ScenarioSolver.h"
 #include "calc/ScrollBarValue.h"
 #include "calc/Single.h"
+#include "tests/support/Elements.h"
 #include "ui/WidgetColors.h"
 
 namespace {
@@ -31,14 +31,6 @@ constexpr std::array<const char*, 4> BarNames{"hsbAirTemp", "hsbRelativeHumidity
                                               "hsbWindVelocity"};
 constexpr std::array<const char*, 4> CellArrays{"lblAir1", "lblRH1", "lblConc1", "lblWind1"};
 
-template <typename T = QLabel>
-T* Find(const QWidget& window, const QString& name)
-{
-    if (T* found = window.findChild<T*>(name))
-        return found;
-    throw std::runtime_error("the window has no element " + name.toStdString());
-}
-
 QString Q(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -48,7 +40,7 @@ InputTexts Texts(const QWidget& window)
 {
     InputTexts texts;
     for (int row = 0; row < 4; ++row)
-        texts[row] = Find<QLineEdit>(window, QLatin1String(BoxNames[row]))->text().toStdString();
+        texts[row] = Element<QLineEdit>(window, QLatin1String(BoxNames[row]))->text().toStdString();
     return texts;
 }
 
@@ -104,27 +96,27 @@ std::vector<std::string> CheckWindowConsistency(const QWidget& window)
 
     // The hidden threshold, the rate column, the title, the alternate box and the 0.1
     // table follow the chosen option.
-    const bool useDefault = Find<QRadioButton>(window, "optDefault")->isChecked();
-    auto* optAlternate = Find<QRadioButton>(window, "optAlternate");
-    auto* txtAlternateRate = Find<QLineEdit>(window, "txtAlternateRate");
-    auto* txtUserRate = Find<QLineEdit>(window, "txtUserRate");
-    auto* fra100 = Find<QWidget>(window, "fra100");
+    const bool useDefault = Element<QRadioButton>(window, "optDefault")->isChecked();
+    auto* optAlternate = Element<QRadioButton>(window, "optAlternate");
+    auto* txtAlternateRate = Element<QLineEdit>(window, "txtAlternateRate");
+    auto* txtUserRate = Element<QLineEdit>(window, "txtUserRate");
+    auto* fra100 = Element<QWidget>(window, "fra100");
     const std::string threshold = txtUserRate->text().toStdString();
     faults.flag(optAlternate, "checked", optAlternate->isChecked(), !useDefault);
     faults.text(txtUserRate, txtUserRate->text(), useDefault ? QStringLiteral("0.2") : txtAlternateRate->text());
     faults.flag(txtAlternateRate, "enabled", txtAlternateRate->isEnabled(), !useDefault);
     faults.flag(fra100, "shown", !fra100->isHidden(), useDefault);
     for (int row = 0; row < 4; ++row)
-        faults.text(Find(window, QStringLiteral("lblUserRate(%1)").arg(row)),
+        faults.text(Element<QLabel>(window, QStringLiteral("lblUserRate(%1)").arg(row)),
                     Q(NumberFormat::General(ReadNumber(threshold))));
-    faults.text(Find(window, "lblUsedThreshold"),
+    faults.text(Element<QLabel>(window, "lblUsedThreshold"),
                 "Variation Scenarios to Get Evaporation Rate of "
                     + (useDefault ? QStringLiteral(".2") : Q(NumberFormat::CompactText(threshold))) + " lb/ft²/hr");
 
     const InputTexts texts = Texts(window);
     for (int row = 0; row < 4; ++row) {
         const std::optional<int> position = ScrollBarValueFor(texts[row], Ranges[row]);
-        auto* bar = Find<QScrollBar>(window, QLatin1String(BarNames[row]));
+        auto* bar = Element<QScrollBar>(window, QLatin1String(BarNames[row]));
         faults.flag(bar, "shown", !bar->isHidden(), position.has_value());
         if (position && bar->value() != *position)
             faults.add(bar, " stands at " + std::to_string(bar->value()) + ", expected "
@@ -138,14 +130,14 @@ std::vector<std::string> CheckWindowConsistency(const QWidget& window)
     RunCaptions run;
     if (valid)
         run = CalculateRun(values, useDefault ? ThresholdChoice::Default : ThresholdChoice::Alternate, threshold);
-    faults.text(Find(window, "lblEvapNomo"), Q(run.nomoCaption));
-    faults.text(Find(window, "lblEvapEqn"), Q(run.eqnCaption));
-    auto* lblAnswer = Find(window, "lblAnswer");
+    faults.text(Element<QLabel>(window, "lblEvapNomo"), Q(run.nomoCaption));
+    faults.text(Element<QLabel>(window, "lblEvapEqn"), Q(run.eqnCaption));
+    auto* lblAnswer = Element<QLabel>(window, "lblAnswer");
     faults.text(lblAnswer, Q(run.answer.text));
     if (valid)
         faults.color(lblAnswer, WidgetColors::ForeColor(lblAnswer), run.answer.red ? 0x0000FF : 0x000000);
     for (const char* name : {"cmdSave", "cmdRunNomo"}) {
-        auto* button = Find<QPushButton>(window, name);
+        auto* button = Element<QPushButton>(window, name);
         faults.flag(button, "enabled", button->isEnabled(), valid);
     }
 
@@ -158,7 +150,7 @@ std::vector<std::string> CheckWindowConsistency(const QWidget& window)
             outcomes = SolveScenarios(values, thresholds[table]);
         for (int row = 0; row < 4; ++row)
             for (int column = 0; column < 4; ++column) {
-                QLabel* cell = Find(window, QStringLiteral("%1(%2)").arg(CellArrays[column]).arg(4 * table + row));
+                QLabel* cell = Element<QLabel>(window, QStringLiteral("%1(%2)").arg(CellArrays[column]).arg(4 * table + row));
                 const bool varied = column == row;
                 const bool failed = valid && (outcomes[row].failed || outcomes[row].outsideLimits);
                 faults.text(cell, !valid   ? QString()

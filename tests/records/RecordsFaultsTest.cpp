@@ -24,7 +24,7 @@
 
 #include "records/RecordsSchema.h"
 #include "records/frmSave.h"
-#include "tests/records/RecordsTestFiles.h"
+#include "tests/support/RecordsFiles.h"
 #include "tests/records/WriterRecord.h"
 #include "tests/support/MessageRecorder.h"
 

@@ -13,7 +13,7 @@
 
 #include "records/RecordsPath.h"
 #include "records/RecordsSchema.h"
-#include "tests/records/RecordsTestFiles.h"
+#include "tests/support/RecordsFiles.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "records/frmSave.h"
-#include "tests/records/RecordsTestFiles.h"
+#include "tests/support/RecordsFiles.h"
 #include "tests/support/MessageRecorder.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "records/frmView.h"
-#include "tests/records/RecordsTestFiles.h"
+#include "tests/support/RecordsFiles.h"
 #include "tests/support/MessageRecorder.h"
 
 namespace {

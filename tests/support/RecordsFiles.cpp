@@ -1,4 +1,4 @@
-#include "tests/records/RecordsTestFiles.h"
+#include "tests/support/RecordsFiles.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -67,9 +67,9 @@ RecordsFile::RecordsFile() : path_(dir_.filePath(RecordsSchema::FileName))
         ADD_FAILURE() << error.toStdString();
 }
 
-void RecordsFile::Exec(const QString& sql, const QStringList& values) const
+void ExecSql(const QString& path, const QString& sql, const QStringList& values)
 {
-    OtherConnection connection(path_, 5000);
+    OtherConnection connection(path, 5000);
     QSqlQuery query(connection.database());
     query.prepare(sql);
     for (const QString& value : values)

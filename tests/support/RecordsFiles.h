@@ -6,12 +6,13 @@
 #include <QSqlDatabase>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QWidget>
 #include <vector>
 
 #include "records/RecordsStore.h"
+#include "tests/support/Elements.h"
 
 class MessageRecorder;
+class QWidget;
 
 // A connection of the test's own to a records file, as another copy of the program
 // would hold it (for instance to keep a lock).
@@ -37,13 +38,16 @@ struct ReadOnlyLook {
 };
 ReadOnlyLook LookReadOnly(const QString& path);
 
-// A records file in a temporary folder, made as the build makes it. Any SQL error
-// fails the test.
+// Runs one statement on a records file through a connection of the test's own; an
+// error fails the test.
+void ExecSql(const QString& path, const QString& sql, const QStringList& values = {});
+
+// A records file in a temporary folder, made as the build makes it.
 class RecordsFile {
 public:
     RecordsFile();
     const QString& path() const { return path_; }
-    void Exec(const QString& sql, const QStringList& values = {}) const;
+    void Exec(const QString& sql, const QStringList& values = {}) const { ExecSql(path_, sql, values); }
     QList<QStringList> Rows() const;
 
 private:
@@ -57,15 +61,6 @@ std::vector<int> OpenStore(RecordsStore& store, const QString& path, QStringList
 
 // A record with distinct values in every column, so a value in the wrong column shows.
 NewRecord SampleRecord(const QString& date, const QString& threshold);
-
-template <typename T>
-T* Element(QWidget& window, const char* name)
-{
-    T* element = window.findChild<T*>(QString::fromLatin1(name));
-    if (!element)
-        ADD_FAILURE() << "no element " << name;
-    return element;
-}
 
 void TypeDateTimeNote(QWidget& dialog, const NewRecord& record);
 

@@ -104,9 +104,7 @@ TEST_F(HelpViewerTest, SaysWhichFileOrTopicIsMissingAndRecovers)
     file.write("This is a text file, not compiled help.\n");
     file.close();
     const QString missing = "/no/such/folder/brackmere.chm";
-    const struct {
-        QString file, topic, title, says;
-    } cases[] = {
+    const struct { QString file, topic, title, says; } cases[] = {
         {missing, "introduction.htm", "Help file not found", "\"" + missing + "\" could not be opened"},
         {notHelp, "introduction.htm", "Help file not found", notHelp},
         {ShippedHelpFile, "noSuchTopic.htm", "Help topic not found", "\"noSuchTopic.htm\" was not found"},

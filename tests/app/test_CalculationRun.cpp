@@ -46,10 +46,7 @@ TEST_F(CalculationRunTest, TheAlternateRateWaitsAt005AndKeepsItsTextWhileNotChos
 TEST_F(CalculationRunTest, ABarThatMovesWritesItsPositionBack)
 {
     enterInputs("80", "50", "90", "10");
-    const struct {
-        const char *box, *typed, *shown;
-        float calculated;
-    } steps[] = {
+    const struct { const char *box, *typed, *shown; float calculated; } steps[] = {
         {"txtAirTemp", "80.4", "80.4", 80.4f}, {"txtAirTemp", "80.5", "80.5", 80.5f},
         {"txtAirTemp", "80.6", "81", 81.0f},   {"txtAirTemp", "120", "120", 120.0f},
         {"txtAirTemp", "81.4", "81.4", 81.4f},  // the bar kept 81 while hidden

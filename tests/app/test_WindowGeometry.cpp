@@ -9,10 +9,7 @@ TEST(WindowGeometry, MinimumSizeIsFixedInTwipsAndThePanelsFitTheNarrowerSide)
 {
     EXPECT_EQ(WindowGeometry::MinimumOuterSizePixels(96), QSize(791, 635));
     EXPECT_EQ(WindowGeometry::MinimumOuterSizePixels(192), QSize(1582, 1270));
-    const struct {
-        const char* area;
-        int width, rightContainerLeft, height, rhWidth, ctWidth;
-    } cases[] = {
+    const struct { const char* area; int width, rightContainerLeft, height, rhWidth, ctWidth; } cases[] = {
         {"383 x 554, narrow: from the width, 383 / 1.4 rounded down", 783, 441, 273, 164, 218},
         {"1000 x 554, wide: from the height", 1400, 1058, 277, 166, 222},
     };

@@ -130,11 +130,7 @@ TEST(RecordsOpening, FolderNameWithHashOpensTheRightFile)
 TEST(RecordsPathRule, UsesTheSharedFileOnlyInTheSharedFolderItself)
 {
     const QString shared = "Y:\\Concrete Curing\\records.mdb";
-    const struct {
-        const char* programFolder;
-        const char* sharedProgramFolder;
-        QString expected;
-    } cases[] = {
+    const struct { const char* programFolder; const char* sharedProgramFolder; QString expected; } cases[] = {
         {"/srv/curing", "/srv/curing", shared},
         {"/srv/Curing", "/srv/curing", "/srv/Curing/Brackmere_Data.mdb"},
         {"/home/site/brackmere", "/srv/curing", "/home/site/brackmere/Brackmere_Data.mdb"},

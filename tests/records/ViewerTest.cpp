@@ -113,11 +113,7 @@ TEST_F(Viewer, CopiedTextHasATabAfterEveryValueAndACarriageReturnAfterEveryLine)
         "1/4/2024\t2:15:00 PM\t95\t98\t20\t15\t0.612\tMeasures shall be taken.\twest wall\t0.2\t\r"};
     const QString headers = "RecordDate\tRecordTime\tAirTemp\tConcreteTemp\tRH\tWindVelocity\tEvapRate\tRateNote\t"
                             "MiscNote\tRateThreshold\t\r";
-    const struct {
-        bool headers;
-        bool recordNumbers;
-        QString expected;
-    } cases[] = {
+    const struct { bool headers; bool recordNumbers; QString expected; } cases[] = {
         {false, false, rows[0] + rows[1] + rows[2]},
         {true, false, headers + rows[0] + rows[1] + rows[2]},
         {true, true, "RecID\t" + headers + "1\t" + rows[0] + "2\t" + rows[1] + "3\t" + rows[2]},
@@ -234,11 +230,7 @@ TEST_F(Viewer, NamesTheFileEvenWhenTheStoreDidNotOpenAndThenLeavesOnlyExit)
 
 TEST_F(Viewer, ReturnSendsTheInputsAndTheThresholdAndCloses)
 {
-    const struct {
-        QStringList airConcreteRhWind;
-        ThresholdOption option;
-        QString thresholdText;
-    } rows[] = {
+    const struct { QStringList airConcreteRhWind; ThresholdOption option; QString thresholdText; } rows[] = {
         {{"85", "90", "50", "10"}, ThresholdOption::Default, ""},  // saved before thresholds were recorded
         {{"70", "75", "40", "5"}, ThresholdOption::Alternate, "0.1"},
         {{"95", "98", "20", "15"}, ThresholdOption::Default, "0.2"},

@@ -80,11 +80,7 @@ TEST(ChartPanelLayers, PathSurvivesRepaintsUntilClsWithAutoRedrawOffRemovesIt)
 
 TEST(ChartPanelLayers, ClsWithAutoRedrawOnANewBackColourAndResizingBlankBothLayers)
 {
-    const struct {
-        const char* name;
-        std::function<void(ChartPanel&)> act;
-        QString blank;
-    } cases[] = {
+    const struct { const char* name; std::function<void(ChartPanel&)> act; QString blank; } cases[] = {
         {"Cls with AutoRedraw on", [](ChartPanel& panel) { panel.SetAutoRedraw(true); panel.Cls(); }, chartBack},
         {"new back colour", [](ChartPanel& panel) { panel.SetBackColor(Colors::QBColor(15)); }, "#ffffff"},
         {"resize", [](ChartPanel& panel) { panel.resize(180, 90); }, chartBack},
@@ -166,11 +162,7 @@ TEST(LayerImage, IsSizedAtTheDevicePixelRatioAndPrintsAtTheLogicalResolution)
 // Colour references keep red in the low byte.
 TEST(Colors, PaletteAndChartColoursReadAsTheirRgb)
 {
-    const struct {
-        uint32_t color;
-        uint32_t reference;
-        const char* rgb;
-    } colors[] = {
+    const struct { uint32_t color; uint32_t reference; const char* rgb; } colors[] = {
         {Colors::QBColor(0), 0x000000, "#000000"},  {Colors::QBColor(1), 0x800000, "#000080"},
         {Colors::QBColor(4), 0x000080, "#800000"},  {Colors::QBColor(7), 0xC0C0C0, "#c0c0c0"},
         {Colors::QBColor(9), 0xFF0000, "#0000ff"},  {Colors::QBColor(12), 0x0000FF, "#ff0000"},
@@ -196,10 +188,7 @@ TEST(Colors, PaletteAndChartColoursReadAsTheirRgb)
 // panel in twips, which follow the logical resolution: 1440 to the inch.
 TEST(SetUserScale, MapsAnAreaWithinTheMarginsAndRefusesALine)
 {
-    const struct {
-        float x1, y1, x2, y2, xMargin, yMargin;
-        bool line;
-    } cases[] = {{40, 0, 100, 10, 0, 0, false}, {0, 1, 8, 0, 0, 0, false}, {0, 0, 8, 10, 12, 7, false},
+    const struct { float x1, y1, x2, y2, xMargin, yMargin; bool line; } cases[] = {{40, 0, 100, 10, 0, 0, false}, {0, 1, 8, 0, 0, 0, false}, {0, 0, 8, 10, 12, 7, false},
                  {5, 0, 5, 10, 0, 0, true},     {0, 3, 8, 3, 0, 0, true},   {1, 1, 1, 1, 0, 0, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x1 << ',' << c.y1 << ' ' << c.x2 << ',' << c.y2);

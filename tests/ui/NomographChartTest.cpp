@@ -91,11 +91,7 @@ TEST(NomographChart, IsDrawnPersistentlyOnClearedPanelsWhichItLeavesBlackPlainAn
 // The first and last verticals, then the first and last horizontals of each grid.
 TEST(NomographChart, GridsAreEvenlySpacedBlackLines)
 {
-    const struct {
-        const char* panel;
-        std::size_t index;
-        QPointF from, to;
-    } ends[] = {
+    const struct { const char* panel; std::size_t index; QPointF from, to; } ends[] = {
         // The humidity verticals stop at 9, below the air-temperature labels.
         {"picRH", 0, {40, 0}, {40, 9}}, {"picRH", 6, {100, 0}, {100, 9}},
         {"picRH", 7, {40, 0}, {100, 0}}, {"picRH", 17, {40, 10}, {100, 10}},
@@ -192,11 +188,7 @@ TEST(NomographChart, LabelsSitAtTheirMarksAndCaptionsAreBoldInTheirElementsColou
                     (6.2 + design.picWV->TextWidth(label)) * slope, 1e-5);
     }
 
-    const struct {
-        const ChartOperation& printed;
-        QString text;
-        QPointF at;
-    } captions[] = {{humidities[0], "Relative Humidty (%)", QPointF(42, 6.7f)},
+    const struct { const ChartOperation& printed; QString text; QPointF at; } captions[] = {{humidities[0], "Relative Humidty (%)", QPointF(42, 6.7f)},
                     {concrete[0], "Concrete Temperature (°F)", QPointF(1.5f, 8.7f)},
                     {wind[7], "Wind Velocity (mph)", QPointF(1.8f, 0.87f)}};
     for (const auto& caption : captions) {
@@ -242,17 +234,12 @@ TEST(SolutionPath, IsSixThickLinesInOrderOnTheTransientLayer)
 {
     // The run 80 F, 50 %, 90 F, 10 mph, and 40 F, 100 %, 40 F, no wind, whose path runs just
     // left of picCT and picWV and just below picWV's bottom: it is drawn where it falls.
-    const struct {
-        float air, rh, x, rate;
-    } runs[] = {{80, 2.41975f, 3.97325f, 0.24144f}, {40, 1.22189f, -0.08f, -0.001f}};
+    const struct { float air, rh, x, rate; } runs[] = {{80, 2.41975f, 3.97325f, 0.24144f}, {40, 1.22189f, -0.08f, -0.001f}};
     DesignPanels design;
     for (const auto& r : runs) {
         design.log.clear();
         DrawPath(design, r.air, r.rh, r.x, r.rate);
-        const struct {
-            const char* panel;
-            QPointF from, to;
-        } expected[] = {{"picRH", {r.air, 0}, {r.air, r.rh}}, {"picRH", {r.air, r.rh}, {100, r.rh}},
+        const struct { const char* panel; QPointF from, to; } expected[] = {{"picRH", {r.air, 0}, {r.air, r.rh}}, {"picRH", {r.air, r.rh}, {100, r.rh}},
                         {"picCT", {0, r.rh}, {r.x, r.rh}},    {"picCT", {r.x, r.rh}, {r.x, 0}},
                         {"picWV", {0, r.rate}, {r.x, r.rate}}, {"picWV", {r.x, r.rate}, {r.x, 1}}};
         const auto& path = design.log.operations();

@@ -245,68 +245,62 @@ private:
     QByteArray folder_;
 };
 
-// Saves through the dialog, as the user would, onto a disk that fills up: the refused
-// save is reported clearly, nothing saved before is lost, nothing of the refused record
-// is written, and the same dialog saves it once there is room again.
-class RecordsOnAFullDisk : public ::testing::Test {
-protected:
-    static constexpr int EarlierRecords = 20;
+void ExpectFileHolds(const QString& path, int earlier, int dialogRecords)
+{
+    const FileVerdict verdict(path, {{"earlier", earlier}, {"dialog", dialogRecords}});
+    EXPECT_TRUE(verdict.sound()) << verdict;
+    EXPECT_EQ(verdict.look.rows.size(), earlier + dialogRecords);
+}
 
-    void SaveUntilFullThenRetry(const QString& path, const char* reason, const std::function<void()>& fillDisk,
-                                const std::function<void()>& makeRoom)
-    {
-        ASSERT_EQ(OpenStore(store_, path), std::vector<int>{});
-        for (int i = 0; i < EarlierRecords; ++i)
-            ASSERT_FALSE(store_.AddRecord(WriterRecord("earlier", i)).isValid());
-        fillDisk();
-        if (HasFatalFailure())
-            return;
-        std::unique_ptr<frmSave> dialog;
-        int saved = 0;
-        for (; saved < 1000; ++saved) {
-            const NewRecord record = WriterRecord("dialog", saved);
-            dialog = std::make_unique<frmSave>(SaveSnapshot{record.AirTemp, record.RH, record.ConcreteTemp,
-                                                            record.WindVelocity, record.RateThreshold,
-                                                            record.EvapRate, record.RateNote},
-                                               store_);
-            dialog->show();
-            TypeDateTimeNote(*dialog, record);
-            messages_.clear();
-            Element<QPushButton>(*dialog, "cmdAccept")->click();
-            ASSERT_EQ(messages_.messages().size(), 1u);
-            if (messages_.messages()[0].text != "Record added.") {
-                ExpectSaveRefused(*dialog, messages_, path, reason, record);
-                break;
-            }
-        }
-        ASSERT_LT(saved, 1000) << "the disk never filled up";
-        const QString refusal = messages_.messages()[0].text;
-        ExpectFileHolds(path, saved);
-
-        makeRoom();
-        messages_.clear();
+// Saves through the dialog, as the user would, onto a disk that `fillDisk` fills up: the
+// refused save is reported clearly, nothing saved before is lost, nothing of the refused
+// record is written, and the same dialog saves it once `makeRoom` has made room.
+void SaveUntilFullThenRetry(const QString& path, const char* reason, const std::function<void()>& fillDisk,
+                            const std::function<void()>& makeRoom)
+{
+    constexpr int Earlier = 20;
+    MessageRecorder messages;
+    RecordsStore store;
+    ASSERT_EQ(OpenStore(store, path), std::vector<int>{});
+    for (int i = 0; i < Earlier; ++i)
+        ASSERT_FALSE(store.AddRecord(WriterRecord("earlier", i)).isValid());
+    fillDisk();
+    if (::testing::Test::HasFatalFailure())
+        return;
+    std::unique_ptr<frmSave> dialog;
+    int saved = 0;
+    for (; saved < 1000; ++saved) {
+        const NewRecord r = WriterRecord("dialog", saved);
+        dialog = std::make_unique<frmSave>(
+            SaveSnapshot{r.AirTemp, r.RH, r.ConcreteTemp, r.WindVelocity, r.RateThreshold, r.EvapRate, r.RateNote},
+            store);
+        dialog->show();
+        TypeDateTimeNote(*dialog, r);
+        messages.clear();
         Element<QPushButton>(*dialog, "cmdAccept")->click();
-        ASSERT_EQ(messages_.messages().size(), 1u);
-        EXPECT_EQ(messages_.messages()[0].text, "Record added.");
-        EXPECT_FALSE(dialog->isVisible());
-        ExpectFileHolds(path, saved + 1);
-        std::cout << "full disk: " << EarlierRecords << " earlier records, " << saved
-                  << " saved before the disk was full, save refused with \""
-                  << refusal.section(u'\n', 1).toStdString() << "\", 0 lost, saved on retry" << std::endl;
+        ASSERT_EQ(messages.messages().size(), 1u);
+        if (messages.messages()[0].text != "Record added.") {
+            ExpectSaveRefused(*dialog, messages, path, reason, r);
+            break;
+        }
     }
+    ASSERT_LT(saved, 1000) << "the disk never filled up";
+    const QString refusal = messages.messages()[0].text;
+    ExpectFileHolds(path, Earlier, saved);
 
-    void ExpectFileHolds(const QString& path, int dialogRecords)
-    {
-        const FileVerdict verdict(path, {{"earlier", EarlierRecords}, {"dialog", dialogRecords}});
-        EXPECT_TRUE(verdict.sound()) << verdict;
-        EXPECT_EQ(verdict.look.rows.size(), EarlierRecords + dialogRecords);
-    }
+    makeRoom();
+    messages.clear();
+    Element<QPushButton>(*dialog, "cmdAccept")->click();
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "Record added.");
+    EXPECT_FALSE(dialog->isVisible());
+    ExpectFileHolds(path, Earlier, saved + 1);
+    std::cout << "full disk: " << Earlier << " earlier records, " << saved
+              << " saved before the disk was full, save refused with \""
+              << refusal.section(u'\n', 1).toStdString() << "\", 0 lost, saved on retry" << std::endl;
+}
 
-    MessageRecorder messages_;
-    RecordsStore store_;
-};
-
-TEST_F(RecordsOnAFullDisk, FileThatMayNotGrowRefusesTheSaveClearly)
+TEST(RecordsOnAFullDisk, FileThatMayNotGrowRefusesTheSaveClearly)
 {
     RecordsFile file;
     std::optional<FileSizeLimit> limit;
@@ -315,7 +309,7 @@ TEST_F(RecordsOnAFullDisk, FileThatMayNotGrowRefusesTheSaveClearly)
         [&] { ASSERT_TRUE(limit.emplace(QFileInfo(file.path()).size()).active); }, [&] { limit.reset(); });
 }
 
-TEST_F(RecordsOnAFullDisk, SmallFileSystemRefusesTheSaveClearly)
+TEST(RecordsOnAFullDisk, SmallFileSystemRefusesTheSaveClearly)
 {
     QTemporaryDir folder;
     const SmallFileSystem disk(folder.path(), 64);

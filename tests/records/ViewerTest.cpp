@@ -130,58 +130,49 @@ TEST_F(Viewer, CopiedTextHasATabAfterEveryValueAndACarriageReturnAfterEveryLine)
     }
 }
 
-// What the user does in the viewer, the question it asks, and what is left after:
-// the records (by date) in the file and in the grid, and the buttons that can be pressed.
-enum class Step { Select0, Select1, Select2, ClearSelection, AnswerYes, AnswerNo, Copy, Delete, DeleteKey, DeleteAll };
-
+// What the user does in the viewer, one character a step: select row 0, 1 or 2, clear
+// the selection (c), prepare the answer yes or no (y, n), click Copy (C), Delete (D) or
+// Delete All (A), or press the Delete key (K). Then the question the viewer asked, the
+// records left (by date) in the file and the grid, and the buttons that can be pressed.
 struct ButtonCase {
     const char* name;
     const char* sqlBefore;  // run on the file before the viewer opens, when set
-    std::vector<Step> steps;
-    QString question;
-    QString datesLeft;
-    QString enabled;
+    const char* steps;
+    QString question, datesLeft, enabled;
 };
 
 class ViewerButtons : public Viewer, public ::testing::WithParamInterface<ButtonCase> {
 protected:
-    void Do(Step step, frmView& viewer)
+    void Do(char step, frmView& viewer)
     {
-        switch (step) {
-        case Step::Select0: return Grid(viewer)->selectRow(0);
-        case Step::Select1: return Grid(viewer)->selectRow(1);
-        case Step::Select2: return Grid(viewer)->selectRow(2);
-        case Step::ClearSelection: return Grid(viewer)->clearSelection();
-        case Step::AnswerYes: return messages.answerNext(Msg::Answer::Yes);
-        case Step::AnswerNo: return messages.answerNext(Msg::Answer::No);
-        case Step::Copy: return Click(viewer, "cmdCopy");
-        case Step::Delete: return Click(viewer, "cmdDelete");
-        case Step::DeleteKey: return QTest::keyClick(Grid(viewer), Qt::Key_Delete);
-        case Step::DeleteAll: return Click(viewer, "cmdDeleteAll");
-        }
+        if (step >= '0' && step <= '2')
+            return Grid(viewer)->selectRow(step - '0');
+        if (step == 'c')
+            return Grid(viewer)->clearSelection();
+        if (step == 'y' || step == 'n')
+            return messages.answerNext(step == 'y' ? Msg::Answer::Yes : Msg::Answer::No);
+        if (step == 'K')
+            return QTest::keyClick(Grid(viewer), Qt::Key_Delete);
+        Click(viewer, step == 'C' ? "cmdCopy" : step == 'D' ? "cmdDelete" : "cmdDeleteAll");
     }
 };
 
 const QString RowButtons = "cmdDelete cmdDeleteAll cmdReturn cmdCopy cmdExit";
 const QString TableButtons = "cmdDeleteAll cmdCopy cmdExit";
 const QString AllDates = "1/2/2024 1/3/2024 1/4/2024";
-using enum Step;
 
 const ButtonCase ButtonCases[] = {
-    {"Opened", nullptr, {}, "", AllDates, TableButtons},
-    {"RowSelected", nullptr, {Select1}, "", AllDates, RowButtons},
-    {"SelectionCleared", nullptr, {Select1, ClearSelection}, "", AllDates, TableButtons},
-    {"DeleteAnsweredNo", nullptr, {Select0, AnswerNo, Delete}, "Delete record: 1/2/2024, 9:00:00 AM", AllDates,
-     RowButtons},
-    {"DeleteAfterCopy", nullptr, {Select1, Copy, AnswerYes, Delete}, "Delete record: 1/3/2024, 10:30:00 AM",
-     "1/2/2024 1/4/2024", TableButtons},
-    {"DeleteKey", nullptr, {Select2, AnswerYes, DeleteKey}, "Delete record: 1/4/2024, 2:15:00 PM",
-     "1/2/2024 1/3/2024", TableButtons},
-    {"LastRecordDeleted", "DELETE FROM tblBrackmere WHERE RecID > 1", {Select0, AnswerYes, Delete},
-     "Delete record: 1/2/2024, 9:00:00 AM", "", "cmdExit"},
-    {"DeleteAllAnsweredNo", nullptr, {AnswerNo, DeleteAll}, "Delete all records?", AllDates, "cmdCopy cmdExit"},
-    {"DeleteAllAnsweredYes", nullptr, {Select1, AnswerYes, DeleteAll}, "Delete all records?", "", "cmdExit"},
-    {"EmptyTable", "DELETE FROM tblBrackmere", {}, "", "", "cmdExit"},
+    {"Opened", nullptr, "", "", AllDates, TableButtons},
+    {"RowSelected", nullptr, "1", "", AllDates, RowButtons},
+    {"SelectionCleared", nullptr, "1c", "", AllDates, TableButtons},
+    {"DeleteAnsweredNo", nullptr, "0nD", "Delete record: 1/2/2024, 9:00:00 AM", AllDates, RowButtons},
+    {"DeleteAfterCopy", nullptr, "1CyD", "Delete record: 1/3/2024, 10:30:00 AM", "1/2/2024 1/4/2024", TableButtons},
+    {"DeleteKey", nullptr, "2yK", "Delete record: 1/4/2024, 2:15:00 PM", "1/2/2024 1/3/2024", TableButtons},
+    {"LastRecordDeleted", "DELETE FROM tblBrackmere WHERE RecID > 1", "0yD", "Delete record: 1/2/2024, 9:00:00 AM",
+     "", "cmdExit"},
+    {"DeleteAllAnsweredNo", nullptr, "nA", "Delete all records?", AllDates, "cmdCopy cmdExit"},
+    {"DeleteAllAnsweredYes", nullptr, "1yA", "Delete all records?", "", "cmdExit"},
+    {"EmptyTable", "DELETE FROM tblBrackmere", "", "", "", "cmdExit"},
 };
 
 TEST_P(ViewerButtons, FollowTheRecordsAndTheSelection)
@@ -190,8 +181,8 @@ TEST_P(ViewerButtons, FollowTheRecordsAndTheSelection)
     if (c.sqlBefore)
         file.Exec(c.sqlBefore);
     frmView viewer(store);
-    for (Step step : c.steps)
-        Do(step, viewer);
+    for (const char* step = c.steps; *step; ++step)
+        Do(*step, viewer);
 
     if (c.question.isEmpty()) {
         EXPECT_TRUE(messages.messages().empty());

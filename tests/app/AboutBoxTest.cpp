@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -189,22 +188,14 @@ protected:
     frmAbout about{registry, launcher};
 };
 
-TEST_F(AboutBoxTest, ShowsItsTextsPicturesAndButtons)
+// The version comes from the build; the pictures from the program's resources.
+TEST_F(AboutBoxTest, ShowsTheVersionAndItsPictures)
 {
-    EXPECT_EQ(about.windowTitle(), "About Brackmere");
-    EXPECT_TRUE(about.isModal());
-    EXPECT_EQ(LabelText("lblTitle"), "Brackmere");
     EXPECT_EQ(LabelText("lblVersion"), "Version 1.0.17");
     EXPECT_EQ(LabelText("lblDescription"), "Concrete Curing Evaporation Rate Calculator ");
-    EXPECT_TRUE(LabelText("lblDisclaimer").startsWith("Warning: "));
-    for (const char* contact : {"Label1", "Label2", "Label3", "Label4"})
-        EXPECT_FALSE(LabelText(contact).trimmed().isEmpty()) << contact;
     for (const char* picture : {"picIcon", "Image1"})
         EXPECT_FALSE(Element<QLabel>(about, picture)->pixmap().isNull()) << picture << " shows no picture";
-    Element<QFrame>(about, "Line1(0)");
-    Element<QFrame>(about, "Line1(1)");
     EXPECT_TRUE(Button("cmdOK")->isDefault());
-    EXPECT_EQ(Button("cmdSysInfo")->text(), "&System Info...");
 }
 
 TEST_F(AboutBoxTest, EnterEscAndOKCloseItAlike)

@@ -16,15 +16,8 @@
 
 namespace {
 
-QTableView* Grid(frmView& viewer)
-{
-    return Element<QTableView>(viewer, "DBGrid1");
-}
-
-void Click(frmView& viewer, const char* button)
-{
-    Element<QPushButton>(viewer, button)->click();
-}
+QTableView* Grid(frmView& viewer) { return Element<QTableView>(viewer, "DBGrid1"); }
+void Click(frmView& viewer, const char* button) { Element<QPushButton>(viewer, button)->click(); }
 
 // The names of the buttons that can be pressed, in a fixed order.
 QString EnabledButtons(frmView& viewer)
@@ -38,7 +31,7 @@ QString EnabledButtons(frmView& viewer)
 
 int MeasuresColumnWidth(const frmView& viewer)
 {
-    return QFontMetrics(viewer.font()).horizontalAdvance("Measures may be needed.  ");
+    return viewer.fontMetrics().horizontalAdvance("Measures may be needed.  ");
 }
 
 ReturnedInputs Returned(frmView& viewer, int row)

@@ -49,10 +49,11 @@ TEST_F(HelpViewerTest, OpensATopicAndFollowsALinkClickedInIt)
     viewer.ShowTopic(ShippedHelpFile, "introduction.htm");
     EXPECT_TRUE(PageText().contains("concrete surface temperature (°F)")) << "read as UTF-8";
     QTextCursor link;
-    for (QTextBlock block = viewer.browser()->document()->begin(); block.isValid() && link.isNull(); block = block.next())
+    QTextDocument* page = viewer.browser()->document();
+    for (QTextBlock block = page->begin(); block.isValid() && link.isNull(); block = block.next())
         for (auto it = block.begin(); !it.atEnd() && link.isNull(); ++it)
             if (it.fragment().charFormat().anchorHref() == "inputRange.htm") {
-                link = QTextCursor(viewer.browser()->document());
+                link = QTextCursor(page);
                 link.setPosition(it.fragment().position() + it.fragment().length() / 2);
             }
     ASSERT_FALSE(link.isNull()) << "no link to inputRange.htm";

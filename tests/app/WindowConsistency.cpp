@@ -150,7 +150,8 @@ std::vector<std::string> CheckWindowConsistency(const QWidget& window)
             outcomes = SolveScenarios(values, thresholds[table]);
         for (int row = 0; row < 4; ++row)
             for (int column = 0; column < 4; ++column) {
-                QLabel* cell = Element<QLabel>(window, QStringLiteral("%1(%2)").arg(CellArrays[column]).arg(4 * table + row));
+                const QString name = QStringLiteral("%1(%2)").arg(CellArrays[column]).arg(4 * table + row);
+                QLabel* cell = Element<QLabel>(window, name);
                 const bool varied = column == row;
                 const bool failed = valid && (outcomes[row].failed || outcomes[row].outsideLimits);
                 faults.text(cell, !valid   ? QString()

@@ -67,9 +67,10 @@ std::vector<ExpectedLine> ExpectedPage(const output::ReportData& d)
         {{"Evaporation Rate By Equation = " + d.evapEqn + "(lb/ft²/hr) " + d.answer}},
         {},
     };
-    const struct { QString title; int first; QString rate; } tables[] = {{"Variation Scenario 1 (User Inputed Rate of " + d.userRate + "):", 8, d.userRate},
-                  {"Variation Scenario 2 (Measures May Be Needed Threshold):", 0, "0.1"},
-                  {"Variation Scenario 3 (Measures Required Threshold):", 4, "0.2"}};
+    const struct { QString title; int first; QString rate; } tables[] = {
+        {"Variation Scenario 1 (User Inputed Rate of " + d.userRate + "):", 8, d.userRate},
+        {"Variation Scenario 2 (Measures May Be Needed Threshold):", 0, "0.1"},
+        {"Variation Scenario 3 (Measures Required Threshold):", 4, "0.2"}};
     for (const auto& table : tables) {
         lines.insert(lines.end(), {{}, {{table.title}}, {}});
         lines.push_back({{"Air Temp", "Relative Humidty", "Conc Temp", "Wind Velocity", "Evap Rate"}, 10.0, true});

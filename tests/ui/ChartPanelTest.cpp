@@ -182,8 +182,9 @@ TEST(Colors, PaletteAndChartColoursReadAsTheirRgb)
 // panel in twips, which follow the logical resolution: 1440 to the inch.
 TEST(SetUserScale, MapsAnAreaWithinTheMarginsAndRefusesALine)
 {
-    const struct { float x1, y1, x2, y2, xMargin, yMargin; bool line; } cases[] = {{40, 0, 100, 10, 0, 0, false}, {0, 1, 8, 0, 0, 0, false}, {0, 0, 8, 10, 12, 7, false},
-                 {5, 0, 5, 10, 0, 0, true},     {0, 3, 8, 3, 0, 0, true},   {1, 1, 1, 1, 0, 0, true}};
+    const struct { float x1, y1, x2, y2, xMargin, yMargin; bool line; } cases[] = {
+        {40, 0, 100, 10, 0, 0, false}, {0, 1, 8, 0, 0, 0, false}, {0, 0, 8, 10, 12, 7, false},
+        {5, 0, 5, 10, 0, 0, true},     {0, 3, 8, 3, 0, 0, true},  {1, 1, 1, 1, 0, 0, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x1 << ',' << c.y1 << ' ' << c.x2 << ',' << c.y2);
         MessageRecorder messages;

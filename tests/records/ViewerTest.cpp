@@ -130,6 +130,11 @@ struct ButtonCase {
     QString question, datesLeft, enabled;
 };
 
+void PrintTo(const ButtonCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ViewerButtons : public Viewer, public ::testing::WithParamInterface<ButtonCase> {
 protected:
     void Do(char step, frmView& viewer)

@@ -115,66 +115,54 @@ TEST(GetKeyValue, ReadsEachKindOfStoredValueWithReadAccessOnlyAndClosesTheKey)
     }
 }
 
-class StartSysInfoTest : public ::testing::Test {
-protected:
-    QStringList Start(bool startSucceeds = true)
-    {
-        FakeLauncher launcher;
-        launcher.startSucceeds = startSucceeds;
-        SystemInfo::StartSysInfo(registry, launcher, nullptr);
-        return launcher.started;
-    }
-    void ExpectUnavailableMessage()
-    {
-        ASSERT_EQ(messages.messages().size(), 1u);
-        EXPECT_EQ(messages.messages()[0].text, "System Information Is Unavailable At This Time");
-        EXPECT_EQ(messages.messages()[0].title, "Brackmere");
-        EXPECT_EQ(messages.messages()[0].icon, Msg::Icon::None);
-        messages.clear();
-    }
-
-    FakeRegistry registry;
-    MessageRecorder messages;
-};
-
-TEST_F(StartSysInfoTest, StartsThePathValueUnchangedWithoutLookingForTheFile)
-{
-    const QByteArray stored = "C:\\Program Files\\Common Files\\Shared\\MSInfo\\msinfo32.exe";
-    registry.keys[MsInfoKey]["PATH"] = Sz(stored);
-    registry.keys[LocationKey]["MSINFO"] = Sz("C:\\Elsewhere", false);
-    EXPECT_EQ(Start(), QStringList{stored});
-    EXPECT_TRUE(messages.messages().empty());
-    EXPECT_EQ(registry.openedKeys, QStringList{MsInfoKey}) << "the second key is not needed";
-}
-
-TEST_F(StartSysInfoTest, StartsTheToolInTheLocationFolderOnlyWhenItIsThere)
+// Where the tool is found, and what the user sees otherwise: the path value is started as
+// it is, without looking for the file; the location folder only when the tool is there.
+TEST(StartSysInfo, StartsTheToolTheRegistryNamesOrSaysItIsUnavailable)
 {
     QTemporaryDir folder;
-    registry.keys[LocationKey]["MSINFO"] = Sz(QDir::toNativeSeparators(folder.path()).toLocal8Bit());
-    EXPECT_TRUE(Start().isEmpty());
-    ExpectUnavailableMessage();
-
-    QFile tool(folder.filePath("MSINFO32.EXE"));
-    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
-    tool.close();
-    EXPECT_EQ(Start(), QStringList{QDir::toNativeSeparators(tool.fileName())});
-    EXPECT_TRUE(messages.messages().empty());
-}
-
-TEST_F(StartSysInfoTest, NoRegistryKeysOrAFailedStartShowsTheMessage)
-{
-    EXPECT_TRUE(Start().isEmpty());
-    ExpectUnavailableMessage();
+    const QString tool = QDir::toNativeSeparators(folder.filePath("MSINFO32.EXE"));
+    const QByteArray pathValue = "C:\\Program Files\\Common Files\\Shared\\MSInfo\\msinfo32.exe";
+    const struct { const char* name; bool path, location, toolThere, startSucceeds; QString started; } cases[] = {
+        {"path value, location too", true, true, false, true, pathValue},
+        {"location without the tool", false, true, false, true, ""},
+        {"location with the tool", false, true, true, true, tool},
+        {"no keys", false, false, false, true, ""},
+        {"a start that fails", true, false, false, false, pathValue},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeRegistry registry;
+        if (c.path)
+            registry.keys[MsInfoKey]["PATH"] = Sz(pathValue);
+        if (c.location)
+            registry.keys[LocationKey]["MSINFO"] = Sz(QDir::toNativeSeparators(folder.path()).toLocal8Bit(), false);
+        QFile file(tool);  // made once, for the case that needs it, and there from then on
+        if (c.toolThere) {
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        FakeLauncher launcher;
+        launcher.startSucceeds = c.startSucceeds;
+        MessageRecorder messages;
+        SystemInfo::StartSysInfo(registry, launcher, nullptr);
+        EXPECT_EQ(launcher.started, c.started.isEmpty() ? QStringList{} : QStringList{c.started});
+        const bool started = !c.started.isEmpty() && c.startSucceeds;
+        ASSERT_EQ(messages.messages().size(), started ? 0u : 1u);
+        if (!started) {
+            EXPECT_EQ(messages.messages()[0].text, "System Information Is Unavailable At This Time");
+            EXPECT_EQ(messages.messages()[0].title, "Brackmere");
+        }
+        if (c.path && c.location) {
+            EXPECT_EQ(registry.openedKeys, QStringList{MsInfoKey}) << "the second key is not needed";
+        }
+    }
 #ifndef Q_OS_WIN
     // Outside Windows the system's registry has no keys at all.
+    MessageRecorder messages;
     FakeLauncher launcher;
     SystemInfo::StartSysInfo(SystemInfo::SystemRegistry(), launcher, nullptr);
     EXPECT_TRUE(launcher.started.isEmpty());
-    ExpectUnavailableMessage();
+    EXPECT_EQ(messages.messages().size(), 1u);
 #endif
-    registry.keys[MsInfoKey]["PATH"] = Sz("C:\\gone\\msinfo32.exe", false);
-    EXPECT_EQ(Start(false).size(), 1);
-    ExpectUnavailableMessage();
 }
 
 class AboutBoxTest : public ::testing::Test {

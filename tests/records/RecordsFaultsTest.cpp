@@ -24,9 +24,9 @@
 
 #include "records/RecordsSchema.h"
 #include "records/frmSave.h"
-#include "tests/support/RecordsFiles.h"
 #include "tests/records/WriterRecord.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/RecordsFiles.h"
 
 namespace {
 

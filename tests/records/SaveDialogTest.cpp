@@ -9,8 +9,8 @@
 #include <iterator>
 
 #include "records/frmSave.h"
-#include "tests/support/RecordsFiles.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/RecordsFiles.h"
 
 namespace {
 

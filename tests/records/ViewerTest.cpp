@@ -11,8 +11,8 @@
 #include <QTest>
 
 #include "records/frmView.h"
-#include "tests/support/RecordsFiles.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/RecordsFiles.h"
 
 namespace {
 

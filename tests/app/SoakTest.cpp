@@ -1,6 +1,6 @@
 // Random user actions on the real main window: the whole window is checked against the
-// calculation core after every action, and the live heap is compared between the end of
-// a warm-up and the end of the run.
+// calculation core after every action, the live heap is compared between the end of a
+// warm-up and the end of the run, and every record reported saved must be in the file.
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +25,7 @@
 #include "tests/app/MainWindowFixture.h"
 #include "tests/app/WindowConsistency.h"
 #include "tests/support/RecordingTarget.h"
+#include "tests/support/RecordsFiles.h"
 
 // Part of the sanitizer runtime's interface: null in a build without the sanitizers.
 extern "C" [[gnu::weak]] std::size_t __sanitizer_get_current_allocated_bytes();
@@ -151,16 +152,19 @@ public:
         const std::string done = (this->*chosen->second)();
         // Layout, repaints and deferred deletions happen before the window is looked at.
         QApplication::processEvents();
-        for (const Msg::Request& message : messages_.messages())
+        for (const Msg::Request& message : messages_.messages()) {
+            recordsAdded += message.text == "Record added." ? 1 : 0;
             if (message.text != "Record added." && message.text != "Print Sent"
                 && message.text != "No solution calculated yet!")
                 faults_.push_back("unexpected message " + DescribeText(message.text));
+        }
         messages_.clear();
         return done;
     }
 
     // A dialog that did not open or close, or an unexpected message. Cleared by reading.
     std::vector<std::string> TakeFaults() { return std::exchange(faults_, {}); }
+    int recordsAdded = 0;
 
 private:
     QLineEdit* Box(int index) const { return Element<QLineEdit>(window_, BoxNames[index]); }
@@ -422,10 +426,13 @@ TEST_F(SoakTest, RandomUserActionsKeepTheWindowConsistentWithoutGrowingMemory)
     }
 
     const double heapAtEnd = LiveHeapMB(*window);
-    std::printf("soak: %d actions, seed %llu, %d valid states; live heap after warm-up %.1f MB, at the end %.1f MB\n",
-                actions, static_cast<unsigned long long>(seed), validStates, heapAfterWarmUp, heapAtEnd);
+    std::printf("soak: %d actions, seed %llu, %d valid states, %d records saved; live heap after warm-up %.1f MB, "
+                "at the end %.1f MB\n",
+                actions, static_cast<unsigned long long>(seed), validStates, user.recordsAdded, heapAfterWarmUp,
+                heapAtEnd);
     // The calculated side of the judge must get its share, not only blank results.
     EXPECT_GT(validStates, actions / 5);
+    EXPECT_EQ(LookReadOnly(RecordsPath::ForThisProgram()).rows.size(), user.recordsAdded) << "saved records lost";
     if (actions >= DefaultActions) {
         EXPECT_LT(heapAtEnd - heapAfterWarmUp, LiveHeapGrowthLimitMB) << "memory still held grew";
     }

@@ -11,17 +11,19 @@
 #include <memory>
 
 #include "app/frmMain.h"
+#include "records/RecordsPath.h"
+#include "records/RecordsSchema.h"
+#include "tests/support/Elements.h"
 #include "tests/support/MessageRecorder.h"
-#include "tests/support/RecordsFolder.h"
 
-// The real main window, started against a fresh records file in a temporary
-// folder, with a recorder standing in for the user at every message box.
+// The real main window, started against a fresh records file in a folder of its own,
+// with a recorder standing in for the user at every message box.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
-        records = std::make_unique<RecordsFolder>(folder.path());
+        QString error;
+        ASSERT_TRUE(RecordsSchema::CreateRecordsFile(RecordsPath::ForThisProgram(), error)) << error.toStdString();
         window = std::make_unique<frmMain>();
         ASSERT_TRUE(window->startupCompleted());
         EXPECT_TRUE(messages.messages().empty()) << "start-up showed a message";
@@ -30,9 +32,7 @@ protected:
     template <typename T = QWidget>
     T* element(const QString& name) const
     {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << "no element " << name.toStdString();
-        return found;
+        return Element<T>(*window, name);
     }
     QLineEdit* box(const QString& name) const { return element<QLineEdit>(name); }
     QLabel* label(const QString& name) const { return element<QLabel>(name); }
@@ -40,15 +40,15 @@ protected:
 
     void enterInputs(const QString& air, const QString& rh, const QString& conc, const QString& wind)
     {
-        box(QStringLiteral("txtAirTemp"))->setText(air);
-        box(QStringLiteral("txtRelativeHumidity"))->setText(rh);
-        box(QStringLiteral("txtConcreteTemp"))->setText(conc);
-        box(QStringLiteral("txtWindVelocity"))->setText(wind);
+        box("txtAirTemp")->setText(air);
+        box("txtRelativeHumidity")->setText(rh);
+        box("txtConcreteTemp")->setText(conc);
+        box("txtWindVelocity")->setText(wind);
     }
 
-    // Destroyed in reverse: the window first, then the records folder it used.
+    // Destroyed in reverse: the window first, then the folder it used.
     QTemporaryDir folder;
-    std::unique_ptr<RecordsFolder> records;
+    RecordsPath::ScopedProgramFolder programFolder{folder.path()};
     MessageRecorder messages;
     std::unique_ptr<frmMain> window;
 };

@@ -7,7 +7,6 @@
 #include <QScrollBar>
 
 #include <array>
-#include <stdexcept>
 
 #include "calc/NomographRun.h"
 #include "calc/NumberReading.h"
@@ -15,12 +14,11 @@
 #include "calc/ScenarioSolver.h"
 #include "calc/ScrollBarValue.h"
 #include "calc/Single.h"
+#include "tests/support/Elements.h"
 #include "ui/WidgetColors.h"
 
 namespace {
 
-constexpr std::uint32_t Black = 0x000000;
-constexpr std::uint32_t LightRed = 0x0000FF;
 constexpr std::uint32_t SuccessfulColor = 7572479;
 constexpr std::uint32_t FixedColor = 12376239;
 constexpr std::uint32_t FailedColor = 16298431;
@@ -33,15 +31,6 @@ constexpr std::array<const char*, 4> BarNames{"hsbAirTemp", "hsbRelativeHumidity
                                               "hsbWindVelocity"};
 constexpr std::array<const char*, 4> CellArrays{"lblAir1", "lblRH1", "lblConc1", "lblWind1"};
 
-template <typename T = QLabel>
-T* Find(const QWidget& window, const QString& name)
-{
-    T* found = window.findChild<T*>(name);
-    if (!found)
-        throw std::runtime_error("the window has no element " + name.toStdString());
-    return found;
-}
-
 QString Q(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -51,7 +40,7 @@ InputTexts Texts(const QWidget& window)
 {
     InputTexts texts;
     for (int row = 0; row < 4; ++row)
-        texts[row] = Find<QLineEdit>(window, QLatin1String(BoxNames[row]))->text().toStdString();
+        texts[row] = Element<QLineEdit>(window, QLatin1String(BoxNames[row]))->text().toStdString();
     return texts;
 }
 
@@ -59,26 +48,25 @@ InputTexts Texts(const QWidget& window)
 struct Faults {
     std::vector<std::string> lines;
 
-    void text(const QLabel* label, const QString& expected) { text(label, label->text(), expected); }
+    void add(const QWidget* element, const std::string& what)
+    {
+        lines.push_back(element->objectName().toStdString() + what);
+    }
     void text(const QWidget* element, const QString& shown, const QString& expected)
     {
         if (shown != expected)
             add(element, " shows " + DescribeText(shown) + ", expected " + DescribeText(expected));
     }
+    void text(const QLabel* label, const QString& expected) { text(label, label->text(), expected); }
     void flag(const QWidget* element, const char* what, bool actual, bool expected)
     {
         if (actual != expected)
             add(element, (actual ? " is " : " is not ") + std::string(what));
     }
-    void color(const QWidget* element, const char* which, std::uint32_t actual, std::uint32_t expected)
+    void color(const QWidget* element, std::uint32_t actual, std::uint32_t expected)
     {
         if (actual != expected)
-            add(element, std::string(" ") + which + " colour " + std::to_string(actual) + ", expected " +
-                             std::to_string(expected));
-    }
-    void add(const QWidget* element, const std::string& what)
-    {
-        lines.push_back(element->objectName().toStdString() + what);
+            add(element, " colour " + std::to_string(actual) + ", expected " + std::to_string(expected));
     }
 };
 
@@ -89,9 +77,8 @@ std::string DescribeText(const QString& text)
     constexpr int Shown = 40;
     QString shown;
     for (QChar c : text.left(Shown)) {
-        const int code = c.unicode();
-        const bool plain = code >= 0x20 && code < 0x7F && c != u'"' && c != u'\\';
-        shown += plain ? QString(c) : QStringLiteral("\\u%1").arg(code, 4, 16, QLatin1Char('0'));
+        const bool plain = c.unicode() >= 0x20 && c.unicode() < 0x7F && c != u'"' && c != u'\\';
+        shown += plain ? QString(c) : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
     const std::string cut = text.size() > Shown ? "... (" + std::to_string(text.size()) + " characters)" : "";
     return '"' + shown.toStdString() + '"' + cut;
@@ -107,51 +94,50 @@ std::vector<std::string> CheckWindowConsistency(const QWidget& window)
 {
     Faults faults;
 
-    // Exactly one option is chosen; the hidden threshold, the rate column, the
-    // title, the alternate box and the 0.1 table follow it.
-    const bool useDefault = Find<QRadioButton>(window, "optDefault")->isChecked();
-    auto* optAlternate = Find<QRadioButton>(window, "optAlternate");
-    auto* txtAlternateRate = Find<QLineEdit>(window, "txtAlternateRate");
-    auto* txtUserRate = Find<QLineEdit>(window, "txtUserRate");
-    auto* fra100 = Find<QWidget>(window, "fra100");
+    // The hidden threshold, the rate column, the title, the alternate box and the 0.1
+    // table follow the chosen option.
+    const bool useDefault = Element<QRadioButton>(window, "optDefault")->isChecked();
+    auto* optAlternate = Element<QRadioButton>(window, "optAlternate");
+    auto* txtAlternateRate = Element<QLineEdit>(window, "txtAlternateRate");
+    auto* txtUserRate = Element<QLineEdit>(window, "txtUserRate");
+    auto* fra100 = Element<QWidget>(window, "fra100");
     const std::string threshold = txtUserRate->text().toStdString();
     faults.flag(optAlternate, "checked", optAlternate->isChecked(), !useDefault);
     faults.text(txtUserRate, txtUserRate->text(), useDefault ? QStringLiteral("0.2") : txtAlternateRate->text());
     faults.flag(txtAlternateRate, "enabled", txtAlternateRate->isEnabled(), !useDefault);
     faults.flag(fra100, "shown", !fra100->isHidden(), useDefault);
     for (int row = 0; row < 4; ++row)
-        faults.text(Find(window, QStringLiteral("lblUserRate(%1)").arg(row)),
+        faults.text(Element<QLabel>(window, QStringLiteral("lblUserRate(%1)").arg(row)),
                     Q(NumberFormat::General(ReadNumber(threshold))));
-    faults.text(Find(window, "lblUsedThreshold"),
-                QStringLiteral("Variation Scenarios to Get Evaporation Rate of ") +
-                    (useDefault ? QStringLiteral(".2") : Q(NumberFormat::CompactText(threshold))) +
-                    QStringLiteral(" lb/ft²/hr"));
+    faults.text(Element<QLabel>(window, "lblUsedThreshold"),
+                "Variation Scenarios to Get Evaporation Rate of "
+                    + (useDefault ? QStringLiteral(".2") : Q(NumberFormat::CompactText(threshold))) + " lb/ft²/hr");
 
     const InputTexts texts = Texts(window);
     for (int row = 0; row < 4; ++row) {
         const std::optional<int> position = ScrollBarValueFor(texts[row], Ranges[row]);
-        auto* bar = Find<QScrollBar>(window, QLatin1String(BarNames[row]));
+        auto* bar = Element<QScrollBar>(window, QLatin1String(BarNames[row]));
         faults.flag(bar, "shown", !bar->isHidden(), position.has_value());
         if (position && bar->value() != *position)
-            faults.add(bar, " stands at " + std::to_string(bar->value()) + ", expected " +
-                                std::to_string(*position) + " for " + DescribeText(Q(texts[row])));
+            faults.add(bar, " stands at " + std::to_string(bar->value()) + ", expected "
+                                + std::to_string(*position) + " for " + DescribeText(Q(texts[row])));
     }
 
     // Results and scenario cells: blank for an invalid set, else the core's. Fixed
-    // cells never change colour; a varied cell shows failure only for a solution.
+    // cells keep their colour; a varied cell shows failure only for a solution.
     InputSet values;
     const bool valid = GoodInputs(texts, values);
     RunCaptions run;
     if (valid)
         run = CalculateRun(values, useDefault ? ThresholdChoice::Default : ThresholdChoice::Alternate, threshold);
-    faults.text(Find(window, "lblEvapNomo"), Q(run.nomoCaption));
-    faults.text(Find(window, "lblEvapEqn"), Q(run.eqnCaption));
-    auto* lblAnswer = Find(window, "lblAnswer");
+    faults.text(Element<QLabel>(window, "lblEvapNomo"), Q(run.nomoCaption));
+    faults.text(Element<QLabel>(window, "lblEvapEqn"), Q(run.eqnCaption));
+    auto* lblAnswer = Element<QLabel>(window, "lblAnswer");
     faults.text(lblAnswer, Q(run.answer.text));
     if (valid)
-        faults.color(lblAnswer, "fore", WidgetColors::ForeColor(lblAnswer), run.answer.red ? LightRed : Black);
+        faults.color(lblAnswer, WidgetColors::ForeColor(lblAnswer), run.answer.red ? 0x0000FF : 0x000000);
     for (const char* name : {"cmdSave", "cmdRunNomo"}) {
-        auto* button = Find<QPushButton>(window, name);
+        auto* button = Element<QPushButton>(window, name);
         faults.flag(button, "enabled", button->isEnabled(), valid);
     }
 
@@ -164,19 +150,18 @@ std::vector<std::string> CheckWindowConsistency(const QWidget& window)
             outcomes = SolveScenarios(values, thresholds[table]);
         for (int row = 0; row < 4; ++row)
             for (int column = 0; column < 4; ++column) {
-                const int index = 4 * table + row;
-                QLabel* cell = Find(window, QStringLiteral("%1(%2)").arg(QLatin1String(CellArrays[column])).arg(index));
+                const QString name = QStringLiteral("%1(%2)").arg(CellArrays[column]).arg(4 * table + row);
+                QLabel* cell = Element<QLabel>(window, name);
                 const bool varied = column == row;
                 const bool failed = valid && (outcomes[row].failed || outcomes[row].outsideLimits);
-                faults.text(cell, !valid  ? QString()
+                faults.text(cell, !valid   ? QString()
                                   : varied ? Q(outcomes[row].text())
                                            : Q(NumberFormat::General(inputs[column])));
-                faults.color(cell, "back", WidgetColors::BackColor(cell),
+                faults.color(cell, WidgetColors::BackColor(cell),
                              !varied ? FixedColor : failed ? FailedColor : SuccessfulColor);
             }
     }
 
-    // The scroll bars never keep the keyboard focus.
     if (auto* bar = qobject_cast<QScrollBar*>(window.focusWidget()))
         faults.add(bar, " has the keyboard focus");
     return faults.lines;

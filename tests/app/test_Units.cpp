@@ -104,7 +104,7 @@ TEST_F(UnitsTest, RecordsKeepTheirSystemAndReturnConverted)
 
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("units"));
-        db.setDatabaseName(records->databasePath());
+        db.setDatabaseName(RecordsPath::ForThisProgram());
         ASSERT_TRUE(db.open());
         QSqlQuery saved(QStringLiteral("SELECT AirTemp, EvapRate, RateThreshold, Units FROM tblBrackmere"), db);
         ASSERT_TRUE(saved.next());

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QLabel>
 #include <QScreen>
 #include <QWindow>
 
@@ -8,7 +7,7 @@
 
 namespace {
 
-TEST(WindowGeometry, SizesAreFixedInTwips)
+TEST(WindowGeometry, MinimumSizeIsFixedInTwipsAndThePanelsFitTheNarrowerSide)
 {
     EXPECT_EQ(WindowGeometry::DesignInnerSizePixels(96), QSize(783, 581));
     EXPECT_EQ(WindowGeometry::MinimumOuterSizePixels(96), QSize(791, 635));
@@ -17,62 +16,52 @@ TEST(WindowGeometry, SizesAreFixedInTwips)
     // more than the design size (no frame, or a thinner one than the design's).
     const struct {
         QSize around, inner;
-    } cases[] = {{{0, 0}, {783, 581}}, {{0, 21}, {783, 581}}, {{8, 54}, {783, 581}}, {{12, 70}, {779, 565}}};
-    for (const auto& c : cases)
-        EXPECT_EQ(WindowGeometry::MinimumInnerSizePixels(96, c.around), c.inner) << c.around.height();
-}
-
-TEST(WindowGeometry, ANarrowAreaSizesThePanelsFromItsWidth)
-{
-    // picRH at (56, 8); right container at 441: available 383 x 554, ratio 0.69.
-    const auto block = WindowGeometry::FitPanels(783, 581, QRect(56, 8, 164, 273), 441);
-    EXPECT_EQ(block.height, 273) << "383 / 1.4 = 273.57, rounded down";
-    EXPECT_EQ(block.rhWidth, 164);
-    EXPECT_EQ(block.ctWidth, 218);
-}
-
-TEST(WindowGeometry, AWideAreaSizesThePanelsFromItsHeight)
-{
-    // Available 1000 x 554: the block is as high as the area allows.
-    const auto block = WindowGeometry::FitPanels(1400, 581, QRect(56, 8, 164, 273), 1058);
-    EXPECT_EQ(block.height, 277);
-    EXPECT_EQ(block.rhWidth, 166);
-    EXPECT_EQ(block.ctWidth, 222);
+    } minima[] = {{{0, 0}, {783, 581}}, {{0, 21}, {783, 581}}, {{8, 54}, {783, 581}}, {{12, 70}, {779, 565}}};
+    for (const auto& m : minima)
+        EXPECT_EQ(WindowGeometry::MinimumInnerSizePixels(96, m.around), m.inner) << m.around.height();
+    const struct { const char* area; int width, rightContainerLeft, height, rhWidth, ctWidth; } cases[] = {
+        {"383 x 554, narrow: from the width, 383 / 1.4 rounded down", 783, 441, 273, 164, 218},
+        {"1000 x 554, wide: from the height", 1400, 1058, 277, 166, 222},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.area);
+        const auto block = WindowGeometry::FitPanels(c.width, 581, QRect(56, 8, 164, 273), c.rightContainerLeft);
+        EXPECT_EQ(block.height, c.height);
+        EXPECT_EQ(block.rhWidth, c.rhWidth);
+        EXPECT_EQ(block.ctWidth, c.ctWidth);
+    }
 }
 
 class WindowLayoutTest : public MainWindowFixture {
 protected:
-    void resizeCanvas(int width, int height)
+    void SetUp() override
     {
+        MainWindowFixture::SetUp();
         window->show();
         QApplication::processEvents();
-        QWidget* canvas = window->centralWidget();
-        window->resize(window->size() + QSize(width, height) - canvas->size());
-        QApplication::processEvents();
-        ASSERT_EQ(canvas->size(), QSize(width, height));
     }
-    QRect geometryOf(const char* name) const { return element<QWidget>(name)->geometry(); }
+    QRect geometryOf(const char* name) const { return element(name)->geometry(); }
 };
 
 TEST_F(WindowLayoutTest, KeepsTheEdgesAndFitsThePanelBlock)
 {
-    resizeCanvas(1200, 900);
+    QWidget* canvas = window->centralWidget();
+    window->resize(window->size() + QSize(1200, 900) - canvas->size());
+    QApplication::processEvents();
+    ASSERT_EQ(canvas->size(), QSize(1200, 900));
     EXPECT_EQ(geometryOf("lblDisplayEqn").top(), 900 - 17);
-    const QRect left = geometryOf("fraLeftSideContainer");
-    EXPECT_EQ(left.bottom() + 1, 900 - 15);
+    EXPECT_EQ(geometryOf("fraLeftSideContainer").bottom() + 1, 900 - 15);
     const QRect right = geometryOf("fraRightSideContainer");
     EXPECT_EQ(right.right() + 1, 1200 - 5);
 
     const QRect rh = geometryOf("picRH"), ct = geometryOf("picCT"), wv = geometryOf("picWV"),
                 rate = geometryOf("picRate");
     EXPECT_EQ(rh.topLeft(), QPoint(56, 8)) << "picRH never moves";
-    EXPECT_EQ(ct.left(), rh.right() + 1);
-    EXPECT_EQ(ct.top(), rh.top());
+    EXPECT_EQ(ct.topLeft(), QPoint(rh.right() + 1, rh.top()));
     EXPECT_EQ(ct.height(), rh.height());
-    EXPECT_EQ(wv.top(), ct.bottom() + 1);
+    EXPECT_EQ(wv.topLeft(), QPoint(ct.left(), ct.bottom() + 1));
     EXPECT_EQ(wv.size(), ct.size());
-    EXPECT_EQ(rate.right() + 1, ct.left());
-    EXPECT_EQ(rate.top(), wv.top());
+    EXPECT_EQ(rate.topRight(), QPoint(ct.left() - 1, wv.top()));
     EXPECT_EQ(rate.height(), wv.height());
     EXPECT_LE(wv.bottom() + 1, 900 - 17 - 2) << "the block stays above the equation band";
     EXPECT_LE(ct.right() + 1, right.left() - 2) << "and left of the right container";
@@ -106,6 +95,32 @@ TEST_F(WindowLayoutTest, CannotBeMadeSmallerThanTheMinimum)
             QApplication::processEvents();
         EXPECT_EQ(window->centralWidget()->size(), QSize(783, 581));
         EXPECT_EQ(geometryOf("picRH").height(), 273) << "the panels are laid out for that size";
+    }
+}
+
+// Each input row as laid out: the range label takes the bar's place and the limits
+// stand at its ends, on its line, each fitting its place.
+TEST_F(WindowLayoutTest, InputRowsKeepTheirDesignGeometry)
+{
+    const struct {
+        const char *box, *bar, *lower, *upper;
+    } rows[] = {{"txtAirTemp", "hsbAirTemp", "Label29", "Label33(0)"},
+                {"txtRelativeHumidity", "hsbRelativeHumidity", "Label31", "Label33(1)"},
+                {"txtConcreteTemp", "hsbConcreteTemp", "Label30", "Label33(2)"},
+                {"txtWindVelocity", "hsbWindVelocity", "Label32", "Label33(3)"}};
+    for (int row = 0; row < 4; ++row) {
+        const auto& r = rows[row];
+        SCOPED_TRACE(r.box);
+        EXPECT_EQ(geometryOf(r.box), QRect(144, 8 + 48 * row, 37, 19));
+        const QRect track = geometryOf(r.bar);
+        EXPECT_EQ(track, QRect(16, 32 + 48 * row, 153, 17));
+        EXPECT_EQ(label(QStringLiteral("lblValid(%1)").arg(row))->geometry().topLeft(), track.topLeft());
+        for (QLabel* limit : {label(r.lower), label(r.upper)}) {
+            EXPECT_EQ(limit->y(), track.y());
+            EXPECT_LE(limit->fontMetrics().horizontalAdvance(limit->text()), limit->width()) << "fits its place";
+        }
+        EXPECT_LT(geometryOf(r.lower).right(), track.left());
+        EXPECT_GT(geometryOf(r.upper).left(), track.right());
     }
 }
 

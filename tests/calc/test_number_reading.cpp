@@ -11,11 +11,8 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST(Reading, ReadsTheLeadingNumber)
 {
-    const struct {
-        std::string text;
-        double value;
-        bool numeric;  // the whole text is one number
-    } cases[] = {
+    // numeric: the whole text is one number
+    const struct { std::string text; double value; bool numeric; } cases[] = {
         // plain decimals, correctly rounded like the decimal literal
         {"12", 12, true}, {"72.5", 72.5, true}, {".5", 0.5, true}, {"5.", 5, true}, {"0.1", 0.1, true},
         {"007", 7, true}, {"100.000001", 100.000001, true}, {"0.10049", 0.10049, true}, {"0.241", 0.241, true},

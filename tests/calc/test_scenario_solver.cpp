@@ -11,20 +11,13 @@ namespace {
 
 // A cell as shown: "#Num!" or the value with one decimal, and whether it is in the
 // failure colour (failed or outside the limits).
-struct Cell {
-    std::string text;
-    bool flagged = false;
-};
+struct Cell { std::string text; bool flagged = false; };
 
 const Cell kNum{"#Num!", true};
 
 TEST(Scenarios, WorkedCasesSolveEachRowForTheThreshold)
 {
-    const struct {
-        InputSet inputs;
-        float threshold;
-        std::array<Cell, 4> cells;
-    } cases[] = {
+    const struct { InputSet inputs; float threshold; std::array<Cell, 4> cells; } cases[] = {
         {{70, 50, 70, 10}, 0.1f, {Cell{"70.7"}, Cell{"51.2"}, Cell{"69.7"}, Cell{"9.7"}}},
         {{70, 50, 70, 10}, 0.2f, {Cell{"20.9", true}, Cell{"2.4"}, Cell{"81.8"}, Cell{"21.9"}}},
         {{70, 50, 70, 10}, 0.05f, {Cell{"82.6"}, Cell{"75.6"}, Cell{"62.2"}, Cell{"3.6"}}},

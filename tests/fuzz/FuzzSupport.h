@@ -1,8 +1,7 @@
 #pragma once
 
-// Shared by the fuzz targets: reporting a broken property, splitting an input into
-// lines, the valid ranges, the equation in double precision, and the texts the
-// number formats are to write.
+// Shared by the fuzz targets: reporting a broken property, splitting an input into lines,
+// the valid ranges, the equation in double precision and the texts of printf.
 
 #include <algorithm>
 #include <array>
@@ -16,11 +15,9 @@
 
 namespace Fuzz {
 
-// The text with every byte that is not plain printable ASCII written as \xNN,
-// so that a failure report shows exactly which bytes were read.
+// The text with every byte that is not printable ASCII written as \xNN.
 inline std::string Quoted(std::string_view text)
 {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out = "\"";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -28,8 +25,8 @@ inline std::string Quoted(std::string_view text)
             out += c;
         } else {
             out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
+            out += "0123456789ABCDEF"[byte >> 4];
+            out += "0123456789ABCDEF"[byte & 0xF];
         }
     }
     return out + '"';
@@ -43,8 +40,7 @@ inline std::string Show(double v)
     return buffer;
 }
 
-// A broken property ends the run with a message on stderr; libFuzzer then saves the
-// input that broke it.
+// A broken property ends the run with a message; libFuzzer then keeps the input.
 inline void Require(bool holds, const char* property, const std::string& detail)
 {
     if (holds)
@@ -58,7 +54,7 @@ inline bool SameBits(double a, double b)
     return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b));
 }
 
-// The first N lines of an input that holds one item a line; missing lines are empty.
+// The first N lines of an input; missing lines are empty.
 template <std::size_t N>
 std::array<std::string, N> Lines(std::string_view data)
 {
@@ -71,12 +67,11 @@ std::array<std::string, N> Lines(std::string_view data)
     return lines;
 }
 
-// In the order of the window's rows: air temperature, relative humidity, concrete
-// temperature, wind velocity.
+// In the order of the window's rows.
 inline constexpr std::array<InputRange, 4> kRanges{InputRanges::AirTemp, InputRanges::RelativeHumidity,
                                                    InputRanges::ConcreteTemp, InputRanges::WindVelocity};
 
-// The equation in double precision, and the size of its terms against which a
+// The equation's rate in double precision, and the size of its terms against which a
 // single-precision evaluation is judged.
 struct EquationValue {
     double rate;
@@ -91,14 +86,13 @@ inline EquationValue Equation(double airTemp, double humidity, double concreteTe
             (std::fabs(concrete) + std::fabs(air)) * (1.0 + 0.4 * std::fabs(wind)) * 1e-6};
 }
 
-// What the formats write for the values they cannot write as digits.
 inline std::string NonFiniteText(double v)
 {
     return std::isnan(v) ? "NaN" : v < 0 ? "-Infinity" : "Infinity";
 }
 
-// What a fixed format with `decimals` decimals writes, by the C library's correctly
-// rounded printf: an exact half to the even neighbour, and no minus sign on a zero.
+// A fixed format with `decimals` decimals as printf writes it (correctly rounded, an
+// exact half to the even neighbour), without a minus sign on a zero.
 inline std::string PrintedFixed(double v, int decimals)
 {
     if (!std::isfinite(v))

@@ -1,19 +1,8 @@
-// The window's recalculation without the window: four input texts, the threshold
-// choice and its text go through the scroll bars, the validation and, for a valid
-// set, the calculation run. The shown result must be consistent:
-// - the validation stores exactly the single-precision readings of the texts and is
-//   valid exactly when no text is blank and every reading lies in its range;
-// - each scroll bar is shown exactly when its box is not blank and its reading lies
-//   in the range, at the reading rounded half to even, so all four are shown exactly
-//   when the set is valid;
-// - with an invalid set the captions and the message are all blank; with a valid one
-//   both rates are shown as the rate with three decimals (a negative one as 0),
-//   the equation rate agrees with the equation evaluated here in double precision,
-//   the path's corners lie on the model's lines, the message classifies the shown
-//   equation rate, and the previous run's values make no difference.
-// The input is text, one item a line: the four input texts, then the threshold in
-// force, "default" for the default choice and otherwise the alternate rate's text.
-// Missing lines are empty texts.
+// The window's recalculation without the window: four input texts and the threshold go
+// through the scroll bars, the validation and the calculation run, and the result must
+// agree with itself, with the equation in double precision and with the nomograph's
+// lines. Input: one item a line, the four input texts, then the threshold in force
+// ("default", or the alternate rate's text); missing lines are empty.
 
 #include <array>
 #include <cmath>

@@ -1,12 +1,6 @@
-// Number reading on any bytes. Beyond not crashing, each text must read as:
-// - never NaN, and the same with its blanks, tabs and line feeds removed;
-// - the value of its longest leading part that is a whole number, or 0 when none is
-//   (checked by trying every prefix of short texts), so a character that cannot
-//   continue a number changes nothing;
-// - for a whole decimal number, exactly what the C library's strtod reads (both are
-//   correctly rounded), and its negation when a minus sign is put in front;
-// - for a whole &H or &O number, the 16-bit or 32-bit two's complement value when it
-//   fits, its magnitude otherwise.
+// Number reading on any bytes: never NaN, blind to blanks, the value of the longest
+// leading number, a decimal exactly as strtod reads it, &H and &O as two's complement
+// integers of 16 or 32 bits where they fit.
 
 #include <algorithm>
 #include <cctype>

@@ -1,14 +1,6 @@
-// Every number writing format on any double (NaN, infinities and subnormals
-// included), on binary fractions whose exact halves test the rounding, and on
-// arbitrary texts for "#.###" applied to a text. Each written text must:
-// - be what the C library's correctly rounded printf writes in the format's shape
-//   (decimals, padding, no minus on a zero, no leading or trailing zeros where the
-//   format drops them; the general form with an exponent exactly outside 0.0001 to
-//   10^digits), so an exact half goes to the even neighbour;
-// - read back, through the program's number reading, within the format's precision
-//   (half a unit in the last decimal, or in the last significant digit of the
-//   general form);
-// - for infinities and NaN, be "Infinity", "-Infinity" or "NaN".
+// Every number format on any double (NaN, infinities and subnormals included) and on
+// binary fractions whose exact halves test the rounding: each writes what printf writes
+// in its shape and reads back within its precision; "#.###" also on any text.
 
 #include <cmath>
 #include <cstddef>

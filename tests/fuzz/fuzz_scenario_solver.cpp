@@ -1,19 +1,7 @@
-// The scenario solver on the readings of any texts (so also infinities, subnormals and
-// values far outside the ranges), with the threshold read from text as the window does.
-// For every input set:
-// - each cell is "#Num!" exactly when its row failed, and otherwise the found value
-//   correctly rounded to one decimal; the outside-limits mark is set exactly when
-//   the value lies outside its input's range.
-// For a valid input set and a finite threshold:
-// - a found value, put back into the equation in place of its input, gives the
-//   threshold (within the single-precision rounding of the value);
-// - with a threshold from 0 to 10 the rows fail only where no value exists: the
-//   humidity and concrete-temperature rows always find one, the wind-velocity row
-//   whenever the humidity term does not cancel the concrete term, and the
-//   air-temperature row exactly when the humidity is not 0 and the concrete alone
-//   (with the air at 0) would reach the threshold.
-// The input is text, one item a line: the four inputs, then the threshold. Missing
-// lines read as 0.
+// The scenario solver on the readings of any texts: each cell shows its value or #Num!,
+// marked exactly when outside its limits; for a valid set each found value brings the
+// equation to the threshold, and a row fails only where no value exists. Input: one item
+// a line, the four inputs, then the threshold; missing lines read as 0.
 
 #include <array>
 #include <cmath>

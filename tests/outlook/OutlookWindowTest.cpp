@@ -141,7 +141,7 @@ TEST_F(OutlookTest, HoursBecomeRecordsAndTheOutlookPrintsOnOnePage)
               "3 hours saved as records. 1 selected hours could not be computed and were not saved.");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("outlook"));
-        db.setDatabaseName(records->databasePath());
+        db.setDatabaseName(RecordsPath::ForThisProgram());
         ASSERT_TRUE(db.open());
         QSqlQuery saved(QStringLiteral("SELECT RecordTime, AirTemp, EvapRate, MiscNote FROM tblBrackmere"), db);
         ASSERT_TRUE(saved.next());

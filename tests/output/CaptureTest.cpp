@@ -4,18 +4,12 @@
 #include <QPainter>
 #include <QWidget>
 
-#include <ostream>
 #include <stdexcept>
 
 #include "output/PrintJob.h"
 #include "output/capture.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RecordingTarget.h"
-
-void PrintTo(const QRectF& rect, std::ostream* out)
-{
-    *out << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
-}
 
 namespace {
 
@@ -46,7 +40,7 @@ TEST(Capture, PictureIsOrientedByItsShapeAndFittedAtTheCorner)
     }
 }
 
-// A window painted in two halves, red (or the print look's colour) on the left and blue on the right.
+// A window painted red (or the print look's colour) on the left half and blue on the right.
 class TwoColourWindow : public QWidget {
 public:
     TwoColourWindow()
@@ -65,29 +59,25 @@ protected:
     }
 };
 
-QColor ColourAt(const QImage& image, double fractionX, double fractionY)
+QColor ColourAt(const QImage& image, double fractionX)
 {
-    return image.pixelColor(int(image.width() * fractionX), int(image.height() * fractionY));
+    return image.pixelColor(int(image.width() * fractionX), image.height() / 2);
 }
 
 TEST(Capture, GrabsTheWholeWindowOrTheRequestedPartOfItsClientArea)
 {
     TwoColourWindow window;
-
     const QImage whole = capture::GrabFormImage(&window);
-    ASSERT_FALSE(whole.isNull());
-    // Read off the screen the frame is part of the picture; rendered by the window itself
-    // (no screen to read) it cannot be.
+    // Read off a screen the frame is part of the picture; rendered by the window itself it cannot be.
     const bool fromScreen = QGuiApplication::platformName() != "offscreen";
     EXPECT_EQ(whole.size() / whole.devicePixelRatio(), fromScreen ? window.frameGeometry().size() : window.size());
-    EXPECT_EQ(ColourAt(whole, 0.25, 0.5), QColor(Qt::red));
-    EXPECT_EQ(ColourAt(whole, 0.75, 0.5), QColor(Qt::blue));
+    EXPECT_EQ(ColourAt(whole, 0.25), QColor(Qt::red));
+    EXPECT_EQ(ColourAt(whole, 0.75), QColor(Qt::blue));
 
     const QImage rightHalf = capture::GrabWindowImage(&window, true, 120, 0, 120, 160);
-    ASSERT_FALSE(rightHalf.isNull());
     EXPECT_EQ(rightHalf.size() / rightHalf.devicePixelRatio(), QSize(120, 160));
-    EXPECT_EQ(ColourAt(rightHalf, 0.02, 0.5), QColor(Qt::blue));
-    EXPECT_EQ(ColourAt(rightHalf, 0.98, 0.5), QColor(Qt::blue));
+    EXPECT_EQ(ColourAt(rightHalf, 0.02), QColor(Qt::blue));
+    EXPECT_EQ(ColourAt(rightHalf, 0.98), QColor(Qt::blue));
 }
 
 class PrintPicture : public ::testing::Test {
@@ -100,9 +90,7 @@ TEST_F(PrintPicture, WidePictureIsPrintedAcrossAtItsFittedPlace)
 {
     QImage picture(800, 400, QImage::Format_RGB32);
     picture.fill(Qt::white);
-
     EXPECT_EQ(capture::PrintPictureFitted(nullptr, picture), PrintOutcome::Printed);
-
     EXPECT_EQ(destinations.printed.orientation, QPageLayout::Landscape);
     ASSERT_EQ(destinations.printed.imageRects.size(), 1u);
     EXPECT_EQ(destinations.printed.imageRects[0], QRectF(0, 0, 756, 378));
@@ -111,33 +99,24 @@ TEST_F(PrintPicture, WidePictureIsPrintedAcrossAtItsFittedPlace)
     EXPECT_TRUE(messages.messages().empty()) << "the success message is the caller's";
 }
 
-TEST_F(PrintPicture, FailedCaptureOrPrinterFailingAtTheEndIsReportedAndNotPrinted)
+TEST_F(PrintPicture, FailedCaptureIsReportedAndNotPrinted)
 {
     EXPECT_EQ(capture::PrintPictureFitted(nullptr, QImage()), PrintOutcome::NotPrinted);
     EXPECT_EQ(destinations.printed.jobsStarted, 0);
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_TRUE(messages.messages()[0].text.contains("could not be captured"));
-
-    messages.clear();
-    destinations.printer = RecordingTarget::Behaviour::FailsAtEnd;
-    messages.answerNext(Msg::Answer::No);
-    QImage picture(300, 400, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    EXPECT_EQ(capture::PrintPictureFitted(nullptr, picture), PrintOutcome::NotPrinted);
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_TRUE(messages.messages()[0].text.contains("The printer reported an error."));
 }
 
 // Answers the printer question and notes the window's look at that moment.
 class LookWatcher : public Msg::Responder {
 public:
     explicit LookWatcher(const TwoColourWindow& window) : window_(window) {}
-    QColor lookWhenAsked;
     Msg::Answer respond(const Msg::Request&) override
     {
         lookWhenAsked = window_.left;
         return Msg::Answer::No;
     }
+    QColor lookWhenAsked;
 
 private:
     const TwoColourWindow& window_;
@@ -153,11 +132,10 @@ TEST(PrintFormPicture, CapturesThePrintLookAndRestoresBeforeAskingAnything)
     LookWatcher watcher(window);
     QImage captured;
 
-    const PrintOutcome outcome = capture::PrintFormPicture(
-        &window, [&window] { window.left = Qt::white; }, [&window] { window.left = Qt::red; }, &captured);
-
-    EXPECT_EQ(outcome, PrintOutcome::NotPrinted);
-    EXPECT_EQ(ColourAt(captured, 0.25, 0.5), QColor(Qt::white)) << "the picture shows the print look";
+    EXPECT_EQ(capture::PrintFormPicture(
+                  &window, [&window] { window.left = Qt::white; }, [&window] { window.left = Qt::red; }, &captured),
+              PrintOutcome::NotPrinted);
+    EXPECT_EQ(ColourAt(captured, 0.25), QColor(Qt::white)) << "the picture shows the print look";
     EXPECT_EQ(watcher.lookWhenAsked, QColor(Qt::red)) << "the window was back to normal when asked";
     EXPECT_EQ(window.left, QColor(Qt::red));
 }
@@ -170,10 +148,8 @@ TEST(PrintFormPicture, RestoresTheNormalLookWhenPreparingFails)
         window.left = Qt::white;
         throw std::runtime_error("chart drawing failed");
     };
-
     EXPECT_THROW(capture::PrintFormPicture(&window, failingPrintLook, [&window] { window.left = Qt::red; }),
                  std::runtime_error);
-
     EXPECT_EQ(window.left, QColor(Qt::red));
     EXPECT_EQ(destinations.printed.jobsStarted, 0);
 }

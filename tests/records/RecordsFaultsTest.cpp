@@ -16,22 +16,22 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "records/RecordsSchema.h"
-#include "records/RecordsStore.h"
 #include "records/frmSave.h"
-#include "tests/records/RecordsTestFiles.h"
 #include "tests/records/WriterRecord.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/RecordsFiles.h"
 
 namespace {
 
-// Another running copy of the program: records_writer saving records tagged `tag`
-// into `path` for `seconds` or, with 0, until it is killed, pausing `pauseMs` after
-// each save.
+// Another running copy of the program (records_writer) saving records tagged `tag`,
+// for `seconds` or, with 0, until it is killed, pausing `pauseMs` after each save.
 class WriterProcess {
 public:
     WriterProcess(const QString& path, const QString& tag, int seconds = 0, int pauseMs = 0) : tag(tag)
@@ -42,12 +42,9 @@ public:
     }
     ~WriterProcess()
     {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(30000);
-        }
+        process.kill();
+        process.waitForFinished(30000);
     }
-
     // Waits until the writer has opened the file and is about to save.
     bool WaitUntilReady()
     {
@@ -56,13 +53,8 @@ public:
                 return false;
         return process.readLine().trimmed() == "ready";
     }
-    bool FinishedCleanly() const
-    {
-        return process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit
-               && process.exitCode() == 0;
-    }
-    // How many records the writer reported saved: it reports records 0, 1, ... in
-    // order, one a line. A line cut short by a kill was never a promise.
+    // The records the writer reported saved, one "saved <n>" line each, in order. A line
+    // cut short by a kill was never a promise.
     int ReportedSaves()
     {
         output_ += process.readAllStandardOutput();
@@ -76,8 +68,7 @@ private:
     QByteArray output_;
 };
 
-// A whole record is exactly the one its writer made from its tag and number; the
-// record number (column 0) is the file's own.
+// A whole record is exactly the one its writer made from its tag and number.
 bool IsWhole(const QStringList& row)
 {
     bool isNumber = false;
@@ -91,10 +82,9 @@ bool IsWhole(const QStringList& row)
 }
 
 // What a reader that changes nothing finds in a file that writers filled, against the
-// records each writer (by tag) reported saved.
+// number of records each writer (by tag) reported saved.
 struct FileVerdict {
     ReadOnlyLook look;
-    int rows = 0;
     int damaged = 0;        // rows that are not exactly a record some writer made
     int lostOrDoubled = 0;  // reported records missing, or there more than once
 
@@ -102,7 +92,6 @@ struct FileVerdict {
     {
         std::map<QString, std::map<int, int>> found;  // tag -> record number -> copies
         for (const QStringList& row : look.rows) {
-            ++rows;
             if (IsWhole(row))
                 ++found[row[1]][row[2].toInt()];
             else
@@ -121,7 +110,7 @@ struct FileVerdict {
 std::ostream& operator<<(std::ostream& os, const FileVerdict& v)
 {
     return os << "read error '" << v.look.error.toStdString() << "', integrity '" << v.look.integrity.toStdString()
-              << "', " << v.rows << " rows, " << v.damaged << " damaged, " << v.lostOrDoubled
+              << "', " << v.look.rows.size() << " rows, " << v.damaged << " damaged, " << v.lostOrDoubled
               << " reported records lost or doubled";
 }
 
@@ -142,6 +131,7 @@ TEST(RecordsUnderFaults, SaveKilledAtRandomPointsLeavesOnlyWholeRecords)
     std::map<QString, int> reported;
     int damagedFiles = 0;
     int rolledBack = 0;
+    int promised = 0;
     for (int trial = 0; trial < Trials; ++trial) {
         const QString tag = QStringLiteral("trial %1").arg(trial);
         SCOPED_TRACE(tag.toStdString());
@@ -151,12 +141,11 @@ TEST(RecordsUnderFaults, SaveKilledAtRandomPointsLeavesOnlyWholeRecords)
             QThread::usleep(random.bounded(LongestDelayUs));
             writer.process.kill();
             ASSERT_TRUE(writer.process.waitForFinished(30000));
-            reported[tag] = writer.ReportedSaves();
+            promised += reported[tag] = writer.ReportedSaves();
         }
         if (!LookReadOnly(file.path()).error.isEmpty() && QFileInfo(file.path() + "-journal").size() > 0) {
-            // The save was cut off with its journal in place; a reader that may not
-            // write cannot undo it. The next copy of the program to open the file
-            // rolls the unfinished save back, as here.
+            // The save was cut off with its journal in place, which a reader that may not
+            // write cannot undo; the next copy of the program to open the file rolls it back.
             ++rolledBack;
             RecordsStore next;
             ASSERT_EQ(OpenStore(next, file.path()), std::vector<int>{});
@@ -165,22 +154,17 @@ TEST(RecordsUnderFaults, SaveKilledAtRandomPointsLeavesOnlyWholeRecords)
         EXPECT_TRUE(verdict.sound()) << verdict;
         damagedFiles += !verdict.sound();
     }
-
-    int promised = 0;
-    for (const auto& entry : reported)
-        promised += entry.second;
     EXPECT_GT(promised, 0) << "no kill came after a finished save";
     std::cout << "kill-during-save: " << Trials << " trials, " << damagedFiles << " damaged files, " << promised
               << " records reported saved, " << rolledBack << " unfinished saves rolled back on the next opening"
               << std::endl;
 }
 
-// Several copies of the program save into one file over and over for the whole span;
-// afterwards every record each one reported saved is there exactly once. Each copy
-// pauses a little after a save, far less than any person takes between two saves:
-// copies saving back to back with no pause at all keep the lock among themselves, and
-// the engine's busy wait, which polls, may leave one waiting past its timeout (it is
-// then refused with a message, which this test would count as a failure).
+// Several copies of the program save into one file for the whole span; afterwards every
+// record each one reported saved is there exactly once. Each copy pauses a little after
+// a save, far less than any person takes between two: copies saving back to back keep
+// the lock among themselves, and the engine's polling busy wait may then leave one
+// waiting past its timeout (refused with a message, which counts as a failure here).
 class ConcurrentWriters : public ::testing::TestWithParam<int> {};
 
 TEST_P(ConcurrentWriters, SavingAtOnceLosesNothing)
@@ -199,14 +183,14 @@ TEST_P(ConcurrentWriters, SavingAtOnceLosesNothing)
         SCOPED_TRACE(writer->tag.toStdString());
         ASSERT_TRUE(writer->process.waitForFinished((Seconds + 60) * 1000));
         // Every copy must end by itself, so that it reported every record it saved.
-        EXPECT_TRUE(writer->FinishedCleanly());
-        reported[writer->tag] = writer->ReportedSaves();
+        EXPECT_EQ(writer->process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(writer->process.exitCode(), 0);
+        written += reported[writer->tag] = writer->ReportedSaves();
         EXPECT_GT(reported[writer->tag], 0) << "never got to save";
-        written += reported[writer->tag];
     }
     const FileVerdict verdict(file.path(), reported);
     EXPECT_TRUE(verdict.sound()) << verdict;
-    EXPECT_EQ(verdict.rows, written);
+    EXPECT_EQ(verdict.look.rows.size(), written);
     std::cout << "concurrent writers: " << GetParam() << " processes for " << Seconds << " s, " << written
               << " records reported saved; " << verdict << std::endl;
 }
@@ -223,146 +207,126 @@ public:
         getrlimit(RLIMIT_FSIZE, &saved_);
         rlimit lowered = saved_;
         lowered.rlim_cur = bytes;
-        active_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+        active = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
     }
     ~FileSizeLimit()
     {
         setrlimit(RLIMIT_FSIZE, &saved_);
         std::signal(SIGXFSZ, savedHandler_);
     }
-    bool active() const { return active_; }
+    bool active = false;
 
 private:
     void (*savedHandler_)(int);
     rlimit saved_{};
-    bool active_ = false;
 };
 
 // A tmpfs of `kib` KiB over `folder`, seen by this process only (a mount namespace of
-// its own). Only where the process may mount; `reason` says why not otherwise.
+// its own), where the process may mount; `failure` says why not otherwise.
 class SmallFileSystem {
 public:
     SmallFileSystem(const QString& folder, int kib) : folder_(QFile::encodeName(folder))
     {
         const QByteArray options = "size=" + QByteArray::number(kib) + "k";
-        mounted_ = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
-                   && mount("tmpfs", folder_.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) == 0;
-        if (!mounted_)
-            reason_ = std::strerror(errno);
+        mounted = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+                  && mount("tmpfs", folder_.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) == 0;
+        if (!mounted)
+            failure = std::strerror(errno);
     }
     ~SmallFileSystem()
     {
-        if (mounted_)
+        if (mounted)
             umount2(folder_.constData(), MNT_DETACH);
     }
-    bool mounted() const { return mounted_; }
-    const std::string& reason() const { return reason_; }
+    bool mounted = false;
+    std::string failure;
 
 private:
     QByteArray folder_;
-    bool mounted_ = false;
-    std::string reason_;
 };
 
-// Saves through the dialog, as the user would, onto a disk that fills up: the refused
-// save is reported clearly, nothing saved before is lost, nothing of the refused
-// record is written, and the same dialog saves it once there is room again.
-class RecordsOnAFullDisk : public ::testing::Test {
-protected:
-    static constexpr int EarlierRecords = 20;
-
-    void OpenWithEarlierRecords(const QString& path)
-    {
-        path_ = path;
-        ASSERT_EQ(OpenStore(store_, path), std::vector<int>{});
-        for (int i = 0; i < EarlierRecords; ++i)
-            ASSERT_FALSE(store_.AddRecord(WriterRecord("earlier", i)).isValid());
-    }
-
-    // Saves through the dialog until a save is refused, and leaves that dialog open.
-    void SaveUntilRefused(const char* reason)
-    {
-        for (saved_ = 0; saved_ < 1000; ++saved_) {
-            const NewRecord record = WriterRecord("dialog", saved_);
-            refused_ = std::make_unique<frmSave>(
-                SaveSnapshot{record.AirTemp, record.RH, record.ConcreteTemp, record.WindVelocity,
-                             record.RateThreshold, record.EvapRate, record.RateNote},
-                store_);
-            refused_->show();
-            TypeDateTimeNote(*refused_, record);
-            messages_.clear();
-            Element<QPushButton>(*refused_, "cmdAccept")->click();
-            ASSERT_EQ(messages_.messages().size(), 1u);
-            if (messages_.messages()[0].text != "Record added.") {
-                refusal_ = messages_.messages()[0].text;
-                ExpectSaveRefused(*refused_, messages_, path_, reason, record);
-                ExpectFileHolds(saved_);
-                return;
-            }
-        }
-        FAIL() << "the disk never filled up";
-    }
-
-    void ExpectFileHolds(int dialogRecords)
-    {
-        const FileVerdict verdict(path_, {{"earlier", EarlierRecords}, {"dialog", dialogRecords}});
-        EXPECT_TRUE(verdict.sound()) << verdict;
-        EXPECT_EQ(verdict.rows, EarlierRecords + dialogRecords);
-    }
-
-    void ExpectSavedOnRetry(const char* disk)
-    {
-        messages_.clear();
-        Element<QPushButton>(*refused_, "cmdAccept")->click();
-        ASSERT_EQ(messages_.messages().size(), 1u);
-        EXPECT_EQ(messages_.messages()[0].text, "Record added.");
-        EXPECT_FALSE(refused_->isVisible());
-        ExpectFileHolds(saved_ + 1);
-        std::cout << "full disk (" << disk << "): " << EarlierRecords << " earlier records, " << saved_
-                  << " saved before the disk was full, save refused with \""
-                  << refusal_.section(u'\n', 1).toStdString() << "\", 0 lost, saved on retry" << std::endl;
-    }
-
-    MessageRecorder messages_;
-    RecordsStore store_;
-    QString path_;
-    std::unique_ptr<frmSave> refused_;
-    int saved_ = 0;
-    QString refusal_;
-};
-
-TEST_F(RecordsOnAFullDisk, FileThatMayNotGrowRefusesTheSaveClearly)
+void ExpectFileHolds(const QString& path, int earlier, int dialogRecords)
 {
-    RecordsFile file;
-    OpenWithEarlierRecords(file.path());
-    {
-        FileSizeLimit limit(QFileInfo(file.path()).size());
-        ASSERT_TRUE(limit.active());
-        SaveUntilRefused("disk I/O error");
-    }
-    ExpectSavedOnRetry("file size limit");
+    const FileVerdict verdict(path, {{"earlier", earlier}, {"dialog", dialogRecords}});
+    EXPECT_TRUE(verdict.sound()) << verdict;
+    EXPECT_EQ(verdict.look.rows.size(), earlier + dialogRecords);
 }
 
-TEST_F(RecordsOnAFullDisk, SmallFileSystemRefusesTheSaveClearly)
+// Saves through the dialog, as the user would, onto a disk that `fillDisk` fills up: the
+// refused save is reported clearly, nothing saved before is lost, nothing of the refused
+// record is written, and the same dialog saves it once `makeRoom` has made room.
+void SaveUntilFullThenRetry(const QString& path, const char* reason, const std::function<void()>& fillDisk,
+                            const std::function<void()>& makeRoom)
+{
+    constexpr int Earlier = 20;
+    MessageRecorder messages;
+    RecordsStore store;
+    ASSERT_EQ(OpenStore(store, path), std::vector<int>{});
+    for (int i = 0; i < Earlier; ++i)
+        ASSERT_FALSE(store.AddRecord(WriterRecord("earlier", i)).isValid());
+    fillDisk();
+    if (::testing::Test::HasFatalFailure())
+        return;
+    std::unique_ptr<frmSave> dialog;
+    int saved = 0;
+    for (; saved < 1000; ++saved) {
+        const NewRecord r = WriterRecord("dialog", saved);
+        dialog = std::make_unique<frmSave>(
+            SaveSnapshot{r.AirTemp, r.RH, r.ConcreteTemp, r.WindVelocity, r.RateThreshold, r.EvapRate, r.RateNote},
+            store);
+        dialog->show();
+        TypeDateTimeNote(*dialog, r);
+        messages.clear();
+        Element<QPushButton>(*dialog, "cmdAccept")->click();
+        ASSERT_EQ(messages.messages().size(), 1u);
+        if (messages.messages()[0].text != "Record added.") {
+            ExpectSaveRefused(*dialog, messages, path, reason, r);
+            break;
+        }
+    }
+    ASSERT_LT(saved, 1000) << "the disk never filled up";
+    const QString refusal = messages.messages()[0].text;
+    ExpectFileHolds(path, Earlier, saved);
+
+    makeRoom();
+    messages.clear();
+    Element<QPushButton>(*dialog, "cmdAccept")->click();
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "Record added.");
+    EXPECT_FALSE(dialog->isVisible());
+    ExpectFileHolds(path, Earlier, saved + 1);
+    std::cout << "full disk: " << Earlier << " earlier records, " << saved
+              << " saved before the disk was full, save refused with \""
+              << refusal.section(u'\n', 1).toStdString() << "\", 0 lost, saved on retry" << std::endl;
+}
+
+TEST(RecordsOnAFullDisk, FileThatMayNotGrowRefusesTheSaveClearly)
+{
+    RecordsFile file;
+    std::optional<FileSizeLimit> limit;
+    SaveUntilFullThenRetry(
+        file.path(), "disk I/O error",
+        [&] { ASSERT_TRUE(limit.emplace(QFileInfo(file.path()).size()).active); }, [&] { limit.reset(); });
+}
+
+TEST(RecordsOnAFullDisk, SmallFileSystemRefusesTheSaveClearly)
 {
     QTemporaryDir folder;
     const SmallFileSystem disk(folder.path(), 64);
-    if (!disk.mounted())
-        GTEST_SKIP() << "cannot mount a small file system here: " << disk.reason();
+    if (!disk.mounted)
+        GTEST_SKIP() << "cannot mount a small file system here: " << disk.failure;
     const QString path = folder.filePath(RecordsSchema::FileName);
     QString error;
     ASSERT_TRUE(RecordsSchema::CreateRecordsFile(path, error)) << error.toStdString();
-    OpenWithEarlierRecords(path);
-
-    // Room to give back once the disk is full.
-    QFile ballast(folder.filePath("ballast"));
-    ASSERT_TRUE(ballast.open(QIODevice::WriteOnly));
-    ASSERT_EQ(ballast.write(QByteArray(16 * 1024, 'b')), 16 * 1024);
-    ballast.close();
-
-    SaveUntilRefused("database or disk is full");
-    ASSERT_TRUE(ballast.remove());
-    ExpectSavedOnRetry("64 KiB tmpfs");
+    QFile ballast(folder.filePath("ballast"));  // room to give back once the disk is full
+    SaveUntilFullThenRetry(
+        path, "database or disk is full",
+        [&] {
+            ASSERT_TRUE(ballast.open(QIODevice::WriteOnly));
+            ASSERT_EQ(ballast.write(QByteArray(16 * 1024, 'b')), 16 * 1024);
+            ballast.close();
+        },
+        [&] { ASSERT_TRUE(ballast.remove()); });
 }
 
 }  // namespace

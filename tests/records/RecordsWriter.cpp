@@ -1,10 +1,8 @@
-// Another copy of the program saving records, through the same store call as the
-// save dialog: records_writer <file> <tag> <seconds> [pause ms]. Appends records
-// tagged with `tag`, numbered from 0, each a whole record the tests can recognise (see
-// WriterRecord.h), for `seconds` or, with 0, until it is killed, pausing `pause` ms
-// after each save (none by default). Prints "ready" once
-// the file is open and "saved <n>" as soon as record n is written, so a test knows
-// which records it was promised.
+// Another copy of the program saving records through the save dialog's store call:
+//   records_writer <file> <tag> <seconds> [pause ms]
+// Appends WriterRecord(tag, 0), (tag, 1), ... for `seconds` or, with 0, until killed,
+// pausing after each save. Prints "ready" once the file is open and "saved <n>" as soon
+// as record n is written, so a test knows which records it was promised.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

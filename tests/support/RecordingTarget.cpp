@@ -47,11 +47,6 @@ RecordingDevice::RecordingDevice(QSizeF printableSize, PrintRecord& record)
 
 RecordingDevice::~RecordingDevice() = default;
 
-QPaintEngine* RecordingDevice::paintEngine() const
-{
-    return engine_.get();
-}
-
 int RecordingDevice::metric(PaintDeviceMetric metric) const
 {
     switch (metric) {
@@ -69,11 +64,6 @@ int RecordingDevice::metric(PaintDeviceMetric metric) const
     case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
     }
     return 0;
-}
-
-RecordingTarget::RecordingTarget(PrintRecord& record, QSizeF portraitPrintableSize, Behaviour behaviour)
-    : record_(record), portrait_(portraitPrintableSize), behaviour_(behaviour)
-{
 }
 
 bool RecordingTarget::begin(QPageLayout::Orientation orientation, QPainter& painter)
@@ -104,19 +94,6 @@ void RecordingTarget::abort(QPainter& painter)
 {
     painter.end();
     ++record_.jobsAborted;
-}
-
-FakePrintDestinations::FakePrintDestinations() : scope_(*this) {}
-
-std::unique_ptr<output::PrintTarget> FakePrintDestinations::defaultPrinter()
-{
-    return std::make_unique<RecordingTarget>(printed, LetterPrintable, printer);
-}
-
-QString FakePrintDestinations::askPdfFileName(QWidget*)
-{
-    ++fileNamesAsked;
-    return pdfFileName;
 }
 
 double RecordedLineHeight(double fontSize)

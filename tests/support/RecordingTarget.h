@@ -1,13 +1,9 @@
 #pragma once
 
-#include <QFont>
-#include <QImage>
 #include <QPageLayout>
 #include <QPaintDevice>
 #include <QPaintEngine>
-#include <QPointF>
 #include <QRectF>
-#include <QSizeF>
 #include <QString>
 
 #include <memory>
@@ -16,7 +12,7 @@
 #include "output/PrintDestinations.h"
 #include "output/PrintTarget.h"
 
-// A text as the printer received it, measured in points from the printable area's top-left.
+// A text as the printer received it, in points from the printable area's top-left.
 struct RecordedText {
     QString text;
     QPointF topLeft;
@@ -24,14 +20,14 @@ struct RecordedText {
     bool underline = false;
 };
 
-// Everything that reached a recording printer.
+// Everything that reached a recording printer; image rectangles in points.
 struct PrintRecord {
     int jobsStarted = 0;
     int jobsEnded = 0;
     int jobsAborted = 0;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     std::vector<RecordedText> texts;
-    std::vector<QRectF> imageRects;  // in points
+    std::vector<QRectF> imageRects;
     std::vector<QSize> imageSizes;
 };
 
@@ -42,7 +38,7 @@ public:
     static constexpr int Dpi = 300;
     RecordingDevice(QSizeF printableSize, PrintRecord& record);
     ~RecordingDevice() override;
-    QPaintEngine* paintEngine() const override;
+    QPaintEngine* paintEngine() const override { return engine_.get(); }
 
 protected:
     int metric(PaintDeviceMetric metric) const override;
@@ -56,7 +52,10 @@ private:
 class RecordingTarget : public output::PrintTarget {
 public:
     enum class Behaviour { Works, CannotStart, FailsAtEnd };
-    RecordingTarget(PrintRecord& record, QSizeF portraitPrintableSize, Behaviour behaviour);
+    RecordingTarget(PrintRecord& record, QSizeF portraitPrintableSize, Behaviour behaviour)
+        : record_(record), portrait_(portraitPrintableSize), behaviour_(behaviour)
+    {
+    }
 
     bool begin(QPageLayout::Orientation orientation, QPainter& painter) override;
     QSizeF printableSize() const override { return printable_; }
@@ -78,18 +77,23 @@ class FakePrintDestinations : public output::PrintDestinations {
 public:
     static constexpr QSizeF LetterPrintable{576.0, 756.0};  // 8.5 x 11 in, less 0.25 in all round
 
-    FakePrintDestinations();
-
     PrintRecord printed;
     RecordingTarget::Behaviour printer = RecordingTarget::Behaviour::Works;
     QString pdfFileName;  // the user's answer to the file prompt; empty cancels it
     int fileNamesAsked = 0;
 
-    std::unique_ptr<output::PrintTarget> defaultPrinter() override;
-    QString askPdfFileName(QWidget* parent) override;
+    std::unique_ptr<output::PrintTarget> defaultPrinter() override
+    {
+        return std::make_unique<RecordingTarget>(printed, LetterPrintable, printer);
+    }
+    QString askPdfFileName(QWidget*) override
+    {
+        ++fileNamesAsked;
+        return pdfFileName;
+    }
 
 private:
-    output::ScopedPrintDestinations scope_;
+    output::ScopedPrintDestinations scope_{*this};
 };
 
 // The line spacing of a font of the given size on the recording device, in points.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
-#include <ostream>
 #include <stdexcept>
 
 #include <QApplication>
@@ -15,27 +14,14 @@
 #include "ui/Colors.h"
 #include "ui/GraphicsSupp.h"
 
-void PrintTo(const QColor& color, std::ostream* os)
-{
-    *os << color.name(QColor::HexArgb).toStdString();
-}
-
 namespace {
 
-// The colour shown at a point given in the panel's user units, both layers composed.
-QColor shownColorAt(ChartPanel& panel, double x, double y)
-{
-    const QImage shown = panel.grab().toImage();
-    const QPointF pixel = panel.toPixels(x, y) * shown.devicePixelRatio();
-    return shown.pixelColor(int(pixel.x()), int(pixel.y()));
-}
+const QString chartBack = Colors::toQColor(Colors::ChartBack).name();
+const QString pathColor = Colors::toQColor(Colors::SolutionPathOnScreen).name();
+const QString black = "#000000";
 
-const QColor chartBack = Colors::toQColor(Colors::ChartBack);
-const QColor pathColor = Colors::toQColor(Colors::SolutionPathOnScreen);
-const QColor black(Qt::black);
-
-// A panel with a user scale of 0..10 both ways, y upward, holding a black
-// persistent line at x = 2 and a thick transient "path" at x = 7.
+// A panel with a user scale of 0..10 both ways, y upward, holding a black persistent
+// line at x = 2 and a thick transient path at x = 7.
 struct LayeredPanel {
     LayeredPanel()
     {
@@ -52,11 +38,16 @@ struct LayeredPanel {
         panel.SetDrawWidth(1);
     }
 
-    void expectShown(const QColor& chart, const QColor& path, const QColor& between = chartBack)
+    // The colours shown, both layers composed, on the chart's line, the path and between them.
+    std::vector<QString> shown()
     {
-        EXPECT_EQ(shownColorAt(panel, 2, 5), chart);
-        EXPECT_EQ(shownColorAt(panel, 7, 5), path);
-        EXPECT_EQ(shownColorAt(panel, 5, 5), between);
+        const QImage image = panel.grab().toImage();
+        std::vector<QString> colours;
+        for (double x : {2, 7, 5}) {
+            const QPointF pixel = panel.toPixels(x, 5) * image.devicePixelRatio();
+            colours.push_back(image.pixelColor(int(pixel.x()), int(pixel.y())).name());
+        }
+        return colours;
     }
 
     ChartPanel panel;
@@ -67,7 +58,6 @@ struct LayeredPanel {
 TEST(ChartPanelLayers, PathSurvivesRepaintsUntilClsWithAutoRedrawOffRemovesIt)
 {
     LayeredPanel p;
-    p.expectShown(black, pathColor);
     p.panel.show();
     p.panel.repaint();
     p.panel.hide();
@@ -75,13 +65,12 @@ TEST(ChartPanelLayers, PathSurvivesRepaintsUntilClsWithAutoRedrawOffRemovesIt)
     p.panel.show();
     p.panel.update();
     QApplication::processEvents();
-    p.expectShown(black, pathColor);
+    EXPECT_EQ(p.shown(), (std::vector<QString>{black, pathColor, chartBack}));
 
     p.panel.SetCurrentX(3);
     p.panel.SetCurrentY(4);
     p.panel.Cls();
-
-    p.expectShown(black, chartBack);
+    EXPECT_EQ(p.shown(), (std::vector<QString>{black, chartBack, chartBack}));
     EXPECT_EQ(p.panel.CurrentX(), 0);
     EXPECT_EQ(p.panel.CurrentY(), 0);
     const auto clears = p.log.of(ChartOperation::Kind::Clear);
@@ -91,20 +80,16 @@ TEST(ChartPanelLayers, PathSurvivesRepaintsUntilClsWithAutoRedrawOffRemovesIt)
 
 TEST(ChartPanelLayers, ClsWithAutoRedrawOnANewBackColourAndResizingBlankBothLayers)
 {
-    const struct {
-        const char* name;
-        std::function<void(ChartPanel&)> act;
-        QColor blank;
-    } cases[] = {
+    const struct { const char* name; std::function<void(ChartPanel&)> act; QString blank; } cases[] = {
         {"Cls with AutoRedraw on", [](ChartPanel& panel) { panel.SetAutoRedraw(true); panel.Cls(); }, chartBack},
-        {"new back colour", [](ChartPanel& panel) { panel.SetBackColor(Colors::QBColor(15)); }, Qt::white},
+        {"new back colour", [](ChartPanel& panel) { panel.SetBackColor(Colors::QBColor(15)); }, "#ffffff"},
         {"resize", [](ChartPanel& panel) { panel.resize(180, 90); }, chartBack},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         LayeredPanel p;
         c.act(p.panel);
-        p.expectShown(c.blank, c.blank, c.blank);
+        EXPECT_EQ(p.shown(), std::vector<QString>(3, c.blank));
     }
 }
 
@@ -113,7 +98,7 @@ TEST(ChartPanelLayers, SegmentsThroughInfinityAreRecordedButNotPainted)
     LayeredPanel p;
     p.panel.Line(std::numeric_limits<double>::infinity(), 5, 3, 5);
     EXPECT_EQ(p.log.of(ChartOperation::Kind::Line).size(), 3u);
-    p.expectShown(black, pathColor);
+    EXPECT_EQ(p.shown(), (std::vector<QString>{black, pathColor, chartBack}));
 }
 
 TEST(ChartPanelText, ExtentsFollowTheScaleAndPrintMovesToTheStartOfTheNextLine)
@@ -122,13 +107,11 @@ TEST(ChartPanelText, ExtentsFollowTheScaleAndPrintMovesToTheStartOfTheNextLine)
     panel.resize(200, 100);
     panel.Scale(5, 10, 25, 0);
     const QFontMetricsF metrics(panel.font(), &panel);
-    const QString caption = "Air Temperature (°F)";
-
     EXPECT_FLOAT_EQ(panel.TextWidth("0.5"), float(metrics.horizontalAdvance("0.5") * 20 / 200));
     EXPECT_FLOAT_EQ(panel.TextHeight("0.5"), float(-metrics.height() * 10 / 100)) << "y grows upward";
-    const float plainWidth = panel.TextWidth(caption);
+    const float plainWidth = panel.TextWidth("Air Temperature (°F)");
     panel.SetFontBold(true);
-    EXPECT_GT(panel.TextWidth(caption), plainWidth) << "bold is measured bold";
+    EXPECT_GT(panel.TextWidth("Air Temperature (°F)"), plainWidth) << "bold is measured bold";
 
     panel.SetCurrentX(8);
     panel.SetCurrentY(6);
@@ -137,8 +120,8 @@ TEST(ChartPanelText, ExtentsFollowTheScaleAndPrintMovesToTheStartOfTheNextLine)
     EXPECT_FLOAT_EQ(panel.CurrentY(), 6 + panel.TextHeight("50"));
 }
 
-// Text printed at another resolution than it was measured at would not fill
-// the extent TextWidth and TextHeight promise.
+// Text printed at another resolution than it was measured at would not fill the
+// extent TextWidth and TextHeight promise.
 TEST(ChartPanelText, PrintedTextFillsItsMeasuredExtent)
 {
     ChartPanel panel;
@@ -152,21 +135,16 @@ TEST(ChartPanelText, PrintedTextFillsItsMeasuredExtent)
     panel.Print(text);
 
     const QImage shown = panel.grab().toImage();
-    int rightmostInk = -1;
-    int lowestInk = -1;
-    for (int y = 0; y < shown.height(); ++y) {
-        for (int x = 0; x < shown.width(); ++x) {
-            if (shown.pixelColor(x, y).lightness() < 128) {
-                rightmostInk = std::max(rightmostInk, x);
-                lowestInk = std::max(lowestInk, y);
-            }
-        }
-    }
-    const double ratio = shown.devicePixelRatio();
-    EXPECT_LE(rightmostInk / ratio, 10 + panel.TextWidth(text));
-    EXPECT_GT(rightmostInk / ratio, 10 + 0.9f * panel.TextWidth(text));
-    EXPECT_LE(lowestInk / ratio, 10 + panel.TextHeight(text));
-    EXPECT_GT(lowestInk / ratio, 10 + 0.5f * panel.TextHeight(text));
+    QPoint lowestRightInk(-1, -1);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixelColor(x, y).lightness() < 128)
+                lowestRightInk = QPoint(std::max(lowestRightInk.x(), x), std::max(lowestRightInk.y(), y));
+    const QPointF ink = QPointF(lowestRightInk) / shown.devicePixelRatio() - QPointF(10, 10);
+    EXPECT_LE(ink.x(), panel.TextWidth(text));
+    EXPECT_GT(ink.x(), 0.9f * panel.TextWidth(text));
+    EXPECT_LE(ink.y(), panel.TextHeight(text));
+    EXPECT_GT(ink.y(), 0.5f * panel.TextHeight(text));
 }
 
 // A resolution other than the default catches an image left at its default dots per meter.
@@ -174,98 +152,60 @@ TEST(LayerImage, IsSizedAtTheDevicePixelRatioAndPrintsAtTheLogicalResolution)
 {
     LayerImage layer(QImage::Format_RGB32);
     layer.reset(QSize(219, 274), 2.0, 120, 144, Qt::white);
-
-    const QImage& image = layer.image();
-    EXPECT_EQ(image.size(), QSize(438, 548));
-    EXPECT_EQ(image.deviceIndependentSize(), QSizeF(219, 274));
-    EXPECT_EQ(image.logicalDpiX(), 120);
-    EXPECT_EQ(image.logicalDpiY(), 144);
+    EXPECT_EQ(layer.image().size(), QSize(438, 548));
+    EXPECT_EQ(layer.image().deviceIndependentSize(), QSizeF(219, 274));
+    EXPECT_EQ(layer.image().logicalDpiX(), 120);
+    EXPECT_EQ(layer.image().logicalDpiY(), 144);
     EXPECT_TRUE(layer.isBlank());
 }
 
-// Colour references keep red in the low byte.
+// The colours the program uses, as colour references that keep red in the low byte.
 TEST(Colors, PaletteAndChartColoursReadAsTheirRgb)
 {
-    const struct {
-        uint32_t color;
-        uint32_t reference;
-        const char* rgb;
-    } colors[] = {
-        {Colors::QBColor(0), 0x000000, "#000000"},  {Colors::QBColor(1), 0x800000, "#000080"},
-        {Colors::QBColor(4), 0x000080, "#800000"},  {Colors::QBColor(7), 0xC0C0C0, "#c0c0c0"},
-        {Colors::QBColor(9), 0xFF0000, "#0000ff"},  {Colors::QBColor(12), 0x0000FF, "#ff0000"},
-        {Colors::QBColor(13), 0xFF00FF, "#ff00ff"}, {Colors::QBColor(14), 0x00FFFF, "#ffff00"},
-        {Colors::QBColor(15), 0xFFFFFF, "#ffffff"}, {Colors::ChartBack, 0xE9C896, "#96c8e9"},
-        {Colors::RateScaleBack, 0x8DFA5F, "#5ffa8d"}, {Colors::SolutionPathOnScreen, 0x9DFFFF, "#ffff9d"},
+    const struct { uint32_t color; const char* rgb; } colors[] = {
+        {Colors::QBColor(0), "#000000"},  {Colors::QBColor(9), "#0000ff"},           {Colors::QBColor(12), "#ff0000"},
+        {Colors::QBColor(13), "#ff00ff"}, {Colors::QBColor(15), "#ffffff"},          {Colors::ChartBack, "#96c8e9"},
+        {Colors::RateScaleBack, "#5ffa8d"}, {Colors::SolutionPathOnScreen, "#ffff9d"},
     };
-    for (const auto& c : colors) {
-        SCOPED_TRACE(c.rgb);
-        EXPECT_EQ(c.color, c.reference);
+    for (const auto& c : colors)
         EXPECT_EQ(Colors::toQColor(c.color).name(), QString(c.rgb));
-    }
-    EXPECT_THROW(Colors::QBColor(-1), std::out_of_range);
+    EXPECT_EQ(Colors::QBColor(9), 0xFF0000u);
     EXPECT_THROW(Colors::QBColor(16), std::out_of_range);
-}
-
-TEST(Colors, ButtonFaceFollowsThePalette)
-{
     QPalette palette;
     palette.setColor(QPalette::Button, QColor("#123456"));
     palette.setColor(QPalette::Window, QColor("#abcdef"));
     EXPECT_EQ(Colors::toQColor(Colors::ButtonFace, palette).name(), "#123456");
 }
 
-void expectPixel(QPointF actual, QPointF expected)
+// An area puts its first corner at the bottom left and the second at the top right of
+// the 164 x 274 panel, each margin inside the edge. A line complains and leaves the
+// panel in twips, which follow the logical resolution: 1440 to the inch.
+TEST(SetUserScale, MapsAnAreaWithinTheMarginsAndRefusesALine)
 {
-    EXPECT_NEAR(actual.x(), expected.x(), 1e-3);
-    EXPECT_NEAR(actual.y(), expected.y(), 1e-3);
-}
-
-// The first corner lands at the bottom left and the second at the top right of
-// the 164 x 274 panel, each margin that many pixels inside the edge.
-TEST(SetUserScale, PutsTheFirstCornerBottomLeftWithinTheMargins)
-{
-    const struct {
-        float x1, y1, x2, y2, xMargin, yMargin;
-    } areas[] = {{40, 0, 100, 10, 0, 0}, {0, 1, 8, 0, 0, 0}, {0, 0, 8, 10, 12, 7}};
-    for (const auto& a : areas) {
-        SCOPED_TRACE(testing::Message() << a.x1 << ',' << a.y1 << ' ' << a.x2 << ',' << a.y2);
-        MessageRecorder messages;
-        ChartPanel panel;
-        panel.resize(164, 274);
-        GraphicsSupp::SetUserScale(panel, a.x1, a.y1, a.x2, a.y2, a.xMargin, a.yMargin);
-
-        EXPECT_EQ(panel.ScaleMode(), ChartScaleMode::User);
-        expectPixel(panel.toPixels(a.x1, a.y1), QPointF(a.xMargin, 274 - a.yMargin));
-        expectPixel(panel.toPixels(a.x2, a.y2), QPointF(164 - a.xMargin, a.yMargin));
-        EXPECT_TRUE(messages.messages().empty());
-    }
-}
-
-TEST(SetUserScale, OnALineComplainsAndLeavesThePanelInTwips)
-{
-    const struct {
-        float x1, y1, x2, y2;
-    } lines[] = {{5, 0, 5, 10}, {0, 3, 8, 3}, {1, 1, 1, 1}};
-    for (const auto& l : lines) {
-        SCOPED_TRACE(testing::Message() << l.x1 << ',' << l.y1 << ' ' << l.x2 << ',' << l.y2);
+    const struct { float x1, y1, x2, y2, xMargin, yMargin; bool line; } cases[] = {
+        {40, 0, 100, 10, 0, 0, false}, {0, 1, 8, 0, 0, 0, false}, {0, 0, 8, 10, 12, 7, false},
+        {5, 0, 5, 10, 0, 0, true},     {0, 3, 8, 3, 0, 0, true},  {1, 1, 1, 1, 0, 0, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x1 << ',' << c.y1 << ' ' << c.x2 << ',' << c.y2);
         MessageRecorder messages;
         ChartPanel panel;
         panel.resize(164, 274);
         GraphicsSupp::SetUserScale(panel, 40, 0, 100, 10, 0, 0);
-        GraphicsSupp::SetUserScale(panel, l.x1, l.y1, l.x2, l.y2, 0, 0);
-
-        ASSERT_EQ(messages.messages().size(), 1u);
-        const Msg::Request& message = messages.messages().front();
-        EXPECT_EQ(message.text, "Can't size a window on the width of a line.");
-        EXPECT_EQ(message.title, "Set Scale Error");
-        EXPECT_EQ(message.icon, Msg::Icon::Critical);
-        EXPECT_EQ(message.buttons, Msg::Buttons::Ok);
-        // Twips follow the logical resolution: 1440 to the inch.
-        EXPECT_EQ(panel.ScaleMode(), ChartScaleMode::Twips);
-        EXPECT_FLOAT_EQ(panel.ScaleWidth(), 164 * 1440.0f / panel.logicalDpiX());
-        EXPECT_FLOAT_EQ(panel.ScaleHeight(), 274 * 1440.0f / panel.logicalDpiY());
-        expectPixel(panel.toPixels(0, 0), QPointF(0, 0));
+        GraphicsSupp::SetUserScale(panel, c.x1, c.y1, c.x2, c.y2, c.xMargin, c.yMargin);
+        EXPECT_EQ(panel.ScaleMode(), c.line ? ChartScaleMode::Twips : ChartScaleMode::User);
+        if (c.line) {
+            ASSERT_EQ(messages.messages().size(), 1u);
+            EXPECT_EQ(messages.messages()[0].text, "Can't size a window on the width of a line.");
+            EXPECT_EQ(messages.messages()[0].title, "Set Scale Error");
+            EXPECT_EQ(messages.messages()[0].icon, Msg::Icon::Critical);
+            EXPECT_FLOAT_EQ(panel.ScaleWidth(), 164 * 1440.0f / panel.logicalDpiX());
+            EXPECT_FLOAT_EQ(panel.ScaleHeight(), 274 * 1440.0f / panel.logicalDpiY());
+            EXPECT_EQ(panel.toPixels(0, 0), QPointF(0, 0));
+        } else {
+            EXPECT_TRUE(messages.messages().empty());
+            EXPECT_LT((panel.toPixels(c.x1, c.y1) - QPointF(c.xMargin, 274 - c.yMargin)).manhattanLength(), 1e-3);
+            EXPECT_LT((panel.toPixels(c.x2, c.y2) - QPointF(164 - c.xMargin, c.yMargin)).manhattanLength(), 1e-3);
+        }
     }
 }
 

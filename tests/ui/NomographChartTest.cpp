@@ -14,18 +14,18 @@ namespace {
 using Colors::QBColor;
 using Kind = ChartOperation::Kind;
 
-// The four chart panels as the main window places them at its design size, in
-// their normal colours, all drawing into one shared operation log.
+// The four chart panels as the main window places them at its design size, in their
+// normal colours, all drawing into one operation log, with the chart drawn.
 struct DesignPanels {
     explicit DesignPanels(int rhWidth = 164)
+        : picRH(addPanel("picRH", QRect(0, 0, rhWidth, 274), Colors::ChartBack)),
+          picCT(addPanel("picCT", QRect(rhWidth, 0, 219, 274), Colors::ChartBack)),
+          picWV(addPanel("picWV", QRect(rhWidth, 274, 219, 274), Colors::ChartBack)),
+          picRate(addPanel("picRate", QRect(rhWidth - 25, 274, 25, 274), Colors::RateScaleBack))
     {
-        picRH = addPanel("picRH", QRect(0, 0, rhWidth, 274), Colors::ChartBack);
-        picCT = addPanel("picCT", QRect(rhWidth, 0, 219, 274), Colors::ChartBack);
-        picWV = addPanel("picWV", QRect(rhWidth, 274, 219, 274), Colors::ChartBack);
-        picRate = addPanel("picRate", QRect(rhWidth - 25, 274, 25, 274), Colors::RateScaleBack);
-        window.resize(rhWidth + 219, 548);
+        PicsAutoRedraw(panels(), true);
+        NomographChart::DrawChart(*picRH, *picCT, *picWV, *picRate);
     }
-
     ChartPanel* addPanel(const char* name, const QRect& geometry, uint32_t backColor)
     {
         auto* panel = new ChartPanel(&window);
@@ -35,8 +35,27 @@ struct DesignPanels {
         panel->setOperationLog(&log);
         return panel;
     }
-
     NomographPanels panels() const { return {picRH, picCT, picWV, picRate}; }
+    std::vector<QImage> images() const
+    {
+        return {picRH->grab().toImage(), picCT->grab().toImage(), picWV->grab().toImage(),
+                picRate->grab().toImage()};
+    }
+    // What was drawn on one panel, of one kind and, when given, one colour.
+    std::vector<ChartOperation> drawn(Kind kind, const char* panel, std::optional<uint32_t> color = {}) const
+    {
+        std::vector<ChartOperation> found = log.of(kind, panel);
+        std::erase_if(found, [&](const ChartOperation& op) { return color && op.color != *color; });
+        return found;
+    }
+    // The centre of a printed text, measured in the font it was printed in.
+    static QPointF centreOf(ChartPanel& panel, const ChartOperation& printed)
+    {
+        panel.SetFontBold(printed.bold);
+        const QPointF size(panel.TextWidth(printed.text), panel.TextHeight(printed.text));
+        panel.SetFontBold(false);
+        return printed.from + size / 2;
+    }
 
     QWidget window;
     ChartOperationLog log;
@@ -46,76 +65,16 @@ struct DesignPanels {
     ChartPanel* picRate;
 };
 
-void drawChart(DesignPanels& design)
+void ExpectNear(QPointF actual, QPointF expected, double tolerance)
 {
-    PicsAutoRedraw(design.panels(), true);
-    NomographChart::DrawChart(*design.picRH, *design.picCT, *design.picWV, *design.picRate);
-}
-
-class NomographChartTest : public ::testing::Test {
-protected:
-    explicit NomographChartTest(int rhWidth = 164) : design(rhWidth) { drawChart(design); }
-
-    std::vector<ChartOperation> drawn(Kind kind, const char* panel, std::optional<uint32_t> color = {}) const
-    {
-        std::vector<ChartOperation> found = design.log.of(kind, panel);
-        if (color)
-            std::erase_if(found, [&](const ChartOperation& op) { return op.color != *color; });
-        return found;
-    }
-
-    ChartOperation text(const char* panel, const QString& wanted, std::optional<uint32_t> color = {}) const
-    {
-        for (const ChartOperation& op : drawn(Kind::Text, panel, color)) {
-            if (op.text == wanted)
-                return op;
-        }
-        ADD_FAILURE() << wanted.toStdString() << " not printed on " << panel;
-        return {};
-    }
-
-    // The centre of a printed text, measured in the font it was printed in.
-    static QPointF centreOf(ChartPanel& panel, const ChartOperation& printed)
-    {
-        panel.SetFontBold(printed.bold);
-        const QPointF centre = printed.from + QPointF(panel.TextWidth(printed.text), panel.TextHeight(printed.text)) / 2;
-        panel.SetFontBold(false);
-        return centre;
-    }
-
-    static void expectNear(QPointF actual, QPointF expected, double tolerance)
-    {
-        EXPECT_NEAR(actual.x(), expected.x(), tolerance);
-        EXPECT_NEAR(actual.y(), expected.y(), tolerance);
-    }
-
-    DesignPanels design;
-};
-
-TEST_F(NomographChartTest, IsDrawnPersistentlyOnClearedPanelsWhichItLeavesBlackPlainAndThin)
-{
-    for (const ChartOperation& op : design.log.operations()) {
-        EXPECT_EQ(op.layer, ChartLayer::Persistent);
-        EXPECT_TRUE(op.kind != Kind::Line || op.width == 1);
-    }
-    EXPECT_EQ(design.log.of(Kind::Clear).size(), 3u);
-    EXPECT_TRUE(design.log.of(Kind::Clear, "picRate").empty());
-    for (ChartPanel* panel : {design.picRH, design.picCT, design.picWV}) {
-        SCOPED_TRACE(panel->objectName().toStdString());
-        EXPECT_EQ(panel->ForeColor(), QBColor(0));
-        EXPECT_FALSE(panel->FontBold());
-        EXPECT_EQ(panel->DrawWidth(), 1);
-    }
+    EXPECT_NEAR(actual.x(), expected.x(), tolerance);
+    EXPECT_NEAR(actual.y(), expected.y(), tolerance);
 }
 
 // The first and last verticals, then the first and last horizontals of each grid.
-TEST_F(NomographChartTest, GridsAreEvenlySpacedBlackLines)
+TEST(NomographChart, GridsAreEvenlySpacedBlackLines)
 {
-    const struct {
-        const char* panel;
-        std::size_t index;
-        QPointF from, to;
-    } ends[] = {
+    const struct { const char* panel; std::size_t index; QPointF from, to; } ends[] = {
         // The humidity verticals stop at 9, below the air-temperature labels.
         {"picRH", 0, {40, 0}, {40, 9}}, {"picRH", 6, {100, 0}, {100, 9}},
         {"picRH", 7, {40, 0}, {100, 0}}, {"picRH", 17, {40, 10}, {100, 10}},
@@ -125,16 +84,17 @@ TEST_F(NomographChartTest, GridsAreEvenlySpacedBlackLines)
         {"picWV", 0, {0, 0}, {0, 10}}, {"picWV", 8, {8, 0}, {8, 10}},
         {"picWV", 9, {0, 0}, {8, 0}}, {"picWV", 19, {0, 0.9999999999999999}, {8, 0.9999999999999999}},
     };
+    const DesignPanels design;
     for (const auto& end : ends) {
         SCOPED_TRACE(testing::Message() << end.panel << " line " << end.index);
-        const auto grid = drawn(Kind::Line, end.panel, QBColor(0));
+        const auto grid = design.drawn(Kind::Line, end.panel, QBColor(0));
         ASSERT_EQ(grid.size(), end.panel == QString("picRH") ? 18u : 20u);
         EXPECT_EQ(grid[end.index].from, end.from);
         EXPECT_EQ(grid[end.index].to, end.to);
     }
 }
 
-TEST_F(NomographChartTest, ConcreteAndWindLinesRunBetweenFixedPoints)
+TEST(NomographChart, ConcreteAndWindLinesRunBetweenFixedPoints)
 {
     // Concrete 40, 50, ..., 100 F: where each meets the bottom and the left edge.
     const float concrete[][2] = {{0.9618034f, 1.1279199f}, {1.492799f, 1.7519466f}, {2.219161f, 2.5561736f},
@@ -143,8 +103,9 @@ TEST_F(NomographChartTest, ConcreteAndWindLinesRunBetweenFixedPoints)
     // Wind 0, 2, 5, 10, 15, 20, 25 mph: each rises from the origin to this height at x = 8.
     const float windEnds[] = {0.100137234f, 0.17763038f, 0.3009149f, 0.4830741f,
                               0.67479414f,  0.8554437f,  1.0627631f};
-    const auto ct = drawn(Kind::Line, "picCT", QBColor(13));
-    const auto wv = drawn(Kind::Line, "picWV", QBColor(12));
+    const DesignPanels design;
+    const auto ct = design.drawn(Kind::Line, "picCT", QBColor(13));
+    const auto wv = design.drawn(Kind::Line, "picWV", QBColor(12));
     ASSERT_EQ(ct.size(), 7u);
     ASSERT_EQ(wv.size(), 7u);
     for (std::size_t i = 0; i < 7; ++i) {
@@ -156,99 +117,67 @@ TEST_F(NomographChartTest, ConcreteAndWindLinesRunBetweenFixedPoints)
     }
 }
 
-TEST_F(NomographChartTest, HumidityPanelLabelsAreCentredOnTheirMarks)
+TEST(NomographChart, LabelsSitAtTheirMarks)
 {
-    ChartPanel& picRH = *design.picRH;
-    // Air temperatures 50..90 below the top edge (not 40 or 100), and the caption centred above them.
-    ASSERT_EQ(drawn(Kind::Text, "picRH", QBColor(0)).size(), 6u);
-    for (int t = 50; t <= 90; t += 10)
-        expectNear(centreOf(picRH, text("picRH", QString::number(t), QBColor(0))), QPointF(t, 9.3), 1e-4);
-    const ChartOperation air = text("picRH", "Air Temperature (°F)", QBColor(0));
-    EXPECT_NEAR(centreOf(picRH, air).x(), 70, 1e-4);
-    EXPECT_EQ(air.from.y(), 10);
-    EXPECT_TRUE(air.bold);
-
-    // Humidities 10..100 on their curves at 94.
-    ASSERT_EQ(drawn(Kind::Text, "picRH", QBColor(9)).size(), 11u);
-    int humidity = 10;
-    for (CuringSupp::CurveFunction curve : CuringSupp::HumidityCurves) {
-        SCOPED_TRACE(humidity);
-        const ChartOperation label = text("picRH", QString::number(humidity), QBColor(9));
-        expectNear(centreOf(picRH, label), QPointF(94, curve(94)), 1e-4);
-        EXPECT_FALSE(label.bold);
-        humidity += 10;
+    DesignPanels design;
+    // Air temperatures 50..90 centred below the top edge (not 40 or 100), then the caption.
+    const auto air = design.drawn(Kind::Text, "picRH", QBColor(0));
+    ASSERT_EQ(air.size(), 6u);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(air[i].text, QString::number(50 + 10 * i));
+        ExpectNear(DesignPanels::centreOf(*design.picRH, air[i]), QPointF(50 + 10 * i, 9.3), 1e-4);
     }
-}
+    EXPECT_NEAR(DesignPanels::centreOf(*design.picRH, air[5]).x(), 70, 1e-4) << "the caption";
 
-TEST_F(NomographChartTest, RateConcreteAndWindLabelsSitAtTheirMarks)
-{
-    const auto rates = drawn(Kind::Text, "picRate", QBColor(0));
+    // The caption, then humidities 10..100 centred on their curves at 94.
+    const auto humidities = design.drawn(Kind::Text, "picRH", QBColor(9));
+    ASSERT_EQ(humidities.size(), 11u);
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(humidities[1 + i].text, QString::number(10 * (i + 1)));
+        const float atCurve = CuringSupp::HumidityCurves[i](94);
+        ExpectNear(DesignPanels::centreOf(*design.picRH, humidities[1 + i]), QPointF(94, atCurve), 1e-4);
+    }
+
+    const auto rates = design.drawn(Kind::Text, "picRate", QBColor(0));
     ASSERT_EQ(rates.size(), 9u);
-    EXPECT_TRUE(drawn(Kind::Line, "picRate").empty());
+    EXPECT_TRUE(design.drawn(Kind::Line, "picRate").empty());
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(rates[i].text, QString("0.%1").arg(i + 1));
-        expectNear(centreOf(*design.picRate, rates[i]), QPointF(0.5, (i + 1) / 10.0), 1e-6);
+        ExpectNear(DesignPanels::centreOf(*design.picRate, rates[i]), QPointF(0.5, (i + 1) / 10.0), 1e-6);
     }
 
-    // Concrete temperatures hang from their intercepts on the left edge.
-    const auto concrete = drawn(Kind::Text, "picCT", QBColor(13));
+    // Concrete temperatures hang from their intercepts on the left edge, after the caption.
+    const auto concrete = design.drawn(Kind::Text, "picCT", QBColor(13));
     ASSERT_EQ(concrete.size(), 8u);
     for (int i = 0; i < 7; ++i) {
-        const int t = 40 + 10 * i;
-        EXPECT_EQ(concrete[1 + i].text, QString::number(t));
-        EXPECT_FLOAT_EQ(float(concrete[1 + i].from.x()), 0.2f);
-        EXPECT_FLOAT_EQ(float(concrete[1 + i].from.y()), CuringSupp::FindYInterceptConcTemp(float(t)));
+        EXPECT_EQ(concrete[1 + i].text, QString::number(40 + 10 * i));
+        EXPECT_EQ(concrete[1 + i].from, QPointF(0.2f, CuringSupp::FindYInterceptConcTemp(40.0f + 10 * i)));
     }
 
-    // Wind speeds rest on their lines at the label's right end.
-    ChartPanel& picWV = *design.picWV;
-    const auto wind = drawn(Kind::Text, "picWV", QBColor(12));
+    // Wind speeds rest on their lines at the label's right end, then the caption.
+    const auto wind = design.drawn(Kind::Text, "picWV", QBColor(12));
     ASSERT_EQ(wind.size(), 8u);
     const short speeds[] = {0, 2, 5, 10, 15, 20, 25};
     for (std::size_t i = 0; i < 7; ++i) {
+        SCOPED_TRACE(speeds[i]);
         const QString label = QString::number(speeds[i]);
         const double slope = CuringSupp::FindWindEndOrinate(speeds[i]) / 8.0;
         EXPECT_EQ(wind[i].text, label);
         EXPECT_FLOAT_EQ(float(wind[i].from.x()), 6.2f);
-        EXPECT_NEAR(wind[i].from.y() + picWV.TextHeight(label), (6.2 + picWV.TextWidth(label)) * slope, 1e-5)
-            << speeds[i];
+        EXPECT_NEAR(wind[i].from.y() + design.picWV->TextHeight(label),
+                    (6.2 + design.picWV->TextWidth(label)) * slope, 1e-5);
     }
 }
 
-TEST_F(NomographChartTest, CaptionsAreBoldInTheirElementsColours)
+TEST(NomographChart, EachCurveIsAChainOfOnePixelSegmentsAcrossThePanel)
 {
-    const struct {
-        const char* panel;
-        QString text;
-        QPointF at;
-        uint32_t color;
-    } captions[] = {{"picRH", "Relative Humidty (%)", QPointF(42, 6.7f), QBColor(9)},
-                    {"picCT", "Concrete Temperature (°F)", QPointF(1.5f, 8.7f), QBColor(13)},
-                    {"picWV", "Wind Velocity (mph)", QPointF(1.8f, 0.87f), QBColor(12)}};
-    for (const auto& caption : captions) {
-        SCOPED_TRACE(caption.text.toStdString());
-        const ChartOperation printed = text(caption.panel, caption.text);
-        EXPECT_EQ(printed.from, caption.at);
-        EXPECT_EQ(printed.color, caption.color);
-        EXPECT_TRUE(printed.bold);
-    }
-}
-
-class NarrowHumidityPanel : public NomographChartTest {
-protected:
-    NarrowHumidityPanel() : NomographChartTest(159) {}
-};
-
-TEST_F(NarrowHumidityPanel, EachCurveIsAChainOfOnePixelSegmentsAcrossThePanel)
-{
-    const auto segments = drawn(Kind::Line, "picRH", QBColor(9));
+    const DesignPanels design(159);
+    const auto segments = design.drawn(Kind::Line, "picRH", QBColor(9));
     const std::size_t curves = CuringSupp::HumidityCurves.size();
     ASSERT_EQ(segments.size() % curves, 0u);
     const std::size_t perCurve = segments.size() / curves;
     EXPECT_GE(perCurve, 159u);
     EXPECT_LE(perCurve, 161u);
-
-    const double step = 60.0f / 159.0f;
     for (std::size_t c = 0; c < curves; ++c) {
         SCOPED_TRACE(c);
         const auto curve = CuringSupp::HumidityCurves[c];
@@ -256,52 +185,38 @@ TEST_F(NarrowHumidityPanel, EachCurveIsAChainOfOnePixelSegmentsAcrossThePanel)
         for (std::size_t i = 1; i < perCurve; ++i) {
             const ChartOperation& segment = segments[i * curves + c];
             ASSERT_EQ(segment.from, segments[(i - 1) * curves + c].to) << i;
-            ASSERT_NEAR(segment.to.x() - segment.from.x(), step, 1e-4) << i;
+            ASSERT_NEAR(segment.to.x() - segment.from.x(), 60.0f / 159.0f, 1e-4) << i;
             ASSERT_FLOAT_EQ(float(segment.to.y()), curve(float(segment.to.x()))) << i;
         }
-        const ChartOperation& last = segments[(perCurve - 1) * curves + c];
-        EXPECT_LE(last.from.x(), 100);
-        EXPECT_GT(last.to.x(), 100 - 1e-4);
+        EXPECT_LE(segments[(perCurve - 1) * curves + c].from.x(), 100);
+        EXPECT_GT(segments[(perCurve - 1) * curves + c].to.x(), 100 - 1e-4);
     }
 }
 
-// The chart in the persistent layer and, above it, the path of the run with air
-// 80 F, 50 %, concrete 90 F and wind 10 mph, as the main window leaves them.
-class ChartWithPath : public NomographChartTest {
-protected:
-    ChartWithPath()
-    {
-        PicsAutoRedraw(design.panels(), false);
-        drawPath(80, 2.41975f, 3.97325f, 0.24144f);
-        design.log.clear();
-    }
-
-    void drawPath(float airTemp, float rhOrdinate, float xIntersection, float rate)
-    {
-        NomographSolution path;
-        path.RHOrdinate = rhOrdinate;
-        path.XIntersection = xIntersection;
-        path.EvaporationRateNomo = rate;
-        NomographChart::DrawSolutionPath(*design.picRH, *design.picCT, *design.picWV, airTemp, path,
-                                         Colors::SolutionPathOnScreen);
-    }
-};
-
-TEST_F(ChartWithPath, PathIsSixThickLinesInOrderOnTheTransientLayer)
+void DrawPath(DesignPanels& design, float airTemp, float rhOrdinate, float xIntersection, float rate)
 {
-    // The worked run, and air 40 F, 100 %, concrete 40 F, no wind, whose path runs just
+    PicsAutoRedraw(design.panels(), false);
+    NomographSolution path;
+    path.RHOrdinate = rhOrdinate;
+    path.XIntersection = xIntersection;
+    path.EvaporationRateNomo = rate;
+    NomographChart::DrawSolutionPath(*design.picRH, *design.picCT, *design.picWV, airTemp, path,
+                                     Colors::SolutionPathOnScreen);
+}
+
+TEST(SolutionPath, IsSixThickLinesInOrderOnTheTransientLayer)
+{
+    // The run 80 F, 50 %, 90 F, 10 mph, and 40 F, 100 %, 40 F, no wind, whose path runs just
     // left of picCT and picWV and just below picWV's bottom: it is drawn where it falls.
-    const struct {
-        float air, rh, x, rate;
-    } runs[] = {{80, 2.41975f, 3.97325f, 0.24144f}, {40, 1.22189f, -0.08f, -0.001f}};
+    const struct { float air, rh, x, rate; } runs[] = {{80, 2.41975f, 3.97325f, 0.24144f},
+                                                       {40, 1.22189f, -0.08f, -0.001f}};
+    DesignPanels design;
     for (const auto& r : runs) {
         design.log.clear();
-        drawPath(r.air, r.rh, r.x, r.rate);
-        const struct {
-            const char* panel;
-            QPointF from, to;
-        } expected[] = {{"picRH", {r.air, 0}, {r.air, r.rh}}, {"picRH", {r.air, r.rh}, {100, r.rh}},
-                        {"picCT", {0, r.rh}, {r.x, r.rh}},    {"picCT", {r.x, r.rh}, {r.x, 0}},
+        DrawPath(design, r.air, r.rh, r.x, r.rate);
+        const struct { const char* panel; QPointF from, to; } expected[] = {
+            {"picRH", {r.air, 0}, {r.air, r.rh}}, {"picRH", {r.air, r.rh}, {100, r.rh}},
+            {"picCT", {0, r.rh}, {r.x, r.rh}},    {"picCT", {r.x, r.rh}, {r.x, 0}},
                         {"picWV", {0, r.rate}, {r.x, r.rate}}, {"picWV", {r.x, r.rate}, {r.x, 1}}};
         const auto& path = design.log.operations();
         ASSERT_EQ(path.size(), std::size(expected));
@@ -316,43 +231,34 @@ TEST_F(ChartWithPath, PathIsSixThickLinesInOrderOnTheTransientLayer)
             EXPECT_EQ(path[i].layer, ChartLayer::Transient);
         }
     }
-
     // The draw width of the humidity panel is restored on all three.
     design.picRH->SetDrawWidth(2);
     design.picWV->SetDrawWidth(3);
-    drawPath(80, 2.41975f, 3.97325f, 0.24144f);
+    DrawPath(design, 80, 2.41975f, 3.97325f, 0.24144f);
     for (ChartPanel* panel : {design.picRH, design.picCT, design.picWV})
         EXPECT_EQ(panel->DrawWidth(), 2) << panel->objectName().toStdString();
 }
 
-TEST_F(ChartWithPath, ClearMyPicsWithAutoRedrawOffRemovesOnlyThePath)
+TEST(SolutionPath, ClearMyPicsRemovesOnlyThePathAndChangeGraphColorSparesTheRateScale)
 {
-    DesignPanels chartOnly;
-    drawChart(chartOnly);
-    ASSERT_NE(design.picRH->grab().toImage(), chartOnly.picRH->grab().toImage());
-
+    const DesignPanels chartOnly;
+    DesignPanels design;
+    DrawPath(design, 80, 2.41975f, 3.97325f, 0.24144f);
+    ASSERT_NE(design.images(), chartOnly.images());
+    design.log.clear();
     ClearMyPics(design.panels());
-
-    EXPECT_EQ(design.picRH->grab().toImage(), chartOnly.picRH->grab().toImage());
-    EXPECT_EQ(design.picCT->grab().toImage(), chartOnly.picCT->grab().toImage());
-    EXPECT_EQ(design.picWV->grab().toImage(), chartOnly.picWV->grab().toImage());
-    EXPECT_EQ(design.picRate->grab().toImage(), chartOnly.picRate->grab().toImage());
+    EXPECT_EQ(design.images(), chartOnly.images());
     const auto clears = design.log.of(Kind::Clear);
     ASSERT_EQ(clears.size(), 4u);
     for (const ChartOperation& clear : clears)
         EXPECT_EQ(clear.layer, ChartLayer::Transient);
-}
 
-TEST_F(ChartWithPath, ChangeGraphColorNeverTouchesTheRateScale)
-{
-    const QImage rateBefore = design.picRate->grab().toImage();
-
+    design.log.clear();
     ChangeGraphColor(design.panels(), QBColor(15));
-
     for (ChartPanel* panel : {design.picRH, design.picCT, design.picWV})
         EXPECT_EQ(panel->BackColor(), QBColor(15));
     EXPECT_EQ(design.picRate->BackColor(), Colors::RateScaleBack);
-    EXPECT_EQ(design.picRate->grab().toImage(), rateBefore);
+    EXPECT_EQ(design.picRate->grab().toImage(), chartOnly.picRate->grab().toImage());
     EXPECT_EQ(design.log.of(Kind::Clear).size(), 3u);
 }
 

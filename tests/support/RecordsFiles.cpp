@@ -1,4 +1,4 @@
-#include "tests/records/RecordsTestFiles.h"
+#include "tests/support/RecordsFiles.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -33,32 +33,6 @@ bool OtherConnection::Exec(const QString& sql)
     return query.exec(sql);
 }
 
-RecordsFile::RecordsFile() : path_(dir_.filePath(RecordsSchema::FileName))
-{
-    QString error;
-    if (!RecordsSchema::CreateRecordsFile(path_, error))
-        ADD_FAILURE() << error.toStdString();
-}
-
-void RecordsFile::Exec(const QString& sql, const QStringList& values) const
-{
-    OtherConnection connection(path_, 5000);
-    QSqlQuery query(connection.database());
-    query.prepare(sql);
-    for (const QString& value : values)
-        query.addBindValue(value);
-    if (!query.exec())
-        ADD_FAILURE() << sql.toStdString() << ": " << query.lastError().text().toStdString();
-}
-
-QList<QStringList> RecordsFile::Rows() const
-{
-    const ReadOnlyLook look = LookReadOnly(path_);
-    if (!look.error.isEmpty())
-        ADD_FAILURE() << look.error.toStdString();
-    return look.rows;
-}
-
 ReadOnlyLook LookReadOnly(const QString& path)
 {
     ReadOnlyLook look;
@@ -86,32 +60,56 @@ ReadOnlyLook LookReadOnly(const QString& path)
     return look;
 }
 
+RecordsFile::RecordsFile() : path_(dir_.filePath(RecordsSchema::FileName))
+{
+    QString error;
+    if (!RecordsSchema::CreateRecordsFile(path_, error))
+        ADD_FAILURE() << error.toStdString();
+}
+
+void ExecSql(const QString& path, const QString& sql, const QStringList& values)
+{
+    OtherConnection connection(path, 5000);
+    QSqlQuery query(connection.database());
+    query.prepare(sql);
+    for (const QString& value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        ADD_FAILURE() << sql.toStdString() << ": " << query.lastError().text().toStdString();
+}
+
+QList<QStringList> RecordsFile::Rows() const
+{
+    const ReadOnlyLook look = LookReadOnly(path_);
+    if (!look.error.isEmpty())
+        ADD_FAILURE() << look.error.toStdString();
+    return look.rows;
+}
+
 std::vector<int> OpenStore(RecordsStore& store, const QString& path, QStringList* texts)
 {
     std::vector<int> errors;
-    const auto step = [&](auto action) {
+    store.UseDatabasePath(path);
+    for (void (*step)(RecordsStore&) : {+[](RecordsStore& s) { s.OpenDatabase(); },
+                                        +[](RecordsStore& s) { s.AddRateThresholdField(); },
+                                        +[](RecordsStore& s) { s.OpenRecordsTable(); },
+                                        +[](RecordsStore& s) { s.ColumnCount(); },
+                                        +[](RecordsStore& s) { s.RecordCount(); }}) {
         try {
-            action();
+            step(store);
         } catch (const ProgramError& error) {
             errors.push_back(error.number());
             if (texts)
                 *texts << QString::fromStdString(error.what());
         }
-    };
-    store.UseDatabasePath(path);
-    step([&] { store.OpenDatabase(); });
-    step([&] { store.AddRateThresholdField(); });
-    step([&] { store.OpenRecordsTable(); });
-    step([&] { store.ColumnCount(); });
-    step([&] { store.RecordCount(); });
+    }
     return errors;
 }
 
 NewRecord SampleRecord(const QString& date, const QString& threshold)
 {
-    return {date,  QStringLiteral("10:11:12 AM"), QStringLiteral("85"),  QStringLiteral("90"),
-            QStringLiteral("50"), QStringLiteral("10"), QStringLiteral("0.241"),
-            QStringLiteral("Measures may be needed."), QStringLiteral("note ") + date, threshold};
+    return {date, "10:11:12 AM", "85", "90", "50", "10", "0.241", "Measures may be needed.", "note " + date,
+            threshold};
 }
 
 void TypeDateTimeNote(QWidget& dialog, const NewRecord& record)

@@ -57,22 +57,24 @@ private:
         record.line = line_;
         record.fields.clear();
         QString field;
-        bool quoted = false;
+        qsizetype openQuote = -1;  // where the open quote of `field` stands; -1 outside quotes
+        int openQuoteLine = 0;
         for (; pos_ < text_.size(); ++pos_) {
             const QChar c = text_[pos_];
             const bool lineEnd = EndsLine(text_, pos_);
             line_ += lineEnd ? 1 : 0;
-            if (quoted) {
+            if (openQuote >= 0) {
                 if (c != u'"')
                     field += c;
                 else if (pos_ + 1 < text_.size() && text_[pos_ + 1] == u'"')
                     field += text_[pos_++];
                 else
-                    quoted = false;
+                    openQuote = -1;
             } else if (c == u'"' && field.trimmed().isEmpty()) {
                 // Blanks before an opening quote are not part of the field.
                 field.clear();
-                quoted = true;
+                openQuote = pos_;
+                openQuoteLine = line_;
             } else if (c == separator_) {
                 record.fields.append(std::exchange(field, QString()));
             } else if (lineEnd) {
@@ -80,6 +82,13 @@ private:
                 break;
             } else if (c != u'\r') {
                 field += c;
+            }
+            // A quote never closed is an ordinary character, so that the lines after it stay lines.
+            if (openQuote >= 0 && pos_ + 1 == text_.size()) {
+                pos_ = openQuote;
+                line_ = openQuoteLine;
+                field = QStringLiteral("\"");
+                openQuote = -1;
             }
         }
         record.fields.append(field);
@@ -125,6 +134,7 @@ std::optional<int> BinaryLine(QStringView text)
 // ---- Header ------------------------------------------------------------------------
 
 enum class Kind { Stamp, Date, Clock, Air, Humidity, Wind, Concrete };
+constexpr std::size_t kKindCount = static_cast<std::size_t>(Kind::Concrete) + 1;
 
 struct KnownName {
     const char* name;  // lower case, without blanks, underscores and dots
@@ -167,7 +177,9 @@ constexpr std::array kKnownNames{
 std::optional<TemperatureScale> TemperatureScaleNamed(QString unit)
 {
     unit.remove(u' ').remove(u'°').remove(u'º');
-    if (unit.startsWith(u"deg"))
+    if (unit.startsWith(u"degrees"))
+        unit.remove(0, 7);
+    else if (unit.startsWith(u"deg"))
         unit.remove(0, 3);
     if (unit == u"f" || unit == u"fahrenheit")
         return TemperatureScale::Fahrenheit;
@@ -249,8 +261,8 @@ Layout PositionalLayout()
 // so is a line of data.
 std::optional<Layout> ReadHeader(const Record& record)
 {
-    std::array<Column, 7> found;  // by Kind; the first column of a kind counts
-    std::array<QString, 7> units;
+    std::array<Column, kKindCount> found;  // by Kind; the first column of a kind counts
+    std::array<QString, kKindCount> units;
     bool any = false;
     for (int i = 0; i < record.fields.size(); ++i) {
         const HeaderField field = ReadHeaderField(record.fields[i]);
@@ -416,7 +428,9 @@ bool SkipOffset(TimeScanner& scan)
         return true;
     if (scan.number(2, 2) < 0)
         return false;
-    return !scan.skip(u":") || scan.number(2, 2) >= 0;
+    scan.skip(u":");
+    scan.number(2, 2);  // the minutes, where written
+    return true;
 }
 
 // H:mm, H:mm:ss, with a fraction of a second, h:mm AM/PM, or with an offset.
@@ -446,19 +460,27 @@ QTime ReadClock(TimeScanner& scan)
     return QTime(hour, minute, second);
 }
 
+// A date and time of day as the clocks show them.
+struct WallClock {
+    QDate date;
+    QTime time;
+
+    bool isValid() const { return date.isValid() && time.isValid(); }
+};
+
 // A date, with a time of day after a 'T' or blanks; a date alone is midnight.
-QDateTime ReadDateTime(QStringView text)
+WallClock ReadDateTime(QStringView text)
 {
     TimeScanner scan(text);
     const QDate date = ReadDate(scan);
     if (!date.isValid())
         return {};
     if (scan.atEnd())
-        return QDateTime(date, QTime(0, 0));
+        return {date, QTime(0, 0)};
     if (!scan.skip(u"t") && !scan.skipBlanks())
         return {};
     const QTime time = ReadClock(scan);
-    return time.isValid() && scan.atEnd() ? QDateTime(date, time) : QDateTime();
+    return scan.atEnd() ? WallClock{date, time} : WallClock{};
 }
 
 QDate ReadDateOnly(QStringView text)
@@ -484,22 +506,20 @@ public:
 
     QDateTime time(const Layout& layout)
     {
-        if (!layout.clock.present()) {
-            const QString text = field(layout.time, true);
-            const QDateTime time = ReadDateTime(text);
-            if (!text.isEmpty() && !time.isValid())
-                fail(layout.time, QStringLiteral("is not a date and time"), text);
-            return time;
-        }
-        const QString dateText = field(layout.time, true);
-        const QDate date = ReadDateOnly(dateText);
-        if (!dateText.isEmpty() && !date.isValid())
-            fail(layout.time, QStringLiteral("is not a date"), dateText);
-        const QString clockText = field(layout.clock, true);
-        const QTime clock = ReadClockOnly(clockText);
-        if (!clockText.isEmpty() && !clock.isValid())
-            fail(layout.clock, QStringLiteral("is not a time of day"), clockText);
-        return date.isValid() && clock.isValid() ? QDateTime(date, clock) : QDateTime();
+        // Braced initialisers run in order: the date's problem comes before the time's.
+        const WallClock read =
+            layout.clock.present()
+                ? WallClock{timeField(layout.time, ReadDateOnly, QStringLiteral("is not a date")),
+                            timeField(layout.clock, ReadClockOnly, QStringLiteral("is not a time of day"))}
+                : timeField(layout.time, ReadDateTime, QStringLiteral("is not a date and time"));
+        if (!read.isValid())
+            return {};
+        const QDateTime local(read.date, read.time);
+        // Qt holds no local time in the hour the clocks skip in spring.
+        if (!local.isValid())
+            fail(layout.time, QStringLiteral("falls in the hour skipped when the clocks go forward"),
+                 read.date.toString(Qt::ISODate) + u' ' + read.time.toString(QStringLiteral("HH:mm")));
+        return local;
     }
 
     // The value of a column in the table's unit; as written when it is not a number.
@@ -523,6 +543,17 @@ public:
     const QString& problem() const { return problem_; }
 
 private:
+    // Reads a field with `read`; `isNot` says what the field is not when that fails.
+    template <typename Read>
+    auto timeField(const Column& column, Read read, const QString& isNot) -> decltype(read(QStringView()))
+    {
+        const QString text = field(column, true);
+        const auto value = read(text);
+        if (!text.isEmpty() && !value.isValid())
+            fail(column, isNot, text);
+        return value;
+    }
+
     // The trimmed field of a column; empty when it is empty or the line ends before it.
     QString field(const Column& column, bool required)
     {
@@ -530,30 +561,32 @@ private:
             return {};
         if (column.index >= record_.fields.size()) {
             if (required)
-                fail(column, QStringLiteral(" is missing: the line ends after column %1.").arg(record_.fields.size()));
+                note(column, QStringLiteral(" is missing: the line ends after column %1.").arg(record_.fields.size()));
             return {};
         }
         const QString text = record_.fields[column.index].trimmed();
         if (text.isEmpty() && required)
-            fail(column, QStringLiteral(" is empty."));
+            note(column, QStringLiteral(" is empty."));
         return text;
     }
 
-    void fail(const Column& column, const QString& what, const QString& text)
+    // The field `text` of the column is not what it should be.
+    void fail(const Column& column, const QString& isNot, const QString& text)
     {
         constexpr qsizetype kShown = 40;
         const QString shown = text.size() > kShown ? text.left(kShown) + u'…' : text;
-        fail(column, QStringLiteral(": \"%1\" %2.").arg(shown, what));
+        note(column, QStringLiteral(": \"%1\" %2.").arg(shown, isNot));
     }
 
-    void fail(const Column& column, const QString& what)
+    // Keeps the first problem of the line: "Line 7, column 3 (RH)" and the rest.
+    void note(const Column& column, const QString& rest)
     {
         if (!problem_.isEmpty())
             return;
         problem_ = QStringLiteral("Line %1, column %2").arg(record_.line).arg(column.index + 1);
         if (!column.name.isEmpty())
             problem_ += QStringLiteral(" (%1)").arg(column.name);
-        problem_ += what;
+        problem_ += rest;
     }
 
     const Record& record_;

@@ -129,6 +129,7 @@ private:
     void ShowUnitCaptions();
     void ConvertAlternateRate(UnitSystem from);
     void ConvertInputBoxes(UnitSystem from);
+    void PutReadings(const InputTexts& texts);
 
     // Chart (frmMainChart.cpp): a full redraw, chart and path, in the pattern every
     // redraw follows; the chart's description is kept while the panel width and units stay.

@@ -38,10 +38,8 @@ frmOutlook* frmMain::ShowOutlook()
         outlook_ = new frmOutlook(*records_, this);
         connect(outlook_, &frmOutlook::hourChosen, this,
                 [this](const QString& air, const QString& humidity, const QString& concrete, const QString& wind) {
-                    ui->txtAirTemp->setText(air);
-                    ui->txtRelativeHumidity->setText(humidity);
-                    ui->txtConcreteTemp->setText(concrete);
-                    ui->txtWindVelocity->setText(wind);
+                    PutReadings({air.toStdString(), humidity.toStdString(), concrete.toStdString(),
+                                 wind.toStdString()});
                 });
     }
     UpdateOutlook();

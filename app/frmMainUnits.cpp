@@ -72,16 +72,25 @@ void frmMain::ConvertAlternateRate(UnitSystem from)
 
 void frmMain::ConvertInputBoxes(UnitSystem from)
 {
+    InputTexts converted;
     for (const auto& row : ui->rows) {
-        const QString converted =
-            QString::fromStdString(ConvertReadingText(row->input, row->text->text().toStdString(), from, units_));
-        // The bar is put where the new text stands first, so that writing the text
-        // does not move it and have it write a whole number back over the decimals.
-        if (const std::optional<int> position = ScrollBarValueFor(converted.toStdString(), row->range())) {
+        converted[std::size_t(row->input)] =
+            ConvertReadingText(row->input, row->text->text().toStdString(), from, units_);
+    }
+    PutReadings(converted);
+}
+
+// Each bar is put where its new text stands first, so that writing the text does not
+// move the bar and have it write a whole number back over the decimals.
+void frmMain::PutReadings(const InputTexts& texts)
+{
+    for (const auto& row : ui->rows) {
+        const std::string& text = texts[std::size_t(row->input)];
+        if (const std::optional<int> position = ScrollBarValueFor(text, row->range())) {
             const QSignalBlocker quiet(row->scroll);
             row->scroll->setValue(*position);
         }
-        row->text->setText(converted);
+        row->text->setText(QString::fromStdString(text));
         VisibilityHsb(row->scroll, row->text, row->range().low, row->range().up);
     }
 }

@@ -29,9 +29,9 @@ QString Coordinates(double latitude, double longitude)
 {
     return QStringLiteral("%1 %2, %3 %4")
         .arg(std::abs(latitude), 0, 'f', 4)
-        .arg(latitude < 0 ? u'S' : u'N')
+        .arg(QChar(latitude < 0 ? u'S' : u'N'))
         .arg(std::abs(longitude), 0, 'f', 4)
-        .arg(longitude < 0 ? u'W' : u'E');
+        .arg(QChar(longitude < 0 ? u'W' : u'E'));
 }
 
 // Asks for the units a file's header does not name; nothing when the user cancels.

@@ -50,7 +50,7 @@ int frmOutlook::SaveSelectedAsRecords()
     }
     if (!store_.isOpen()) {
         Report(QStringLiteral("Records cannot be saved: the records file \"%1\" is not open.")
-                   .arg(QDir::toNativeSeparators(store_.databasePath())), true);
+                   .arg(store_.databasePath()), true);
         return 0;
     }
     const OutlookSettings& settings = model_->settings();
@@ -84,7 +84,7 @@ int frmOutlook::SaveSelectedAsRecords()
     const QSqlError error = store_.AddRecords(records);
     if (error.isValid()) {
         Report(QStringLiteral("The hours could not be saved in \"%1\"; none was saved.\n%2")
-                   .arg(QDir::toNativeSeparators(store_.databasePath()), error.text()), true);
+                   .arg(store_.databasePath(), error.text()), true);
         return 0;
     }
     QString text = QStringLiteral("%1 hours saved as records.").arg(records.size());

@@ -16,4 +16,7 @@ struct NewRecord {
     QString MiscNote;
     QString RateThreshold;
     QString Units = QStringLiteral("US");  // the unit system of every value above
+    QString Site;                          // where the readings were taken
+    QString SavedBy;                       // the login name of whoever saved the record
+    QString CopiedFrom;                    // for a record copied from a records file: its file and number
 };

@@ -17,6 +17,7 @@ inline const QString TableName = QStringLiteral("tblBrackmere");
 struct Column {
     QString name;
     const char* sqliteType;
+    const char* serverType;
     // The field of a new record the column is written from; none for the record number,
     // which the engine fills.
     QString NewRecord::*field;
@@ -24,10 +25,16 @@ struct Column {
     // there (an SQL literal), or nothing for null.
     bool appended = false;
     const char* appendedDefault = nullptr;
+    // How a text is handed to a server: as it stands, as its number, or as null when empty
+    // (a key that must not repeat). A records file keeps every text as it stands.
+    enum class ToServer { Text, Number, NullWhenEmpty };
+    ToServer toServer = ToServer::Text;
 };
 
 const std::vector<Column>& Columns();
 const Column& RecordNumber();
+// The column a record copied from a records file to a server keeps its origin in.
+inline const QString CopiedFromColumn = QStringLiteral("CopiedFrom");
 // The columns a saved record writes, in table order.
 std::vector<Column> WrittenColumns();
 std::vector<Column> AppendedColumns();

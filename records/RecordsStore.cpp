@@ -1,15 +1,12 @@
 #include "records/RecordsStore.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlTableModel>
-#include <QUrl>
 #include <QUuid>
 
 #include "calc/ProgramError.h"
-#include "records/RecordsPath.h"
+#include "records/RecordsEngine.h"
 #include "records/RecordsSchema.h"
 
 namespace {
@@ -17,15 +14,6 @@ namespace {
 [[noreturn]] void Fail(int number, const QString& description)
 {
     throw ProgramError(number, description.toStdString());
-}
-
-// Opens an existing file only: SQLite would otherwise create an empty file in place
-// of a missing one. The path is encoded because a raw '#' or '?' would end it early.
-QString OpenExistingUri(const QString& path, bool readOnly)
-{
-    const QString absolute = QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath();
-    return QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded)
-           + (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw"));
 }
 
 }  // namespace
@@ -47,113 +35,38 @@ RecordsStore::~RecordsStore()
 
 void RecordsStore::ChooseDatabasePath()
 {
-    DatabasePath = RecordsPath::ForThisProgram();
+    UseLocation(RecordsLocationForThisRun());
+}
+
+void RecordsStore::UseLocation(const RecordsLocation& location)
+{
+    location_ = location;
+    engine_ = RecordsEngine::For(location, options_.busyTimeoutMs);
+}
+
+QString RecordsStore::describe() const
+{
+    return engine_ ? engine_->Describe() : QStringLiteral("the records");
 }
 
 void RecordsStore::OpenDatabase()
 {
-    const QString shown = QDir::toNativeSeparators(DatabasePath);
-    if (DatabasePath.isEmpty() || !QFileInfo(QDir::fromNativeSeparators(DatabasePath)).isFile())
-        Fail(RecordsErrorNumber::FileNotFound, QStringLiteral("The records file \"%1\" was not found.").arg(shown));
-
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-    db.setDatabaseName(OpenExistingUri(DatabasePath, options_.readOnly));
-    // Another copy of the program writing at the same moment holds the lock for a few
-    // milliseconds: wait for it rather than fail the save.
-    QString connectOptions =
-        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(options_.busyTimeoutMs);
-    if (options_.readOnly)
-        connectOptions += QStringLiteral(";QSQLITE_OPEN_READONLY");
-    db.setConnectOptions(connectOptions);
-    if (!db.open())
-        Fail(RecordsErrorNumber::CannotOpen,
-             QStringLiteral("The records file \"%1\" could not be opened: %2").arg(shown, db.lastError().text()));
-
-    // Any file opens; the first read tells whether it is a database. The rollback
-    // journal is the mode that works for a file in a shared network folder.
-    QSqlQuery journal(db);
-    if (!journal.exec(QStringLiteral("PRAGMA journal_mode=DELETE"))) {
-        const QString reason = journal.lastError().text();
-        journal = QSqlQuery();
-        db.close();
-        Fail(RecordsErrorNumber::NotADatabase,
-             QStringLiteral("The file \"%1\" is not a records database: %2").arg(shown, reason));
-    }
-    RecordsDatabase = db;
+    if (!engine_)
+        UseLocation(location_);
+    RecordsDatabase = engine_->Open(connectionName_);
 }
 
 void RecordsStore::AddRateThresholdField()
 {
     RequireDatabase();
-    const auto missing = [this] {
-        // Names compare exactly, letter case included, as the file's own names are kept.
-        const QStringList present = ColumnNames();
-        std::vector<RecordsSchema::Column> columns;
-        for (const RecordsSchema::Column& column : RecordsSchema::AppendedColumns()) {
-            if (!present.contains(column.name))
-                columns.push_back(column);
-        }
-        return columns;
-    };
-    if (missing().empty())
-        return;
-
-    // Another copy of the program starting at the same moment may be adding the
-    // columns too: take the file's write lock (waiting for the other copy as a save
-    // does) and look again, so that only one of them adds them.
-    const auto cannotAdd = [](const QString& column, const QSqlError& error) {
-        Fail(RecordsErrorNumber::CannotAddColumn, QStringLiteral("The column %1 could not be added to %2: %3")
-                                                      .arg(column, RecordsSchema::TableName, error.text()));
-    };
-    QSqlQuery lock(RecordsDatabase);
-    if (!lock.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        cannotAdd(missing().front().name, lock.lastError());
-    struct Unlock {
-        QSqlDatabase& db;
-        bool committed = false;
-        ~Unlock()
-        {
-            if (!committed)
-                QSqlQuery(QStringLiteral("ROLLBACK"), db);
-        }
-    } unlock{RecordsDatabase};
-
-    for (const RecordsSchema::Column& column : missing()) {
-        QString sql = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                          .arg(RecordsSchema::TableName, column.name, QString::fromLatin1(column.sqliteType));
-        if (column.appendedDefault)
-            sql += QStringLiteral(" DEFAULT ") + QString::fromLatin1(column.appendedDefault);
-        QSqlQuery add(RecordsDatabase);
-        if (!add.exec(sql))
-            cannotAdd(column.name, add.lastError());
-    }
-    if (!lock.exec(QStringLiteral("COMMIT")))
-        cannotAdd(missing().front().name, lock.lastError());
-    unlock.committed = true;
-}
-
-QStringList RecordsStore::ColumnNames()
-{
-    QSqlQuery columns(RecordsDatabase);
-    if (!columns.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(RecordsSchema::TableName)))
-        Fail(RecordsErrorNumber::CannotRead,
-             QStringLiteral("The columns of %1 could not be read: %2")
-                 .arg(RecordsSchema::TableName, columns.lastError().text()));
-
-    QStringList names;
-    while (columns.next())
-        names << columns.value(1).toString();
-    if (names.isEmpty())
-        Fail(RecordsErrorNumber::NoTable, QStringLiteral("The records file \"%1\" has no table %2.")
-                                              .arg(QDir::toNativeSeparators(DatabasePath), RecordsSchema::TableName));
-    return names;
+    engine_->UpgradeSchema(RecordsDatabase);
 }
 
 void RecordsStore::OpenRecordsTable()
 {
     RequireDatabase();
     auto table = std::make_unique<QSqlTableModel>(nullptr, RecordsDatabase);
-    table->setTable(RecordsSchema::TableName);
+    table->setTable(Quoted(RecordsDatabase, RecordsSchema::TableName));
     if (table->record().isEmpty())
         Fail(RecordsErrorNumber::NoTable, QStringLiteral("The table %1 could not be opened: %2")
                                               .arg(RecordsSchema::TableName, table->lastError().text()));
@@ -172,7 +85,8 @@ int RecordsStore::RecordCount() const
 {
     RequireTable();
     QSqlQuery count(RecordsDatabase);
-    if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(RecordsSchema::TableName)) || !count.next())
+    if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(Quoted(RecordsDatabase, RecordsSchema::TableName)))
+        || !count.next())
         Fail(RecordsErrorNumber::CannotRead, QStringLiteral("The records could not be counted: %1")
                                                  .arg(count.lastError().text()));
     return count.value(0).toInt();
@@ -182,15 +96,18 @@ QSqlError RecordsStore::SelectRecords()
 {
     if (!isOpen())
         return NotOpenError();
-    if (!RecordsTable->select())
-        return RecordsTable->lastError();
+    if (!RecordsTable->select()) {
+        const QSqlError error = RecordsTable->lastError();
+        ReconnectIfLost();
+        return error;
+    }
     return {};
 }
 
 void RecordsStore::ReleaseRecords()
 {
     if (isOpen())
-        RecordsTable->setTable(RecordsSchema::TableName);
+        RecordsTable->setTable(Quoted(RecordsDatabase, RecordsSchema::TableName));
 }
 
 QSqlError RecordsStore::AddRecord(const NewRecord& record)
@@ -204,31 +121,28 @@ QSqlError RecordsStore::AddRecords(const std::vector<NewRecord>& records)
         return NotOpenError();
     QStringList names;
     for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
-        names << column.name;
-    if (records.size() > 1 && !RecordsDatabase.transaction())
-        return RecordsDatabase.lastError();
-    QSqlQuery insert(RecordsDatabase);
-    insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                       .arg(RecordsSchema::TableName, names.join(QStringLiteral(", ")),
-                            QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "))));
-    for (const NewRecord& record : records) {
-        for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns()) {
-            const QString& value = record.*column.field;
-            // An empty box is stored as empty text, not as a missing value.
-            insert.addBindValue(value.isNull() ? QStringLiteral("") : value);
-        }
-        if (!insert.exec()) {
-            const QSqlError error = insert.lastError();
-            if (records.size() > 1)
-                RecordsDatabase.rollback();
-            return error;
-        }
-    }
-    if (records.size() > 1 && !RecordsDatabase.commit()) {
-        const QSqlError error = RecordsDatabase.lastError();
+        names << Quoted(RecordsDatabase, column.name);
+    const auto failed = [this](const QSqlError& error) {
         RecordsDatabase.rollback();
+        ReconnectIfLost();
         return error;
+    };
+    // One transaction: a record is stored whole or not at all, and so are several.
+    if (!RecordsDatabase.transaction())
+        return failed(RecordsDatabase.lastError());
+    QSqlQuery insert(RecordsDatabase);
+    if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(Quoted(RecordsDatabase, RecordsSchema::TableName), names.join(QStringLiteral(", ")),
+                                 QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")))))
+        return failed(insert.lastError());
+    for (const NewRecord& record : records) {
+        for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
+            insert.addBindValue(engine_->Bind(column, record.*column.field));
+        if (!insert.exec())
+            return failed(insert.lastError());
     }
+    if (!RecordsDatabase.commit())
+        return failed(RecordsDatabase.lastError());
     return {};
 }
 
@@ -237,8 +151,11 @@ QSqlError RecordsStore::DeleteAllRecords()
     if (!isOpen())
         return NotOpenError();
     QSqlQuery erase(RecordsDatabase);
-    if (!erase.exec(QStringLiteral("DELETE FROM %1").arg(RecordsSchema::TableName)))
-        return erase.lastError();
+    if (!erase.exec(QStringLiteral("DELETE FROM %1").arg(Quoted(RecordsDatabase, RecordsSchema::TableName)))) {
+        const QSqlError error = erase.lastError();
+        ReconnectIfLost();
+        return error;
+    }
     return {};
 }
 
@@ -248,8 +165,13 @@ QSqlError RecordsStore::CopyText(bool includeHeaders, bool includeRecordNumber, 
         return NotOpenError();
     QSqlQuery rows(RecordsDatabase);
     rows.setForwardOnly(true);
-    if (!rows.exec(QStringLiteral("SELECT * FROM %1").arg(RecordsSchema::TableName)))
-        return rows.lastError();
+    if (!rows.exec(QStringLiteral("SELECT * FROM %1 ORDER BY %2")
+                       .arg(Quoted(RecordsDatabase, RecordsSchema::TableName),
+                            Quoted(RecordsDatabase, RecordsSchema::RecordNumber().name)))) {
+        const QSqlError error = rows.lastError();
+        ReconnectIfLost();
+        return error;
+    }
 
     const int first = includeRecordNumber ? 0 : 1;
     const QSqlRecord columns = rows.record();
@@ -274,11 +196,35 @@ QSqlError RecordsStore::CopyText(bool includeHeaders, bool includeRecordNumber, 
     return {};
 }
 
+QStringList RecordsStore::Sites()
+{
+    QStringList sites;
+    if (!isOpen())
+        return sites;
+    QSqlQuery query(RecordsDatabase);
+    const QString site = Quoted(RecordsDatabase, QStringLiteral("Site"));
+    if (query.exec(QStringLiteral("SELECT DISTINCT %1 FROM %2 WHERE %1 <> '' ORDER BY %1")
+                       .arg(site, Quoted(RecordsDatabase, RecordsSchema::TableName)))) {
+        while (query.next())
+            sites << query.value(0).toString();
+    }
+    return sites;
+}
+
+void RecordsStore::ReconnectIfLost()
+{
+    if (!engine_ || !engine_->CanReconnect())
+        return;
+    if (QSqlQuery(RecordsDatabase).exec(QStringLiteral("SELECT 1")))
+        return;
+    RecordsDatabase.close();
+    RecordsDatabase.open();
+}
+
 void RecordsStore::RequireDatabase() const
 {
     if (!RecordsDatabase.isOpen())
-        Fail(RecordsErrorNumber::NotOpen, QStringLiteral("The records file \"%1\" is not open.")
-                                              .arg(QDir::toNativeSeparators(DatabasePath)));
+        Fail(RecordsErrorNumber::NotOpen, QStringLiteral("%1 is not open.").arg(describe()).replace(0, 1, u'T'));
 }
 
 void RecordsStore::RequireTable() const
@@ -289,7 +235,7 @@ void RecordsStore::RequireTable() const
 
 QSqlError RecordsStore::NotOpenError() const
 {
-    return QSqlError(QString(), QStringLiteral("The records file \"%1\" is not open.")
-                                    .arg(QDir::toNativeSeparators(DatabasePath)),
-                     QSqlError::ConnectionError);
+    QString text = QStringLiteral("%1 is not open.").arg(describe());
+    text[0] = text[0].toUpper();
+    return QSqlError(QString(), text, QSqlError::ConnectionError);
 }

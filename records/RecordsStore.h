@@ -8,8 +8,10 @@
 #include <QString>
 
 #include "records/NewRecord.h"
+#include "records/RecordsLocation.h"
 
 class QSqlTableModel;
+class RecordsEngine;
 
 // The numbers of the errors that opening the store reports.
 namespace RecordsErrorNumber {
@@ -22,9 +24,9 @@ inline constexpr int CannotAddColumn = 3006;
 inline constexpr int CannotRead = 3007;
 }
 
-// The saved-records file and its one table, opened once at start-up and held for
-// the whole run. The save dialog and the viewer share it; several running copies
-// of the program may share the file.
+// The saved records and their one table, in a records file or on a records server,
+// opened once at start-up and held for the whole run. The save dialog and the viewer
+// share it; several running copies of the program may share the file or the server.
 //
 // Start-up runs the opening as separate steps, in this order, so that each failure
 // is reported on its own: ChooseDatabasePath, OpenDatabase, AddRateThresholdField,
@@ -35,8 +37,6 @@ public:
     struct Options {
         // How long a write waits for another copy of the program to release the file.
         int busyTimeoutMs = 10000;
-        // Opens the file for reading only (the file then refuses every change).
-        bool readOnly = false;
     };
 
     RecordsStore();
@@ -54,12 +54,17 @@ public:
     int ColumnCount() const;
     int RecordCount() const;
 
-    // Uses `path` instead of the rule of ChooseDatabasePath (tests, benchmarks).
-    void UseDatabasePath(const QString& path) { DatabasePath = path; }
+    // Uses `path` or `location` instead of the rule of ChooseDatabasePath.
+    void UseDatabasePath(const QString& path) { UseLocation(RecordsLocation::File(path)); }
+    void UseLocation(const RecordsLocation& location);
 
     // True when the table is open: records can be saved and shown.
     bool isOpen() const { return RecordsTable != nullptr; }
-    const QString& databasePath() const { return DatabasePath; }
+    const RecordsLocation& location() const { return location_; }
+    // The file's path, or the server's URI, for the user.
+    QString databasePath() const { return location_.shown(); }
+    // "the records file "…"" or "the records server "…"".
+    QString describe() const;
     QSqlDatabase& database() { return RecordsDatabase; }
     // The table behind the viewer's grid; null while the store is not open.
     QSqlTableModel* recordsTable() const { return RecordsTable.get(); }
@@ -84,15 +89,21 @@ public:
     // the grid's position and selection stay where they are.
     QSqlError CopyText(bool includeHeaders, bool includeRecordNumber, QString& text);
 
+    // Site values saved so far, for the save dialog's list.
+    QStringList Sites();
+
 private:
-    QStringList ColumnNames();
     void RequireDatabase() const;
     void RequireTable() const;
     QSqlError NotOpenError() const;
+    // After a failed statement on a server: whether the connection was lost and could be
+    // opened again, so that the user's next try reaches the server.
+    void ReconnectIfLost();
 
     Options options_;
     QString connectionName_;
-    QString DatabasePath;
+    RecordsLocation location_;
+    std::unique_ptr<RecordsEngine> engine_;
     QSqlDatabase RecordsDatabase;
     std::unique_ptr<QSqlTableModel> RecordsTable;
 };

@@ -1,5 +1,6 @@
 #include "records/frmSave.h"
 
+#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QGridLayout>
@@ -10,8 +11,10 @@
 #include <QTime>
 #include <QVBoxLayout>
 
+#include "records/LoginName.h"
 #include "records/RecordTime.h"
 #include "records/RecordsStore.h"
+#include "settings/Settings.h"
 #include "ui/MessageBox.h"
 #include "ui/UnitCaptions.h"
 
@@ -48,6 +51,20 @@ frmSave::frmSave(const SaveSnapshot& snapshot, RecordsStore& store, QWidget* par
     txtTime = new QLineEdit(RecordTime::TimeText(QTime::currentTime()), this);
     txtTime->setObjectName(QStringLiteral("txtTime"));
     addRow(AddCaption("Label8", QStringLiteral("Record Time")), txtTime);
+    // Where the readings were taken, for a team's log: chosen from those saved before or typed.
+    cboSite = new QComboBox(this);
+    cboSite->setObjectName(QStringLiteral("cboSite"));
+    cboSite->setEditable(true);
+    cboSite->setInsertPolicy(QComboBox::NoInsert);
+    QStringList sites = Settings::RecordSites();
+    for (const QString& site : store.Sites()) {
+        if (!sites.contains(site))
+            sites << site;
+    }
+    cboSite->addItems(sites);
+    cboSite->setCurrentText(Settings::RecordSites().value(0));
+    cboSite->lineEdit()->setMaxLength(NoteMaxLength);
+    addRow(AddCaption("lblSiteCaption", QStringLiteral("Site")), cboSite);
 
     txtNote = new QLineEdit(this);
     txtNote->setObjectName(QStringLiteral("txtNote"));
@@ -74,7 +91,8 @@ frmSave::frmSave(const SaveSnapshot& snapshot, RecordsStore& store, QWidget* par
     layout->addLayout(buttons);
 
     setTabOrder(txtDate, txtTime);
-    setTabOrder(txtTime, txtNote);
+    setTabOrder(txtTime, cboSite);
+    setTabOrder(cboSite, txtNote);
     setTabOrder(txtNote, cmdAccept);
     setTabOrder(cmdAccept, cmdCancel);
     txtDate->setFocus();
@@ -112,15 +130,18 @@ void frmSave::cmdAccept_Click()
     record.MiscNote = txtNote->text();
     record.RateThreshold = lblSelected->text();
     record.Units = UnitCaptions::Unit(Units::Code(units_));
+    record.Site = cboSite->currentText().trimmed();
+    record.SavedBy = LoginName();
     const QSqlError error = store_.AddRecord(record);
     if (error.isValid()) {
         // Everything typed stays in the dialog, so the user can try again.
         Msg::Box(this,
                  QStringLiteral("The record could not be saved in \"%1\".\n%2")
-                     .arg(QDir::toNativeSeparators(store_.databasePath()), error.text()),
+                     .arg(store_.databasePath(), error.text()),
                  Msg::Buttons::Ok, Msg::Icon::Critical, QStringLiteral("Save"));
         return;
     }
+    Settings::RememberRecordSite(record.Site);
     Msg::Box(this, QStringLiteral("Record added."), Msg::Buttons::Ok, Msg::Icon::Information,
              QStringLiteral("Saved"));
     emit recordAdded();

@@ -5,6 +5,7 @@
 
 #include "calc/Units.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -51,6 +52,7 @@ private:
     UnitSystem units_;
     QLineEdit* txtDate;
     QLineEdit* txtTime;
+    QComboBox* cboSite;
     QLineEdit* txtNote;
     QPushButton* cmdAccept;
     QPushButton* cmdCancel;

@@ -68,8 +68,9 @@ frmView::frmView(RecordsStore& store, QWidget* parent) : QDialog(parent), store_
     resize(ClientSize);
     layout()->activate();
 
-    lblDB->setText(QStringLiteral("These records are from the Access database: \"%1\"")
-                       .arg(QDir::toNativeSeparators(store_.databasePath())));
+    lblDB->setText((store_.location().isServer() ? QStringLiteral("These records are from the records server: \"%1\"")
+                                                 : QStringLiteral("These records are from the Access database: \"%1\""))
+                       .arg(store_.databasePath()));
 
     // The grid reads the first rows at once and the rest while the user looks at
     // them, so the window opens quickly however many records there are.
@@ -283,7 +284,7 @@ bool frmView::SubmitPendingEdit()
 
 void frmView::ReportFailure(const QString& what, const QString& reason)
 {
-    Msg::Box(this, QStringLiteral("%1 in \"%2\".\n%3").arg(what, QDir::toNativeSeparators(store_.databasePath()), reason),
+    Msg::Box(this, QStringLiteral("%1 in \"%2\".\n%3").arg(what, store_.databasePath(), reason),
              Msg::Buttons::Ok, Msg::Icon::Critical, windowTitle());
 }
 

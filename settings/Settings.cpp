@@ -19,6 +19,9 @@ const QString HeightFactorKey = QStringLiteral("outlook/heightFactor");
 const QString ConcreteConstantKey = QStringLiteral("outlook/concreteConstant");
 const QString ConcreteValueKey = QStringLiteral("outlook/concreteValue");
 const QString WindowHoursKey = QStringLiteral("outlook/windowHours");
+const QString RecordsLocationKey = QStringLiteral("records/location");
+const QString NetworkWarnedKey = QStringLiteral("records/networkFileWarned");
+const QString RecordSitesKey = QStringLiteral("records/sites");
 constexpr int MaxSites = 20;
 
 }  // namespace
@@ -31,6 +34,44 @@ UnitSystem Units()
 void SetUnits(UnitSystem units)
 {
     Store().setValue(UnitsKey, QString::fromUtf8(Units::Code(units).data(), qsizetype(Units::Code(units).size())));
+}
+
+QString RecordsLocation()
+{
+    return Store().value(RecordsLocationKey).toString();
+}
+
+void SetRecordsLocation(const QString& fileOrUri)
+{
+    Store().setValue(RecordsLocationKey, fileOrUri);
+}
+
+bool NetworkFileWarned(const QString& path)
+{
+    return Store().value(NetworkWarnedKey).toStringList().contains(path);
+}
+
+void SetNetworkFileWarned(const QString& path)
+{
+    QSettings store = Store();
+    QStringList warned = store.value(NetworkWarnedKey).toStringList();
+    if (!warned.contains(path))
+        store.setValue(NetworkWarnedKey, warned << path);
+}
+
+QStringList RecordSites()
+{
+    return Store().value(RecordSitesKey).toStringList();
+}
+
+void RememberRecordSite(const QString& site)
+{
+    if (site.trimmed().isEmpty())
+        return;
+    QStringList sites = RecordSites();
+    sites.removeAll(site);
+    sites.prepend(site);
+    Store().setValue(RecordSitesKey, sites.mid(0, MaxSites));
 }
 
 QString ForecastServer()

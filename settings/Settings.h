@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "calc/Units.h"
@@ -12,6 +13,18 @@ namespace Settings {
 // The unit system the window shows; US customary by default.
 UnitSystem Units();
 void SetUnits(UnitSystem units);
+
+// Where records live, as chosen in the Records Location dialog: a records file or a
+// server URI (never with a password); empty for the file beside the program.
+QString RecordsLocation();
+void SetRecordsLocation(const QString& fileOrUri);
+// The records files the user was told lie on a network file system.
+bool NetworkFileWarned(const QString& path);
+void SetNetworkFileWarned(const QString& path);
+// The sites records were saved for, most recent first, and the login name records
+// are saved by.
+QStringList RecordSites();
+void RememberRecordSite(const QString& site);
 
 // The pour-day outlook's forecast server: an Open-Meteo-compatible base URL (the public
 // server by default) and an optional API key for a commercial plan.

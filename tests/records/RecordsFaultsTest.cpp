@@ -73,12 +73,13 @@ bool IsWhole(const QStringList& row)
 {
     bool isNumber = false;
     const int number = row.value(2).toInt(&isNumber);
-    if (row.size() != 11 || !isNumber)
+    if (row.size() != 15 || !isNumber)
         return false;
     const NewRecord made = WriterRecord(row[1], number);
     return row.mid(1) == QStringList{made.RecordDate, made.RecordTime, made.AirTemp,  made.ConcreteTemp,
                                       made.RH,         made.WindVelocity, made.EvapRate, made.RateNote,
-                                      made.MiscNote,   made.RateThreshold};
+                                      made.MiscNote,   made.RateThreshold, made.Units, made.Site,
+                                      made.SavedBy,    "<null>"};
 }
 
 // What a reader that changes nothing finds in a file that writers filled, against the
@@ -272,7 +273,9 @@ void SaveUntilFullThenRetry(const QString& path, const char* reason, const std::
     for (; saved < 1000; ++saved) {
         const NewRecord r = WriterRecord("dialog", saved);
         dialog = std::make_unique<frmSave>(
-            SaveSnapshot{r.AirTemp, r.RH, r.ConcreteTemp, r.WindVelocity, r.RateThreshold, r.EvapRate, r.RateNote},
+            SaveSnapshot{.AirTemp = r.AirTemp, .RelativeHumidity = r.RH, .ConcreteTemp = r.ConcreteTemp,
+                         .WindVelocity = r.WindVelocity, .RateThreshold = r.RateThreshold, .EvapRate = r.EvapRate,
+                         .Answer = r.RateNote},
             store);
         dialog->show();
         TypeDateTimeNote(*dialog, r);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 #include <QTest>
 #include <iterator>
 
+#include "records/LoginName.h"
 #include "records/frmSave.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RecordsFiles.h"
@@ -15,7 +17,8 @@
 namespace {
 
 // Every value distinct, so a value shown or stored in the wrong place shows.
-const SaveSnapshot Shown{"85", "50", "90", "10", "0.2", "0.241", "Measures may be needed."};
+const SaveSnapshot Shown{.AirTemp = "85", .RelativeHumidity = "50", .ConcreteTemp = "90", .WindVelocity = "10",
+                         .RateThreshold = "0.2", .EvapRate = "0.241", .Answer = "Measures may be needed."};
 const NewRecord Typed = SampleRecord("1/2/2024", "");
 
 class SaveDialog : public ::testing::Test {
@@ -34,11 +37,12 @@ TEST_F(SaveDialog, IsModalAndItsTabOrderStartsAtTheDate)
     frmSave dialog(Shown, store);
     EXPECT_TRUE(dialog.isModal());
     QWidget* chain[] = {Element<QLineEdit>(dialog, "txtDate"), Element<QLineEdit>(dialog, "txtTime"),
+                        Element<QComboBox>(dialog, "cboSite"),
                         Element<QLineEdit>(dialog, "txtNote"), Element<QPushButton>(dialog, "cmdAccept"),
                         Element<QPushButton>(dialog, "cmdCancel")};
     for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
         QWidget* next = chain[i]->nextInFocusChain();
-        while (!(next->focusPolicy() & Qt::TabFocus))
+        while (!(next->focusPolicy() & Qt::TabFocus) || next->parentWidget() == chain[i])
             next = next->nextInFocusChain();
         EXPECT_EQ(next, chain[i + 1]) << i;
     }
@@ -61,11 +65,13 @@ TEST_F(SaveDialog, CancelWritesNothingAndAcceptWritesEveryValueInItsColumn)
     frmSave dialog(Shown, store);
     QSignalSpy added(&dialog, &frmSave::recordAdded);
     TypeDateTimeNote(dialog, Typed);
+    Element<QComboBox>(dialog, "cboSite")->setCurrentText("north slab");
     Accept(dialog);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(added.count(), 1);
     EXPECT_EQ(file.Rows(), (QList<QStringList>{{"1", "1/2/2024", "10:11:12 AM", "85", "90", "50", "10", "0.241",
-                                                "Measures may be needed.", "note 1/2/2024", "0.2"}}));
+                                                "Measures may be needed.", "note 1/2/2024", "0.2", "US", "north slab",
+                                                LoginName(), "<null>"}}));
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, "Record added.");
     EXPECT_EQ(messages.messages()[0].title, "Saved");
@@ -114,7 +120,7 @@ TEST_F(SaveDialog, NoteTakesAtMost255Characters)
 // is free. (A refusal by a full disk is tested with the other faults of the records file.)
 TEST_F(SaveDialog, LockedFileIsReportedAndTheSaveCanBeRepeated)
 {
-    RecordsStore impatient({.busyTimeoutMs = 500, .readOnly = false});
+    RecordsStore impatient({.busyTimeoutMs = 500});
     ASSERT_EQ(OpenStore(impatient, file.path()), std::vector<int>{});
     OtherConnection other(file.path());
     ASSERT_TRUE(other.Exec("BEGIN IMMEDIATE"));

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "records/LoginName.h"
 #include "records/RecordsStore.h"
 
 // Record number `i` of the writer tagged `tag`: every column is derived from the
@@ -9,6 +10,18 @@
 inline NewRecord WriterRecord(const QString& tag, int i)
 {
     const QString n = QString::number(i);
-    return {tag, n, n + "1", n + "2", n + "3", n + "4", n + "5", n + "6",
-            QString(255, QChar(u'a' + i % 26)), QStringLiteral("0.2")};
+    NewRecord record;
+    record.RecordDate = tag;
+    record.RecordTime = n;
+    record.AirTemp = n + "1";
+    record.ConcreteTemp = n + "2";
+    record.RH = n + "3";
+    record.WindVelocity = n + "4";
+    record.EvapRate = n + "5";
+    record.RateNote = n + "6";
+    record.MiscNote = QString(255, QChar(u'a' + i % 26));
+    record.RateThreshold = QStringLiteral("0.2");
+    record.Site = QString();
+    record.SavedBy = LoginName();  // as the save dialog fills it in
+    return record;
 }

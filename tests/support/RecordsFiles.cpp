@@ -108,8 +108,18 @@ std::vector<int> OpenStore(RecordsStore& store, const QString& path, QStringList
 
 NewRecord SampleRecord(const QString& date, const QString& threshold)
 {
-    return {date, "10:11:12 AM", "85", "90", "50", "10", "0.241", "Measures may be needed.", "note " + date,
-            threshold};
+    NewRecord record;
+    record.RecordDate = date;
+    record.RecordTime = "10:11:12 AM";
+    record.AirTemp = "85";
+    record.ConcreteTemp = "90";
+    record.RH = "50";
+    record.WindVelocity = "10";
+    record.EvapRate = "0.241";
+    record.RateNote = "Measures may be needed.";
+    record.MiscNote = "note " + date;
+    record.RateThreshold = threshold;
+    return record;
 }
 
 void TypeDateTimeNote(QWidget& dialog, const NewRecord& record)

@@ -1,0 +1,221 @@
+#include <QInputDialog>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrlQuery>
+#include <map>
+
+#include "calc/NumberReading.h"
+#include "calc/ProgramError.h"
+#include "calc/Single.h"
+#include "records/RecordsEngine.h"
+#include "records/RecordsStore.h"
+
+namespace {
+
+[[noreturn]] void Fail(int number, const QString& description)
+{
+    throw ProgramError(number, description.toStdString());
+}
+
+// A start-up that finds the server down should not keep the user waiting long.
+constexpr int DefaultConnectTimeoutSeconds = 10;
+// Copies starting at the same moment take this lock while they bring the table up to date.
+constexpr qint64 SchemaLockKey = 0x42524b4d;  // "BRKM"
+
+bool NeedsPassword(const QSqlError& error)
+{
+    return error.text().contains(QStringLiteral("password"), Qt::CaseInsensitive);
+}
+
+// A PostgreSQL database reached through Qt's driver from a libpq connection URI.
+class ServerEngine : public RecordsEngine {
+public:
+    explicit ServerEngine(QUrl server) : server_(std::move(server)) {}
+
+    QSqlDatabase Open(const QString& connectionName) override
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+        if (!db.isValid())
+            Fail(RecordsErrorNumber::CannotOpen,
+                 QStringLiteral("The records server %1 cannot be used: the PostgreSQL driver of Qt (package "
+                                "libqt6sql6-psql) is not installed.")
+                     .arg(Shown()));
+        db.setHostName(server_.host());
+        db.setPort(server_.port(5432));
+        db.setUserName(server_.userName());
+        db.setDatabaseName(server_.path().mid(1));
+        QStringList options;
+        bool timeoutGiven = false;
+        for (const auto& [key, value] : QUrlQuery(server_).queryItems(QUrl::FullyDecoded)) {
+            options << key + u'=' + value;
+            timeoutGiven = timeoutGiven || key == QStringLiteral("connect_timeout");
+        }
+        if (!timeoutGiven)
+            options << QStringLiteral("connect_timeout=%1").arg(DefaultConnectTimeoutSeconds);
+        db.setConnectOptions(options.join(u';'));
+
+        // A password in the URI is the administrator's choice; otherwise libpq's password
+        // file or PGPASSWORD, and only then the user, once per run.
+        const bool inUri = !server_.password().isEmpty();
+        std::optional<QString> password = inUri ? server_.password() : ServerPassword::Ask(Shown(), false);
+        for (int attempt = 0;; ++attempt) {
+            db.setPassword(password.value_or(QString()));
+            if (db.open())
+                return db;
+            const QSqlError error = db.lastError();
+            if (!NeedsPassword(error) || inUri || attempt >= 2)
+                Fail(RecordsErrorNumber::CannotOpen,
+                     QStringLiteral("The records server %1 could not be reached: %2").arg(Shown(), error.text()));
+            ServerPassword::Forget(Shown());
+            password = ServerPassword::Ask(Shown(), true);
+            if (!password)
+                Fail(RecordsErrorNumber::CannotOpen,
+                     QStringLiteral("The records server %1 needs a password, and none was given.").arg(Shown()));
+        }
+    }
+
+    void UpgradeSchema(QSqlDatabase& db) override
+    {
+        const QString table = Quoted(db, RecordsSchema::TableName);
+        Run(db, QStringLiteral("BEGIN"), QStringLiteral("could not start"));
+        struct Rollback {
+            QSqlDatabase& db;
+            bool committed = false;
+            ~Rollback()
+            {
+                if (!committed)
+                    QSqlQuery(QStringLiteral("ROLLBACK"), db);
+            }
+        } rollback{db};
+        Run(db, QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(SchemaLockKey), QStringLiteral("could not wait"));
+
+        if (db.record(table).isEmpty()) {
+            QStringList columns;
+            for (const RecordsSchema::Column& column : RecordsSchema::Columns())
+                columns << Quoted(db, column.name) + u' ' + QString::fromLatin1(column.serverType);
+            QSqlQuery create(db);
+            if (!create.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns.join(QStringLiteral(", ")))))
+                Fail(RecordsErrorNumber::NoTable,
+                     QStringLiteral("The table %1 does not exist on the records server %2, and this login may not "
+                                    "create it: %3\nAsk the database's owner to create it, or to let this login "
+                                    "create tables.")
+                         .arg(RecordsSchema::TableName, Shown(), create.lastError().text()));
+        }
+        const QSqlRecord present = db.record(table);
+        for (const RecordsSchema::Column& column : RecordsSchema::AppendedColumns()) {
+            if (present.contains(column.name))
+                continue;
+            QString sql = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                              .arg(table, Quoted(db, column.name), QString::fromLatin1(column.serverType));
+            if (column.appendedDefault)
+                sql += QStringLiteral(" DEFAULT ") + QString::fromLatin1(column.appendedDefault);
+            QSqlQuery add(db);
+            if (!add.exec(sql))
+                Fail(RecordsErrorNumber::CannotAddColumn,
+                     QStringLiteral("The column %1 is missing from %2 on the records server %3, and this login may "
+                                    "not add it: %4\nAsk the database's owner to add it.")
+                         .arg(column.name, RecordsSchema::TableName, Shown(), add.lastError().text()));
+        }
+        // A record copied from a records file is copied once, however often the copy runs.
+        QSqlQuery index(db);
+        index.exec(QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                       .arg(Quoted(db, RecordsSchema::TableName + QStringLiteral("_CopiedFrom")), table,
+                            Quoted(db, RecordsSchema::CopiedFromColumn)));
+        Run(db, QStringLiteral("COMMIT"), QStringLiteral("could not finish"));
+        rollback.committed = true;
+    }
+
+    QVariant Bind(const RecordsSchema::Column& column, const QString& text) const override
+    {
+        switch (column.toServer) {
+        case RecordsSchema::Column::ToServer::Number:
+            return double(ToSingle(ReadNumber(text.toStdString())));
+        case RecordsSchema::Column::ToServer::NullWhenEmpty:
+            return text.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(text);
+        case RecordsSchema::Column::ToServer::Text: break;
+        }
+        return text.isNull() ? QStringLiteral("") : text;
+    }
+
+    bool CanReconnect() const override { return true; }
+
+    QString Describe() const override { return QStringLiteral("the records server %1").arg(Shown()); }
+
+private:
+    QString Shown() const { return u'"' + server_.toString(QUrl::RemovePassword) + u'"'; }
+
+    void Run(QSqlDatabase& db, const QString& sql, const QString& what) const
+    {
+        QSqlQuery query(db);
+        if (!query.exec(sql))
+            Fail(RecordsErrorNumber::CannotAddColumn,
+                 QStringLiteral("The layout of %1 on the records server %2 %3 being checked: %4")
+                     .arg(RecordsSchema::TableName, Shown(), what, query.lastError().text()));
+    }
+
+    QUrl server_;
+};
+
+std::function<std::optional<QString>(const QString&)>& Answerer()
+{
+    static std::function<std::optional<QString>(const QString&)> answer = [](const QString& server) {
+        bool given = false;
+        const QString typed = QInputDialog::getText(nullptr, QStringLiteral("Records Server"),
+                                                    QStringLiteral("Password for %1:").arg(server), QLineEdit::Password,
+                                                    QString(), &given);
+        return given ? std::optional<QString>(typed) : std::nullopt;
+    };
+    return answer;
+}
+
+// Typed passwords live only as long as the program runs.
+std::map<QString, QString>& Typed()
+{
+    static std::map<QString, QString> typed;
+    return typed;
+}
+
+}  // namespace
+
+std::unique_ptr<RecordsEngine> MakeFileEngine(const QString& path, int busyTimeoutMs);
+
+std::unique_ptr<RecordsEngine> RecordsEngine::For(const RecordsLocation& location, int busyTimeoutMs)
+{
+    if (location.isServer())
+        return std::make_unique<ServerEngine>(location.server);
+    return MakeFileEngine(location.file, busyTimeoutMs);
+}
+
+namespace ServerPassword {
+
+std::optional<QString> Ask(const QString& server, bool again)
+{
+    const auto kept = Typed().find(server);
+    if (kept != Typed().end())
+        return kept->second;
+    if (!again)
+        return std::nullopt;
+    const std::optional<QString> answer = Answerer()(server);
+    if (answer)
+        Typed()[server] = *answer;
+    return answer;
+}
+
+void Forget(const QString& server)
+{
+    Typed().erase(server);
+}
+
+ScopedAnswer::ScopedAnswer(std::function<std::optional<QString>(const QString& server)> answer)
+    : previous_(std::move(Answerer()))
+{
+    Answerer() = std::move(answer);
+}
+
+ScopedAnswer::~ScopedAnswer()
+{
+    Answerer() = std::move(previous_);
+}
+
+}  // namespace ServerPassword

@@ -82,6 +82,8 @@ void frmMain::connectHandlers()
     connect(ui->mnuFilePrintTextReport, &QAction::triggered, this, [this] { mnuFilePrintTextReport_Click(); });
     connect(ui->mnuFileExit, &QAction::triggered, this, [this] { close(); });
     connect(ui->mnuOutlook, &QAction::triggered, this, [this] { ShowOutlook(); });
+    connect(ui->mnuRecordsLocation, &QAction::triggered, this, [this] { mnuRecordsLocation_Click(); });
+    connect(ui->mnuCopyToServer, &QAction::triggered, this, [this] { mnuCopyToServer_Click(); });
     connect(ui->mnuUnitsUS, &QAction::triggered, this, [this] { SetUnits(UnitSystem::US); });
     connect(ui->mnuUnitsSI, &QAction::triggered, this, [this] { SetUnits(UnitSystem::SI); });
     connect(ui->mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });

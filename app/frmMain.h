@@ -146,6 +146,10 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void UpdateOutlook();
+    void mnuRecordsLocation_Click();
+    void mnuCopyToServer_Click();
+    void WarnIfRecordsOnNetworkFile();
+    void UpdateRecordsMenu();
 
     void connectHandlers();
 

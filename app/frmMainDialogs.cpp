@@ -1,4 +1,7 @@
+#include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -7,6 +10,12 @@
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "app/frmMainForm.h"
+#include "records/CopyUp.h"
+#include "records/NetworkFileSystem.h"
+#include "records/RecordsPath.h"
+#include "records/frmRecordsLocation.h"
+#include "settings/Settings.h"
+#include "ui/MessageBox.h"
 #include "outlook/frmOutlook.h"
 #include "records/RecordsAvailability.h"
 #include "records/RecordsStore.h"
@@ -108,4 +117,80 @@ void frmMain::ReturnRecordInputs(const ReturnedInputs& record)
         ui->txtAlternateRate->setText(
             QString::fromStdString(ConvertRateText(record.RateThresholdText.toStdString(), record.Units, units_)));
     }
+}
+
+void frmMain::UpdateRecordsMenu()
+{
+    ui->mnuCopyToServer->setEnabled(records_->isOpen() && records_->location().isServer());
+}
+
+void frmMain::mnuRecordsLocation_Click()
+{
+    frmRecordsLocation dialog(RecordsPath::ForThisProgram(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString title = QStringLiteral("Records Location");
+    if (!qEnvironmentVariable(RecordsLocationVariable).trimmed().isEmpty()) {
+        Msg::Box(this,
+                 QStringLiteral("The choice is saved. On this computer the environment variable %1 still decides "
+                                "where records live.")
+                     .arg(QString::fromLatin1(RecordsLocationVariable)),
+                 Msg::Buttons::Ok, Msg::Icon::Information, title);
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString problem = records_->MoveTo(dialog.chosen());
+    QApplication::restoreOverrideCursor();
+    UpdateRecordsMenu();
+    if (!problem.isEmpty()) {
+        Msg::Box(this, problem + QStringLiteral("\nThe records stay where they were: %1.").arg(records_->databasePath()),
+                 Msg::Buttons::Ok, Msg::Icon::Exclamation, title);
+        return;
+    }
+    WarnIfRecordsOnNetworkFile();
+    Msg::Box(this, QStringLiteral("Records are now kept in %1.").arg(records_->describe()), Msg::Buttons::Ok,
+             Msg::Icon::Information, title);
+}
+
+void frmMain::mnuCopyToServer_Click()
+{
+    const QString title = QStringLiteral("Copy Local Records to Server");
+    const QString file = QFileDialog::getOpenFileName(this, title, RecordsPath::ForThisProgram(),
+                                                      QStringLiteral("Records files (*.mdb);;All files (*)"));
+    if (file.isEmpty())
+        return;
+    QProgressDialog progress(QStringLiteral("Copying the records to %1…").arg(records_->describe()),
+                             QStringLiteral("Cancel"), 0, 0, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const CopyUp::Result result = CopyUp::Run(file, *records_, [&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+        return !progress.wasCanceled();
+    });
+    progress.close();
+    Msg::Box(this, CopyUp::Summary(result), Msg::Buttons::Ok,
+             result.error.isEmpty() && result.outcome.failed == 0 ? Msg::Icon::Information : Msg::Icon::Exclamation,
+             title);
+}
+
+// Several computers writing one SQLite file on a network file system can damage it: its
+// locking cannot be trusted there. Said once per file.
+void frmMain::WarnIfRecordsOnNetworkFile()
+{
+    UpdateRecordsMenu();
+    const RecordsLocation& location = records_->location();
+    if (location.isServer() || !records_->isOpen() || Settings::NetworkFileWarned(location.file))
+        return;
+    const QString fileSystem = NetworkFileSystem::Of(location.file);
+    if (fileSystem.isEmpty())
+        return;
+    Settings::SetNetworkFileWarned(location.file);
+    Msg::Box(this,
+             QStringLiteral("The records file \"%1\" lies on a network file system (%2). When several computers "
+                            "save to it at once, its locking cannot be trusted there and the file can be damaged.\n\n"
+                            "To keep one log for a team, keep the records on a records server instead: File, "
+                            "Records Location.")
+                 .arg(location.shown(), fileSystem),
+             Msg::Buttons::Ok, Msg::Icon::Exclamation, QStringLiteral("Records on a Network File System"));
 }

@@ -319,6 +319,9 @@ void frmMainForm::setupUi(QMainWindow* window)
     mnuFile = bar->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuOutlook = AddAction(mnuFile, "mnuOutlook", QStringLiteral("Pour-Day &Outlook…"));
+    mnuRecordsLocation = AddAction(mnuFile, "mnuRecordsLocation", QStringLiteral("Records &Location…"));
+    mnuCopyToServer = AddAction(mnuFile, "mnuCopyToServer", QStringLiteral("&Copy Local Records to Server…"));
+    mnuFile->addSeparator();
     mnuPrintOptions = mnuFile->addMenu(QStringLiteral("&Print"));
     mnuPrintOptions->setObjectName(QStringLiteral("mnuPrintOptions"));
     mnuPrint = mnuPrintOptions->addAction(QStringLiteral("&Form"));

@@ -82,6 +82,8 @@ struct frmMainForm {
     // Menus.
     QMenu* mnuFile = nullptr;
     QAction* mnuOutlook = nullptr;
+    QAction* mnuRecordsLocation = nullptr;
+    QAction* mnuCopyToServer = nullptr;
     QMenu* mnuPrintOptions = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuFilePrintTextReport = nullptr;

@@ -52,6 +52,7 @@ void frmMain::Form_Load()
     };
     for (auto& step : RecordsStartupSteps())
         steps.push_back(std::move(step));
+    steps.push_back([this] { WarnIfRecordsOnNetworkFile(); });
     steps.push_back([this] { RecalculateAndUnlockRedraw(); });
 
     // The panels are placed line by line, each line a step of its own.

@@ -130,6 +130,9 @@ public:
     {
         switch (column.toServer) {
         case RecordsSchema::Column::ToServer::Number:
+            // No threshold at all (a record from before thresholds were kept) stays none.
+            if (text.trimmed().isEmpty())
+                return QVariant(QMetaType(QMetaType::Double));
             return double(ToSingle(ReadNumber(text.toStdString())));
         case RecordsSchema::Column::ToServer::NullWhenEmpty:
             return text.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(text);

@@ -146,6 +146,57 @@ QSqlError RecordsStore::AddRecords(const std::vector<NewRecord>& records)
     return {};
 }
 
+QSqlError RecordsStore::CopyRecordsIn(const std::vector<NewRecord>& records, CopyOutcome& outcome,
+                                      const std::function<bool(int done)>& keepGoing)
+{
+    outcome = {};
+    if (!isOpen())
+        return NotOpenError();
+    QStringList names;
+    for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
+        names << Quoted(RecordsDatabase, column.name);
+    const auto failed = [this](const QSqlError& error) {
+        RecordsDatabase.rollback();
+        ReconnectIfLost();
+        return error;
+    };
+    if (!RecordsDatabase.transaction())
+        return failed(RecordsDatabase.lastError());
+    QSqlQuery insert(RecordsDatabase);
+    if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (%4) DO NOTHING")
+                            .arg(Quoted(RecordsDatabase, RecordsSchema::TableName), names.join(QStringLiteral(", ")),
+                                 QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")),
+                                 Quoted(RecordsDatabase, RecordsSchema::CopiedFromColumn))))
+        return failed(insert.lastError());
+    QSqlQuery mark(RecordsDatabase);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        // A savepoint per record: one the server refuses does not undo the others.
+        if (!mark.exec(QStringLiteral("SAVEPOINT copying")))
+            return failed(mark.lastError());
+        for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
+            insert.addBindValue(engine_->Bind(column, records[i].*column.field));
+        if (insert.exec()) {
+            ++(insert.numRowsAffected() > 0 ? outcome.copied : outcome.skipped);
+            mark.exec(QStringLiteral("RELEASE SAVEPOINT copying"));
+        } else {
+            ++outcome.failed;
+            if (outcome.reasons.size() < 3)
+                outcome.reasons << QStringLiteral("%1: %2").arg(records[i].CopiedFrom, insert.lastError().text());
+            if (!mark.exec(QStringLiteral("ROLLBACK TO SAVEPOINT copying")))
+                return failed(mark.lastError());
+        }
+        if (keepGoing && !keepGoing(int(i) + 1)) {
+            outcome = {};
+            outcome.cancelled = true;
+            RecordsDatabase.rollback();
+            return {};
+        }
+    }
+    if (!RecordsDatabase.commit())
+        return failed(RecordsDatabase.lastError());
+    return {};
+}
+
 QSqlError RecordsStore::DeleteAllRecords()
 {
     if (!isOpen())
@@ -194,6 +245,49 @@ QSqlError RecordsStore::CopyText(bool includeHeaders, bool includeRecordNumber, 
         return rows.lastError();
     text = std::move(built);
     return {};
+}
+
+QString RecordsStore::MoveTo(const RecordsLocation& location)
+{
+    RecordsStore next(options_);
+    next.UseLocation(location);
+    try {
+        next.OpenDatabase();
+        next.AddRateThresholdField();
+        next.OpenRecordsTable();
+    } catch (const ProgramError& error) {
+        return QString::fromStdString(error.what());
+    }
+    // The records left behind close with `next`.
+    std::swap(connectionName_, next.connectionName_);
+    std::swap(location_, next.location_);
+    std::swap(engine_, next.engine_);
+    std::swap(RecordsDatabase, next.RecordsDatabase);
+    std::swap(RecordsTable, next.RecordsTable);
+    return {};
+}
+
+QString RecordsStore::TestConnection(const RecordsLocation& location, bool& reached)
+{
+    RecordsStore probe;
+    probe.UseLocation(location);
+    reached = false;
+    try {
+        probe.OpenDatabase();
+    } catch (const ProgramError& error) {
+        return QString::fromStdString(error.what());
+    }
+    reached = true;
+    QString text = probe.describe() + QStringLiteral(" can be reached. ");
+    text[0] = text[0].toUpper();
+    QSqlQuery count(probe.RecordsDatabase);
+    if (count.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(Quoted(probe.RecordsDatabase, RecordsSchema::TableName)))
+        && count.next())
+        return text + QStringLiteral("Its table %1 holds %2 records.").arg(RecordsSchema::TableName).arg(count.value(0).toLongLong());
+    return text + (location.isServer()
+                       ? QStringLiteral("It has no table %1 yet: it is made when the records are opened, if this "
+                                        "login may create tables.")
+                       : QStringLiteral("It has no table %1, so it is not a records file.")).arg(RecordsSchema::TableName);
 }
 
 QStringList RecordsStore::Sites()

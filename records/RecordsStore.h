@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -81,6 +82,20 @@ public:
     // Appends the records in one write: all of them are stored, or none.
     QSqlError AddRecords(const std::vector<NewRecord>& records);
 
+    // Adds records copied from elsewhere, each carrying its origin in CopiedFrom, in one
+    // write: a record already there (the same origin) is skipped, one the store refuses
+    // is counted with its reason and the rest still go in. `keepGoing` is asked after
+    // each record; false undoes the whole copy.
+    struct CopyOutcome {
+        int copied = 0;
+        int skipped = 0;
+        int failed = 0;
+        QStringList reasons;  // why records were refused, the first few
+        bool cancelled = false;
+    };
+    QSqlError CopyRecordsIn(const std::vector<NewRecord>& records, CopyOutcome& outcome,
+                            const std::function<bool(int done)>& keepGoing);
+
     // Deletes every record in a single write.
     QSqlError DeleteAllRecords();
 
@@ -88,6 +103,14 @@ public:
     // by a carriage return; a null value adds nothing. Reads the file directly, so
     // the grid's position and selection stay where they are.
     QSqlError CopyText(bool includeHeaders, bool includeRecordNumber, QString& text);
+
+    // Opens the records at `location` as start-up does. On success the store uses them from
+    // then on and the answer is empty; otherwise the store stays as it was and the answer
+    // says why.
+    QString MoveTo(const RecordsLocation& location);
+    // Whether the records at `location` can be reached, in words for the user; changes
+    // nothing there.
+    static QString TestConnection(const RecordsLocation& location, bool& reached);
 
     // Site values saved so far, for the save dialog's list.
     QStringList Sites();

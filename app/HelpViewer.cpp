@@ -1,5 +1,7 @@
 #include "app/HelpViewer.h"
 
+#include "records/RecordsPath.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
@@ -48,7 +50,7 @@ QByteArray TopicMissingPage(const QString& topic, const QString& helpFilePath)
 
 QString DefaultHelpFilePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/brackmere.chm");
+    return RecordsPath::HelpFile();
 }
 
 void ShowHelpTopic(const QString& topic)

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include "records/RecordsSchema.h"
 
@@ -31,10 +33,43 @@ QString For(const QString& programFolder, const QString& sharedProgramFolder,
     return folder + QDir::separator() + RecordsSchema::FileName;
 }
 
+namespace {
+
+QString ProgramFolder()
+{
+    return programFolderOverride ? *programFolderOverride : QCoreApplication::applicationDirPath();
+}
+
+QString InstalledHelpFile()
+{
+    return QDir(ProgramFolder()).absoluteFilePath(QStringLiteral("../share/brackmere/brackmere.chm"));
+}
+
+}  // namespace
+
+bool RunsInstalled()
+{
+    return QFileInfo::exists(InstalledHelpFile());
+}
+
+QString UserRecordsFile()
+{
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/'
+                                    + RecordsSchema::FileName);
+}
+
 QString ForThisProgram()
 {
-    const QString folder = programFolderOverride ? *programFolderOverride : QCoreApplication::applicationDirPath();
-    return For(folder, SharedProgramFolder(), SharedDatabasePath());
+    const QString folder = ProgramFolder();
+    if (!SharedProgramFolder().isEmpty() && QDir::toNativeSeparators(folder) == SharedProgramFolder())
+        return SharedDatabasePath();
+    return RunsInstalled() ? UserRecordsFile() : For(folder, SharedProgramFolder(), SharedDatabasePath());
+}
+
+QString HelpFile()
+{
+    const QString beside = ProgramFolder() + QStringLiteral("/brackmere.chm");
+    return QFileInfo::exists(beside) || !RunsInstalled() ? beside : QDir::cleanPath(InstalledHelpFile());
 }
 
 ScopedProgramFolder::ScopedProgramFolder(const QString& folder)

@@ -16,8 +16,18 @@ QString SharedDatabasePath();
 QString For(const QString& programFolder, const QString& sharedProgramFolder,
             const QString& sharedDatabasePath);
 
-// The rule applied to this program's own folder and the build settings.
+// Whether the program runs from an install tree (its help lies in ../share/brackmere
+// beside its folder) rather than from a build folder. An installed program's folder is
+// not writable, so it keeps its records in the user's data folder.
+bool RunsInstalled();
+QString UserRecordsFile();
+
+// The rule applied to this program's own folder and the build settings: the shared file
+// for copies run from the shared folder, the user's records file for an installed copy,
+// else the file beside the program.
 QString ForThisProgram();
+// The help file beside the program, or in the install tree's share folder.
+QString HelpFile();
 
 // Makes ForThisProgram take `folder` as the program's own folder while it lives,
 // so that a test runs the real start-up against a records file of its own.

@@ -1,5 +1,7 @@
 #include "records/RecordsStore.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlTableModel>
@@ -7,6 +9,7 @@
 
 #include "calc/ProgramError.h"
 #include "records/RecordsEngine.h"
+#include "records/RecordsPath.h"
 #include "records/RecordsSchema.h"
 
 namespace {
@@ -36,6 +39,15 @@ RecordsStore::~RecordsStore()
 void RecordsStore::ChooseDatabasePath()
 {
     UseLocation(RecordsLocationForThisRun());
+    // An installed copy keeps its records in the user's data folder and makes the empty
+    // file there on first start; a missing file anywhere else means a share out of reach.
+    if (location_.isServer() || location_.file != RecordsPath::UserRecordsFile() || !RecordsPath::RunsInstalled())
+        return;
+    QString error;
+    const QString path = QDir::fromNativeSeparators(location_.file);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !RecordsSchema::CreateRecordsFile(path, error))
+        Fail(RecordsErrorNumber::CannotOpen,
+             QStringLiteral("The records file \"%1\" could not be made: %2").arg(location_.shown(), error));
 }
 
 void RecordsStore::UseLocation(const RecordsLocation& location)

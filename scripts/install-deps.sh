@@ -5,12 +5,16 @@ set -euo pipefail
 
 run_packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite libchm-dev fonts-liberation libgl1-mesa-dev)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick poppler-utils sqlite3
-               clang libclang-rt-14-dev cppcheck)
+               clang libclang-rt-14-dev cppcheck desktop-file-utils appstream)
+
+# Building the Debian package needs dpkg-shlibdeps (dpkg-dev) and file.
+package_packages=(dpkg-dev file)
 
 packages=("${run_packages[@]}")
-if [ "${1:-run}" = "test" ]; then
-  packages+=("${test_packages[@]}")
-fi
+case "${1:-run}" in
+  test) packages+=("${test_packages[@]}") ;;
+  package) packages+=("${package_packages[@]}") ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,9 @@
 #include "calc/NumberReading.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -100,9 +102,18 @@ double DecimalValue(const std::string& mantissa, int exponent, bool negative)
         text += std::to_string(exponent);
     }
     double value = 0.0;
+#if defined(__cpp_lib_to_chars)
     const auto conversion = std::from_chars(text.data(), text.data() + text.size(), value,
                                             std::chars_format::general);
-    if (conversion.ec == std::errc::result_out_of_range) {
+    const bool outOfRange = conversion.ec == std::errc::result_out_of_range;
+#else
+    // A standard library without floating-point from_chars (the WebAssembly build's): the C
+    // library's conversion, which reads '.' in the C locale that build never leaves.
+    errno = 0;
+    value = std::strtod(text.c_str(), nullptr);
+    const bool outOfRange = errno == ERANGE && (value == 0.0 || std::isinf(value));
+#endif
+    if (outOfRange) {
         // Decide between overflow and underflow from the decimal magnitude: the
         // position of the first significant digit relative to the point, plus the exponent.
         long long magnitude = exponent;

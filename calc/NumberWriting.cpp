@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "calc/NumberReading.h"
 
@@ -21,6 +22,23 @@ std::string NonFiniteText(double v)
     return v < 0 ? "-Infinity" : "Infinity";
 }
 
+// The shortest exact form of a finite value in the given format: what printf's %.*f and
+// %.*g write, correctly rounded, with '.' whatever the locale.
+std::string Written(double v, std::chars_format format, int precision)
+{
+    Buffer buffer;
+#if defined(__cpp_lib_to_chars)
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, format, precision);
+    return std::string(buffer.data(), written.ptr);
+#else
+    // A standard library without floating-point to_chars (the WebAssembly build's): the C
+    // library's printf, correctly rounded there, in the C locale that build never leaves.
+    const int length = std::snprintf(buffer.data(), buffer.size(),
+                                     format == std::chars_format::fixed ? "%.*f" : "%.*g", precision, v);
+    return std::string(buffer.data(), std::size_t(length));
+#endif
+}
+
 bool IsZeroDigits(const std::string& s)
 {
     return std::all_of(s.begin(), s.end(), [](char c) { return c == '0' || c == '.' || c == '-'; });
@@ -30,10 +48,7 @@ bool IsZeroDigits(const std::string& s)
 // to the even neighbour). A value that rounds to zero carries no minus sign.
 std::string Fixed(double v, int decimals)
 {
-    Buffer buffer;
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
-                                       std::chars_format::fixed, decimals);
-    std::string text(buffer.data(), written.ptr);
+    std::string text = Written(v, std::chars_format::fixed, decimals);
     if (text.front() == '-' && IsZeroDigits(text))
         text.erase(0, 1);
     return text;
@@ -62,10 +77,7 @@ std::string GeneralForm(Number v, int significantDigits)
         return NonFiniteText(v);
     if (v == 0)
         return "0";
-    Buffer buffer;
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
-                                       std::chars_format::general, significantDigits);
-    std::string text(buffer.data(), written.ptr);
+    std::string text = Written(v, std::chars_format::general, significantDigits);
     std::replace(text.begin(), text.end(), 'e', 'E');
     return text;
 }

@@ -8,7 +8,6 @@
 #include "app/BuildInfo.h"
 #include "outlook/CsvImport.h"
 #include "outlook/OutlookHours.h"
-#include "outlook/OutlookTable.h"
 #include "output/Csv.h"
 #include "ui/UnitCaptions.h"
 
@@ -55,20 +54,19 @@ int Outlook(const Request& request, QTextStream& out, QTextStream& err)
     OutlookSettings settings;
     settings.units = units;
     settings.thresholdText = std::string(ThresholdsOf(units).shallText);
-    const std::vector<OutlookHour> hours = Evaluate(read.rows, settings);
     const QString lineEnd = QStringLiteral("\n");
-    QString text = Csv::Line(Header(units), lineEnd);
-    for (const OutlookHour& hour : hours) {
+    out << Csv::Line(Header(units), lineEnd);
+    const auto q = [](const std::string& s) { return QString::fromStdString(s); };
+    for (const HourlyReading& reading : read.rows) {
+        const OutlookHour hour = EvaluateHour(reading, settings);
         const bool computed = hour.result.valid;
-        const auto q = [](const std::string& s) { return QString::fromStdString(s); };
-        text += Csv::Line({hour.reading.time.isValid() ? hour.reading.time.toString(Qt::ISODate) : QString(),
-                           hour.reading.air, hour.reading.humidity, hour.reading.wind, hour.concrete,
-                           computed ? q(hour.result.nomoCaption) : QString(),
-                           computed ? q(hour.result.eqnCaption) : QString(),
-                           computed ? q(hour.result.answer) : hour.problem},
-                          lineEnd);
+        out << Csv::Line({reading.time.isValid() ? reading.time.toString(Qt::ISODate) : QString(), reading.air,
+                          reading.humidity, reading.wind, hour.concrete,
+                          computed ? q(hour.result.nomoCaption) : QString(),
+                          computed ? q(hour.result.eqnCaption) : QString(),
+                          computed ? q(hour.result.answer) : hour.problem},
+                         lineEnd);
     }
-    out << text;
     return 0;
 }
 

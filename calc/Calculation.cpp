@@ -121,8 +121,10 @@ Calculation Calculate(const CalculationRequest& request, const InputSet& previou
     c.answer = run.answer.text;
     c.answerColor = run.answer.red ? MessageColor::Warning : MessageColor::Normal;
 
-    const ThresholdPolicy thresholds = ThresholdsOf(request.units);
     c.threshold = ToSingle(ReadNumber(request.thresholdText));
+    if (!request.scenarios)
+        return c;
+    const ThresholdPolicy thresholds = ThresholdsOf(request.units);
     c.scenarios = {SolveTable(c, static_cast<float>(thresholds.may)),
                    SolveTable(c, static_cast<float>(thresholds.shall)), SolveTable(c, c.threshold)};
     return c;

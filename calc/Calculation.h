@@ -47,6 +47,7 @@ struct CalculationRequest {
     UnitSystem units = UnitSystem::US;
     ThresholdChoice choice = ThresholdChoice::Default;
     std::string thresholdText;  // the threshold in force as typed
+    bool scenarios = true;      // whether to solve the scenario tables too
 };
 
 struct Calculation {

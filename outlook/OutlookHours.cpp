@@ -44,30 +44,35 @@ QString RunText(const std::vector<OutlookHour>& hours, const PourWindow::Run& ru
 
 }  // namespace
 
+OutlookHour EvaluateHour(const HourlyReading& reading, const OutlookSettings& settings)
+{
+    OutlookHour hour;
+    hour.reading = reading;
+    hour.concrete = ConcreteFor(reading, settings);
+    hour.problem = reading.problem;
+    if (hour.problem.isEmpty() && !reading.time.isValid())
+        hour.problem = QStringLiteral("No time.");
+    if (!hour.problem.isEmpty())
+        return hour;
+    CalculationRequest request;
+    request.texts = {reading.air.toStdString(), reading.humidity.toStdString(), hour.concrete.toStdString(),
+                     reading.wind.toStdString()};
+    request.units = settings.units;
+    request.choice = settings.choice;
+    request.thresholdText = settings.thresholdText;
+    request.scenarios = false;
+    hour.result = Calculate(request);
+    if (!hour.result.valid)
+        hour.problem = Q(WhyInvalid(request.texts, settings.units));
+    return hour;
+}
+
 std::vector<OutlookHour> Evaluate(const std::vector<HourlyReading>& readings, const OutlookSettings& settings)
 {
     std::vector<OutlookHour> hours;
     hours.reserve(readings.size());
-    for (const HourlyReading& reading : readings) {
-        OutlookHour hour;
-        hour.reading = reading;
-        hour.concrete = ConcreteFor(reading, settings);
-        hour.problem = reading.problem;
-        if (hour.problem.isEmpty() && !reading.time.isValid())
-            hour.problem = QStringLiteral("No time.");
-        if (hour.problem.isEmpty()) {
-            CalculationRequest request;
-            request.texts = {reading.air.toStdString(), reading.humidity.toStdString(),
-                             hour.concrete.toStdString(), reading.wind.toStdString()};
-            request.units = settings.units;
-            request.choice = settings.choice;
-            request.thresholdText = settings.thresholdText;
-            hour.result = Calculate(request);
-            if (!hour.result.valid)
-                hour.problem = Q(WhyInvalid(request.texts, settings.units));
-        }
-        hours.push_back(std::move(hour));
-    }
+    for (const HourlyReading& reading : readings)
+        hours.push_back(EvaluateHour(reading, settings));
     return hours;
 }
 

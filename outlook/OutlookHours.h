@@ -36,6 +36,8 @@ struct OutlookHour {
     bool safe() const { return result.valid && result.answerColor == MessageColor::Normal; }
 };
 
+// The hours' rates and messages (the scenario tables are the main window's business).
+OutlookHour EvaluateHour(const HourlyReading& reading, const OutlookSettings& settings);
 std::vector<OutlookHour> Evaluate(const std::vector<HourlyReading>& readings, const OutlookSettings& settings);
 
 // The windows among the hours that start at or after `notBefore` (all when invalid).

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include "app/frmMainForm.h"
 #include "calc/NumberReading.h"
@@ -170,6 +171,9 @@ void frmMain::VisibilityHsb(QScrollBar* MyScroll, QLineEdit* myText, float lowLi
         return;
     }
     MyScroll->show();
+    std::optional<QSignalBlocker> keepText;
+    if (LiesBeyondWholeUnits(Std(myText->text()), InputRange{lowLimit, upLimit}))
+        keepText.emplace(MyScroll);
     MyScroll->setValue(*position);
 }
 

@@ -100,16 +100,26 @@ void frmMain::cmdRecords_Click()
 }
 
 // Each assignment runs the same handling as the user's own typing or choice. A record
-// saved in the other unit system is converted to the one shown.
+// saved in the other unit system is converted to the one shown; its bars are placed
+// first, as when switching units, so the converted decimals are not rounded away.
 void frmMain::ReturnRecordInputs(const ReturnedInputs& record)
 {
-    const auto shown = [&](Input input, const QString& text) {
-        return QString::fromStdString(ConvertReadingText(input, text.toStdString(), record.Units, units_));
-    };
-    ui->txtAirTemp->setText(shown(Input::AirTemp, record.AirTemp));
-    ui->txtConcreteTemp->setText(shown(Input::ConcreteTemp, record.ConcreteTemp));
-    ui->txtRelativeHumidity->setText(shown(Input::RelativeHumidity, record.RH));
-    ui->txtWindVelocity->setText(shown(Input::WindVelocity, record.WindVelocity));
+    if (record.Units == units_) {
+        ui->txtAirTemp->setText(record.AirTemp);
+        ui->txtConcreteTemp->setText(record.ConcreteTemp);
+        ui->txtRelativeHumidity->setText(record.RH);
+        ui->txtWindVelocity->setText(record.WindVelocity);
+    } else {
+        InputTexts converted;
+        const auto put = [&](Input input, const QString& text) {
+            converted[std::size_t(input)] = ConvertReadingText(input, text.toStdString(), record.Units, units_);
+        };
+        put(Input::AirTemp, record.AirTemp);
+        put(Input::ConcreteTemp, record.ConcreteTemp);
+        put(Input::RelativeHumidity, record.RH);
+        put(Input::WindVelocity, record.WindVelocity);
+        PutReadings(converted);
+    }
     if (ThresholdOptionFor(record) == ThresholdOption::Default) {
         ui->optDefault->setChecked(true);
     } else {

@@ -10,3 +10,8 @@
 // kept on the whole units inside the range, or nothing when the bar is to be hidden
 // (empty text, or a reading outside the range).
 std::optional<int> ScrollBarValueFor(std::string_view text, InputRange range);
+
+// True for a reading in the range that rounds beyond its whole units (4.4 °C when the
+// bar starts at 5): the bar stands at the nearest whole unit, but that unit is not the
+// reading and must not be written back over it.
+bool LiesBeyondWholeUnits(std::string_view text, InputRange range);

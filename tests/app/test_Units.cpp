@@ -87,6 +87,30 @@ TEST_F(UnitsTest, TheAlternateRateFollowsAndTheChoiceIsRemembered)
     EXPECT_EQ(caption("Label3"), "Air Temperature (°C)");
 }
 
+// Typed SI readings go through the bars as US ones do, except that a range end that is
+// not a whole unit (4.4 °C) keeps its decimals: the bar stands at the nearest unit inside.
+TEST_F(UnitsTest, TypedSIRangeEndsKeepTheirDecimals)
+{
+    action("mnuUnitsSI")->trigger();
+    const struct {
+        const char* box;
+        const char* typed;
+        const char* kept;
+        int bar;
+    } cases[] = {
+        {"txtAirTemp", "4.4", "4.4", 5},       {"txtAirTemp", "37.8", "37.8", 37},
+        {"txtConcreteTemp", "4.5", "4.5", 5},  {"txtAirTemp", "4.6", "5", 5},
+        {"txtConcreteTemp", "37.6", "37.6", 37}, {"txtAirTemp", "26.7", "27", 27},
+    };
+    for (const auto& c : cases) {
+        box(c.box)->setText("20");
+        box(c.box)->setText(c.typed);
+        EXPECT_EQ(box(c.box)->text(), c.kept) << c.box << " " << c.typed;
+        const QString bar = QString(c.box).replace("txt", "hsb");
+        EXPECT_EQ(element<QScrollBar>(bar)->value(), c.bar) << c.typed;
+    }
+}
+
 // Records keep the system they were saved in; a record returned to the other system
 // is converted, its threshold too.
 TEST_F(UnitsTest, RecordsKeepTheirSystemAndReturnConverted)
@@ -114,7 +138,7 @@ TEST_F(UnitsTest, RecordsKeepTheirSystemAndReturnConverted)
         EXPECT_EQ(saved.value(3).toString(), "SI");
         ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral(
             "INSERT INTO tblBrackmere (RecordDate, RecordTime, AirTemp, ConcreteTemp, RH, WindVelocity, RateThreshold,"
-            " Units) VALUES ('1/2/24', '9:00:00 AM', '80', '90', '50', '10', 0.1, 'US')")));
+            " Units) VALUES ('1/2/24', '9:00:00 AM', '70', '90', '50', '10', 0.1, 'US')")));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("units"));
 
@@ -126,7 +150,7 @@ TEST_F(UnitsTest, RecordsKeepTheirSystemAndReturnConverted)
         viewer->findChild<QPushButton*>("cmdReturn")->click();
     });
     element<QPushButton>("cmdRecords")->click();
-    EXPECT_EQ(boxes(), (QStringList{"26.7", "50", "32.2", "16.1"}));
+    EXPECT_EQ(boxes(), (QStringList{"21.1", "50", "32.2", "16.1"})) << "the air bar moves from 27 to 21";
     EXPECT_TRUE(element<QRadioButton>("optAlternate")->isChecked());
     EXPECT_EQ(box("txtAlternateRate")->text(), "0.49") << "0.1 lb/ft2/hr";
     messages.clear();

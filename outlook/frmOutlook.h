@@ -112,4 +112,5 @@ private:
     std::optional<Forecast::Answer> forecast_;
     bool forecastKept_ = false;
     QString source_;
+    QString site_;  // the forecast's site, saved with its hours; empty for other sources
 };

@@ -7,7 +7,9 @@
 #include "outlook/OutlookTable.h"
 #include "outlook/frmOutlook.h"
 #include "output/PrintJob.h"
+#include "records/LoginName.h"
 #include "records/RecordTime.h"
+#include "records/RecordsAvailability.h"
 #include "records/RecordsStore.h"
 #include "ui/MessageBox.h"
 
@@ -49,8 +51,7 @@ int frmOutlook::SaveSelectedAsRecords()
         return 0;
     }
     if (!store_.isOpen()) {
-        Report(QStringLiteral("Records cannot be saved: the records file \"%1\" is not open.")
-                   .arg(store_.databasePath()), true);
+        Report(RecordsUnavailableText(store_), true);
         return 0;
     }
     const OutlookSettings& settings = model_->settings();
@@ -75,6 +76,8 @@ int frmOutlook::SaveSelectedAsRecords()
         record.MiscNote = note;
         record.RateThreshold = Q(settings.thresholdText);
         record.Units = Q(std::string(Units::Code(settings.units)));
+        record.Site = site_;
+        record.SavedBy = LoginName();
         records.push_back(std::move(record));
     }
     if (records.empty()) {

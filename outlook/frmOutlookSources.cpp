@@ -112,6 +112,7 @@ bool frmOutlook::ImportFile(const QString& path, const CsvImport::SourceUnits& c
     const auto unreadable = std::count_if(read.rows.begin(), read.rows.end(),
                                           [](const HourlyReading& row) { return !row.problem.isEmpty(); });
     forecast_.reset();
+    site_.clear();
     source_ = QStringLiteral("From %1: %2 hours").arg(QFileInfo(path).fileName()).arg(read.rows.size());
     if (unreadable > 0)
         source_ += QStringLiteral(", %1 with a value that could not be read (marked)").arg(unreadable);
@@ -130,6 +131,7 @@ bool frmOutlook::PasteRows(const QString& text)
         forecast_.reset();
         model_->setReadings({});
     }
+    site_.clear();
     source_ = QStringLiteral("Typed or pasted hours");
     model_->appendReadings(read.rows);
     return true;
@@ -177,8 +179,9 @@ void frmOutlook::ShowForecast(const Forecast::Answer& answer, bool kept)
     forecast_ = answer;
     forecastKept_ = kept;
     const QString name = cboSite->currentText().trimmed();
+    site_ = name.isEmpty() ? Coordinates(answer.latitude, answer.longitude) : name;
     source_ = QStringLiteral("Forecast for %1 (%2), %3 hours from %4, fetched %5")
-                  .arg(name.isEmpty() ? Coordinates(answer.latitude, answer.longitude) : name,
+                  .arg(site_,
                        Coordinates(answer.latitude, answer.longitude))
                   .arg(answer.hours.size())
                   .arg(Settings::ForecastServer(), FetchTime(answer.fetched));

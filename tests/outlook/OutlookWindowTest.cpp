@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTableView>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -17,6 +18,7 @@
 #include "outlook/OutlookChart.h"
 #include "outlook/OutlookTable.h"
 #include "outlook/frmOutlook.h"
+#include "records/LoginName.h"
 #include "settings/Settings.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/RecordingTarget.h"
@@ -51,6 +53,26 @@ public:
 private:
     QByteArray answer_;
 };
+
+// The saved records, each as the values of the columns named.
+QList<QStringList> SavedRecords(const QString& columns)
+{
+    QList<QStringList> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("outlook"));
+        db.setDatabaseName(RecordsPath::ForThisProgram());
+        db.open();
+        QSqlQuery saved(QStringLiteral("SELECT %1 FROM tblBrackmere ORDER BY RecID").arg(columns), db);
+        while (saved.next()) {
+            QStringList row;
+            for (int c = 0; c < saved.record().count(); ++c)
+                row << saved.value(c).toString();
+            rows << row;
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("outlook"));
+    return rows;
+}
 
 class OutlookTest : public MainWindowFixture {
 protected:
@@ -120,6 +142,12 @@ TEST_F(OutlookTest, AForecastFillsTheHoursAndOpensAgainWithoutTheNetwork)
     EXPECT_EQ(cell(0, OutlookTable::Concrete), cell(0, OutlookTable::Air)) << "air + 0 by default";
     messages.clear();
 
+    // Its hours are saved with the site's name.
+    outlook->findChild<QTableView*>("tblHours")->selectRow(0);
+    ASSERT_EQ(outlook->SaveSelectedAsRecords(), 1);
+    EXPECT_EQ(SavedRecords("Site"), (QList<QStringList>{{"Test site"}}));
+    messages.clear();
+
     // The answer is kept: with the server gone the outlook opens with it, marked as kept.
     server.close();
     delete outlook;
@@ -139,19 +167,11 @@ TEST_F(OutlookTest, HoursBecomeRecordsAndTheOutlookPrintsOnOnePage)
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text,
               "3 hours saved as records. 1 selected hours could not be computed and were not saved.");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("outlook"));
-        db.setDatabaseName(RecordsPath::ForThisProgram());
-        ASSERT_TRUE(db.open());
-        QSqlQuery saved(QStringLiteral("SELECT RecordTime, AirTemp, EvapRate, MiscNote FROM tblBrackmere"), db);
-        ASSERT_TRUE(saved.next());
-        EXPECT_TRUE(saved.value(0).toString().startsWith("06:00:00") || saved.value(0).toString().startsWith("6:00:00"))
-            << saved.value(0).toString().toStdString();
-        EXPECT_EQ(saved.value(1).toString(), "80");
-        EXPECT_EQ(saved.value(2).toString(), "0.241");
-        EXPECT_EQ(saved.value(3).toString(), "Pour-day outlook: Typed or pasted hours");
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("outlook"));
+    const QList<QStringList> saved = SavedRecords("RecordTime, AirTemp, EvapRate, MiscNote, SavedBy, Site");
+    ASSERT_EQ(saved.size(), 3);
+    EXPECT_TRUE(saved[0][0].startsWith("06:00:00") || saved[0][0].startsWith("6:00:00")) << saved[0][0].toStdString();
+    EXPECT_EQ(saved[0].mid(1), (QStringList{"80", "0.241", "Pour-day outlook: Typed or pasted hours", LoginName(), ""}))
+        << "no site for typed hours";
 
     messages.clear();
     FakePrintDestinations destinations;

@@ -2,34 +2,36 @@
 
 #include "records/RecordReading.h"
 
-namespace {
-
-// Orders two values of which either may be unreadable: readable ones first, by value.
-// Returns nothing when both are unreadable, for the caller to decide.
-template <typename T>
-std::optional<bool> ReadableLess(const T& left, bool leftRead, const T& right, bool rightRead)
-{
-    if (leftRead && rightRead)
-        return left < right;
-    if (leftRead != rightRead)
-        return leftRead;
-    return std::nullopt;
-}
-
-}  // namespace
-
 RecordsProxy::RecordsProxy(QObject* parent) : QSortFilterProxyModel(parent)
 {
-    setSortLocaleAware(true);
+    collator_.setCaseSensitivity(Qt::CaseInsensitive);
 }
 
 void RecordsProxy::setSourceModel(QAbstractItemModel* source)
 {
-    disconnect(sourceReset_);
+    for (const QMetaObject::Connection& connection : std::as_const(sourceConnections_))
+        disconnect(connection);
+    sourceConnections_.clear();
+    ForgetKeys();
+    // Connected before the proxy's own handlers, so that a sort they start never reads a
+    // key the change made stale.
+    if (source) {
+        const auto forgetAll = [this] { ForgetKeys(); };
+        sourceConnections_ = {
+            connect(source, &QAbstractItemModel::dataChanged, this,
+                    [this](const QModelIndex& first) { ForgetKeys(first.row()); }),
+            connect(source, &QAbstractItemModel::rowsAboutToBeInserted, this,
+                    [this](const QModelIndex&, int first) { ForgetKeys(first); }),
+            connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this, forgetAll),
+            connect(source, &QAbstractItemModel::rowsAboutToBeMoved, this, forgetAll),
+            connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this, forgetAll),
+            connect(source, &QAbstractItemModel::modelAboutToBeReset, this, forgetAll),
+        };
+    }
     QSortFilterProxyModel::setSourceModel(source);
     FindColumns();
     if (source)
-        sourceReset_ = connect(source, &QAbstractItemModel::modelReset, this, &RecordsProxy::FindColumns);
+        sourceConnections_ << connect(source, &QAbstractItemModel::modelReset, this, &RecordsProxy::FindColumns);
 }
 
 void RecordsProxy::FindColumns()
@@ -90,42 +92,65 @@ bool RecordsProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const
 
 bool RecordsProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
-    const int column = left.column();
-    const Kind kind = column >= 0 && column < static_cast<int>(kinds_.size()) ? kinds_[column] : Kind::Text;
-    std::optional<bool> less;
-    switch (kind) {
-    case Kind::Number: {
-        const auto a = NumberOf(left.row(), column);
-        const auto b = NumberOf(right.row(), column);
-        less = ReadableLess(a.value_or(0.0), a.has_value(), b.value_or(0.0), b.has_value());
-        break;
+    const SortKey& a = KeyOf(left.row(), left.column());
+    const SortKey& b = KeyOf(right.row(), right.column());
+    if (a.readable && b.readable)
+        return a.value < b.value;
+    if (a.readable != b.readable)
+        return a.readable;
+    return collator_.compare(a.text, b.text) < 0;
+}
+
+const RecordsProxy::SortKey& RecordsProxy::KeyOf(int sourceRow, int column) const
+{
+    if (column != keyColumn_) {
+        ForgetKeys();
+        keyColumn_ = column;
     }
-    case Kind::Date: {
-        const QDate a = DateOf(left.row());
-        const QDate b = DateOf(right.row());
-        if (a.isValid() && a == b) {
-            const QTime ta = TimeOf(left.row());
-            const QTime tb = TimeOf(right.row());
-            less = ReadableLess(ta, ta.isValid(), tb, tb.isValid());
-            if (!less)
-                return false;
-        } else {
-            less = ReadableLess(a, a.isValid(), b, b.isValid());
+    if (sourceRow >= static_cast<int>(keys_.size()))
+        keys_.resize(std::max<std::size_t>(sourceRow + 1, sourceModel()->rowCount()));
+    SortKey& key = keys_[sourceRow];
+    if (key.known)
+        return key;
+    key.known = true;
+    const Kind kind = column >= 0 && column < static_cast<int>(kinds_.size()) ? kinds_[column] : Kind::Text;
+    const QVariant value = sourceModel()->index(sourceRow, column).data();
+    key.text = value.toString();
+    switch (kind) {
+    case Kind::Number:
+        if (const std::optional<double> number = RecordReading::Number(value)) {
+            key.readable = true;
+            key.value = *number;
         }
         break;
-    }
-    case Kind::Time: {
-        const QTime a = TimeOf(left.row());
-        const QTime b = TimeOf(right.row());
-        less = ReadableLess(a, a.isValid(), b, b.isValid());
+    case Kind::Date:
+        // Records of one day in the order of their times, those without a readable time last.
+        if (const QDate date = DateOf(sourceRow); date.isValid()) {
+            constexpr double MsPerDay = 86400000.0;
+            const QTime time = TimeOf(sourceRow);
+            key.readable = true;
+            key.value = static_cast<double>(date.toJulianDay()) * MsPerDay
+                        + (time.isValid() ? time.msecsSinceStartOfDay() : MsPerDay);
+        }
         break;
-    }
+    case Kind::Time:
+        if (const QTime time = TimeOf(sourceRow); time.isValid()) {
+            key.readable = true;
+            key.value = time.msecsSinceStartOfDay();
+        }
+        break;
     case Kind::Text:
         break;
     }
-    if (less)
-        return *less;
-    return QString::localeAwareCompare(Text(left.row(), column), Text(right.row(), column)) < 0;
+    return key;
+}
+
+void RecordsProxy::ForgetKeys(int firstRow) const
+{
+    if (firstRow <= 0)
+        keys_.clear();
+    else if (firstRow < static_cast<int>(keys_.size()))
+        keys_.resize(firstRow);
 }
 
 bool RecordsProxy::SiteMatches(int sourceRow) const
@@ -156,9 +181,4 @@ QTime RecordsProxy::TimeOf(int sourceRow) const
     if (found == times_.constEnd())
         found = times_.insert(text, RecordReading::Time(text));
     return *found;
-}
-
-std::optional<double> RecordsProxy::NumberOf(int sourceRow, int column) const
-{
-    return RecordReading::Number(sourceModel()->index(sourceRow, column).data());
 }

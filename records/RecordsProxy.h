@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QCollator>
 #include <QDate>
 #include <QHash>
+#include <QList>
 #include <QSortFilterProxyModel>
 #include <QTime>
 
-#include <optional>
 #include <vector>
 
 #include "records/RecordsFilter.h"
@@ -35,21 +36,32 @@ protected:
 
 private:
     enum class Kind { Text, Number, Date, Time };
+    // What a row is sorted by in the sorted column.
+    struct SortKey {
+        bool known = false;
+        bool readable = false;  // as a number, date or time
+        double value = 0.0;
+        QString text;
+    };
     void FindColumns();
     bool SiteMatches(int sourceRow) const;
     QString Text(int sourceRow, int column) const;
     QDate DateOf(int sourceRow) const;
     QTime TimeOf(int sourceRow) const;
-    std::optional<double> NumberOf(int sourceRow, int column) const;
+    const SortKey& KeyOf(int sourceRow, int column) const;
+    void ForgetKeys(int firstRow = 0) const;
 
     RecordsFilter filter_;
-    QMetaObject::Connection sourceReset_;
+    QList<QMetaObject::Connection> sourceConnections_;
     std::vector<Kind> kinds_;
     int siteColumn_ = -1;
     int dateColumn_ = -1;
     int timeColumn_ = -1;
-    // Many records share a date or a time; reading each text once keeps sorting and
-    // filtering large tables quick.
+    QCollator collator_;
+    // A sort compares each row many times: its key is read once, and many records share
+    // a date or a time, whose texts are read once too.
+    mutable int keyColumn_ = -1;
+    mutable std::vector<SortKey> keys_;
     mutable QHash<QString, QDate> dates_;
     mutable QHash<QString, QTime> times_;
 };

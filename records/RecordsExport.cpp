@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModel>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 #include "output/PrintDestinations.h"
@@ -22,7 +23,8 @@ void ReportOutcome(QWidget* parent, const QString& title, bool written, int reco
 {
     const QString shownPath = QDir::toNativeSeparators(path);
     if (written) {
-        const QString count = records == 1 ? QStringLiteral("1 record") : QLocale().toString(records) + QStringLiteral(" records");
+        const QString count =
+            records == 1 ? QStringLiteral("1 record") : QLocale().toString(records) + QStringLiteral(" records");
         Msg::Box(parent, QStringLiteral("%1 exported to \"%2\".").arg(count, shownPath), Msg::Buttons::Ok,
                  Msg::Icon::Information, title);
     } else {
@@ -54,7 +56,12 @@ void ToPdf(QWidget* parent, const QAbstractItemModel& rows, const RecordsReportH
     output::PdfFileTarget pdf(path);
     const bool written = output::RunMultiPagePrintJob(
         pdf, QPageLayout::Landscape, [&report](output::Page& page, int index) { return report.DrawPage(page, index); });
-    ReportOutcome(parent, PdfTitle, written, rows.rowCount(), path, pdf.failure());
+    // The printer only says that the document could not be started.
+    const QDir folder = QFileInfo(path).absoluteDir();
+    const QString failure = folder.exists() ? pdf.failure()
+                                            : QStringLiteral("The folder \"%1\" does not exist.")
+                                                  .arg(QDir::toNativeSeparators(folder.path()));
+    ReportOutcome(parent, PdfTitle, written, rows.rowCount(), path, failure);
 }
 
 }  // namespace RecordsExport

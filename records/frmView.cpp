@@ -195,7 +195,8 @@ QLayout* frmView::BuildFilterElements()
 
     chkFilterDates = new QCheckBox(QStringLiteral("Dates from"), this);
     chkFilterDates->setObjectName(QStringLiteral("chkFilterDates"));
-    chkFilterDates->setToolTip(QStringLiteral("Show only the records dated from the first day to the last, both included."));
+    chkFilterDates->setToolTip(
+        QStringLiteral("Show only the records dated from the first day to the last, both included."));
     const QDate today = QDate::currentDate();
     dtFrom = new QDateEdit(today.addMonths(-1), this);
     dtFrom->setObjectName(QStringLiteral("dtFrom"));
@@ -236,6 +237,8 @@ void frmView::LoadRecords()
     if (error.isValid()) {
         cmdCopy->setEnabled(false);
         cmdDeleteAll->setEnabled(false);
+        cboFilterSite->setEnabled(false);
+        chkFilterDates->setEnabled(false);
         if (store_.isOpen())
             ReportFailure(QStringLiteral("The records could not be read"), error.text());
         return;

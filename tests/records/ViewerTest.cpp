@@ -56,9 +56,9 @@ protected:
                   " EvapRate, RateNote, MiscNote) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
                   {"1/2/2024", "9:00:00 AM", "85", "90", "50", "10", "0.241", "Measures may be needed.", "old"});
         ASSERT_EQ(OpenStore(store, file.path()), std::vector<int>{});
-        ASSERT_FALSE(
-            store.AddRecord({"1/3/2024", "10:30:00 AM", "70", "75", "40", "5", "0.095", "OK", "", "0.1", "US", "", "", ""})
-                .isValid());
+        ASSERT_FALSE(store.AddRecord({"1/3/2024", "10:30:00 AM", "70", "75", "40", "5", "0.095", "OK", "", "0.1",
+                                      "US", "", "", ""})
+                         .isValid());
         ASSERT_FALSE(store.AddRecord({"1/4/2024", "2:15:00 PM", "95", "98", "20", "15", "0.612",
                                       "Measures shall be taken.", "west wall", "0.2", "US", "", "", ""})
                          .isValid());

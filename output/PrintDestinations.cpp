@@ -1,6 +1,7 @@
 #include "output/PrintDestinations.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "output/PrintTarget.h"
@@ -19,12 +20,19 @@ std::unique_ptr<PrintTarget> SystemPrintDestinations::defaultPrinter()
 
 QString SystemPrintDestinations::askPdfFileName(QWidget* parent)
 {
+    return askSaveFileName(parent, QStringLiteral("Save as PDF"), QStringLiteral("PDF files (*.pdf)"),
+                           QStringLiteral("Brackmere.pdf"));
+}
+
+QString SystemPrintDestinations::askSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                                 const QString& suggestedName)
+{
     // The dialog adds the suffix itself, so its overwrite question is about the real file.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog dialog(parent, QStringLiteral("Save as PDF"), folder, QStringLiteral("PDF files (*.pdf)"));
+    QFileDialog dialog(parent, title, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(QStringLiteral("Brackmere.pdf"));
+    dialog.setDefaultSuffix(QFileInfo(suggestedName).suffix());
+    dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -10,15 +10,20 @@ namespace output {
 
 class PrintTarget;
 
-// The two things printing needs from the outside world: the default printer, and a file
-// name when the user would rather keep the page as a PDF file. The program uses the real
-// ones; tests install their own for the lifetime of a ScopedPrintDestinations.
+// What printing and exporting need from the outside world: the default printer, and the
+// name of a file to write. The program uses the real ones; tests install their own for the
+// lifetime of a ScopedPrintDestinations.
 class PrintDestinations {
 public:
     virtual ~PrintDestinations() = default;
     virtual std::unique_ptr<PrintTarget> defaultPrinter() = 0;
     // The path to save a PDF file at, or an empty text when the user cancelled.
     virtual QString askPdfFileName(QWidget* parent) = 0;
+    // The path to write a file at, or an empty text when the user cancelled. `filter` is a
+    // file dialog's filter ("CSV files (*.csv)"); the suggested name's suffix is added to
+    // a name typed without one.
+    virtual QString askSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& suggestedName) = 0;
 };
 
 // The default printer of the system and a save-file dialog.
@@ -26,6 +31,8 @@ class SystemPrintDestinations : public PrintDestinations {
 public:
     std::unique_ptr<PrintTarget> defaultPrinter() override;
     QString askPdfFileName(QWidget* parent) override;
+    QString askSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                            const QString& suggestedName) override;
 };
 
 // The destinations in force: the installed ones, or the system's.

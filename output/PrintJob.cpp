@@ -41,12 +41,25 @@ PrintOutcome SavePageAsPdf(QWidget* parent, QPageLayout::Orientation orientation
 
 bool RunPrintJob(PrintTarget& target, QPageLayout::Orientation orientation, const DrawPage& drawPage)
 {
+    return RunMultiPagePrintJob(target, orientation, [&drawPage](Page& page, int) {
+        drawPage(page);
+        return false;
+    });
+}
+
+bool RunMultiPagePrintJob(PrintTarget& target, QPageLayout::Orientation orientation, const DrawPages& drawPages)
+{
     QPainter painter;
     if (!target.begin(orientation, painter))
         return false;
     try {
         Page page(painter, target.printableSize());
-        drawPage(page);
+        for (int index = 0; drawPages(page, index); ++index) {
+            if (!target.newPage(painter)) {
+                target.abort(painter);
+                return false;
+            }
+        }
     } catch (...) {
         target.abort(painter);
         throw;

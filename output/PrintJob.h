@@ -33,4 +33,11 @@ PrintOutcome SavePageAsPdf(QWidget* parent, QPageLayout::Orientation orientation
 // while drawing drops the document and passes on to the caller.
 bool RunPrintJob(PrintTarget& target, QPageLayout::Orientation orientation, const DrawPage& drawPage);
 
+// Draws page `index` (0 for the first) and says whether another page follows.
+using DrawPages = std::function<bool(Page&, int index)>;
+
+// Runs one job of as many pages as drawPages asks for, each of the same size, as
+// RunPrintJob runs one.
+bool RunMultiPagePrintJob(PrintTarget& target, QPageLayout::Orientation orientation, const DrawPages& drawPages);
+
 }  // namespace output

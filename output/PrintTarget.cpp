@@ -34,6 +34,14 @@ QSizeF QPrinterTarget::printableSize() const
     return printer_ ? printer_->pageLayout().paintRect(QPageLayout::Point).size() : QSizeF();
 }
 
+bool QPrinterTarget::newPage(QPainter&)
+{
+    if (printer_ && printer_->newPage())
+        return true;
+    failure_ = QStringLiteral("The next page could not be started.");
+    return false;
+}
+
 bool QPrinterTarget::end(QPainter& painter)
 {
     const bool ended = painter.end();

@@ -11,20 +11,25 @@ class QPrinter;
 
 namespace output {
 
-// Where one printed page goes: the default printer, a PDF file, or (in tests) a recorder.
-// A job is begin(), drawing with the painter, end(). The painter's device origin is the
+// Where printed pages go: the default printer, a PDF file, or (in tests) a recorder.
+// A job is begin(), drawing with the painter, end(); newPage() between the pages of a
+// document of several. The painter's device origin is the
 // top-left corner of the printable area; its unit is whatever the device uses, so drawing
 // code converts from points with the device's logical resolution (see Page).
 class PrintTarget {
 public:
     virtual ~PrintTarget() = default;
 
-    // Sets up the one page in the given orientation and starts the document with the
+    // Sets up the first page in the given orientation and starts the document with the
     // painter on it. False when the job cannot start; failure() then says why.
     virtual bool begin(QPageLayout::Orientation orientation, QPainter& painter) = 0;
 
     // The printable area of the started page, in points.
     virtual QSizeF printableSize() const = 0;
+
+    // Ends the page drawn so far and starts the next one, of the same size. False when
+    // that failed; failure() then says why.
+    virtual bool newPage(QPainter& painter) = 0;
 
     // Ends the document, which sends the page on. False when that failed.
     virtual bool end(QPainter& painter) = 0;
@@ -44,6 +49,7 @@ public:
 
     bool begin(QPageLayout::Orientation orientation, QPainter& painter) override;
     QSizeF printableSize() const override;
+    bool newPage(QPainter& painter) override;
     bool end(QPainter& painter) override;
     void abort(QPainter& painter) override;
     QString failure() const override { return failure_; }

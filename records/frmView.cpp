@@ -2,6 +2,9 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDateTime>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +21,11 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "records/RecordTime.h"
+#include "records/RecordsExport.h"
+#include "records/RecordsFilter.h"
+#include "records/RecordsProxy.h"
+#include "records/RecordsReport.h"
 #include "records/RecordsStore.h"
 #include "ui/MessageBox.h"
 
@@ -59,7 +67,8 @@ QString TextOf(const QSqlRecord& record, const QString& column)
 
 }  // namespace
 
-frmView::frmView(RecordsStore& store, QWidget* parent) : QDialog(parent), store_(store)
+frmView::frmView(RecordsStore& store, QWidget* parent)
+    : QDialog(parent), store_(store), proxy_(new RecordsProxy(this))
 {
     setObjectName(QStringLiteral("frmView"));
     setWindowTitle(QStringLiteral("Saved Records"));
@@ -85,6 +94,7 @@ frmView::~frmView()
 {
     fetchTimer_.stop();
     DBGrid1->setModel(nullptr);
+    proxy_->setSourceModel(nullptr);
     store_.ReleaseRecords();
 }
 
@@ -143,9 +153,25 @@ void frmView::BuildElements()
     bottom->addLayout(notes, 1);
     bottom->addLayout(actions);
 
+    lblCount = new QLabel(this);
+    lblCount->setObjectName(QStringLiteral("lblCount"));
+    lblCount->setTextFormat(Qt::PlainText);
+    cmdExportCsv = MakeButton(this, "cmdExportCsv", QStringLiteral("Export CSV…"));
+    cmdExportCsv->setToolTip(QStringLiteral("Write the records shown, every column, to a CSV file."));
+    cmdExportPdf = MakeButton(this, "cmdExportPdf", QStringLiteral("Export PDF…"));
+    cmdExportPdf->setToolTip(QStringLiteral("Write the records shown as a report in a PDF file."));
+    cmdExportCsv->setEnabled(false);
+    cmdExportPdf->setEnabled(false);
+    auto* count = new QHBoxLayout;
+    count->addWidget(lblCount, 1);
+    count->addWidget(cmdExportCsv);
+    count->addWidget(cmdExportPdf);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblDB);
+    layout->addLayout(BuildFilterElements());
     layout->addWidget(DBGrid1, 1);
+    layout->addLayout(count);
     layout->addLayout(bottom);
 
     connect(cmdCopy, &QPushButton::clicked, this, &frmView::cmdCopy_Click);
@@ -153,6 +179,54 @@ void frmView::BuildElements()
     connect(cmdDeleteAll, &QPushButton::clicked, this, &frmView::cmdDeleteAll_Click);
     connect(cmdReturn, &QPushButton::clicked, this, &frmView::cmdReturn_Click);
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdExportCsv, &QPushButton::clicked, this, &frmView::cmdExportCsv_Click);
+    connect(cmdExportPdf, &QPushButton::clicked, this, &frmView::cmdExportPdf_Click);
+}
+
+QLayout* frmView::BuildFilterElements()
+{
+    auto* siteLabel = new QLabel(QStringLiteral("Site:"), this);
+    cboFilterSite = new QComboBox(this);
+    cboFilterSite->setObjectName(QStringLiteral("cboFilterSite"));
+    cboFilterSite->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cboFilterSite->setMinimumContentsLength(16);
+    siteLabel->setBuddy(cboFilterSite);
+    cboFilterSite->addItem(QStringLiteral("All sites"));
+
+    chkFilterDates = new QCheckBox(QStringLiteral("Dates from"), this);
+    chkFilterDates->setObjectName(QStringLiteral("chkFilterDates"));
+    chkFilterDates->setToolTip(
+        QStringLiteral("Show only the records dated from the first day to the last, both included."));
+    const QDate today = QDate::currentDate();
+    dtFrom = new QDateEdit(today.addMonths(-1), this);
+    dtFrom->setObjectName(QStringLiteral("dtFrom"));
+    dtTo = new QDateEdit(today, this);
+    dtTo->setObjectName(QStringLiteral("dtTo"));
+    for (QDateEdit* edit : {dtFrom, dtTo}) {
+        edit->setCalendarPopup(true);
+        edit->setEnabled(false);
+        connect(edit, &QDateEdit::dateChanged, this, &frmView::ApplyFilter);
+    }
+    auto* toLabel = new QLabel(QStringLiteral("to"), this);
+    toLabel->setBuddy(dtTo);
+
+    connect(cboFilterSite, &QComboBox::currentIndexChanged, this, &frmView::ApplyFilter);
+    connect(chkFilterDates, &QCheckBox::toggled, this, [this](bool on) {
+        dtFrom->setEnabled(on);
+        dtTo->setEnabled(on);
+        ApplyFilter();
+    });
+
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(siteLabel);
+    filters->addWidget(cboFilterSite);
+    filters->addSpacing(16);
+    filters->addWidget(chkFilterDates);
+    filters->addWidget(dtFrom);
+    filters->addWidget(toLabel);
+    filters->addWidget(dtTo);
+    filters->addStretch();
+    return filters;
 }
 
 void frmView::LoadRecords()
@@ -163,21 +237,35 @@ void frmView::LoadRecords()
     if (error.isValid()) {
         cmdCopy->setEnabled(false);
         cmdDeleteAll->setEnabled(false);
+        cboFilterSite->setEnabled(false);
+        chkFilterDates->setEnabled(false);
         if (store_.isOpen())
             ReportFailure(QStringLiteral("The records could not be read"), error.text());
         return;
     }
     QSqlTableModel* table = store_.recordsTable();
-    DBGrid1->setModel(table);
+    proxy_->setSourceModel(table);
+    DBGrid1->setModel(proxy_);
+    // The grid opens in the table's order; a click on a header sorts by its column, a
+    // third click on the same header brings the table's order back.
+    QHeaderView* header = DBGrid1->horizontalHeader();
+    header->setSortIndicatorClearable(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    DBGrid1->setSortingEnabled(true);
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmView::UpdateRowButtons);
     // Leaving a row writes the edits made in it.
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { SubmitPendingEdit(); });
     // Reading the table again clears the selection without reporting it.
-    connect(table, &QAbstractItemModel::modelReset, this, &frmView::UpdateRowButtons);
+    connect(proxy_, &QAbstractItemModel::modelReset, this, &frmView::UpdateRowButtons);
+    // Rows the grid reads as the user scrolls, and edits of a date or a site, change the count.
+    connect(table, &QAbstractItemModel::rowsInserted, this, &frmView::UpdateCount);
+    connect(table, &QAbstractItemModel::dataChanged, this, &frmView::UpdateCount);
     FitDBGrid(DBGrid1);
     const bool empty = table->rowCount() == 0;
     cmdDeleteAll->setEnabled(!empty);
     cmdCopy->setEnabled(!empty);
+    FillSites();
+    UpdateCount();
     fetchTimer_.start();
 }
 
@@ -188,6 +276,8 @@ void frmView::ReloadRecords()
         ReportFailure(QStringLiteral("The records could not be read"), error.text());
         return;
     }
+    FillSites();
+    UpdateCount();
     fetchTimer_.start();
 }
 
@@ -198,6 +288,70 @@ void frmView::FetchRemainingRows()
         table->fetchMore();
     if (table->canFetchMore())
         fetchTimer_.start();
+    UpdateCount();
+}
+
+void frmView::FetchAllRows()
+{
+    fetchTimer_.stop();
+    QSqlTableModel* table = store_.recordsTable();
+    while (table->canFetchMore())
+        table->fetchMore();
+    UpdateCount();
+}
+
+void frmView::FillSites()
+{
+    // The choice stays while its site still has records; otherwise every site is shown.
+    const QString chosen = cboFilterSite->currentData().toString();
+    {
+        const QSignalBlocker quiet(cboFilterSite);
+        cboFilterSite->clear();
+        cboFilterSite->addItem(QStringLiteral("All sites"));
+        for (const QString& site : store_.Sites())
+            cboFilterSite->addItem(site, site);
+        cboFilterSite->setCurrentIndex(std::max(0, cboFilterSite->findData(chosen)));
+    }
+    if (cboFilterSite->currentData().toString() != chosen)
+        ApplyFilter();
+}
+
+void frmView::ApplyFilter()
+{
+    RecordsFilter filter;
+    filter.site = cboFilterSite->currentData().toString();
+    filter.datesOn = chkFilterDates->isChecked();
+    filter.from = dtFrom->date();
+    filter.to = dtTo->date();
+    proxy_->setFilter(filter);
+    UpdateRowButtons();
+    UpdateCount();
+}
+
+RecordsCount frmView::Count() const
+{
+    RecordsCount count;
+    const QSqlTableModel* table = store_.recordsTable();
+    if (!table || proxy_->sourceModel() != table)
+        return count;
+    count.reading = table->canFetchMore();
+    count.all = table->rowCount();
+    count.shown = proxy_->rowCount();
+    count.filtered = proxy_->filter().active();
+    if (!count.reading)
+        count.unreadableDates = proxy_->unreadableDates();
+    return count;
+}
+
+void frmView::UpdateCount()
+{
+    if (!proxy_->sourceModel())
+        return;
+    const RecordsCount count = Count();
+    lblCount->setText(count.words());
+    const bool something = count.shown > 0 || count.reading;
+    cmdExportCsv->setEnabled(something);
+    cmdExportPdf->setEnabled(something);
 }
 
 void frmView::FitDBGrid(QTableView* DG)
@@ -266,7 +420,7 @@ int frmView::SelectedRow() const
     if (!selection)
         return -1;
     const QModelIndexList rows = selection->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return rows.isEmpty() ? -1 : proxy_->mapToSource(rows.first()).row();
 }
 
 bool frmView::SubmitPendingEdit()
@@ -362,4 +516,23 @@ void frmView::cmdReturn_Click()
     inputs.Units = Units::FromCode(TextOf(record, QStringLiteral("Units")).toStdString());
     emit recordReturned(inputs);
     accept();
+}
+
+void frmView::cmdExportCsv_Click()
+{
+    if (!SubmitPendingEdit())
+        return;
+    FetchAllRows();
+    RecordsExport::ToCsv(this, *proxy_);
+}
+
+void frmView::cmdExportPdf_Click()
+{
+    if (!SubmitPendingEdit())
+        return;
+    FetchAllRows();
+    const QDateTime now = QDateTime::currentDateTime();
+    const RecordsReportHeading heading{store_.databasePath(), proxy_->filter().words(), Count().words(),
+                                       RecordTime::DateText(now.date()) + u' ' + RecordTime::TimeText(now.time())};
+    RecordsExport::ToPdf(this, *proxy_, heading);
 }

@@ -6,14 +6,20 @@
 #include "records/ReturnedInputs.h"
 
 class QCheckBox;
+class QComboBox;
+class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTableView;
+class RecordsProxy;
 class RecordsStore;
+struct RecordsCount;
 
-// The modal "Saved Records" viewer: every record in an editable grid, copy to the
-// clipboard, deletion, and return of a record's inputs to the calculator.
+// The modal "Saved Records" viewer: the records in an editable grid, filtered by site and
+// date and sorted by any column without changing what is stored, their count, export of
+// the records shown as a CSV file or a PDF report, copy of every record to the clipboard,
+// deletion, and return of a record's inputs to the calculator.
 // The store must outlive the viewer.
 class frmView : public QDialog {
     Q_OBJECT
@@ -38,10 +44,17 @@ protected:
 
 private:
     void BuildElements();
+    QLayout* BuildFilterElements();
     void LoadRecords();
     void ReloadRecords();
     void FetchRemainingRows();
+    void FetchAllRows();
+    void FillSites();
+    void ApplyFilter();
+    RecordsCount Count() const;
+    void UpdateCount();
     void UpdateRowButtons();
+    // The table row of the record selected in the grid, or -1.
     int SelectedRow() const;
     bool SubmitPendingEdit();
     void ReportFailure(const QString& what, const QString& reason);
@@ -50,11 +63,21 @@ private:
     void cmdDelete_Click();
     void cmdDeleteAll_Click();
     void cmdReturn_Click();
+    void cmdExportCsv_Click();
+    void cmdExportPdf_Click();
 
     RecordsStore& store_;
     QTimer fetchTimer_;
+    RecordsProxy* proxy_;
     QLabel* lblDB;
+    QComboBox* cboFilterSite;
+    QCheckBox* chkFilterDates;
+    QDateEdit* dtFrom;
+    QDateEdit* dtTo;
     QTableView* DBGrid1;
+    QLabel* lblCount;
+    QPushButton* cmdExportCsv;
+    QPushButton* cmdExportPdf;
     QGroupBox* Frame1;
     QCheckBox* chkHeaders;
     QCheckBox* chkRecID;

@@ -2,7 +2,10 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -10,6 +13,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "records/RecordReading.h"
 #include "records/frmView.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RecordsFiles.h"
@@ -52,10 +56,11 @@ protected:
                   " EvapRate, RateNote, MiscNote) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
                   {"1/2/2024", "9:00:00 AM", "85", "90", "50", "10", "0.241", "Measures may be needed.", "old"});
         ASSERT_EQ(OpenStore(store, file.path()), std::vector<int>{});
-        ASSERT_FALSE(store.AddRecord({"1/3/2024", "10:30:00 AM", "70", "75", "40", "5", "0.095", "OK", "", "0.1"})
+        ASSERT_FALSE(store.AddRecord({"1/3/2024", "10:30:00 AM", "70", "75", "40", "5", "0.095", "OK", "", "0.1",
+                                      "US", "", "", ""})
                          .isValid());
         ASSERT_FALSE(store.AddRecord({"1/4/2024", "2:15:00 PM", "95", "98", "20", "15", "0.612",
-                                      "Measures shall be taken.", "west wall", "0.2"})
+                                      "Measures shall be taken.", "west wall", "0.2", "US", "", "", ""})
                          .isValid());
     }
 
@@ -291,10 +296,13 @@ TEST_F(LargeTable, OtherCopiesCanSaveOnceTheGridHasReadEverythingOrTheViewerClos
     {
         frmView viewer(store);
         const QAbstractItemModel* model = Grid(viewer)->model();
+        QLabel* count = Element<QLabel>(viewer, "lblCount");
         EXPECT_LT(model->rowCount(), 2000);
+        EXPECT_TRUE(count->text().startsWith("Reading records: ")) << count->text().toStdString();
         EXPECT_FALSE(OtherCopyCanSave());
         EXPECT_TRUE(QTest::qWaitFor([&] { return !model->canFetchMore(QModelIndex()); }, 10000));
         EXPECT_EQ(model->rowCount(), 2000);
+        EXPECT_EQ(count->text(), QLocale().toString(2000) + " records");
         EXPECT_TRUE(OtherCopyCanSave());
     }
     {
@@ -313,6 +321,182 @@ TEST_F(LargeTable, CopyTakesEveryRecordWithoutMovingTheSelection)
     const QModelIndexList selected = Grid(viewer)->selectionModel()->selectedRows();
     ASSERT_EQ(selected.size(), 1);
     EXPECT_EQ(selected[0].row(), 5);
+}
+
+// The locale in force while it lives.
+class DefaultLocale {
+public:
+    explicit DefaultLocale(const char* name) { QLocale::setDefault(QLocale(QString::fromLatin1(name))); }
+    ~DefaultLocale() { QLocale::setDefault(previous_); }
+
+private:
+    QLocale previous_;
+};
+
+TEST(RecordReading, ReadsDatesInTheFormsRecordsWereSavedIn)
+{
+    const struct { const char* locale; const char* text; QDate date; } cases[] = {
+        {"en_US", "1/2/26", {2026, 1, 2}},  // the locale's short form, two-digit year
+        {"en_US", "1/2/98", {1998, 1, 2}},
+        {"en_GB", "02/01/2024", {2024, 1, 2}},  // the locale's form before M/d/yyyy
+        {"de_DE", " 02.01.24 ", {2024, 1, 2}},
+        {"C", "2 Jan 2024", {2024, 1, 2}},
+        {"en_US", "2024-01-02", {2024, 1, 2}},
+        {"en_US", "1/2/2024", {2024, 1, 2}},
+        {"en_US", "2.1.24", {2024, 1, 2}},
+        {"en_US", "2.1.2024", {2024, 1, 2}},
+        {"en_US", "31/12/2024", {2024, 12, 31}},
+        {"en_US", "2/30/2024", {}},
+        {"en_US", "someday", {}},
+        {"en_US", "", {}},
+    };
+    for (const auto& c : cases) {
+        DefaultLocale locale(c.locale);
+        EXPECT_EQ(RecordReading::Date(QString::fromUtf8(c.text)), c.date) << c.locale << " " << c.text;
+    }
+}
+
+QString Shown(frmView& viewer, int column)
+{
+    QStringList values;
+    const QAbstractItemModel* model = Grid(viewer)->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        values << model->index(row, column).data().toString();
+    return values.join(u' ');
+}
+
+constexpr int AirColumn = 3;
+constexpr int NoteColumn = 9;
+
+NewRecord Record(const char* date, const char* time, const char* air, const char* note, const char* site)
+{
+    NewRecord record;
+    record.RecordDate = date;
+    record.RecordTime = time;
+    record.AirTemp = air;
+    record.MiscNote = note;
+    record.Site = site;
+    return record;
+}
+
+// Five records at two sites, one with a date no form reads; their notes A to E name them.
+class Filters : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(OpenStore(store, file.path()), std::vector<int>{});
+        ASSERT_FALSE(store
+                         .AddRecords({Record("1/2/2026", "9:00:00 AM", "25", "A", "North slab"),
+                                      Record("1/15/26", "10:00:00 AM", "100", "B", "South wall"),
+                                      Record("2026-01-31", "11:00:00 AM", "9", "C", "North slab"),
+                                      Record("someday", "12:00:00 PM", "50", "D", "North slab"),
+                                      Record("2/1/2026", "1:00:00 PM", "", "E", "South wall")})
+                         .isValid());
+    }
+    void Filter(frmView& viewer, const char* site, QDate from = {}, QDate to = {})
+    {
+        Element<QComboBox>(viewer, "cboFilterSite")->setCurrentText(site ? site : "All sites");
+        Element<QDateEdit>(viewer, "dtFrom")->setDate(from.isValid() ? from : QDate(2026, 1, 1));
+        Element<QDateEdit>(viewer, "dtTo")->setDate(to.isValid() ? to : QDate(2026, 12, 31));
+        Element<QCheckBox>(viewer, "chkFilterDates")->setChecked(from.isValid());
+    }
+
+    DefaultLocale locale{"en_US"};
+    RecordsFile file;
+    RecordsStore store;
+    MessageRecorder messages;
+};
+
+TEST_F(Filters, ShowTheRecordsOfASiteAndADateRangeAndCountThem)
+{
+    const struct { const char* site; QDate from, to; QString notes, count; } cases[] = {
+        {nullptr, {}, {}, "A B C D E", "5 records"},
+        {"North slab", {}, {}, "A C D", "3 of 5 records shown"},
+        {nullptr, {2026, 1, 2}, {2026, 1, 31}, "A B C", "3 of 5 records shown (1 left out: date cannot be read)"},
+        {"North slab", {2026, 1, 3}, {2026, 1, 31}, "C", "1 of 5 records shown (1 left out: date cannot be read)"},
+        {"South wall", {2026, 1, 1}, {2026, 2, 1}, "B E", "2 of 5 records shown"},
+        {nullptr, {2026, 2, 1}, {2026, 2, 1}, "E", "1 of 5 records shown (1 left out: date cannot be read)"},
+        {"South wall", {2026, 3, 1}, {2026, 3, 31}, "", "0 of 5 records shown"},
+    };
+    frmView viewer(store);
+    const QComboBox* sites = Element<QComboBox>(viewer, "cboFilterSite");
+    ASSERT_EQ(sites->count(), 3);
+    EXPECT_EQ(sites->itemText(0) + "|" + sites->itemText(1) + "|" + sites->itemText(2),
+              "All sites|North slab|South wall");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count.toStdString());
+        Filter(viewer, c.site, c.from, c.to);
+        EXPECT_EQ(Shown(viewer, NoteColumn), c.notes);
+        EXPECT_EQ(Element<QLabel>(viewer, "lblCount")->text(), c.count);
+        EXPECT_EQ(Element<QPushButton>(viewer, "cmdExportCsv")->isEnabled(), !c.notes.isEmpty());
+    }
+    EXPECT_EQ(file.Rows().size(), 5);
+}
+
+// Each header click sorts by its column: ascending, then descending, then the table's order.
+TEST_F(Filters, HeaderClicksSortNumbersDatesTimesAndTexts)
+{
+    const struct { int column; QString notes; } clicks[] = {
+        {AirColumn, "C A D B E"},  // 9, 25, 50, 100, then the empty reading
+        {AirColumn, "E B D A C"},
+        {AirColumn, "A B C D E"},
+        {1, "A B C E D"},  // the date no form reads comes last
+        {2, "A B C D E"},  // 1:00 PM after 12:00 PM
+        {2, "E D C B A"},
+        {12, "D C A E B"},  // North slab before South wall, each in the order of the last sort
+    };
+    frmView viewer(store);
+    viewer.resize(1400, 600);
+    viewer.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewer));
+    QHeaderView* header = Grid(viewer)->horizontalHeader();
+    EXPECT_EQ(Shown(viewer, NoteColumn), "A B C D E");
+    for (const auto& click : clicks) {
+        Grid(viewer)->scrollTo(Grid(viewer)->model()->index(0, click.column));
+        const QPoint middle(header->sectionViewportPosition(click.column) + header->sectionSize(click.column) / 2,
+                            header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+        EXPECT_EQ(Shown(viewer, NoteColumn), click.notes) << "column " << click.column;
+    }
+    EXPECT_EQ(file.Rows().value(0).value(NoteColumn), "A");
+}
+
+TEST_F(Filters, DeleteAndReturnActOnTheRecordInTheRowShown)
+{
+    {
+        frmView viewer(store);
+        Filter(viewer, "North slab");
+        Grid(viewer)->sortByColumn(AirColumn, Qt::AscendingOrder);
+        ASSERT_EQ(Shown(viewer, NoteColumn), "C A D");
+        EXPECT_EQ(Returned(viewer, 1).AirTemp, "25");
+    }
+    frmView viewer(store);
+    Filter(viewer, "North slab");
+    Grid(viewer)->sortByColumn(AirColumn, Qt::AscendingOrder);
+    Grid(viewer)->selectRow(0);
+    messages.answerNext(Msg::Answer::Yes);
+    Click(viewer, "cmdDelete");
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "Delete record: 2026-01-31, 11:00:00 AM");
+    QStringList left;
+    for (const QStringList& row : file.Rows())
+        left << row.value(NoteColumn);
+    EXPECT_EQ(left.join(u' '), "A B D E");
+    EXPECT_EQ(Shown(viewer, NoteColumn), "A D");  // still filtered and sorted
+}
+
+TEST_F(Filters, CopyAndDeleteAllTakeEveryRecordWhateverIsShown)
+{
+    frmView viewer(store);
+    Filter(viewer, "South wall", {2026, 1, 1}, {2026, 1, 31});
+    ASSERT_EQ(Shown(viewer, NoteColumn), "B");
+    Click(viewer, "cmdCopy");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().count(u'\r'), 5);
+    messages.answerNext(Msg::Answer::Yes);
+    Click(viewer, "cmdDeleteAll");
+    EXPECT_EQ(messages.messages().at(0).text, "Delete all records?");
+    EXPECT_TRUE(file.Rows().isEmpty());
+    EXPECT_EQ(Element<QComboBox>(viewer, "cboFilterSite")->count(), 1);
 }
 
 }  // namespace

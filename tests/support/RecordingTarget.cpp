@@ -20,7 +20,7 @@ public:
     {
         const QPointF topLeft(baseline.x(), baseline.y() - item.ascent());
         record_.texts.push_back(
-            {item.text(), topLeft / DevicePerPoint, item.font().pointSizeF(), item.font().underline()});
+            {item.text(), topLeft / DevicePerPoint, item.font().pointSizeF(), item.font().underline(), record_.page});
     }
     void drawImage(const QRectF& rect, const QImage& image, const QRectF&, Qt::ImageConversionFlags) override
     {
@@ -74,9 +74,16 @@ bool RecordingTarget::begin(QPageLayout::Orientation orientation, QPainter& pain
     }
     ++record_.jobsStarted;
     record_.orientation = orientation;
+    record_.page = 0;
     printable_ = orientation == QPageLayout::Portrait ? portrait_ : portrait_.transposed();
     device_ = std::make_unique<RecordingDevice>(printable_, record_);
     return painter.begin(device_.get());
+}
+
+bool RecordingTarget::newPage(QPainter&)
+{
+    ++record_.page;
+    return true;
 }
 
 bool RecordingTarget::end(QPainter& painter)

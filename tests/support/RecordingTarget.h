@@ -18,6 +18,7 @@ struct RecordedText {
     QPointF topLeft;
     double fontSize = 0.0;
     bool underline = false;
+    int page = 0;  // the page of its job it stands on, from 0
 };
 
 // Everything that reached a recording printer; image rectangles in points.
@@ -26,6 +27,7 @@ struct PrintRecord {
     int jobsEnded = 0;
     int jobsAborted = 0;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    int page = 0;  // the page being drawn in the last job, from 0
     std::vector<RecordedText> texts;
     std::vector<QRectF> imageRects;
     std::vector<QSize> imageSizes;
@@ -59,6 +61,7 @@ public:
 
     bool begin(QPageLayout::Orientation orientation, QPainter& painter) override;
     QSizeF printableSize() const override { return printable_; }
+    bool newPage(QPainter& painter) override;
     bool end(QPainter& painter) override;
     void abort(QPainter& painter) override;
     QString failure() const override { return failure_; }
@@ -79,7 +82,9 @@ public:
 
     PrintRecord printed;
     RecordingTarget::Behaviour printer = RecordingTarget::Behaviour::Works;
-    QString pdfFileName;  // the user's answer to the file prompt; empty cancels it
+    QString pdfFileName;   // the user's answer to the PDF file prompt; empty cancels it
+    QString saveFileName;  // the answer to any other file prompt
+    QString saveFilter;    // the filter that prompt offered
     int fileNamesAsked = 0;
 
     std::unique_ptr<output::PrintTarget> defaultPrinter() override
@@ -90,6 +95,12 @@ public:
     {
         ++fileNamesAsked;
         return pdfFileName;
+    }
+    QString askSaveFileName(QWidget*, const QString&, const QString& filter, const QString&) override
+    {
+        ++fileNamesAsked;
+        saveFilter = filter;
+        return saveFileName;
     }
 
 private:

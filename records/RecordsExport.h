@@ -1,0 +1,15 @@
+#pragma once
+
+class QAbstractItemModel;
+class QWidget;
+struct RecordsReportHeading;
+
+// Writing the records the viewer shows to a file the user names: each asks for the name
+// through the destinations in force (see output/PrintDestinations.h), writes the file,
+// and says how many records went where, or why none did.
+namespace RecordsExport {
+
+void ToCsv(QWidget* parent, const QAbstractItemModel& rows);
+void ToPdf(QWidget* parent, const QAbstractItemModel& rows, const RecordsReportHeading& heading);
+
+}  // namespace RecordsExport

@@ -1,0 +1,37 @@
+#include "records/RecordsFilter.h"
+
+#include <QLocale>
+
+#include "records/RecordTime.h"
+
+namespace {
+
+QString Records(int n)
+{
+    return QLocale().toString(n) + (n == 1 ? QStringLiteral(" record") : QStringLiteral(" records"));
+}
+
+}  // namespace
+
+QString RecordsFilter::words() const
+{
+    if (!active())
+        return QStringLiteral("All sites, all dates");
+    const QString sites = site.isEmpty() ? QStringLiteral("All sites") : QStringLiteral("Site: ") + site;
+    const QString dates = datesOn ? QStringLiteral("%1 to %2").arg(RecordTime::DateText(from), RecordTime::DateText(to))
+                                  : QStringLiteral("all dates");
+    return sites + QStringLiteral("; ") + dates;
+}
+
+QString RecordsCount::words() const
+{
+    if (reading)
+        return QStringLiteral("Reading records: %1 read so far").arg(QLocale().toString(all));
+    QString text = filtered ? QStringLiteral("%1 of %2 shown").arg(QLocale().toString(shown), Records(all))
+                            : Records(all);
+    if (unreadableDates > 0)
+        text += QStringLiteral(" (%1 left out: %2 cannot be read)")
+                    .arg(QLocale().toString(unreadableDates),
+                         unreadableDates == 1 ? QStringLiteral("date") : QStringLiteral("dates"));
+    return text;
+}

@@ -1,0 +1,184 @@
+#include "records/RecordsProxy.h"
+
+#include "records/RecordReading.h"
+
+RecordsProxy::RecordsProxy(QObject* parent) : QSortFilterProxyModel(parent)
+{
+    collator_.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
+void RecordsProxy::setSourceModel(QAbstractItemModel* source)
+{
+    for (const QMetaObject::Connection& connection : std::as_const(sourceConnections_))
+        disconnect(connection);
+    sourceConnections_.clear();
+    ForgetKeys();
+    // Connected before the proxy's own handlers, so that a sort they start never reads a
+    // key the change made stale.
+    if (source) {
+        const auto forgetAll = [this] { ForgetKeys(); };
+        sourceConnections_ = {
+            connect(source, &QAbstractItemModel::dataChanged, this,
+                    [this](const QModelIndex& first) { ForgetKeys(first.row()); }),
+            connect(source, &QAbstractItemModel::rowsAboutToBeInserted, this,
+                    [this](const QModelIndex&, int first) { ForgetKeys(first); }),
+            connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this, forgetAll),
+            connect(source, &QAbstractItemModel::rowsAboutToBeMoved, this, forgetAll),
+            connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this, forgetAll),
+            connect(source, &QAbstractItemModel::modelAboutToBeReset, this, forgetAll),
+        };
+    }
+    QSortFilterProxyModel::setSourceModel(source);
+    FindColumns();
+    if (source)
+        sourceConnections_ << connect(source, &QAbstractItemModel::modelReset, this, &RecordsProxy::FindColumns);
+}
+
+void RecordsProxy::FindColumns()
+{
+    kinds_.clear();
+    siteColumn_ = dateColumn_ = timeColumn_ = -1;
+    const QAbstractItemModel* source = sourceModel();
+    if (!source)
+        return;
+    static const QStringList numbers{QStringLiteral("RecID"),        QStringLiteral("AirTemp"),
+                                     QStringLiteral("ConcreteTemp"), QStringLiteral("RH"),
+                                     QStringLiteral("WindVelocity"), QStringLiteral("EvapRate"),
+                                     QStringLiteral("RateThreshold")};
+    for (int column = 0; column < source->columnCount(); ++column) {
+        const QString name = source->headerData(column, Qt::Horizontal).toString();
+        Kind kind = numbers.contains(name) ? Kind::Number : Kind::Text;
+        if (name == QStringLiteral("RecordDate")) {
+            kind = Kind::Date;
+            dateColumn_ = column;
+        } else if (name == QStringLiteral("RecordTime")) {
+            kind = Kind::Time;
+            timeColumn_ = column;
+        } else if (name == QStringLiteral("Site")) {
+            siteColumn_ = column;
+        }
+        kinds_.push_back(kind);
+    }
+}
+
+void RecordsProxy::setFilter(const RecordsFilter& filter)
+{
+    filter_ = filter;
+    invalidateRowsFilter();
+}
+
+int RecordsProxy::unreadableDates() const
+{
+    const QAbstractItemModel* source = sourceModel();
+    if (!filter_.datesOn || !source)
+        return 0;
+    int unreadable = 0;
+    for (int row = 0; row < source->rowCount(); ++row) {
+        if (SiteMatches(row) && !DateOf(row).isValid())
+            ++unreadable;
+    }
+    return unreadable;
+}
+
+bool RecordsProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const
+{
+    if (!SiteMatches(sourceRow))
+        return false;
+    if (!filter_.datesOn)
+        return true;
+    const QDate date = DateOf(sourceRow);
+    return date.isValid() && date >= filter_.from && date <= filter_.to;
+}
+
+bool RecordsProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    const SortKey& a = KeyOf(left.row(), left.column());
+    const SortKey& b = KeyOf(right.row(), right.column());
+    if (a.readable && b.readable)
+        return a.value < b.value;
+    if (a.readable != b.readable)
+        return a.readable;
+    return collator_.compare(a.text, b.text) < 0;
+}
+
+const RecordsProxy::SortKey& RecordsProxy::KeyOf(int sourceRow, int column) const
+{
+    if (column != keyColumn_) {
+        ForgetKeys();
+        keyColumn_ = column;
+    }
+    if (sourceRow >= static_cast<int>(keys_.size()))
+        keys_.resize(std::max<std::size_t>(sourceRow + 1, sourceModel()->rowCount()));
+    SortKey& key = keys_[sourceRow];
+    if (key.known)
+        return key;
+    key.known = true;
+    const Kind kind = column >= 0 && column < static_cast<int>(kinds_.size()) ? kinds_[column] : Kind::Text;
+    const QVariant value = sourceModel()->index(sourceRow, column).data();
+    key.text = value.toString();
+    switch (kind) {
+    case Kind::Number:
+        if (const std::optional<double> number = RecordReading::Number(value)) {
+            key.readable = true;
+            key.value = *number;
+        }
+        break;
+    case Kind::Date:
+        // Records of one day in the order of their times, those without a readable time last.
+        if (const QDate date = DateOf(sourceRow); date.isValid()) {
+            constexpr double MsPerDay = 86400000.0;
+            const QTime time = TimeOf(sourceRow);
+            key.readable = true;
+            key.value = static_cast<double>(date.toJulianDay()) * MsPerDay
+                        + (time.isValid() ? time.msecsSinceStartOfDay() : MsPerDay);
+        }
+        break;
+    case Kind::Time:
+        if (const QTime time = TimeOf(sourceRow); time.isValid()) {
+            key.readable = true;
+            key.value = time.msecsSinceStartOfDay();
+        }
+        break;
+    case Kind::Text:
+        break;
+    }
+    return key;
+}
+
+void RecordsProxy::ForgetKeys(int firstRow) const
+{
+    if (firstRow <= 0)
+        keys_.clear();
+    else if (firstRow < static_cast<int>(keys_.size()))
+        keys_.resize(firstRow);
+}
+
+bool RecordsProxy::SiteMatches(int sourceRow) const
+{
+    return filter_.site.isEmpty() || Text(sourceRow, siteColumn_) == filter_.site;
+}
+
+QString RecordsProxy::Text(int sourceRow, int column) const
+{
+    if (column < 0)
+        return {};
+    return sourceModel()->index(sourceRow, column).data().toString();
+}
+
+QDate RecordsProxy::DateOf(int sourceRow) const
+{
+    const QString text = Text(sourceRow, dateColumn_);
+    auto found = dates_.constFind(text);
+    if (found == dates_.constEnd())
+        found = dates_.insert(text, RecordReading::Date(text));
+    return *found;
+}
+
+QTime RecordsProxy::TimeOf(int sourceRow) const
+{
+    const QString text = Text(sourceRow, timeColumn_);
+    auto found = times_.constFind(text);
+    if (found == times_.constEnd())
+        found = times_.insert(text, RecordReading::Time(text));
+    return *found;
+}

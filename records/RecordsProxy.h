@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QCollator>
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QSortFilterProxyModel>
+#include <QTime>
+
+#include <vector>
+
+#include "records/RecordsFilter.h"
+
+// Stands between the records table and the viewer's grid: shows the records the filter
+// lets through, in the order of the column the user sorted by, and changes nothing
+// stored. Columns are known by their names: RecID and the readings sort as numbers,
+// RecordDate as dates (then by time), RecordTime as times, the rest as text in the
+// locale's order. Values that cannot be read sort after those that can.
+class RecordsProxy : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    explicit RecordsProxy(QObject* parent = nullptr);
+
+    void setSourceModel(QAbstractItemModel* source) override;
+
+    void setFilter(const RecordsFilter& filter);
+    const RecordsFilter& filter() const { return filter_; }
+
+    // Records of the chosen site that the date range leaves out only because their date
+    // cannot be read (looks at every record read so far).
+    int unreadableDates() const;
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+
+private:
+    enum class Kind { Text, Number, Date, Time };
+    // What a row is sorted by in the sorted column.
+    struct SortKey {
+        bool known = false;
+        bool readable = false;  // as a number, date or time
+        double value = 0.0;
+        QString text;
+    };
+    void FindColumns();
+    bool SiteMatches(int sourceRow) const;
+    QString Text(int sourceRow, int column) const;
+    QDate DateOf(int sourceRow) const;
+    QTime TimeOf(int sourceRow) const;
+    const SortKey& KeyOf(int sourceRow, int column) const;
+    void ForgetKeys(int firstRow = 0) const;
+
+    RecordsFilter filter_;
+    QList<QMetaObject::Connection> sourceConnections_;
+    std::vector<Kind> kinds_;
+    int siteColumn_ = -1;
+    int dateColumn_ = -1;
+    int timeColumn_ = -1;
+    QCollator collator_;
+    // A sort compares each row many times: its key is read once, and many records share
+    // a date or a time, whose texts are read once too.
+    mutable int keyColumn_ = -1;
+    mutable std::vector<SortKey> keys_;
+    mutable QHash<QString, QDate> dates_;
+    mutable QHash<QString, QTime> times_;
+};

@@ -53,7 +53,10 @@ class FieldPage {
       if (query.has(name))
         this.rows[i].box.value = query.get(name);
     });
+    // A reload starts from the default threshold, whatever the browser would restore.
     this.alternate.value = this.system.alternateStart;
+    this.alternate.disabled = true;
+    $('use-default').checked = true;
     $(`units-${this.units}`).checked = true;
 
     this.connect();

@@ -8,7 +8,7 @@ import { ReadingsLog, csvText } from './log.js';
 const SYMBOLS = ['Ta', 'RH', 'Tc', 'V'];
 const QUERY = ['ta', 'rh', 'tc', 'v'];
 const UNITS_KEY = 'brackmere.field.units';
-const TABLE_TITLE = 'Variation scenarios to get evaporation rate of';
+const TABLE_TITLE = 'Rate of';
 
 const $ = (id) => document.getElementById(id);
 
@@ -186,7 +186,9 @@ class FieldPage {
 
     this.result = r.valid ? { r, texts, threshold, units: this.system.code } : null;
     $('log-save').disabled = !r.valid;
-    this.keepInAddress(texts);
+    // A slider drags through many readings a second; the address follows when it rests.
+    clearTimeout(this.addressTimer);
+    this.addressTimer = setTimeout(() => this.keepInAddress(texts), 250);
   }
 
   // The address carries the readings, so that a reload or a bookmark shows them again.
@@ -236,7 +238,7 @@ class FieldPage {
     const unit = this.system.rateUnit;
     this.tables.forEach((table, block) => {
       table.caption.replaceChildren(`${TABLE_TITLE} `, element('span', 'nowrap', `${heads[block].title} ${unit}`),
-        block === 2 ? ' (in force)' : '');
+        block === 2 ? ', the threshold in force' : '');
       table.rates.forEach((td) => { td.textContent = heads[block].rate; });
       table.cells.forEach((cells, varied) => {
         cells.forEach((td, column) => {
@@ -372,6 +374,12 @@ function registerWorker() {
   });
   navigator.serviceWorker.ready.then(() => {
     state.textContent = 'Kept on this device: works offline.';
+  });
+  // A new build's worker takes over at once; the page already open stays as it was loaded.
+  const hadWorker = !!navigator.serviceWorker.controller;
+  navigator.serviceWorker.addEventListener('controllerchange', () => {
+    if (hadWorker)
+      state.textContent = 'A new version is kept on this device: reload the page to use it.';
   });
 }
 

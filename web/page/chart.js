@@ -140,7 +140,9 @@ export class Nomograph {
   }
 
   lines(ctx, item) {
-    const width = Math.max(1, Math.round(this.dpr));
+    // One pixel as on the desktop; on dense screens a little under a CSS pixel, so that
+    // the grid does not crowd the labels.
+    const width = Math.max(1, Math.round(this.dpr * 0.75));
     // A line along a pixel row or column sits on pixel centres when its width is odd.
     const snap = (v) => Math.floor(v) + (width % 2 ? 0.5 : 0);
     this.clipped(ctx, item.panel, () => {

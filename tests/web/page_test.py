@@ -214,6 +214,13 @@ def results(dist):
         check(sizes[3] == 2 and abs(sizes[0] - sizes[2] * 2) < 1, f'chart backing store at 2 pixels a CSS pixel: {sizes}')
         drawn = browser.path_pixels()
         check(drawn > 1000, f'solution path drawn ({drawn} pixels)')
+        browser.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+            'width': 1280, 'height': 900, 'deviceScaleFactor': 1, 'mobile': False})
+        check(browser.until(f"return document.getElementById('chart').width > {sizes[0] // 2 + 50}"
+                            " && devicePixelRatio === 1"), 'chart drawn again for a wider window')
+        check(browser.path_pixels() > 1000, 'solution path drawn again')
+        browser.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+            'width': 360, 'height': 780, 'deviceScaleFactor': 2, 'mobile': True})
 
         print('sliders')
         browser.type('reading-0', '55.5')

@@ -37,6 +37,7 @@ export class Nomograph {
     this.scales = {};     // user scale of each panel, from the description
     this.panels = null;   // panel rectangles in device pixels
     this.dpr = 1;
+    this.size = '';       // what the canvases were last drawn for
     this.lastPath = null;
   }
 
@@ -46,6 +47,10 @@ export class Nomograph {
     const P = Math.max(120, Math.floor(Math.min(cssWidth / 1.4, cssHeight / 2)));
     const layout = panelLayout(P);
     const dpr = window.devicePixelRatio || 1;
+    const size = `${P} ${dpr} ${units}`;
+    if (size === this.size)
+      return layout;
+    this.size = size;
     this.dpr = dpr;
     this.panels = {};
     for (const [name, r] of Object.entries(layout.panels)) {

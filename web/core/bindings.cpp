@@ -4,9 +4,15 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "calc/Calculation.h"
 #include "calc/NomographGeometry.h"
+#include "calc/NumberReading.h"
 #include "calc/NumberWriting.h"
+#include "calc/ScrollBarValue.h"
 
 using emscripten::val;
 
@@ -187,9 +193,47 @@ val JsUnitSystem(const std::string& units)
     return js;
 }
 
+bool IsInput(int input)
+{
+    return input >= 0 && input < static_cast<int>(AllInputs.size());
+}
+
 std::string JsConvertReading(int input, const std::string& text, const std::string& from, const std::string& to)
 {
+    if (!IsInput(input))
+        return text;
     return ConvertReadingText(static_cast<Input>(input), text, System(from), System(to));
+}
+
+// Where an input's slider stands for the text in its box: a whole number inside the
+// range, or null when the slider is to be hidden (empty text, or a reading outside).
+val JsSliderValue(int input, const std::string& text, const std::string& units)
+{
+    if (!IsInput(input))
+        return val::null();
+    const std::optional<int> position = ScrollBarValueFor(text, RangeOf(static_cast<Input>(input), System(units)));
+    return position ? val(*position) : val::null();
+}
+
+// The three scenario tables' rates as the window writes them: `title` in a table's title,
+// `rate` in its rate column. The fixed tables keep their own; the table of the threshold
+// in force writes the threshold text as the window does.
+val JsTableHeads(const std::string& units, bool alternate, const std::string& thresholdText)
+{
+    const ThresholdPolicy thresholds = ThresholdsOf(System(units));
+    const auto head = [](std::string_view title, std::string_view rate) {
+        val js = val::object();
+        js.set("title", std::string(title));
+        js.set("rate", std::string(rate));
+        return js;
+    };
+    val heads = val::array();
+    heads.call<void>("push", head(thresholds.mayTitle, thresholds.mayText));
+    heads.call<void>("push", head(thresholds.shallTitle, thresholds.shallText));
+    const std::string inForceTitle =
+        alternate ? NumberFormat::CompactText(thresholdText) : std::string(thresholds.shallTitle);
+    heads.call<void>("push", head(inForceTitle, NumberFormat::General(ReadNumber(thresholdText))));
+    return heads;
 }
 
 std::string JsConvertRate(const std::string& text, const std::string& from, const std::string& to)
@@ -206,4 +250,6 @@ EMSCRIPTEN_BINDINGS(brackmere)
     emscripten::function("unitSystem", &JsUnitSystem);
     emscripten::function("convertReading", &JsConvertReading);
     emscripten::function("convertRate", &JsConvertRate);
+    emscripten::function("sliderValue", &JsSliderValue);
+    emscripten::function("tableHeads", &JsTableHeads);
 }

@@ -42,8 +42,8 @@ struct Segment {
 
 // Separate one-pixel-wide segments in one ink.
 struct Lines {
-    Panel panel;
-    Ink ink;
+    Panel panel = Panel::RH;
+    Ink ink = Ink::Fore;
     std::vector<Segment> segments;
 };
 
@@ -61,9 +61,9 @@ enum class Upward {
 };
 
 struct Label {
-    Panel panel;
+    Panel panel = Panel::RH;
     std::string text;
-    Ink ink;
+    Ink ink = Ink::Fore;
     bool bold = false;
     Across across = Across::Left;
     double x = 0;

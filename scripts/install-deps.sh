@@ -5,7 +5,8 @@ set -euo pipefail
 
 run_packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite libchm-dev fonts-liberation libgl1-mesa-dev)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick poppler-utils sqlite3
-               clang libclang-rt-14-dev cppcheck desktop-file-utils appstream)
+               clang libclang-rt-14-dev cppcheck desktop-file-utils appstream
+               emscripten chromium chromium-driver python3-selenium)
 
 # Building the Debian package needs dpkg-shlibdeps (dpkg-dev) and file.
 package_packages=(dpkg-dev file)

@@ -378,7 +378,7 @@ void SaveUntilRefusedThenRetry(const QString& location, const std::function<Read
     EXPECT_FALSE(dialog->isVisible());
     ExpectHolding(look(), Earlier, saved + 1);
     std::cout << fault.name << ": " << Earlier << " earlier records, " << saved << " saved before " << fault.until
-              << ", save refused with \"" << refusal.section(u'\n', 1).toStdString()
+              << ", save refused with \"" << refusal.section(u'\n', 1).simplified().toStdString()
               << "\", 0 lost, saved on retry" << std::endl;
 }
 
@@ -427,13 +427,9 @@ public:
     // Its database, as the administrator.
     QString uri() const
     {
-        QFile env(dir_.filePath("env"));
-        const QString prefix = QStringLiteral("export %1=").arg(TestServerVariable);
-        for (const QString& line : env.open(QIODevice::ReadOnly) ? QString::fromUtf8(env.readAll()).split(u'\n')
-                                                                   : QStringList{})
-            if (line.startsWith(prefix))
-                return line.mid(prefix.size());
-        return {};
+        QFile port(dir_.filePath("port"));
+        return QStringLiteral("postgresql://postgres@127.0.0.1:%1/brackmere_test")
+            .arg(port.open(QIODevice::ReadOnly) ? QString::fromLatin1(port.readAll()).trimmed() : QString());
     }
     bool started = false;
 
@@ -482,7 +478,7 @@ TEST(RecordsServerUnderFaults, ServerDownAtStartUpIsReportedNamingTheServer)
     EXPECT_EQ(messages.messages()[0].text, QStringLiteral("The records server \"%1\" could not be opened when the "
                                                           "program started, so records cannot be saved or shown.")
                                                .arg(uri));
-    std::cout << "server down at start-up: reported as \"" << reported.section(u'\r', 0, 0).toStdString() << "\""
+    std::cout << "server down at start-up: reported as \"" << reported.section(u'\r', 0, 0).simplified().toStdString() << "\""
               << std::endl;
 }
 

@@ -5,35 +5,30 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
-#include <QUrlQuery>
 #include <QUuid>
 #include <functional>
 
+#include "calc/ProgramError.h"
 #include "records/RecordsSchema.h"
+#include "records/RecordsStore.h"
 
 namespace {
 
-// Runs `use` on a connection of its own to the schema, opened for the call only, so
-// that the schema outlives a restart of its server.
+// Runs `use` on a connection of its own, opened for the call only, so that the schema
+// outlives a restart of its server.
 void Connected(const QString& uri, const std::function<void(QSqlDatabase&)>& use)
 {
-    const QString name = QUuid::createUuid().toString();
-    {
-        const QUrl url(uri);
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        db.setHostName(url.host());
-        db.setPort(url.port());
-        db.setUserName(url.userName());
-        db.setDatabaseName(url.path().mid(1));
-        // The notices of a test's own statements (a drop that cascades) are no news.
-        db.setConnectOptions(QStringLiteral("options='-cclient_min_messages=warning %1'")
-                                 .arg(QUrlQuery(url).queryItemValue(QStringLiteral("options"), QUrl::FullyDecoded)));
-        if (db.open())
-            use(db);
-        else
-            ADD_FAILURE() << "test server " << uri.toStdString() << ": " << db.lastError().text().toStdString();
+    RecordsStore store;
+    store.UseLocation(RecordsLocation::FromText(uri));
+    try {
+        store.OpenDatabase();
+    } catch (const ProgramError& error) {
+        ADD_FAILURE() << error.what();
+        return;
     }
-    QSqlDatabase::removeDatabase(name);
+    // The notices of a test's own statements (a drop that cascades) are no news.
+    QSqlQuery(QStringLiteral("SET client_min_messages TO warning"), store.database());
+    use(store.database());
 }
 
 }  // namespace

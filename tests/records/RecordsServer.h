@@ -17,10 +17,9 @@ QString TestServerUri();
     GTEST_SKIP() << TestServerVariable << " is not set: scripts/test.sh starts the records test server; by " \
                                           "hand, bash scripts/pg-test-server.sh start DIR && . DIR/env"
 
-// A schema of the test's own in the test database, dropped with all it holds at the end.
-// Every URI it gives leads there (through the search path), so tests running at once
-// never meet. brackmere_pw may create tables in it; brackmere_reader may read and add
-// records to the tables the administrator makes, but create or change nothing.
+// A schema of the test's own in the test database, dropped with all it holds at the end;
+// every URI it gives leads there (through the search path), so tests running at once never
+// meet. brackmere_pw may create tables in it; brackmere_reader may only read and add records.
 class ServerSchema {
 public:
     enum class Table { Shipped, None };
@@ -32,15 +31,13 @@ public:
 
     // The URI the program is given, for `user` (the administrator when empty).
     QString uri(const QString& user = {}) const;
-    // Runs statements as the administrator; an error fails the test.
+    // As the administrator; an error fails the test. Rows show a null as "<null>", as
+    // RecordsFile::Rows does, and Rows() is every record by its number.
     void Exec(const QString& sql, const QStringList& values = {}) const;
-    // Every row of a query, a null as "<null>", as RecordsFile::Rows shows them.
     QList<QStringList> Query(const QString& sql) const;
-    // Every record in the order of the record number.
     QList<QStringList> Rows() const;
 
 private:
     QString serverUri_;
     QString name_;
-    QString connection_;
 };

@@ -33,11 +33,6 @@ void Connected(const QString& uri, const std::function<void(QSqlDatabase&)>& use
 
 }  // namespace
 
-QString TestServerUri()
-{
-    return qEnvironmentVariable(TestServerVariable);
-}
-
 ServerSchema::ServerSchema(Table table, const QString& serverUri)
     : serverUri_(serverUri), name_(QStringLiteral("t_") + QUuid::createUuid().toString(QUuid::Id128))
 {
@@ -69,27 +64,18 @@ QString ServerSchema::uri(const QString& user) const
     return url.toString();
 }
 
-void ServerSchema::Exec(const QString& sql, const QStringList& values) const
+QList<QStringList> ServerSchema::Query(const QString& sql, const QStringList& values) const
 {
+    QList<QStringList> rows;
     Connected(uri(), [&](QSqlDatabase& db) {
         // Statements that change the layout cannot be prepared.
         QSqlQuery query(db);
+        query.setForwardOnly(true);
         if (!values.isEmpty())
             query.prepare(sql);
         for (const QString& value : values)
             query.addBindValue(value);
         if (values.isEmpty() ? !query.exec(sql) : !query.exec())
-            ADD_FAILURE() << sql.toStdString() << ": " << query.lastError().text().toStdString();
-    });
-}
-
-QList<QStringList> ServerSchema::Query(const QString& sql) const
-{
-    QList<QStringList> rows;
-    Connected(uri(), [&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
-        if (!query.exec(sql))
             ADD_FAILURE() << sql.toStdString() << ": " << query.lastError().text().toStdString();
         while (query.next()) {
             QStringList row;

@@ -2,20 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <QList>
-#include <QString>
-#include <QStringList>
+#include <optional>
+
+#include "tests/support/RecordsFiles.h"
 
 // The records test server: scripts/test.sh starts one (scripts/pg-test-server.sh) and
 // names its database, as the administrator postgres, in this variable.
 inline constexpr const char* TestServerVariable = "BRACKMERE_TEST_PG_URI";
-QString TestServerUri();
+inline QString TestServerUri()
+{
+    return qEnvironmentVariable(TestServerVariable);
+}
 
-// The one reason a records test may skip: run by hand without the test server.
-#define SKIP_WITHOUT_TEST_SERVER()                                                                           \
-    if (TestServerUri().isEmpty())                                                                           \
-    GTEST_SKIP() << TestServerVariable << " is not set: scripts/test.sh starts the records test server; by " \
-                                          "hand, bash scripts/pg-test-server.sh start DIR && . DIR/env"
+// The one reason a records test may skip: it needs the test server (`needed`) and runs by
+// hand without one.
+#define SKIP_WITHOUT_TEST_SERVER(needed)                                                               \
+    if ((needed) && TestServerUri().isEmpty())                                                         \
+    GTEST_SKIP() << TestServerVariable << " is not set: scripts/test.sh starts the records test server; " \
+                                          "by hand, bash scripts/pg-test-server.sh start DIR && . DIR/env"
 
 // A schema of the test's own in the test database, dropped with all it holds at the end;
 // every URI it gives leads there (through the search path), so tests running at once never
@@ -33,11 +37,41 @@ public:
     QString uri(const QString& user = {}) const;
     // As the administrator; an error fails the test. Rows show a null as "<null>", as
     // RecordsFile::Rows does, and Rows() is every record by its number.
-    void Exec(const QString& sql, const QStringList& values = {}) const;
-    QList<QStringList> Query(const QString& sql) const;
+    void Exec(const QString& sql, const QStringList& values = {}) const { Query(sql, values); }
+    QList<QStringList> Query(const QString& sql, const QStringList& values = {}) const;
     QList<QStringList> Rows() const;
 
 private:
     QString serverUri_;
     QString name_;
+};
+
+// What a reader finds there, as LookReadOnly tells of a file. A login cannot check a
+// server's pages as it can a file's: what the server hands back is what it holds.
+inline ReadOnlyLook LookAt(const ServerSchema& schema)
+{
+    return {.error = {}, .integrity = QStringLiteral("ok"), .rows = schema.Rows()};
+}
+
+// The records of one test, in a records file or in a schema of its own on the test server,
+// holding the table as the first files held it. Statements that quote every name read
+// alike on both.
+struct TestRecords {
+    explicit TestRecords(bool onServer)
+    {
+        if (onServer)
+            server.emplace();
+        else
+            file.emplace();
+    }
+    QString location() const { return file ? file->path() : server->uri(); }
+    void Exec(const QString& sql, const QStringList& values = {}) const
+    {
+        file ? file->Exec(sql, values) : server->Exec(sql, values);
+    }
+    ReadOnlyLook Look() const { return file ? LookReadOnly(file->path()) : LookAt(*server); }
+    QList<QStringList> Rows() const { return file ? file->Rows() : server->Rows(); }
+
+    std::optional<RecordsFile> file;
+    std::optional<ServerSchema> server;
 };

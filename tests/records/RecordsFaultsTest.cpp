@@ -389,9 +389,8 @@ TEST(RecordsServerUnderFaults, ServerStoppedWhileOpenRefusesTheSaveAndTheNextSav
     ASSERT_TRUE(server.started);
     const ServerSchema schema(ServerSchema::Table::Shipped, server.uri());
     SaveUntilRefusedThenRetry(
-        schema.uri(), [&] { return LookAt(schema); }, "server stopped",
-        "Connection refused", [&] { ASSERT_TRUE(server.Run("stop")); },
-        [&] { ASSERT_TRUE(server.Run("start")); });
+        schema.uri(), [&] { return LookAt(schema); }, "server stopped", "Connection refused",
+        [&] { ASSERT_TRUE(server.Run("stop")); }, [&] { ASSERT_TRUE(server.Run("start")); });
 }
 
 // Start-up with the server down: the start-up handler reports the opening, naming the server.
@@ -414,8 +413,8 @@ TEST(RecordsServerUnderFaults, ServerDownAtStartUpIsReportedNamingTheServer)
                                         .arg(RecordsErrorNumber::CannotOpen)
                                         .arg(uri)))
         << reported.toStdString();
-    std::cout << "server down at start-up: reported as \"" << reported.section(u'\r', 0, 0).simplified().toStdString() << "\""
-              << std::endl;
+    std::cout << "server down at start-up: reported as \"" << reported.section(u'\r', 0, 0).simplified().toStdString()
+              << "\"" << std::endl;
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The records behave the same whether they live in a records file or on a records server:
-// each test here runs on both, on a table of its own. Then what only a server does.
+// Records behave alike in a file and on a server: each test runs on both; then the server's own.
 
 #include <gtest/gtest.h>
 
@@ -73,9 +72,8 @@ protected:
     MessageRecorder messages;
 };
 
-// The opening appended the new columns in the design's order, the older record reading US;
-// a record saved through the dialog is stored, shown in the viewer, copied and returned to
-// the calculator exactly alike on both engines.
+// The opening appended the columns in the design's order, the older record reading US; a record
+// saved through the dialog is stored, shown, copied and returned alike on both engines.
 TEST_P(BothEngines, RecordSavedThroughTheDialogIsShownCopiedAndReturnedAlike)
 {
     frmSave dialog({.AirTemp = "70", .RelativeHumidity = "40", .ConcreteTemp = "75", .WindVelocity = "5",
@@ -115,8 +113,7 @@ TEST_P(BothEngines, RecordSavedThroughTheDialogIsShownCopiedAndReturnedAlike)
     EXPECT_EQ(inputs.Units, UnitSystem::US);
 }
 
-// The threshold column holds a number: a file keeps a text that is none as it was typed,
-// a server stores its numeric reading.
+// The threshold is a number: a file keeps a text that is none as typed, a server its reading.
 TEST_P(BothEngines, ThresholdReadsBackAsTheNumber)
 {
     const struct { QString typed, onFile, onServer; double value; } thresholds[] = {

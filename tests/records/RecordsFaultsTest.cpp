@@ -370,8 +370,7 @@ public:
         script.start(QStringLiteral("bash"), {QStringLiteral(BRACKMERE_PG_TEST_SERVER), command, dir_.path()});
         return script.waitForFinished(120000) && script.exitStatus() == QProcess::NormalExit && script.exitCode() == 0;
     }
-    // Its database, as the administrator.
-    QString uri() const
+    QString uri() const  // its database, as the administrator
     {
         QFile port(dir_.filePath("port"));
         return QStringLiteral("postgresql://postgres@127.0.0.1:%1/brackmere_test")

@@ -6,16 +6,14 @@
 
 #include "tests/support/RecordsFiles.h"
 
-// The records test server: scripts/test.sh starts one (scripts/pg-test-server.sh) and
-// names its database, as the administrator postgres, in this variable.
+// The database of the server scripts/test.sh starts for the records tests, as postgres.
 inline constexpr const char* TestServerVariable = "BRACKMERE_TEST_PG_URI";
 inline QString TestServerUri()
 {
     return qEnvironmentVariable(TestServerVariable);
 }
 
-// The one reason a records test may skip: it needs the test server (`needed`) and runs by
-// hand without one.
+// The one reason a records test may skip: it needs the server and runs by hand without it.
 #define SKIP_WITHOUT_TEST_SERVER(needed)                                                               \
     if ((needed) && TestServerUri().isEmpty())                                                         \
     GTEST_SKIP() << TestServerVariable << " is not set: scripts/test.sh starts the records test server; " \
@@ -46,16 +44,14 @@ private:
     QString name_;
 };
 
-// What a reader finds there, as LookReadOnly tells of a file. A login cannot check a
-// server's pages as it can a file's: what the server hands back is what it holds.
+// As LookReadOnly of a file; a login cannot check a server's pages, which the server owns.
 inline ReadOnlyLook LookAt(const ServerSchema& schema)
 {
     return {.error = {}, .integrity = QStringLiteral("ok"), .rows = schema.Rows()};
 }
 
-// The records of one test, in a records file or in a schema of its own on the test server,
-// holding the table as the first files held it. Statements that quote every name read
-// alike on both.
+// The records of one test, in a records file or in a schema on the test server, holding the
+// table as the first files held it. Statements that quote every name read alike on both.
 struct TestRecords {
     explicit TestRecords(bool onServer)
     {

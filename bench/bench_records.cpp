@@ -3,9 +3,13 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <QUrlQuery>
 
+#include "calc/ProgramError.h"
 #include "records/RecordsSchema.h"
 #include "records/RecordsStore.h"
 #include "records/frmSave.h"
@@ -90,5 +94,111 @@ void BM_SaveOneRecord(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SaveOneRecord)->Unit(benchmark::kMillisecond);
+
+// The same on a records server, when BRACKMERE_BENCH_PG_URI names a database there, for
+// instance on the throwaway server of scripts/pg-test-server.sh:
+//   dir=$(mktemp -d) && bash scripts/pg-test-server.sh start "$dir" && . "$dir/env"
+//   BRACKMERE_BENCH_PG_URI=$BRACKMERE_TEST_PG_URI bash scripts/bench.sh --benchmark_filter=Server
+//   bash scripts/pg-test-server.sh stop "$dir" && rm -rf "$dir"
+// The records live in a schema of the benchmarks' own there, dropped at the end.
+constexpr const char* BenchServerVariable = "BRACKMERE_BENCH_PG_URI";
+const QString BenchSchema = QStringLiteral("brackmere_bench");
+
+class LargeServerTable {
+public:
+    LargeServerTable()
+    {
+        const QString uri = qEnvironmentVariable(BenchServerVariable);
+        if (uri.isEmpty()) {
+            failure = "BRACKMERE_BENCH_PG_URI is not set: no records server to measure (see bench_records.cpp)";
+            return;
+        }
+        try {
+            Fill(uri);
+        } catch (const ProgramError& error) {
+            failure = error.what();
+        }
+    }
+    ~LargeServerTable()
+    {
+        if (!store.isOpen())
+            return;
+        QSqlQuery(QStringLiteral("SET client_min_messages TO warning"), store.database());
+        QSqlQuery(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(BenchSchema), store.database());
+    }
+
+    RecordsStore store;
+    std::string failure;  // why there is nothing to measure
+
+private:
+    void Fill(const QString& uri)
+    {
+        {
+            RecordsStore admin;
+            admin.UseLocation(RecordsLocation::FromText(uri));
+            admin.OpenDatabase();
+            QSqlQuery(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(BenchSchema), admin.database());
+            QSqlQuery(QStringLiteral("CREATE SCHEMA %1").arg(BenchSchema), admin.database());
+        }
+        QUrl inSchema(uri);
+        QUrlQuery query(inSchema);
+        query.addQueryItem(QStringLiteral("options"), QStringLiteral("-csearch_path=") + BenchSchema);
+        inSchema.setQuery(query);
+        store.UseLocation(RecordsLocation::FromText(inSchema.toString()));
+        store.OpenDatabase();
+        store.AddRateThresholdField();
+        store.OpenRecordsTable();
+        // One statement fills the table: 100,000 round trips would take minutes.
+        QSqlQuery fill(store.database());
+        fill.exec(QStringLiteral(
+            "INSERT INTO \"tblBrackmere\" (\"RecordDate\", \"RecordTime\", \"AirTemp\", \"ConcreteTemp\", \"RH\","
+            " \"WindVelocity\", \"EvapRate\", \"RateNote\", \"MiscNote\", \"RateThreshold\")"
+            " SELECT '12/6/2025', '6:49:00 PM', '85', '90', '50', '10', '0.241', 'Measures may be needed.',"
+            " 'pour ' || i, 0.2 FROM generate_series(1, %1) AS i").arg(RecordCount));
+        if (store.RecordCount() != RecordCount)
+            failure = "the records server could not be filled: " + fill.lastError().text().toStdString();
+    }
+};
+
+// Null, with the reason given to the benchmark, when there is no server to measure.
+RecordsStore* ServerRecords(benchmark::State& state)
+{
+    static LargeServerTable table;
+    if (table.failure.empty())
+        return &table.store;
+    state.SkipWithError(table.failure.c_str());
+    return nullptr;
+}
+
+void BM_ViewerShownOn100000ServerRecords(benchmark::State& state)
+{
+    RecordsStore* store = ServerRecords(state);
+    if (!store)
+        return;
+    for (auto _ : state) {
+        auto viewer = std::make_unique<frmView>(*store);
+        viewer->show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        viewer.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ViewerShownOn100000ServerRecords)->Unit(benchmark::kMillisecond);
+
+void BM_SaveOneRecordOnServer(benchmark::State& state)
+{
+    RecordsStore* store = ServerRecords(state);
+    if (!store)
+        return;
+    PressOk ok;
+    Msg::ScopedResponder answers(ok);
+    const SaveSnapshot shown{"85", "50", "90", "10", "0.2", "0.241", "Measures may be needed."};
+    for (auto _ : state) {
+        frmSave dialog(shown, *store);
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdAccept"))->click();
+    }
+}
+BENCHMARK(BM_SaveOneRecordOnServer)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -3,9 +3,12 @@
 # ("run") or to build and test it ("test"). Installs nothing that is already there.
 set -euo pipefail
 
-run_packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite libchm-dev fonts-liberation libgl1-mesa-dev)
+# Records live in a file (SQLite) or on a PostgreSQL server: the program needs both drivers,
+# and the tests run a PostgreSQL 15 server of their own.
+run_packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libchm-dev fonts-liberation
+              libgl1-mesa-dev)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick poppler-utils sqlite3
-               clang libclang-rt-14-dev cppcheck desktop-file-utils appstream
+               clang libclang-rt-14-dev cppcheck desktop-file-utils appstream postgresql-15
                emscripten chromium chromium-driver python3-selenium)
 
 # Building the Debian package needs dpkg-shlibdeps (dpkg-dev) and file.

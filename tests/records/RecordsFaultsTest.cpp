@@ -1,5 +1,5 @@
 // Records under faults: copies of the program killed while saving, copies saving at
-// once, a full disk. Each test prints its figures on one line.
+// once, a full disk; a records server stopped or down. Each test prints its figures on one line.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTcpServer>
 #include <QThread>
 #include <cerrno>
 #include <csignal>
@@ -22,30 +23,33 @@
 #include <memory>
 #include <optional>
 
+#include "app/frmMain.h"
 #include "records/RecordsSchema.h"
 #include "records/frmSave.h"
+#include "tests/records/RecordsServer.h"
 #include "tests/records/WriterRecord.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RecordsFiles.h"
 
 namespace {
 
-// Another running copy of the program (records_writer) saving records tagged `tag`,
+// Another running copy of the program (records_writer) saving records tagged `tag` in the
+// records file or on the server at `location`,
 // for `seconds` or, with 0, until it is killed, pausing `pauseMs` after each save.
 class WriterProcess {
 public:
-    WriterProcess(const QString& path, const QString& tag, int seconds = 0, int pauseMs = 0) : tag(tag)
+    WriterProcess(const QString& location, const QString& tag, int seconds = 0, int pauseMs = 0) : tag(tag)
     {
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QStringLiteral(BRACKMERE_RECORDS_WRITER),
-                      {path, tag, QString::number(seconds), QString::number(pauseMs)});
+                      {location, tag, QString::number(seconds), QString::number(pauseMs)});
     }
     ~WriterProcess()
     {
         process.kill();
         process.waitForFinished(30000);
     }
-    // Waits until the writer has opened the file and is about to save.
+    // Waits until the writer has opened the records and is about to save.
     bool WaitUntilReady()
     {
         while (!process.canReadLine())
@@ -82,14 +86,14 @@ bool IsWhole(const QStringList& row)
                                       made.SavedBy,    "<null>"};
 }
 
-// What a reader that changes nothing finds in a file that writers filled, against the
+// What a reader that changes nothing finds in records that writers filled, against the
 // number of records each writer (by tag) reported saved.
-struct FileVerdict {
+struct Verdict {
     ReadOnlyLook look;
     int damaged = 0;        // rows that are not exactly a record some writer made
     int lostOrDoubled = 0;  // reported records missing, or there more than once
 
-    FileVerdict(const QString& path, const std::map<QString, int>& reported) : look(LookReadOnly(path))
+    Verdict(ReadOnlyLook looked, const std::map<QString, int>& reported) : look(std::move(looked))
     {
         std::map<QString, std::map<int, int>> found;  // tag -> record number -> copies
         for (const QStringList& row : look.rows) {
@@ -108,7 +112,7 @@ struct FileVerdict {
     bool sound() const { return look.error.isEmpty() && look.integrity == "ok" && damaged == 0 && lostOrDoubled == 0; }
 };
 
-std::ostream& operator<<(std::ostream& os, const FileVerdict& v)
+std::ostream& operator<<(std::ostream& os, const Verdict& v)
 {
     return os << "read error '" << v.look.error.toStdString() << "', integrity '" << v.look.integrity.toStdString()
               << "', " << v.look.rows.size() << " rows, " << v.damaged << " damaged, " << v.lostOrDoubled
@@ -116,67 +120,79 @@ std::ostream& operator<<(std::ostream& os, const FileVerdict& v)
 }
 
 // A copy of the program saving in a loop is killed at a random moment, over and over,
-// on the same file. After each kill the file must read back sound, every record in it
-// whole, and every record a copy reported saved there exactly once.
-TEST(RecordsUnderFaults, SaveKilledAtRandomPointsLeavesOnlyWholeRecords)
+// on the same file or server. After each kill the records must read back sound, every
+// record in them whole, and every record a copy reported saved there exactly once. A
+// save takes some milliseconds (in a file mostly waiting for the disk), so kills spread
+// over the span land at every point of a save and between saves.
+struct Kills { bool server; int trials; int longestDelayUs; };
+
+class KilledWriter : public ::testing::TestWithParam<Kills> {};
+
+TEST_P(KilledWriter, SaveKilledAtRandomPointsLeavesOnlyWholeRecords)
 {
-    constexpr int Trials = 200;
-    // A save takes some milliseconds (mostly waiting for the disk), so kills spread
-    // over this span land at every point of a save and between saves.
-    constexpr int LongestDelayUs = 40000;
-    RecordsFile file;
+    const auto [server, Trials, LongestDelayUs] = GetParam();
+    SKIP_WITHOUT_TEST_SERVER(server);
+    const TestRecords records(server);
     const quint32 seed = QRandomGenerator::global()->generate();
     SCOPED_TRACE(testing::Message() << "random seed " << seed);
     QRandomGenerator random(seed);
 
     std::map<QString, int> reported;
-    int damagedFiles = 0;
+    int damagedLooks = 0;
     int rolledBack = 0;
     int promised = 0;
     for (int trial = 0; trial < Trials; ++trial) {
         const QString tag = QStringLiteral("trial %1").arg(trial);
         SCOPED_TRACE(tag.toStdString());
         {
-            WriterProcess writer(file.path(), tag);
+            WriterProcess writer(records.location(), tag);
             ASSERT_TRUE(writer.WaitUntilReady());
             QThread::usleep(random.bounded(LongestDelayUs));
             writer.process.kill();
             ASSERT_TRUE(writer.process.waitForFinished(30000));
             promised += reported[tag] = writer.ReportedSaves();
         }
-        if (!LookReadOnly(file.path()).error.isEmpty() && QFileInfo(file.path() + "-journal").size() > 0) {
+        if (!server && !records.Look().error.isEmpty() && QFileInfo(records.location() + "-journal").size() > 0) {
             // The save was cut off with its journal in place, which a reader that may not
             // write cannot undo; the next copy of the program to open the file rolls it back.
             ++rolledBack;
             RecordsStore next;
-            ASSERT_EQ(OpenStore(next, file.path()), std::vector<int>{});
+            ASSERT_EQ(OpenStore(next, records.location()), std::vector<int>{});
         }
-        const FileVerdict verdict(file.path(), reported);
+        const Verdict verdict(records.Look(), reported);
         EXPECT_TRUE(verdict.sound()) << verdict;
-        damagedFiles += !verdict.sound();
+        damagedLooks += !verdict.sound();
     }
     EXPECT_GT(promised, 0) << "no kill came after a finished save";
-    std::cout << "kill-during-save: " << Trials << " trials, " << damagedFiles << " damaged files, " << promised
-              << " records reported saved, " << rolledBack << " unfinished saves rolled back on the next opening"
-              << std::endl;
+    std::cout << (server ? "server " : "") << "kill-during-save: " << Trials << " trials, " << damagedLooks
+              << (server ? " damaged looks, " : " damaged files, ") << promised << " records reported saved, "
+              << rolledBack << " unfinished saves rolled back on the next opening; "
+              << Verdict(records.Look(), reported) << std::endl;
 }
 
-// Several copies of the program save into one file for the whole span; afterwards every
-// record each one reported saved is there exactly once. Each copy pauses a little after
-// a save, far less than any person takes between two: copies saving back to back keep
-// the lock among themselves, and the engine's polling busy wait may then leave one
-// waiting past its timeout (refused with a message, which counts as a failure here).
-class ConcurrentWriters : public ::testing::TestWithParam<int> {};
+INSTANTIATE_TEST_SUITE_P(Kills, KilledWriter, ::testing::Values(Kills{false, 200, 40000}, Kills{true, 50, 20000}),
+                         [](const auto& info) { return info.param.server ? "Server" : "File"; });
+
+// Several copies of the program save into one file, or on one server, for the whole span;
+// afterwards every record each one reported saved is there exactly once. Each copy saving
+// in a file pauses a little after a save, far less than any person takes between two:
+// copies saving back to back keep the lock among themselves, and the engine's polling busy
+// wait may then leave one waiting past its timeout (refused with a message, which counts
+// as a failure here). A server queues them without polling: its copies save back to back.
+struct Writers { bool server; int copies; int pauseMs; };
+
+class ConcurrentWriters : public ::testing::TestWithParam<Writers> {};
 
 TEST_P(ConcurrentWriters, SavingAtOnceLosesNothing)
 {
     constexpr int Seconds = 10;
-    constexpr int PauseMs = 50;
-    RecordsFile file;
+    const auto [server, copies, pauseMs] = GetParam();
+    SKIP_WITHOUT_TEST_SERVER(server);
+    const TestRecords records(server);
     std::vector<std::unique_ptr<WriterProcess>> writers;
-    for (int i = 0; i < GetParam(); ++i)
+    for (int i = 0; i < copies; ++i)
         writers.push_back(
-            std::make_unique<WriterProcess>(file.path(), QStringLiteral("copy %1").arg(i), Seconds, PauseMs));
+            std::make_unique<WriterProcess>(records.location(), QStringLiteral("copy %1").arg(i), Seconds, pauseMs));
 
     std::map<QString, int> reported;
     int written = 0;
@@ -189,15 +205,18 @@ TEST_P(ConcurrentWriters, SavingAtOnceLosesNothing)
         written += reported[writer->tag] = writer->ReportedSaves();
         EXPECT_GT(reported[writer->tag], 0) << "never got to save";
     }
-    const FileVerdict verdict(file.path(), reported);
+    const Verdict verdict(records.Look(), reported);
     EXPECT_TRUE(verdict.sound()) << verdict;
     EXPECT_EQ(verdict.look.rows.size(), written);
-    std::cout << "concurrent writers: " << GetParam() << " processes for " << Seconds << " s, " << written
-              << " records reported saved; " << verdict << std::endl;
+    std::cout << (server ? "server " : "") << "concurrent writers: " << copies << " processes for " << Seconds
+              << " s, " << written << " records reported saved; " << verdict << std::endl;
 }
 
-INSTANTIATE_TEST_SUITE_P(Copies, ConcurrentWriters, ::testing::Values(2, 4),
-                         [](const auto& info) { return std::to_string(info.param) + "Copies"; });
+INSTANTIATE_TEST_SUITE_P(Copies, ConcurrentWriters,
+                         ::testing::Values(Writers{false, 2, 50}, Writers{false, 4, 50}, Writers{true, 8, 0}),
+                         [](const auto& info) {
+                             return (info.param.server ? "Server" : "") + std::to_string(info.param.copies) + "Copies";
+                         });
 
 // While it lives, no file this process writes may grow beyond `bytes`: a write past
 // that fails (EFBIG) as on a disk without room, instead of killing the process.
@@ -246,26 +265,30 @@ private:
     QByteArray folder_;
 };
 
-void ExpectFileHolds(const QString& path, int earlier, int dialogRecords)
+// Returns how many records were lost or doubled.
+int ExpectHolding(const ReadOnlyLook& look, int earlier, int dialogRecords)
 {
-    const FileVerdict verdict(path, {{"earlier", earlier}, {"dialog", dialogRecords}});
+    const Verdict verdict(look, {{"earlier", earlier}, {"dialog", dialogRecords}});
     EXPECT_TRUE(verdict.sound()) << verdict;
     EXPECT_EQ(verdict.look.rows.size(), earlier + dialogRecords);
+    return verdict.lostOrDoubled;
 }
 
-// Saves through the dialog, as the user would, onto a disk that `fillDisk` fills up: the
-// refused save is reported clearly, nothing saved before is lost, nothing of the refused
-// record is written, and the same dialog saves it once `makeRoom` has made room.
-void SaveUntilFullThenRetry(const QString& path, const char* reason, const std::function<void()>& fillDisk,
-                            const std::function<void()>& makeRoom)
+// Saves through the dialog, as the user would, into the records at `location` until a save
+// fails once `fail` has run (a disk filled up, a server stopped): the refused save is
+// reported clearly, the store stays open, nothing saved before is lost, nothing of the
+// refused record is written (as seen once `mend` has run), and the same dialog then saves it.
+void SaveUntilRefusedThenRetry(const QString& location, const std::function<ReadOnlyLook()>& look, const char* fault,
+                               const char* reason, const std::function<void()>& fail,
+                               const std::function<void()>& mend)
 {
     constexpr int Earlier = 20;
     MessageRecorder messages;
     RecordsStore store;
-    ASSERT_EQ(OpenStore(store, path), std::vector<int>{});
+    ASSERT_EQ(OpenStore(store, location), std::vector<int>{});
     for (int i = 0; i < Earlier; ++i)
         ASSERT_FALSE(store.AddRecord(WriterRecord("earlier", i)).isValid());
-    fillDisk();
+    fail();
     if (::testing::Test::HasFatalFailure())
         return;
     std::unique_ptr<frmSave> dialog;
@@ -283,32 +306,34 @@ void SaveUntilFullThenRetry(const QString& path, const char* reason, const std::
         Element<QPushButton>(*dialog, "cmdAccept")->click();
         ASSERT_EQ(messages.messages().size(), 1u);
         if (messages.messages()[0].text != "Record added.") {
-            ExpectSaveRefused(*dialog, messages, path, reason, r);
+            ExpectSaveRefused(*dialog, messages, store.databasePath(), reason, r);
             break;
         }
     }
-    ASSERT_LT(saved, 1000) << "the disk never filled up";
+    ASSERT_LT(saved, 1000) << "no save was refused";
+    EXPECT_TRUE(store.isOpen());
     const QString refusal = messages.messages()[0].text;
-    ExpectFileHolds(path, Earlier, saved);
 
-    makeRoom();
+    mend();
+    ExpectHolding(look(), Earlier, saved);
     messages.clear();
     Element<QPushButton>(*dialog, "cmdAccept")->click();
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "Record added.");
+    const bool savedOnRetry = messages.messages()[0].text == "Record added.";
+    EXPECT_TRUE(savedOnRetry) << messages.messages()[0].text.toStdString();
     EXPECT_FALSE(dialog->isVisible());
-    ExpectFileHolds(path, Earlier, saved + 1);
-    std::cout << "full disk: " << Earlier << " earlier records, " << saved
-              << " saved before the disk was full, save refused with \""
-              << refusal.section(u'\n', 1).toStdString() << "\", 0 lost, saved on retry" << std::endl;
+    const int lost = ExpectHolding(look(), Earlier, saved + 1);
+    std::cout << fault << ": " << Earlier << " earlier records, " << saved << " saved before the refusal"
+              << ", save refused with \"" << refusal.section(u'\n', 1).simplified().toStdString() << "\", " << lost
+              << " lost, " << (savedOnRetry ? "saved" : "refused again") << " on retry" << std::endl;
 }
 
 TEST(RecordsOnAFullDisk, FileThatMayNotGrowRefusesTheSaveClearly)
 {
     RecordsFile file;
     std::optional<FileSizeLimit> limit;
-    SaveUntilFullThenRetry(
-        file.path(), "disk I/O error",
+    SaveUntilRefusedThenRetry(
+        file.path(), [&] { return LookReadOnly(file.path()); }, "full disk", "disk I/O error",
         [&] { ASSERT_TRUE(limit.emplace(QFileInfo(file.path()).size()).active); }, [&] { limit.reset(); });
 }
 
@@ -322,14 +347,76 @@ TEST(RecordsOnAFullDisk, SmallFileSystemRefusesTheSaveClearly)
     QString error;
     ASSERT_TRUE(RecordsSchema::CreateRecordsFile(path, error)) << error.toStdString();
     QFile ballast(folder.filePath("ballast"));  // room to give back once the disk is full
-    SaveUntilFullThenRetry(
-        path, "database or disk is full",
+    SaveUntilRefusedThenRetry(
+        path, [&] { return LookReadOnly(path); }, "full disk", "database or disk is full",
         [&] {
             ASSERT_TRUE(ballast.open(QIODevice::WriteOnly));
             ASSERT_EQ(ballast.write(QByteArray(16 * 1024, 'b')), 16 * 1024);
             ballast.close();
         },
         [&] { ASSERT_TRUE(ballast.remove()); });
+}
+
+// A records server of the test's own, which it may stop and start again on the same port
+// (scripts/pg-test-server.sh); stopped at the end whatever happens.
+class OwnServer {
+public:
+    OwnServer() { started = Run("start"); }
+    ~OwnServer() { Run("stop"); }
+    bool Run(const char* command) const
+    {
+        QProcess script;
+        script.setProcessChannelMode(QProcess::ForwardedChannels);
+        script.start(QStringLiteral("bash"), {QStringLiteral(BRACKMERE_PG_TEST_SERVER), command, dir_.path()});
+        return script.waitForFinished(120000) && script.exitStatus() == QProcess::NormalExit && script.exitCode() == 0;
+    }
+    QString uri() const  // its database, as the administrator
+    {
+        QFile port(dir_.filePath("port"));
+        return QStringLiteral("postgresql://postgres@127.0.0.1:%1/brackmere_test")
+            .arg(port.open(QIODevice::ReadOnly) ? QString::fromLatin1(port.readAll()).trimmed() : QString());
+    }
+    bool started = false;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// A server stopped under a running program refuses the save with the reason, and once it is
+// back on its port the program's next save reaches it.
+TEST(RecordsServerUnderFaults, ServerStoppedWhileOpenRefusesTheSaveAndTheNextSaveReconnects)
+{
+    SKIP_WITHOUT_TEST_SERVER(true);
+    const OwnServer server;
+    ASSERT_TRUE(server.started);
+    const ServerSchema schema(ServerSchema::Table::Shipped, server.uri());
+    SaveUntilRefusedThenRetry(
+        schema.uri(), [&] { return LookAt(schema); }, "server stopped", "Connection refused",
+        [&] { ASSERT_TRUE(server.Run("stop")); }, [&] { ASSERT_TRUE(server.Run("start")); });
+}
+
+// Start-up with the server down: the start-up handler reports the opening, naming the server.
+TEST(RecordsServerUnderFaults, ServerDownAtStartUpIsReportedNamingTheServer)
+{
+    QTcpServer probe;  // a port of this computer where nothing listens
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const QString uri = QStringLiteral("postgresql://postgres@127.0.0.1:%1/brackmere_test").arg(probe.serverPort());
+    probe.close();
+    qputenv(RecordsLocationVariable, uri.toUtf8());
+    MessageRecorder messages;
+    for (int i = 0; i < 5; ++i)
+        messages.answerNext(Msg::Answer::Yes);
+    frmMain window;
+    qunsetenv(RecordsLocationVariable);
+    EXPECT_TRUE(window.startupCompleted());
+    ASSERT_EQ(messages.messages().size(), 5u) << "the open, then the four steps that needed it";
+    const QString reported = messages.messages()[0].text;
+    EXPECT_TRUE(reported.startsWith(QStringLiteral("Error #%1 The records server \"%2\" could not be reached: ")
+                                        .arg(RecordsErrorNumber::CannotOpen)
+                                        .arg(uri)))
+        << reported.toStdString();
+    std::cout << "server down at start-up: reported as \"" << reported.section(u'\r', 0, 0).simplified().toStdString()
+              << "\"" << std::endl;
 }
 
 }  // namespace

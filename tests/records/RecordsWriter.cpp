@@ -1,7 +1,7 @@
 // Another copy of the program saving records through the save dialog's store call:
-//   records_writer <file> <tag> <seconds> [pause ms]
+//   records_writer <file or server URI> <tag> <seconds> [pause ms]
 // Appends WriterRecord(tag, 0), (tag, 1), ... for `seconds` or, with 0, until killed,
-// pausing after each save. Prints "ready" once the file is open and "saved <n>" as soon
+// pausing after each save. Prints "ready" once the records are open and "saved <n>" as soon
 // as record n is written, so a test knows which records it was promised.
 
 #include <QCoreApplication>
@@ -20,14 +20,14 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (args.size() != 4 && args.size() != 5) {
-        err << "usage: records_writer <file> <tag> <seconds> [pause ms]\n";
+        err << "usage: records_writer <file or server URI> <tag> <seconds> [pause ms]\n";
         return 2;
     }
     const qint64 limitMs = args[3].toLongLong() * 1000;
     const unsigned long pauseMs = args.value(4).toULong();
 
     RecordsStore store;
-    store.UseDatabasePath(args[1]);
+    store.UseLocation(RecordsLocation::FromText(args[1]));
     try {
         store.OpenDatabase();
         store.AddRateThresholdField();

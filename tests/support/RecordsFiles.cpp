@@ -86,10 +86,10 @@ QList<QStringList> RecordsFile::Rows() const
     return look.rows;
 }
 
-std::vector<int> OpenStore(RecordsStore& store, const QString& path, QStringList* texts)
+std::vector<int> OpenStore(RecordsStore& store, const QString& pathOrUri, QStringList* texts)
 {
     std::vector<int> errors;
-    store.UseDatabasePath(path);
+    store.UseLocation(RecordsLocation::FromText(pathOrUri));
     for (void (*step)(RecordsStore&) : {+[](RecordsStore& s) { s.OpenDatabase(); },
                                         +[](RecordsStore& s) { s.AddRateThresholdField(); },
                                         +[](RecordsStore& s) { s.OpenRecordsTable(); },

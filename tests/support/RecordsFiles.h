@@ -55,9 +55,9 @@ private:
     QString path_;
 };
 
-// Runs the opening steps as start-up does, each after a failed one too, and returns
-// the numbers of the errors in order; their texts go to `texts`.
-std::vector<int> OpenStore(RecordsStore& store, const QString& path, QStringList* texts = nullptr);
+// Runs the opening steps as start-up does, each after a failed one too, on a records file
+// or a server's URI, and returns the numbers of the errors in order; their texts go to `texts`.
+std::vector<int> OpenStore(RecordsStore& store, const QString& pathOrUri, QStringList* texts = nullptr);
 
 // A record with distinct values in every column, so a value in the wrong column shows.
 NewRecord SampleRecord(const QString& date, const QString& threshold);

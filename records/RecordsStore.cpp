@@ -106,8 +106,10 @@ int RecordsStore::RecordCount() const
 
 QSqlError RecordsStore::SelectRecords()
 {
-    if (!isOpen())
-        return NotOpenError();
+    if (const QSqlError closed = Reachable(); closed.isValid())
+        return closed;
+    // A server may return rows in any order, an edited one last; the grid keeps RecID order.
+    RecordsTable->setSort(0, Qt::AscendingOrder);
     if (!RecordsTable->select()) {
         const QSqlError error = RecordsTable->lastError();
         ReconnectIfLost();
@@ -129,15 +131,15 @@ QSqlError RecordsStore::AddRecord(const NewRecord& record)
 
 QSqlError RecordsStore::AddRecords(const std::vector<NewRecord>& records)
 {
-    if (!isOpen())
-        return NotOpenError();
+    if (const QSqlError closed = Reachable(); closed.isValid())
+        return closed;
     QStringList names;
     for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
         names << Quoted(RecordsDatabase, column.name);
     const auto failed = [this](const QSqlError& error) {
         RecordsDatabase.rollback();
         ReconnectIfLost();
-        return error;
+        return Explained(error);
     };
     // One transaction: a record is stored whole or not at all, and so are several.
     if (!RecordsDatabase.transaction())
@@ -162,15 +164,15 @@ QSqlError RecordsStore::CopyRecordsIn(const std::vector<NewRecord>& records, Cop
                                       const std::function<bool(int done)>& keepGoing)
 {
     outcome = {};
-    if (!isOpen())
-        return NotOpenError();
+    if (const QSqlError closed = Reachable(); closed.isValid())
+        return closed;
     QStringList names;
     for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
         names << Quoted(RecordsDatabase, column.name);
     const auto failed = [this](const QSqlError& error) {
         RecordsDatabase.rollback();
         ReconnectIfLost();
-        return error;
+        return Explained(error);
     };
     if (!RecordsDatabase.transaction())
         return failed(RecordsDatabase.lastError());
@@ -211,8 +213,8 @@ QSqlError RecordsStore::CopyRecordsIn(const std::vector<NewRecord>& records, Cop
 
 QSqlError RecordsStore::DeleteAllRecords()
 {
-    if (!isOpen())
-        return NotOpenError();
+    if (const QSqlError closed = Reachable(); closed.isValid())
+        return closed;
     QSqlQuery erase(RecordsDatabase);
     if (!erase.exec(QStringLiteral("DELETE FROM %1").arg(Quoted(RecordsDatabase, RecordsSchema::TableName)))) {
         const QSqlError error = erase.lastError();
@@ -224,8 +226,8 @@ QSqlError RecordsStore::DeleteAllRecords()
 
 QSqlError RecordsStore::CopyText(bool includeHeaders, bool includeRecordNumber, QString& text)
 {
-    if (!isOpen())
-        return NotOpenError();
+    if (const QSqlError closed = Reachable(); closed.isValid())
+        return closed;
     QSqlQuery rows(RecordsDatabase);
     rows.setForwardOnly(true);
     if (!rows.exec(QStringLiteral("SELECT * FROM %1 ORDER BY %2")
@@ -337,6 +339,26 @@ void RecordsStore::RequireTable() const
 {
     if (!isOpen())
         Fail(RecordsErrorNumber::NotOpen, QStringLiteral("The table %1 is not open.").arg(RecordsSchema::TableName));
+}
+
+// A connection that a failed reconnect left closed is opened again first: the server
+// may be back, and the user's try should reach it rather than meet the old error.
+QSqlError RecordsStore::Reachable()
+{
+    if (!isOpen())
+        return NotOpenError();
+    if (!RecordsDatabase.isOpen() && engine_->CanReconnect() && !RecordsDatabase.open())
+        return Explained(RecordsDatabase.lastError());
+    return {};
+}
+
+// The driver refuses some statements on a lost connection without saying why; such a
+// refusal must still read as one.
+QSqlError RecordsStore::Explained(const QSqlError& error)
+{
+    if (error.isValid())
+        return error;
+    return QSqlError(QString(), QStringLiteral("The connection to the records was lost."), QSqlError::ConnectionError);
 }
 
 QSqlError RecordsStore::NotOpenError() const

@@ -119,6 +119,8 @@ private:
     void RequireDatabase() const;
     void RequireTable() const;
     QSqlError NotOpenError() const;
+    QSqlError Reachable();
+    static QSqlError Explained(const QSqlError& error);
     // After a failed statement on a server: whether the connection was lost and could be
     // opened again, so that the user's next try reaches the server.
     void ReconnectIfLost();

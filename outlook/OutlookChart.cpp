@@ -47,6 +47,82 @@ struct Frame {
     double y(double rate) const { return plot.bottom() - plot.height() * rate / top; }
 };
 
+struct LegendEntry {
+    uint32_t color;
+    Qt::PenStyle style;
+    bool shade;  // a shaded box rather than a line
+    QString text;
+    QPointF at;  // the sample's left end on the text's baseline
+};
+
+QString WindNote(const OutlookChartData& data)
+{
+    return QStringLiteral("Wind: the 10 m forecast × %1, brought to about 0.5 m above the surface")
+        .arg(QString::fromStdString(NumberFormat::General(data.heightFactor)));
+}
+
+// The legend's entries placed in rows across the area, wrapping where a row is full.
+std::vector<LegendEntry> LayOutLegend(const QRectF& area, const OutlookChartData& data, const QFontMetricsF& metrics)
+{
+    const QString unit = UnitCaptions::RateUnit(data.units);
+    std::vector<LegendEntry> entries{
+        {Colors::OutlookEquation, Qt::SolidLine, false, QStringLiteral("Equation rate"), {}},
+        {Colors::OutlookNomograph, Qt::DashLine, false, QStringLiteral("Nomograph rate"), {}},
+        {Colors::OutlookMay, Qt::DashLine, false,
+         QStringLiteral("%1 and %2 %3").arg(QString::fromStdString(RateText(data.may, data.units)),
+                                             QString::fromStdString(RateText(data.shall, data.units)), unit),
+         {}},
+    };
+    if (data.inForce)
+        entries.push_back({Colors::OutlookInForce, Qt::SolidLine, false, QStringLiteral("Threshold in force"), {}});
+    entries.push_back({Colors::OutlookAboveShade, Qt::SolidLine, true, QStringLiteral("Above the threshold"), {}});
+    entries.push_back({Colors::OutlookWindowShade, Qt::SolidLine, true, QStringLiteral("Longest safe window"), {}});
+    if (data.windows.next)
+        entries.push_back({Colors::OutlookNomograph, Qt::SolidLine, false,
+                           QStringLiteral("Next window of at least %1 h").arg(data.minimumHours), {}});
+    double x = area.left() + 4;
+    double y = area.top() + metrics.ascent() + 2;
+    for (LegendEntry& entry : entries) {
+        const double width = 22 + metrics.horizontalAdvance(entry.text);
+        if (x > area.left() + 4 && x + width > area.right() - 4) {
+            x = area.left() + 4;
+            y += metrics.height();
+        }
+        entry.at = {x, y};
+        x += width + 14;
+    }
+    return entries;
+}
+
+// The height the legend and the wind note take above the plot.
+double LegendHeight(const QRectF& area, const OutlookChartData& data, const QFontMetricsF& metrics)
+{
+    const std::vector<LegendEntry> entries = LayOutLegend(area, data, metrics);
+    double height = entries.back().at.y() - area.top() + metrics.descent();
+    if (data.windAdjusted)
+        height += metrics.height();
+    return height;
+}
+
+void DrawLegend(QPainter& painter, const QRectF& area, const OutlookChartData& data, const QFontMetricsF& metrics)
+{
+    const std::vector<LegendEntry> entries = LayOutLegend(area, data, metrics);
+    for (const LegendEntry& entry : entries) {
+        const double x = entry.at.x();
+        const double y = entry.at.y();
+        if (entry.shade) {
+            painter.fillRect(QRectF(x, y - metrics.ascent() + 2, 18, metrics.ascent() - 2), Color(entry.color));
+        } else {
+            painter.setPen(QPen(Color(entry.color), 2, entry.style));
+            painter.drawLine(QPointF(x, y - metrics.ascent() / 2 + 1), QPointF(x + 18, y - metrics.ascent() / 2 + 1));
+        }
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x + 22, y), entry.text);
+    }
+    if (data.windAdjusted)
+        painter.drawText(QPointF(area.left() + 4, entries.back().at.y() + metrics.height()), WindNote(data));
+}
+
 std::optional<Frame> FrameFor(const QRectF& area, const OutlookChartData& data, const QFontMetricsF& metrics)
 {
     QDateTime first, last;
@@ -64,8 +140,8 @@ std::optional<Frame> FrameFor(const QRectF& area, const OutlookChartData& data, 
         return std::nullopt;
     Frame frame;
     const double line = metrics.height();
-    frame.plot = area.adjusted(metrics.horizontalAdvance(QStringLiteral("0.000")) + 10, 2.6 * line, -8,
-                               -2.4 * line);
+    frame.plot = area.adjusted(metrics.horizontalAdvance(QStringLiteral("0.000")) + 10,
+                               LegendHeight(area, data, metrics) + line, -8, -2.4 * line);
     frame.start = first;
     frame.spanMs = std::max<qint64>(first.msecsTo(last) + HourMs, HourMs);
     const double step = NiceStep(highest * 1.1, 5);
@@ -80,7 +156,8 @@ void ShadeHour(QPainter& painter, const Frame& frame, const QDateTime& time, con
                      color);
 }
 
-void DrawGrid(QPainter& painter, const Frame& frame, const OutlookChartData& data, const QFontMetricsF& metrics)
+void DrawGrid(QPainter& painter, const QRectF& area, const Frame& frame, const OutlookChartData& data,
+              const QFontMetricsF& metrics)
 {
     painter.setPen(QPen(Color(Colors::OutlookGrid), 0));
     const double step = NiceStep(frame.top, 5);
@@ -93,11 +170,32 @@ void DrawGrid(QPainter& painter, const Frame& frame, const OutlookChartData& dat
         painter.drawText(QRectF(frame.plot.left() - 60, y - metrics.height() / 2, 56, metrics.height()),
                          Qt::AlignRight | Qt::AlignVCenter, label);
     }
-    // A line at each hour divisible by six, labelled with the day at midnight.
+    // Hour lines as close as their labels allow (every 1, 2, 3, 6, 12 or 24 hours), each
+    // labelled with its hour; under them the day, at midnight and at the start.
     const double hourWidth = frame.plot.width() * HourMs / double(frame.spanMs);
-    const int every = hourWidth * 6 >= metrics.horizontalAdvance(QStringLiteral("00 ")) ? 6 : 24;
+    const double hourLabel = metrics.horizontalAdvance(QStringLiteral("00")) + 6;
+    int every = 24;
+    for (int candidate : {1, 2, 3, 6, 12}) {
+        if (hourWidth * candidate >= hourLabel) {
+            every = candidate;
+            break;
+        }
+    }
+    const double hourRow = frame.plot.bottom() + metrics.ascent() + 2;
+    const double dayRow = hourRow + metrics.height();
+    double hoursEnd = area.left();
+    double daysEnd = area.left();
+    // A label is drawn only where it fits inside the area and clear of the one before.
+    const auto label = [&](double left, double baseline, const QString& text, double& end) {
+        const double width = metrics.horizontalAdvance(text);
+        if (left < end + 4 || left < area.left() || left + width > area.right())
+            return;
+        painter.drawText(QPointF(left, baseline), text);
+        end = left + width;
+    };
+    const QDateTime last = frame.start.addMSecs(frame.spanMs);
     QDateTime tick(frame.start.date(), QTime(frame.start.time().hour() / every * every, 0));
-    for (; tick <= frame.start.addMSecs(frame.spanMs); tick = tick.addSecs(every * 3600)) {
+    for (; tick <= last; tick = tick.addSecs(every * 3600)) {
         if (tick < frame.start)
             continue;
         const double x = frame.x(tick);
@@ -105,9 +203,12 @@ void DrawGrid(QPainter& painter, const Frame& frame, const OutlookChartData& dat
         painter.setPen(QPen(Color(midnight ? Colors::ChartFore : Colors::OutlookGrid), 0));
         painter.drawLine(QPointF(x, frame.plot.top()), QPointF(x, frame.plot.bottom()));
         painter.setPen(Qt::black);
-        const QString label = midnight ? QLocale::c().toString(tick.date(), QStringLiteral("ddd d MMM"))
-                                       : tick.toString(QStringLiteral("HH"));
-        painter.drawText(QPointF(x + 2, frame.plot.bottom() + metrics.ascent() + 2), label);
+        const QString hour = tick.toString(QStringLiteral("HH"));
+        label(x - metrics.horizontalAdvance(hour) / 2, hourRow, hour, hoursEnd);
+    }
+    for (QDate day = frame.start.date(); QDateTime(day, QTime(0, 0)) < last; day = day.addDays(1)) {
+        const QDateTime from = std::max(QDateTime(day, QTime(0, 0)), frame.start);
+        label(frame.x(from), dayRow, QLocale::c().toString(day, QStringLiteral("ddd d MMM")), daysEnd);
     }
     painter.setPen(QPen(Qt::black, 0));
     painter.drawRect(frame.plot);
@@ -167,47 +268,6 @@ void MarkNextRun(QPainter& painter, const Frame& frame, const OutlookChartData& 
     painter.drawLine(QPointF(frame.x(start), y), QPointF(frame.x(end), y));
 }
 
-void DrawLegend(QPainter& painter, const QRectF& area, const OutlookChartData& data, const QFontMetricsF& metrics)
-{
-    const QString unit = UnitCaptions::RateUnit(data.units);
-    struct Entry {
-        uint32_t color;
-        Qt::PenStyle style;
-        bool shade;
-        QString text;
-    };
-    std::vector<Entry> entries{
-        {Colors::OutlookEquation, Qt::SolidLine, false, QStringLiteral("Equation rate")},
-        {Colors::OutlookNomograph, Qt::DashLine, false, QStringLiteral("Nomograph rate")},
-        {Colors::OutlookMay, Qt::DashLine, false,
-         QStringLiteral("%1 and %2 %3").arg(QString::fromStdString(RateText(data.may, data.units)),
-                                             QString::fromStdString(RateText(data.shall, data.units)), unit)},
-        {Colors::OutlookAboveShade, Qt::SolidLine, true, QStringLiteral("Above the threshold")},
-        {Colors::OutlookWindowShade, Qt::SolidLine, true, QStringLiteral("Longest safe window")},
-    };
-    if (data.inForce)
-        entries.insert(entries.begin() + 3, {Colors::OutlookInForce, Qt::SolidLine, false,
-                                             QStringLiteral("Threshold in force")});
-    double x = area.left() + 4;
-    const double y = area.top() + metrics.ascent() + 2;
-    for (const Entry& entry : entries) {
-        if (entry.shade) {
-            painter.fillRect(QRectF(x, y - metrics.ascent() + 2, 18, metrics.ascent() - 2), Color(entry.color));
-        } else {
-            painter.setPen(QPen(Color(entry.color), 2, entry.style));
-            painter.drawLine(QPointF(x, y - metrics.ascent() / 2 + 1), QPointF(x + 18, y - metrics.ascent() / 2 + 1));
-        }
-        painter.setPen(Qt::black);
-        painter.drawText(QPointF(x + 22, y), entry.text);
-        x += 22 + metrics.horizontalAdvance(entry.text) + 14;
-    }
-    if (data.windAdjusted) {
-        painter.drawText(QPointF(area.left() + 4, y + metrics.height()),
-                         QStringLiteral("Wind: the 10 m forecast × %1, brought to about 0.5 m above the surface")
-                             .arg(QString::fromStdString(NumberFormat::General(data.heightFactor))));
-    }
-}
-
 }  // namespace
 
 OutlookChartData OutlookChartData::From(const std::vector<OutlookHour>& hours, const OutlookSettings& settings,
@@ -265,7 +325,7 @@ void OutlookChart::Paint(QPainter& painter, const QRectF& area, const OutlookCha
         if (point.above && point.time.isValid())
             ShadeHour(painter, *frame, point.time, Color(Colors::OutlookAboveShade));
     }
-    DrawGrid(painter, *frame, data, metrics);
+    DrawGrid(painter, area, *frame, data, metrics);
     DrawThreshold(painter, *frame, data.may, Colors::OutlookMay, Qt::DashLine,
                   QString::fromStdString(RateText(data.may, data.units)));
     DrawThreshold(painter, *frame, data.shall, Colors::OutlookShall, Qt::DashLine,

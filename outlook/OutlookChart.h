@@ -26,6 +26,7 @@ struct OutlookChartData {
     double shall = 0.2;
     std::optional<double> inForce;  // an alternate threshold in force
     PourWindow::Found windows;
+    int minimumHours = 4;           // the length the next window was looked for with
     double heightFactor = 1;        // shown beside the chart
     bool windAdjusted = false;      // whether the wind came from a 10 m forecast
 

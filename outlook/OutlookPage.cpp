@@ -66,7 +66,7 @@ TableLayout FitTable(QPainter& painter, const QSizeF& area, const std::vector<Ou
         layout.fontSize = size;
         painter.setFont(PointFont(painter, size));
         const QFontMetricsF metrics(painter.font(), painter.device());
-        layout.widths = {metrics.horizontalAdvance(QStringLiteral("Mon 2026-12-07 14:00")),
+        layout.widths = {metrics.horizontalAdvance(QStringLiteral("Wed 2026-12-07 14:00")),
                          metrics.horizontalAdvance(QStringLiteral("-100.0")),
                          metrics.horizontalAdvance(QStringLiteral("100.0")),
                          metrics.horizontalAdvance(QStringLiteral("100.0")),
@@ -111,14 +111,25 @@ void DrawTable(QPainter& painter, const QRectF& area, const std::vector<OutlookH
             x += layout.widths[i];
         }
     };
+    // Hours that do not fit even in the smallest type are named in the last line, never
+    // left off unsaid.
+    const std::size_t capacity = std::size_t(layout.blocks * layout.rowsPerBlock);
+    const std::size_t shown = hours.size() <= capacity ? hours.size() : capacity - std::min<std::size_t>(capacity, 1);
     for (int block = 0; block < layout.blocks; ++block) {
         const double x = area.left() + block * (layout.blockWidth + 2 * layout.fontSize);
         drawRow(x, area.top(), headers, true);
         for (int row = 0; row < layout.rowsPerBlock; ++row) {
             const std::size_t index = std::size_t(block * layout.rowsPerBlock + row);
-            if (index >= hours.size())
+            const double y = area.top() + (row + 1) * line;
+            if (index == shown && shown < hours.size()) {
+                painter.drawText(QPointF(x, y + metrics.ascent()),
+                                 QStringLiteral("%1 more hours, to %2, do not fit on the page.")
+                                     .arg(hours.size() - shown)
+                                     .arg(OutlookTable::TimeText(hours.back().reading.time)));
+            }
+            if (index >= shown)
                 return;
-            drawRow(x, area.top() + (row + 1) * line, Cells(hours[index]), false);
+            drawRow(x, y, Cells(hours[index]), false);
         }
     }
 }

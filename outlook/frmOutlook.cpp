@@ -65,6 +65,18 @@ frmOutlook::frmOutlook(RecordsStore& store, QWidget* parent)
 
 frmOutlook::~frmOutlook() = default;
 
+// Every column as wide as its caption, the time as its longest form; the message takes
+// the rest.
+void frmOutlook::FitColumns()
+{
+    QHeaderView* header = tblHours->horizontalHeader();
+    for (int column = 0; column < OutlookTable::Message; ++column)
+        tblHours->setColumnWidth(column, header->sectionSizeHint(column) + 8);
+    tblHours->setColumnWidth(OutlookTable::Time, std::max(header->sectionSizeHint(OutlookTable::Time),
+                                                          tblHours->fontMetrics().horizontalAdvance(
+                                                              QStringLiteral("Wed 2026-12-07 14:00")) + 16));
+}
+
 void frmOutlook::BuildElements()
 {
     auto* forecast = Named(new QGroupBox(QStringLiteral("Forecast"), this), "fraForecast");
@@ -77,7 +89,7 @@ void frmOutlook::BuildElements()
     txtLatitude = Named(new QLineEdit(forecast), "txtLatitude");
     txtLongitude = Named(new QLineEdit(forecast), "txtLongitude");
     for (QLineEdit* box : {txtLatitude, txtLongitude})
-        box->setMaximumWidth(90);
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-180.00000")) + 12);
     cmdFetch = MakeButton(forecast, "cmdFetch", QStringLiteral("Fetch Forecast"));
     cmdServer = MakeButton(forecast, "cmdServer", QStringLiteral("Server…"));
     auto* forecastRow = new QHBoxLayout(forecast);
@@ -133,8 +145,10 @@ void frmOutlook::BuildElements()
     tblHours->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblHours->horizontalHeader()->setStretchLastSection(true);
     tblHours->verticalHeader()->setDefaultSectionSize(tblHours->fontMetrics().height() + 4);
-    tblHours->setColumnWidth(OutlookTable::Time, tblHours->fontMetrics().horizontalAdvance(
-                                                     QStringLiteral("Mon 2026-12-07 14:00  ")));
+    FitColumns();
+    // A new set of hours resets the header's sizes, and a new unit system its captions.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { FitColumns(); });
+    connect(model_, &QAbstractItemModel::headerDataChanged, this, [this] { FitColumns(); });
     chart_ = Named(new OutlookChart(this), "picRateOverTime");
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(tblHours);
@@ -316,6 +330,7 @@ void frmOutlook::Refresh()
     const int minimum = txtWindowHours->value();
     const PourWindow::Found found = FindWindows(hours, minimum, notBefore);
     OutlookChartData data = OutlookChartData::From(hours, model_->settings(), found);
+    data.minimumHours = minimum;
     data.windAdjusted = forecast_.has_value();
     data.heightFactor = txtHeightFactor->value();
     chart_->setData(std::move(data));

@@ -74,6 +74,7 @@ private:
     void LoadKeptForecast();
     void EditServer();
     std::optional<Settings::Site> SiteFromFields();
+    void FitColumns();
     QString CacheFolder() const;
     void Report(const QString& text, bool error);
     void EndProgress();

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -184,6 +185,23 @@ TEST_F(OutlookTest, HoursBecomeRecordsAndTheOutlookPrintsOnOnePage)
     for (const QString& expected : {QStringLiteral("Pour-Day Outlook"), outlook->windowsText(),
                                     QStringLiteral("Tue 2026-12-08 09:00"), QStringLiteral("Measures shall be taken.")})
         EXPECT_TRUE(printed.contains(expected)) << expected.toStdString();
+
+    // Hours beyond what the page holds in its smallest type are counted, not dropped unsaid.
+    QString many = QStringLiteral("Time\tAir\tRH\tWind\n");
+    for (int h = 0; h < 1000; ++h)
+        many += QDateTime(QDate(2027, 1, 1), QTime(0, 0)).addSecs(3600 * h).toString("yyyy-MM-dd HH:mm") + "\t70\t50\t5\n";
+    ASSERT_TRUE(outlook->PasteRows(many));
+    destinations.printed = {};
+    outlook->PrintOutlook();
+    const auto notice = std::find_if(destinations.printed.texts.begin(), destinations.printed.texts.end(),
+                                     [](const RecordedText& t) { return t.text.contains("do not fit on the page"); });
+    ASSERT_NE(notice, destinations.printed.texts.end());
+    const QRegularExpression hourRow(QStringLiteral("^\\w{3} \\d{4}-\\d\\d-\\d\\d \\d\\d:00$"));
+    const int rowsPrinted = int(std::count_if(destinations.printed.texts.begin(), destinations.printed.texts.end(),
+                                              [&](const RecordedText& t) { return hourRow.match(t.text).hasMatch(); }));
+    EXPECT_EQ(notice->text, QStringLiteral("%1 more hours, to Thu 2027-02-11 15:00, do not fit on the page.")
+                                .arg(1004 - rowsPrinted))
+        << notice->text.toStdString() << " after " << rowsPrinted;
 }
 
 // The command line computes a file's hours as the outlook does, without a window.

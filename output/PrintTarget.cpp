@@ -1,11 +1,14 @@
 #include "output/PrintTarget.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMarginsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace output {
 
@@ -59,7 +62,7 @@ void QPrinterTarget::abort(QPainter& painter)
     printer_.reset();
 }
 
-QString QPrinterTarget::checkSent(const QPrinter& printer) const
+QString QPrinterTarget::checkSent(const QPrinter& printer)
 {
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         return QStringLiteral("The printer reported an error; the page may not have been printed.");
@@ -82,6 +85,7 @@ std::unique_ptr<QPrinter> DefaultPrinterTarget::makePrinter(QString& failure)
 }
 
 PdfFileTarget::PdfFileTarget(QString path) : path_(std::move(path)) {}
+PdfFileTarget::~PdfFileTarget() = default;
 
 std::unique_ptr<QPrinter> PdfFileTarget::makePrinter(QString& failure)
 {
@@ -89,22 +93,35 @@ std::unique_ptr<QPrinter> PdfFileTarget::makePrinter(QString& failure)
         failure = QStringLiteral("No file name was given for the PDF file.");
         return nullptr;
     }
+    const QFileInfo target(path_);
+    partial_ = std::make_unique<QTemporaryFile>(target.absoluteDir().filePath(target.fileName() + QStringLiteral(".XXXXXX")));
+    if (!partial_->open()) {
+        failure = QStringLiteral("\"%1\" cannot be written: %2").arg(QDir::toNativeSeparators(path_),
+                                                                      partial_->errorString());
+        partial_.reset();
+        return nullptr;
+    }
+    partial_->close();
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path_);
+    printer->setOutputFileName(partial_->fileName());
     const QMarginsF border(MarginPoints, MarginPoints, MarginPoints, MarginPoints);
     printer->setPageMargins(border, QPageLayout::Point);
     return printer;
 }
 
-QString PdfFileTarget::checkSent(const QPrinter& printer) const
+QString PdfFileTarget::checkSent(const QPrinter& printer)
 {
     const QString printerFault = QPrinterTarget::checkSent(printer);
     if (!printerFault.isEmpty())
         return printerFault;
-    const QFileInfo written(path_);
-    if (!written.exists() || written.size() == 0)
+    if (!partial_ || QFileInfo(partial_->fileName()).size() == 0)
         return QStringLiteral("The PDF file was not written.");
+    QSaveFile out(path_);
+    if (!partial_->open() || !out.open(QIODevice::WriteOnly) || out.write(partial_->readAll()) < 0 || !out.commit())
+        return QStringLiteral("\"%1\" could not be written: %2")
+            .arg(QDir::toNativeSeparators(path_), out.errorString());
+    partial_.reset();
     return {};
 }
 

@@ -8,6 +8,7 @@
 
 class QPainter;
 class QPrinter;
+class QTemporaryFile;
 
 namespace output {
 
@@ -57,8 +58,9 @@ public:
 protected:
     // Makes the printer for this job, or returns null and sets failure.
     virtual std::unique_ptr<QPrinter> makePrinter(QString& failure) = 0;
-    // Checks the job after the document was ended; returns an empty text on success.
-    virtual QString checkSent(const QPrinter& printer) const;
+    // Checks the job after the document was ended, and finishes it; returns an empty
+    // text on success.
+    virtual QString checkSent(const QPrinter& printer);
 
 private:
     std::unique_ptr<QPrinter> printer_;
@@ -79,14 +81,18 @@ public:
     static constexpr double MarginPoints = 18.0;
 
     explicit PdfFileTarget(QString path);
+    ~PdfFileTarget() override;
     const QString& path() const { return path_; }
 
 protected:
     std::unique_ptr<QPrinter> makePrinter(QString& failure) override;
-    QString checkSent(const QPrinter& printer) const override;
+    QString checkSent(const QPrinter& printer) override;
 
 private:
     QString path_;
+    // The pages are written here first and replace the file only when complete, so a
+    // failed export never leaves a damaged file where a good one stood.
+    std::unique_ptr<QTemporaryFile> partial_;
 };
 
 }  // namespace output

@@ -144,6 +144,7 @@ TEST_F(Export, PdfReportPutsEveryRowShownOnNumberedPagesUnderTheFilter)
     EXPECT_EQ(messages.messages()[0].text,
               "152 records exported to \"" + QDir::toNativeSeparators(folder.filePath("records.pdf")) + "\".");
     EXPECT_EQ(destinations.saveFilter, "PDF files (*.pdf)");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"records.pdf"}) << "no partial file left";
     QStringList pages = PdfText(folder.filePath("records.pdf")).split(u'\f');
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();

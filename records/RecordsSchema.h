@@ -35,6 +35,9 @@ const std::vector<Column>& Columns();
 const Column& RecordNumber();
 // The column a record copied from a records file to a server keeps its origin in.
 inline const QString CopiedFromColumn = QStringLiteral("CopiedFrom");
+// The column the save dialog lists the values of; indexed so that listing them does not
+// read every record.
+inline const QString SiteColumn = QStringLiteral("Site");
 // The columns a saved record writes, in table order.
 std::vector<Column> WrittenColumns();
 std::vector<Column> AppendedColumns();

@@ -117,11 +117,22 @@ public:
                                     "not add it: %4\nAsk the database's owner to add it.")
                          .arg(column.name, RecordsSchema::TableName, Shown(), add.lastError().text()));
         }
+        // The indexes are made by a login that may; one that may not still works with
+        // the table, so a refusal must not undo the rest (hence the savepoint).
+        const auto index = [&](const QString& column, const QString& kind) {
+            QSqlQuery step(db);
+            step.exec(QStringLiteral("SAVEPOINT indexing"));
+            if (step.exec(QStringLiteral("CREATE %1INDEX IF NOT EXISTS %2 ON %3 (%4)")
+                              .arg(kind, Quoted(db, RecordsSchema::TableName + u'_' + column), table,
+                                   Quoted(db, column))))
+                step.exec(QStringLiteral("RELEASE SAVEPOINT indexing"));
+            else
+                step.exec(QStringLiteral("ROLLBACK TO SAVEPOINT indexing"));
+        };
         // A record copied from a records file is copied once, however often the copy runs.
-        QSqlQuery index(db);
-        index.exec(QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS %1 ON %2 (%3)")
-                       .arg(Quoted(db, RecordsSchema::TableName + QStringLiteral("_CopiedFrom")), table,
-                            Quoted(db, RecordsSchema::CopiedFromColumn)));
+        index(RecordsSchema::CopiedFromColumn, QStringLiteral("UNIQUE "));
+        // The save dialog lists the sites saved so far without reading every record.
+        index(RecordsSchema::SiteColumn, QString());
         Run(db, QStringLiteral("COMMIT"), QStringLiteral("could not finish"));
         rollback.committed = true;
     }

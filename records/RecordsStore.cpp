@@ -310,8 +310,8 @@ QStringList RecordsStore::Sites()
     if (!isOpen())
         return sites;
     QSqlQuery query(RecordsDatabase);
-    const QString site = Quoted(RecordsDatabase, QStringLiteral("Site"));
-    if (query.exec(QStringLiteral("SELECT DISTINCT %1 FROM %2 WHERE %1 <> '' ORDER BY %1")
+    const QString site = Quoted(RecordsDatabase, RecordsSchema::SiteColumn);
+    if (query.exec(QStringLiteral("SELECT DISTINCT %1 FROM %2 WHERE %1 > '' ORDER BY %1")
                        .arg(site, Quoted(RecordsDatabase, RecordsSchema::TableName)))) {
         while (query.next())
             sites << query.value(0).toString();

@@ -1,5 +1,7 @@
 #include "outlook/OutlookHours.h"
 
+#include <algorithm>
+
 #include <QLocale>
 
 #include "calc/NumberReading.h"
@@ -88,11 +90,21 @@ PourWindow::Found FindWindows(const std::vector<OutlookHour>& hours, int minimum
     return PourWindow::Find(verdicts, minimumHours);
 }
 
-QString DescribeWindows(const std::vector<OutlookHour>& hours, const PourWindow::Found& found, int minimumHours)
+QString DescribeWindows(const std::vector<OutlookHour>& hours, const PourWindow::Found& found, int minimumHours,
+                        const QDateTime& notBefore)
 {
-    if (!found.longest)
-        return QStringLiteral("No hour without measures: every hour is above the threshold in force or cannot be "
-                              "computed.");
+    if (!found.longest) {
+        const bool anyAhead = std::any_of(hours.begin(), hours.end(), [&](const OutlookHour& hour) {
+            return hour.reading.time.isValid() && hour.reading.time.addSecs(3600) > notBefore;
+        });
+        if (notBefore.isValid() && !anyAhead)
+            return QStringLiteral("Every hour of this forecast has passed: fetch a new one to find a window.");
+        return notBefore.isValid()
+                   ? QStringLiteral("No hour without measures ahead: every hour still to come is above the threshold "
+                                    "in force or cannot be computed.")
+                   : QStringLiteral("No hour without measures: every hour is above the threshold in force or cannot "
+                                    "be computed.");
+    }
     QString text = QStringLiteral("Longest safe window: %1.").arg(RunText(hours, *found.longest));
     if (found.next)
         text += QStringLiteral(" Next window of at least %1 h: %2.").arg(minimumHours).arg(RunText(hours, *found.next));

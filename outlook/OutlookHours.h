@@ -43,8 +43,10 @@ std::vector<OutlookHour> Evaluate(const std::vector<HourlyReading>& readings, co
 // The windows among the hours that start at or after `notBefore` (all when invalid).
 PourWindow::Found FindWindows(const std::vector<OutlookHour>& hours, int minimumHours, const QDateTime& notBefore);
 
-// The windows in words: "Longest safe window: Tue 8 Dec 06:00 to 13:00, 7 h. ...".
-QString DescribeWindows(const std::vector<OutlookHour>& hours, const PourWindow::Found& found, int minimumHours);
+// The windows in words: "Longest safe window: Tue 8 Dec 06:00 to 13:00, 7 h. ...", found
+// among the hours from `notBefore` on (all when invalid).
+QString DescribeWindows(const std::vector<OutlookHour>& hours, const PourWindow::Found& found, int minimumHours,
+                        const QDateTime& notBefore = {});
 
 // A forecast's hours as readings in the outlook's units, the wind brought to the
 // surface by `heightFactor` (Units::ForecastWindHeightFactor, or 1 to leave it as

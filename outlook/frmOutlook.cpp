@@ -335,7 +335,7 @@ void frmOutlook::Refresh()
     data.heightFactor = txtHeightFactor->value();
     chart_->setData(std::move(data));
     lblWindow->setText(hours.empty() ? QStringLiteral("No hours yet: fetch a forecast, import a CSV file or paste rows.")
-                                     : DescribeWindows(hours, found, minimum));
+                                     : DescribeWindows(hours, found, minimum, notBefore));
     lblSource->setText(source_);
     const bool any = !hours.empty();
     for (QPushButton* button : {cmdShowHour, cmdSaveRecords, cmdPrint, cmdPdf, cmdDeleteHours})

@@ -133,30 +133,19 @@ QSqlError RecordsStore::AddRecords(const std::vector<NewRecord>& records)
 {
     if (const QSqlError closed = Reachable(); closed.isValid())
         return closed;
-    QStringList names;
-    for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
-        names << Quoted(RecordsDatabase, column.name);
-    const auto failed = [this](const QSqlError& error) {
-        RecordsDatabase.rollback();
-        ReconnectIfLost();
-        return Explained(error);
-    };
     // One transaction: a record is stored whole or not at all, and so are several.
     if (!RecordsDatabase.transaction())
-        return failed(RecordsDatabase.lastError());
+        return Abandon(RecordsDatabase.lastError());
     QSqlQuery insert(RecordsDatabase);
-    if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(Quoted(RecordsDatabase, RecordsSchema::TableName), names.join(QStringLiteral(", ")),
-                                 QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")))))
-        return failed(insert.lastError());
+    if (!PrepareInsert(insert, QString()))
+        return Abandon(insert.lastError());
     for (const NewRecord& record : records) {
-        for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
-            insert.addBindValue(engine_->Bind(column, record.*column.field));
+        BindRecord(insert, record);
         if (!insert.exec())
-            return failed(insert.lastError());
+            return Abandon(insert.lastError());
     }
     if (!RecordsDatabase.commit())
-        return failed(RecordsDatabase.lastError());
+        return Abandon(RecordsDatabase.lastError());
     return {};
 }
 
@@ -166,29 +155,18 @@ QSqlError RecordsStore::CopyRecordsIn(const std::vector<NewRecord>& records, Cop
     outcome = {};
     if (const QSqlError closed = Reachable(); closed.isValid())
         return closed;
-    QStringList names;
-    for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
-        names << Quoted(RecordsDatabase, column.name);
-    const auto failed = [this](const QSqlError& error) {
-        RecordsDatabase.rollback();
-        ReconnectIfLost();
-        return Explained(error);
-    };
     if (!RecordsDatabase.transaction())
-        return failed(RecordsDatabase.lastError());
+        return Abandon(RecordsDatabase.lastError());
     QSqlQuery insert(RecordsDatabase);
-    if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (%4) DO NOTHING")
-                            .arg(Quoted(RecordsDatabase, RecordsSchema::TableName), names.join(QStringLiteral(", ")),
-                                 QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")),
-                                 Quoted(RecordsDatabase, RecordsSchema::CopiedFromColumn))))
-        return failed(insert.lastError());
+    if (!PrepareInsert(insert, QStringLiteral(" ON CONFLICT (%1) DO NOTHING")
+                                   .arg(Quoted(RecordsDatabase, RecordsSchema::CopiedFromColumn))))
+        return Abandon(insert.lastError());
     QSqlQuery mark(RecordsDatabase);
     for (std::size_t i = 0; i < records.size(); ++i) {
         // A savepoint per record: one the server refuses does not undo the others.
         if (!mark.exec(QStringLiteral("SAVEPOINT copying")))
-            return failed(mark.lastError());
-        for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
-            insert.addBindValue(engine_->Bind(column, records[i].*column.field));
+            return Abandon(mark.lastError());
+        BindRecord(insert, records[i]);
         if (insert.exec()) {
             ++(insert.numRowsAffected() > 0 ? outcome.copied : outcome.skipped);
             mark.exec(QStringLiteral("RELEASE SAVEPOINT copying"));
@@ -197,7 +175,7 @@ QSqlError RecordsStore::CopyRecordsIn(const std::vector<NewRecord>& records, Cop
             if (outcome.reasons.size() < 3)
                 outcome.reasons << QStringLiteral("%1: %2").arg(records[i].CopiedFrom, insert.lastError().text());
             if (!mark.exec(QStringLiteral("ROLLBACK TO SAVEPOINT copying")))
-                return failed(mark.lastError());
+                return Abandon(mark.lastError());
         }
         if (keepGoing && !keepGoing(int(i) + 1)) {
             outcome = {};
@@ -207,8 +185,34 @@ QSqlError RecordsStore::CopyRecordsIn(const std::vector<NewRecord>& records, Cop
         }
     }
     if (!RecordsDatabase.commit())
-        return failed(RecordsDatabase.lastError());
+        return Abandon(RecordsDatabase.lastError());
     return {};
+}
+
+// An INSERT of every column a saved record writes, `tail` after its values.
+bool RecordsStore::PrepareInsert(QSqlQuery& insert, const QString& tail)
+{
+    QStringList names;
+    for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
+        names << Quoted(RecordsDatabase, column.name);
+    return insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)%4")
+                              .arg(Quoted(RecordsDatabase, RecordsSchema::TableName), names.join(QStringLiteral(", ")),
+                                   QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")), tail));
+}
+
+void RecordsStore::BindRecord(QSqlQuery& insert, const NewRecord& record) const
+{
+    for (const RecordsSchema::Column& column : RecordsSchema::WrittenColumns())
+        insert.addBindValue(engine_->Bind(column, record.*column.field));
+}
+
+// A write that failed undoes the whole transaction and, on a server, finds out whether
+// the connection was lost.
+QSqlError RecordsStore::Abandon(const QSqlError& error)
+{
+    RecordsDatabase.rollback();
+    ReconnectIfLost();
+    return Explained(error);
 }
 
 QSqlError RecordsStore::DeleteAllRecords()

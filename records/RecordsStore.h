@@ -11,6 +11,7 @@
 #include "records/NewRecord.h"
 #include "records/RecordsLocation.h"
 
+class QSqlQuery;
 class QSqlTableModel;
 class RecordsEngine;
 
@@ -120,6 +121,9 @@ private:
     void RequireTable() const;
     QSqlError NotOpenError() const;
     QSqlError Reachable();
+    bool PrepareInsert(QSqlQuery& insert, const QString& tail);
+    void BindRecord(QSqlQuery& insert, const NewRecord& record) const;
+    QSqlError Abandon(const QSqlError& error);
     static QSqlError Explained(const QSqlError& error);
     // After a failed statement on a server: whether the connection was lost and could be
     // opened again, so that the user's next try reaches the server.

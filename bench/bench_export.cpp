@@ -11,6 +11,7 @@
 
 #include "output/PrintDestinations.h"
 #include "output/PrintTarget.h"
+#include "bench/BenchRecords.h"
 #include "records/RecordsSchema.h"
 #include "records/RecordsStore.h"
 #include "records/frmView.h"
@@ -18,12 +19,8 @@
 
 namespace {
 
-constexpr int RecordCount = 100000;
+using namespace BenchRecords;
 
-class PressOk : public Msg::Responder {
-public:
-    Msg::Answer respond(const Msg::Request&) override { return Msg::Answer::Ok; }
-};
 
 // Answers every file prompt with one path in a folder of the run's own.
 class ExportFolder : public output::PrintDestinations {
@@ -46,12 +43,7 @@ public:
     SpreadRecordsFile()
     {
         const QString path = dir_.filePath(RecordsSchema::FileName);
-        QString error;
-        RecordsSchema::CreateRecordsFile(path, error);
-        store.UseDatabasePath(path);
-        store.OpenDatabase();
-        store.AddRateThresholdField();
-        store.OpenRecordsTable();
+        OpenNewRecordsFile(store, path);
         QSqlQuery fill(store.database());
         fill.exec(QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"

@@ -10,6 +10,7 @@
 #include <QUrlQuery>
 
 #include "calc/ProgramError.h"
+#include "bench/BenchRecords.h"
 #include "records/RecordsSchema.h"
 #include "records/RecordsStore.h"
 #include "records/frmSave.h"
@@ -18,13 +19,8 @@
 
 namespace {
 
-constexpr int RecordCount = 100000;
+using namespace BenchRecords;
 
-// Answers every message at once, as the user would press OK.
-class PressOk : public Msg::Responder {
-public:
-    Msg::Answer respond(const Msg::Request&) override { return Msg::Answer::Ok; }
-};
 
 // A records file holding 100,000 records, opened as the program opens it.
 class LargeRecordsFile {
@@ -32,12 +28,7 @@ public:
     LargeRecordsFile()
     {
         const QString path = dir_.filePath(RecordsSchema::FileName);
-        QString error;
-        RecordsSchema::CreateRecordsFile(path, error);
-        store.UseDatabasePath(path);
-        store.OpenDatabase();
-        store.AddRateThresholdField();
-        store.OpenRecordsTable();
+        OpenNewRecordsFile(store, path);
         QSqlQuery fill(store.database());
         fill.exec(QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"

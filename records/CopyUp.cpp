@@ -102,10 +102,11 @@ QString Summary(const Result& result)
     const RecordsStore::CopyOutcome& o = result.outcome;
     if (o.cancelled)
         return QStringLiteral("The copy was cancelled; nothing was copied.");
-    QString text = QStringLiteral("Of %1 records in the file, %2 were copied to the server and %3 were there already.")
+    const auto were = [](int count) { return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? "was" : "were"); };
+    QString text = QStringLiteral("Of %1 %2 in the file, %3 copied to the server and %4 there already.")
                        .arg(result.total)
-                       .arg(o.copied)
-                       .arg(o.skipped);
+                       .arg(result.total == 1 ? "record" : "records")
+                       .arg(were(o.copied), were(o.skipped));
     if (o.failed > 0)
         text += QStringLiteral("\n%1 could not be copied:\n%2").arg(o.failed).arg(o.reasons.join(u'\n'));
     return text;

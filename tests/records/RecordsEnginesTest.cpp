@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <optional>
 
+#include "records/CopyUp.h"
 #include "records/LoginName.h"
 #include "records/RecordsEngine.h"
 #include "records/frmSave.h"
@@ -228,3 +229,31 @@ TEST(RecordsServer, PasswordIsAskedUntilRightAndThenKeptForTheRun)
 }
 
 }  // namespace
+
+// A records file copied up twice gives each record once: the second copy adds only the
+// record saved since; a cancelled copy adds nothing.
+TEST(RecordsServer, CopyUpCopiesEachRecordOnceAndACancelCopiesNothing)
+{
+    SKIP_WITHOUT_TEST_SERVER(true);
+    const ServerSchema schema;
+    RecordsStore server;
+    ASSERT_EQ(OpenStore(server, schema.uri()), NothingFails);
+    RecordsFile file;
+    RecordsStore local;
+    ASSERT_EQ(OpenStore(local, file.path()), NothingFails);
+    for (const char* date : {"1/2/2024", "1/3/2024"})
+        ASSERT_FALSE(local.AddRecord(SampleRecord(date, "0.2")).isValid());
+
+    const auto copy = [&](bool cancel) {
+        return CopyUp::Summary(CopyUp::Run(file.path(), server, [cancel](int, int) { return !cancel; }));
+    };
+    EXPECT_EQ(copy(false), "Of 2 records in the file, 2 were copied to the server and 0 were there already.");
+    ASSERT_FALSE(local.AddRecord(SampleRecord("1/4/2024", "")).isValid());
+    EXPECT_EQ(copy(true), "The copy was cancelled; nothing was copied.");
+    EXPECT_EQ(copy(false), "Of 3 records in the file, 1 was copied to the server and 2 were there already.");
+    const QList<QStringList> copied = schema.Query("SELECT \"RecordDate\", \"CopiedFrom\" FROM \"tblBrackmere\""
+                                                   " ORDER BY \"RecID\"");
+    ASSERT_EQ(copied.size(), 3);
+    EXPECT_EQ(copied[2][0], "1/4/2024");
+    EXPECT_TRUE(copied[2][1].endsWith("#3")) << copied[2][1].toStdString();
+}

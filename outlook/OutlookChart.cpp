@@ -184,7 +184,7 @@ void DrawGrid(QPainter& painter, const QRectF& area, const Frame& frame, const O
     const double hourRow = frame.plot.bottom() + metrics.ascent() + 2;
     const double dayRow = hourRow + metrics.height();
     double hoursEnd = area.left();
-    double daysEnd = area.left();
+    double daysEnd = hoursEnd;
     // A label is drawn only where it fits inside the area and clear of the one before.
     const auto label = [&](double left, double baseline, const QString& text, double& end) {
         const double width = metrics.horizontalAdvance(text);

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "outlook/ForecastClient.h"
+#include "tests/support/DefaultLocale.h"
 
 namespace {
 
@@ -85,7 +86,7 @@ std::optional<Forecast::Answer> Parse(const QByteArray& json, QString* error = n
 
 TEST(Forecast, RequestUrlJoinsTheBaseAndWritesCoordinatesWithAPoint)
 {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const DefaultLocale german("de_DE");
     const struct { const char* base; const char* key; QByteArray url; } cases[] = {
         {"http://127.0.0.1:5123", "", "http://127.0.0.1:5123" + Query},
         {"http://127.0.0.1:5123/", " ", "http://127.0.0.1:5123" + Query},
@@ -94,7 +95,6 @@ TEST(Forecast, RequestUrlJoinsTheBaseAndWritesCoordinatesWithAPoint)
     for (const auto& c : cases)
         EXPECT_EQ(Forecast::RequestUrl(c.base, c.key, 39.99996, -105.25004).toEncoded().toStdString(),
                   c.url.toStdString());
-    QLocale::setDefault(QLocale::c());
 }
 
 // A week as recorded in °C, % and km/h, hours in °F and m/s, and winds in mph and kn

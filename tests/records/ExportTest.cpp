@@ -17,17 +17,9 @@
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RecordingTarget.h"
 #include "tests/support/RecordsFiles.h"
+#include "tests/support/DefaultLocale.h"
 
 namespace {
-
-class DefaultLocale {
-public:
-    explicit DefaultLocale(const char* name) { QLocale::setDefault(QLocale(QString::fromLatin1(name))); }
-    ~DefaultLocale() { QLocale::setDefault(previous_); }
-
-private:
-    QLocale previous_;
-};
 
 NewRecord Record(const char* date, const char* air, const char* note, const char* threshold, const char* units,
                  const char* site, const char* savedBy)

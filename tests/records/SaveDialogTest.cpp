@@ -13,6 +13,7 @@
 #include "records/frmSave.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RecordsFiles.h"
+#include "tests/support/DefaultLocale.h"
 
 namespace {
 
@@ -89,11 +90,11 @@ TEST_F(SaveDialog, OfferedTextsAndTheThresholdAreStoredAsShown)
         SCOPED_TRACE(shown.toStdString());
         SaveSnapshot snapshot = Shown;
         snapshot.RateThreshold = shown;
-        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+        std::optional<DefaultLocale> british(std::in_place, "en_GB");
         const QTime before = QTime::currentTime().addSecs(-1);
         frmSave dialog(snapshot, store);
         const QTime after = QTime::currentTime().addSecs(1);
-        QLocale::setDefault(QLocale::system());
+        british.reset();
         const QString date = Element<QLineEdit>(dialog, "txtDate")->text();
         const QString time = Element<QLineEdit>(dialog, "txtTime")->text();
         EXPECT_EQ(QDate::fromString(date, "dd/MM/yyyy"), QDate::currentDate()) << date.toStdString();

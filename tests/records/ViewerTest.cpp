@@ -17,6 +17,7 @@
 #include "records/frmView.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RecordsFiles.h"
+#include "tests/support/DefaultLocale.h"
 
 namespace {
 
@@ -322,16 +323,6 @@ TEST_F(LargeTable, CopyTakesEveryRecordWithoutMovingTheSelection)
     ASSERT_EQ(selected.size(), 1);
     EXPECT_EQ(selected[0].row(), 5);
 }
-
-// The locale in force while it lives.
-class DefaultLocale {
-public:
-    explicit DefaultLocale(const char* name) { QLocale::setDefault(QLocale(QString::fromLatin1(name))); }
-    ~DefaultLocale() { QLocale::setDefault(previous_); }
-
-private:
-    QLocale previous_;
-};
 
 TEST(RecordReading, ReadsDatesInTheFormsRecordsWereSavedIn)
 {

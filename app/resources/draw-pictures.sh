@@ -1,20 +1,11 @@
 #!/usr/bin/env bash
-# Redraws the program's icon and the About box picture with ImageMagick.
+# Redraws the About box picture and scales the program's icon, with ImageMagick.
 # The PNG files are committed; run this only after changing a drawing.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# The icon: moisture rising from a fresh slab under the sun.
-convert -size 128x128 xc:none -draw "
-  fill #1F4E79 stroke none roundrectangle 2,2 125,125 18,18
-  fill #FFD23F circle 96,30 96,14
-  fill none stroke #9FD3FF stroke-width 7 stroke-linecap round
-  path 'M 30,84 C 20,70 40,62 30,48 C 22,38 34,30 30,22'
-  path 'M 56,84 C 46,70 66,62 56,48 C 48,38 60,30 56,22'
-  path 'M 82,84 C 72,70 92,62 82,54'
-  fill #B8B8B0 stroke #6E6E66 stroke-width 2 polygon 10,96 118,96 110,116 18,116
-  fill #D6D6CE stroke none polygon 10,96 118,96 114,102 14,102
-" -strip brackmere.png
+# The icon: the one packaging/icons/draw-icons.sh draws, at the window's 128 pixels.
+convert ../../packaging/icons/256/org.brackmere.Brackmere.png -resize 128x128 -strip brackmere.png
 
 # The About box picture: a pour on a windy, sunny day with a thermometer beside it.
 convert -size 96x96 xc:none -draw "

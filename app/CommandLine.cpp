@@ -6,6 +6,7 @@
 #include <QTextStream>
 
 #include "app/BuildInfo.h"
+#include "calc/UnitSystems.h"
 #include "outlook/CsvImport.h"
 #include "outlook/OutlookHours.h"
 #include "output/Csv.h"
@@ -24,12 +25,12 @@ QString Version()
 
 QStringList Header(UnitSystem units)
 {
-    const QString temperature = UnitCaptions::TemperatureUnit(units);
-    const QString rate = UnitCaptions::RateUnit(units);
+    const QString temperature = UnitCaptions::Symbol(Quantity::Temperature, units);
+    const QString rate = UnitCaptions::Symbol(Quantity::Rate, units);
     return {QStringLiteral("Time"),
             QStringLiteral("Air Temperature (%1)").arg(temperature),
             QStringLiteral("Relative Humidity (%)"),
-            QStringLiteral("Wind Velocity (%1)").arg(UnitCaptions::WindUnit(units)),
+            QStringLiteral("Wind Velocity (%1)").arg(UnitCaptions::Symbol(Quantity::Wind, units)),
             QStringLiteral("Concrete Temperature (%1)").arg(temperature),
             QStringLiteral("Nomograph Rate (%1)").arg(rate),
             QStringLiteral("Equation Rate (%1)").arg(rate),
@@ -44,7 +45,7 @@ int Outlook(const Request& request, QTextStream& out, QTextStream& err)
         err << "brackmere: cannot read " << shown << ": " << file.errorString() << "\n";
         return 2;
     }
-    const UnitSystem units = request.si ? UnitSystem::SI : UnitSystem::US;
+    const UnitSystem units = request.units;
     const CsvImport::Result read = CsvImport::Read(QString::fromUtf8(file.readAll()), units);
     if (!read.readable) {
         err << "brackmere: cannot read " << shown << ": " << read.error << "\n";
@@ -53,7 +54,6 @@ int Outlook(const Request& request, QTextStream& out, QTextStream& err)
     // The default threshold of the units; a missing concrete temperature is the air's.
     OutlookSettings settings;
     settings.units = units;
-    settings.thresholdText = std::string(ThresholdsOf(units).shallText);
     const QString lineEnd = QStringLiteral("\n");
     out << Csv::Line(Header(units), lineEnd);
     const auto q = [](const std::string& s) { return QString::fromStdString(s); };
@@ -94,8 +94,8 @@ Request Parse(const QStringList& arguments)
         request.action = Action::Version;
     else if (parser.isSet(OutlookOption))
         request.action = Action::Outlook;
-    const QString units = parser.value(UnitsOption).toLower();
-    if (units != QStringLiteral("us") && units != QStringLiteral("si")) {
+    const std::optional<UnitSystem> units = Units::SystemNamed(parser.value(UnitsOption).toStdString());
+    if (!units) {
         request.action = Action::Refuse;
         request.refusal = QStringLiteral("--units takes us or si, not \"%1\".").arg(parser.value(UnitsOption));
     }
@@ -103,7 +103,7 @@ Request Parse(const QStringList& arguments)
         request.action = Action::Refuse;
         request.refusal = QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().first());
     }
-    request.si = units == QStringLiteral("si");
+    request.units = units.value_or(UnitSystem::US);
     request.file = parser.value(OutlookOption);
     return request;
 }

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "calc/Units.h"
+
 class QTextStream;
 
 // The program's command line: without options it opens the window; with --outlook it
@@ -14,7 +16,7 @@ enum class Action { OpenWindow, Outlook, Help, Version, Refuse };
 struct Request {
     Action action = Action::OpenWindow;
     QString file;
-    bool si = false;
+    UnitSystem units = UnitSystem::US;
     QString refusal;  // why the arguments cannot be followed
 };
 

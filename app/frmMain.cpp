@@ -20,28 +20,15 @@
 #include "ui/Colors.h"
 #include "ui/InputRow.h"
 #include "ui/NomographChart.h"
+#include "ui/QtText.h"
 #include "ui/ScenarioTable.h"
 #include "ui/UnitCaptions.h"
 #include "ui/WidgetColors.h"
 #include "ui/WindowFont.h"
 
-namespace {
-
-std::string Std(const QString& text)
+frmMain::frmMain() : ui(std::make_unique<frmMainForm>()), records_(std::make_unique<RecordsStore>())
 {
-    return text.toStdString();
-}
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-}  // namespace
-
-frmMain::frmMain()
-    : ui(std::make_unique<frmMainForm>()), records_(std::make_unique<RecordsStore>()), units_(Settings::Units())
-{
+    request_.units = Settings::Units();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Brackmere - Concrete Curing Evaporation Rate Calculator "));
     setFont(WindowFont());
@@ -58,16 +45,17 @@ void frmMain::connectHandlers()
 {
     for (int row = 0; row < 4; ++row) {
         const InputRow& r = *ui->rows[row];
-        connect(r.text, &QLineEdit::textChanged, this, [this, row] { InputTextChanged(row); });
+        connect(r.text, &QLineEdit::textChanged, this, [this, row](const QString& text) { InputTextChanged(row, text); });
         // With tracking on, valueChanged follows every position of a drag as well as
         // the arrows and the track, so one connection serves both kinds of move.
-        connect(r.scroll, &QScrollBar::valueChanged, this, [this, row] { ScrollBarMoved(row); });
+        connect(r.scroll, &QScrollBar::valueChanged, this, [this, row](int value) { ScrollBarMoved(row, value); });
         r.scroll->installEventFilter(this);
     }
     ui->canvas->installEventFilter(this);
     connect(ui->optDefault, &QRadioButton::toggled, this, [this](bool on) { if (on) optDefault_Click(); });
     connect(ui->optAlternate, &QRadioButton::toggled, this, [this](bool on) { if (on) optAlternate_Click(); });
-    connect(ui->txtAlternateRate, &QLineEdit::textChanged, this, [this] { txtAlternateRate_Change(); });
+    connect(ui->txtAlternateRate, &QLineEdit::textChanged, this,
+            [this](const QString& text) { txtAlternateRate_Change(text); });
     connect(ui->txtUserRate, &QLineEdit::textChanged, this, [this] { txtUserRate_Change(); });
 
     connect(ui->cmdRunNomo, &QPushButton::clicked, this, [this] { cmdRunNomo_Click(); });
@@ -91,17 +79,6 @@ void frmMain::connectHandlers()
     connect(ui->mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
 }
 
-CalculationRequest frmMain::Request() const
-{
-    CalculationRequest request;
-    request.texts = {Std(ui->txtAirTemp->text()), Std(ui->txtRelativeHumidity->text()),
-                     Std(ui->txtConcreteTemp->text()), Std(ui->txtWindVelocity->text())};
-    request.units = units_;
-    request.choice = ui->optDefault->isChecked() ? ThresholdChoice::Default : ThresholdChoice::Alternate;
-    request.thresholdText = Std(ui->txtUserRate->text());
-    return request;
-}
-
 // ---- The calculation run -------------------------------------------------------
 
 bool frmMain::UnlockRateButton()
@@ -115,8 +92,8 @@ bool frmMain::UnlockRateButton()
         DoCalculation();
         return true;
     }
-    calculation_ = Calculation();
-    calculation_.request = Request();
+    calculation_ = Calculate(request_, inputs_, solution_);
+    ShowScenarioHeads(calculation_.scenarios);
     ui->cmdSave->setEnabled(false);
     return false;
 }
@@ -129,12 +106,12 @@ void frmMain::RecalculateAndUnlockRedraw()
 
 bool frmMain::GoodInputs()
 {
-    return ::GoodInputs(Request().texts, inputs_, units_);
+    return ::GoodInputs(request_.readings, inputs_, request_.units);
 }
 
 void frmMain::DoCalculation()
 {
-    Calculation calculation = Calculate(Request(), inputs_, solution_);
+    Calculation calculation = Calculate(request_, inputs_, solution_);
     inputs_ = calculation.read;
     if (!calculation.valid)
         return;
@@ -156,38 +133,53 @@ void frmMain::ShowCalculation()
     ui->lblEvapEqn->setText(Q(calculation_.eqnCaption));
     WidgetColors::SetForeColor(ui->lblAnswer, Colors::MessageNormal);
     ui->lblAnswer->setText(Q(calculation_.answer));
-    if (calculation_.answerColor == MessageColor::Warning)
+    if (calculation_.answerColor() == MessageColor::Warning)
         WidgetColors::SetForeColor(ui->lblAnswer, Colors::MessageWarning);
+    ShowScenarioHeads(calculation_.scenarios);
     DoScenarios();
+}
+
+// The tables' titles and rate columns follow the request whether or not its readings
+// are valid.
+void frmMain::ShowScenarioHeads(const std::array<ScenarioCells, 3>& tables)
+{
+    for (ScenarioBlock block : AllScenarioBlocks) {
+        const ScenarioCells& cells = tables[static_cast<std::size_t>(block)];
+        ScenarioTable* table = ui->table(block);
+        table->title->setText(Q(cells.title));
+        for (QLabel* label : table->rate)
+            label->setText(Q(cells.rateText));
+    }
 }
 
 // ---- Inputs --------------------------------------------------------------------
 
-void frmMain::VisibilityHsb(QScrollBar* MyScroll, QLineEdit* myText, float lowLimit, float upLimit)
+void frmMain::VisibilityHsb(QScrollBar* MyScroll, const std::string& myText, float lowLimit, float upLimit)
 {
-    const std::optional<int> position = ScrollBarValueFor(Std(myText->text()), InputRange{lowLimit, upLimit});
+    const std::optional<int> position = ScrollBarValueFor(myText, InputRange{lowLimit, upLimit});
     if (!position) {
         MyScroll->hide();
         return;
     }
     MyScroll->show();
     std::optional<QSignalBlocker> keepText;
-    if (LiesBeyondWholeUnits(Std(myText->text()), InputRange{lowLimit, upLimit}))
+    if (LiesBeyondWholeUnits(myText, InputRange{lowLimit, upLimit}))
         keepText.emplace(MyScroll);
     MyScroll->setValue(*position);
 }
 
-void frmMain::InputTextChanged(int row)
+void frmMain::InputTextChanged(int row, const QString& text)
 {
     const InputRow& r = *ui->rows[row];
-    VisibilityHsb(r.scroll, r.text, r.range().low, r.range().up);
+    std::string& reading = request_.readings[r.input];
+    reading = Std(text);
+    VisibilityHsb(r.scroll, reading, r.range().low, r.range().up);
     RecalculateAndUnlockRedraw();
 }
 
-void frmMain::ScrollBarMoved(int row)
+void frmMain::ScrollBarMoved(int row, int value)
 {
-    const InputRow& r = *ui->rows[row];
-    r.text->setText(QString::number(r.scroll->value()));
+    ui->rows[row]->text->setText(QString::number(value));
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -204,38 +196,36 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::optDefault_Click()
 {
-    const ThresholdPolicy thresholds = ThresholdsOf(units_);
-    ui->lblUsedThreshold->setText(UnitCaptions::ScenarioTitle(UnitCaptions::Unit(thresholds.shallTitle), units_));
-    ui->txtUserRate->setText(UnitCaptions::Unit(thresholds.shallText));
+    request_.choice = ThresholdChoice::Default;
+    ShowThresholdInForce();
     ui->txtAlternateRate->setEnabled(false);
     ui->fra100->show();
 }
 
 void frmMain::optAlternate_Click()
 {
-    ui->txtUserRate->setText(ui->txtAlternateRate->text());
+    request_.choice = ThresholdChoice::Alternate;
+    ShowThresholdInForce();
     ui->txtAlternateRate->setEnabled(true);
     ui->fra100->hide();
-    RetitleThresholdTable();
 }
 
-void frmMain::txtAlternateRate_Change()
+void frmMain::txtAlternateRate_Change(const QString& text)
 {
-    ui->txtUserRate->setText(ui->txtAlternateRate->text());
-    RetitleThresholdTable();
+    request_.alternateText = Std(text);
+    ShowThresholdInForce();
 }
 
-void frmMain::RetitleThresholdTable()
+// The hidden txtUserRate mirrors the threshold in force; a change of it recalculates.
+// The tables' titles follow at once, recalculated or not.
+void frmMain::ShowThresholdInForce()
 {
-    ui->lblUsedThreshold->setText(
-        UnitCaptions::ScenarioTitle(Q(NumberFormat::CompactText(Std(ui->txtUserRate->text()))), units_));
+    ui->txtUserRate->setText(Q(request_.thresholdText()));
+    ShowScenarioHeads(ScenarioHeads(request_));
 }
 
 void frmMain::txtUserRate_Change()
 {
-    const QString rate = Q(NumberFormat::General(ReadNumber(Std(ui->txtUserRate->text()))));
-    for (QLabel* label : ui->lblUserRate)
-        label->setText(rate);
     RecalculateAndUnlockRedraw();
 }
 

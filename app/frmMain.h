@@ -2,26 +2,30 @@
 
 // The calculator's main window: the composition root of the program.
 //
+// The window owns one CalculationRequest: the four readings as typed, the unit system,
+// the threshold choice and the alternate rate. Widgets write into it from their change
+// signals; nothing is read back from a widget.
+//
 // How an input change flows to what is shown:
 //   1. Typing into an input box (or a scroll bar writing its whole-number value
-//      back) runs InputTextChanged: VisibilityHsb shows or hides the row's scroll
-//      bar, then UnlockRateButton recalculates.
+//      back) runs InputTextChanged: the reading goes into the request, VisibilityHsb
+//      shows or hides the row's scroll bar, then UnlockRateButton recalculates.
 //   2. UnlockRateButton erases the last solution path (ClearMyPics), blanks the
 //      rates, the message and the scenario tables (DefaultScenarios), and asks
-//      GoodInputs whether the four boxes hold a valid set.
-//   3. If they do, DoCalculation asks the pure core (calc/Calculate) for one value
+//      GoodInputs whether the request holds a valid set.
+//   3. If it does, DoCalculation asks the pure core (calc/Calculate) for one value
 //      holding everything a recalculation shows: readings, both rates and their
-//      captions, the message and its colour, the 48 scenario cells. It draws the
-//      solution path over the chart (ui/NomographChart), shows that value and
-//      enables "Save Data". The save dialog, the report and printing read the same
-//      value, never a label.
-//   4. Every caller sets "Redraw Nomograph Solution" enabled from the result; that
-//      state is how printing, the text report and the resize handler know that a
-//      solution exists.
-// The threshold choice flows through the option buttons, txtAlternateRate and the
-// hidden txtUserRate, whose change recalculates the same way. Setting a text, a
-// scroll-bar value or an option button runs its handler before the assignment
-// returns (Qt emits synchronously, and only on a real change); the handlers rely on it.
+//      captions, the message and its class, the scenario tables with their titles.
+//      It draws the solution path over the chart (ui/NomographChart), shows that
+//      value and enables "Save Data". The save dialog, the report, printing and the
+//      outlook read the same value, never a label.
+//   4. "A solution exists" is calculation().valid; "Redraw Nomograph Solution" is
+//      enabled from it.
+// The threshold choice flows through the option buttons and txtAlternateRate into the
+// request; the hidden txtUserRate mirrors the threshold in force, and its change
+// recalculates. Setting a text, a scroll-bar value or an option button runs its handler
+// before the assignment returns (Qt emits synchronously, and only on a real change);
+// the handlers rely on it.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -64,7 +68,7 @@ public:
 
     // Units (frmMainUnits.cpp): converts the input boxes and the alternate threshold,
     // relabels the window and the chart, and recalculates.
-    UnitSystem units() const { return units_; }
+    UnitSystem units() const { return request_.units; }
     void SetUnits(UnitSystem units);
 
     // Chart panels and window colours (frmMainChart.cpp).
@@ -105,21 +109,21 @@ private:
     void ApplyMinimumSize();
 
     // The calculation run and what it shows (frmMain.cpp).
-    CalculationRequest Request() const;
     void ShowCalculation();
+    void ShowScenarioHeads(const std::array<ScenarioCells, 3>& tables);
     void RecalculateAndUnlockRedraw();
 
     // Inputs (frmMain.cpp).
-    void VisibilityHsb(QScrollBar* MyScroll, QLineEdit* myText, float lowLimit, float upLimit);
-    void InputTextChanged(int row);
-    void ScrollBarMoved(int row);
+    void VisibilityHsb(QScrollBar* MyScroll, const std::string& myText, float lowLimit, float upLimit);
+    void InputTextChanged(int row, const QString& text);
+    void ScrollBarMoved(int row, int value);
 
     // Threshold choice (frmMain.cpp).
     void optDefault_Click();
     void optAlternate_Click();
-    void txtAlternateRate_Change();
+    void txtAlternateRate_Change(const QString& text);
     void txtUserRate_Change();
-    void RetitleThresholdTable();
+    void ShowThresholdInForce();
 
     // Scenarios (frmMain.cpp).
     void DefaultScenarios();
@@ -129,7 +133,7 @@ private:
     void ShowUnitCaptions();
     void ConvertAlternateRate(UnitSystem from);
     void ConvertInputBoxes(UnitSystem from);
-    void PutReadings(const InputTexts& texts);
+    void PutReadings(const Readings& texts);
 
     // Chart (frmMainChart.cpp): a full redraw, chart and path, in the pattern every
     // redraw follows; the chart's description is kept while the panel width and units stay.
@@ -155,7 +159,7 @@ private:
 
     std::unique_ptr<frmMainForm> ui;
     std::unique_ptr<RecordsStore> records_;
-    UnitSystem units_ = UnitSystem::US;
+    CalculationRequest request_;
     InputSet inputs_;
     NomographSolution solution_;
     Calculation calculation_;

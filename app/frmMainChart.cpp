@@ -64,8 +64,8 @@ void frmMain::Command1_Click()
 const std::vector<NomographGeometry::Item>& frmMain::ChartDescription()
 {
     const int width = ui->picRH->Width();
-    if (!chart_ || chart_->units != units_ || chart_->rhWidth != width)
-        chart_ = std::make_unique<KeptChart>(KeptChart{units_, width, NomographGeometry::DescribeChart(units_, width)});
+    if (!chart_ || chart_->units != request_.units || chart_->rhWidth != width)
+        chart_ = std::make_unique<KeptChart>(KeptChart{request_.units, width, NomographGeometry::DescribeChart(request_.units, width)});
     return chart_->items;
 }
 
@@ -75,7 +75,7 @@ void frmMain::RedrawChart()
     ClearMyPics();
     Command1_Click();
     PicsAutoRedraw(false);
-    if (ui->cmdRunNomo->isEnabled())
+    if (calculation_.valid)
         DoCalculation();
 }
 

@@ -16,6 +16,7 @@
 #include "records/frmRecordsLocation.h"
 #include "settings/Settings.h"
 #include "ui/MessageBox.h"
+#include "ui/QtText.h"
 #include "outlook/frmOutlook.h"
 #include "records/RecordsAvailability.h"
 #include "records/RecordsStore.h"
@@ -46,10 +47,7 @@ frmOutlook* frmMain::ShowOutlook()
     if (!outlook_) {
         outlook_ = new frmOutlook(*records_, this);
         connect(outlook_, &frmOutlook::hourChosen, this,
-                [this](const QString& air, const QString& humidity, const QString& concrete, const QString& wind) {
-                    PutReadings({air.toStdString(), humidity.toStdString(), concrete.toStdString(),
-                                 wind.toStdString()});
-                });
+                [this](const Readings& readings) { PutReadings(readings); });
     }
     UpdateOutlook();
     outlook_->show();
@@ -61,7 +59,7 @@ frmOutlook* frmMain::ShowOutlook()
 void frmMain::UpdateOutlook()
 {
     if (outlook_)
-        outlook_->SetCalculation(units_, Request().choice, ui->txtUserRate->text());
+        outlook_->SetCalculation(request_);
 }
 
 void frmMain::cmdSave_Click()
@@ -72,11 +70,11 @@ void frmMain::cmdSave_Click()
     const auto text = [](const std::string& s) { return QString::fromStdString(s); };
     const CalculationRequest& shown = calculation_.request;
     SaveSnapshot snapshot;
-    snapshot.AirTemp = text(shown.texts[std::size_t(Input::AirTemp)]);
-    snapshot.RelativeHumidity = text(shown.texts[std::size_t(Input::RelativeHumidity)]);
-    snapshot.ConcreteTemp = text(shown.texts[std::size_t(Input::ConcreteTemp)]);
-    snapshot.WindVelocity = text(shown.texts[std::size_t(Input::WindVelocity)]);
-    snapshot.RateThreshold = text(shown.thresholdText);
+    snapshot.AirTemp = text(shown.readings.air);
+    snapshot.RelativeHumidity = text(shown.readings.humidity);
+    snapshot.ConcreteTemp = text(shown.readings.concrete);
+    snapshot.WindVelocity = text(shown.readings.wind);
+    snapshot.RateThreshold = text(shown.thresholdText());
     snapshot.EvapRate = text(calculation_.eqnCaption);
     snapshot.Answer = text(calculation_.answer);
     snapshot.Units = shown.units;
@@ -104,20 +102,17 @@ void frmMain::cmdRecords_Click()
 // first, as when switching units, so the converted decimals are not rounded away.
 void frmMain::ReturnRecordInputs(const ReturnedInputs& record)
 {
-    if (record.Units == units_) {
+    if (record.Units == request_.units) {
         ui->txtAirTemp->setText(record.AirTemp);
         ui->txtConcreteTemp->setText(record.ConcreteTemp);
         ui->txtRelativeHumidity->setText(record.RH);
         ui->txtWindVelocity->setText(record.WindVelocity);
     } else {
-        InputTexts converted;
-        const auto put = [&](Input input, const QString& text) {
-            converted[std::size_t(input)] = ConvertReadingText(input, text.toStdString(), record.Units, units_);
-        };
-        put(Input::AirTemp, record.AirTemp);
-        put(Input::ConcreteTemp, record.ConcreteTemp);
-        put(Input::RelativeHumidity, record.RH);
-        put(Input::WindVelocity, record.WindVelocity);
+        const Readings stored{.air = Std(record.AirTemp), .humidity = Std(record.RH),
+                              .concrete = Std(record.ConcreteTemp), .wind = Std(record.WindVelocity)};
+        Readings converted;
+        for (Input input : AllInputs)
+            converted[input] = ConvertReadingText(input, stored[input], record.Units, request_.units);
         PutReadings(converted);
     }
     if (ThresholdOptionFor(record) == ThresholdOption::Default) {
@@ -125,7 +120,7 @@ void frmMain::ReturnRecordInputs(const ReturnedInputs& record)
     } else {
         ui->optAlternate->setChecked(true);
         ui->txtAlternateRate->setText(
-            QString::fromStdString(ConvertRateText(record.RateThresholdText.toStdString(), record.Units, units_)));
+            QString::fromStdString(ConvertRateText(record.RateThresholdText.toStdString(), record.Units, request_.units)));
     }
 }
 

@@ -16,6 +16,7 @@
 #include "ui/ChartPanel.h"
 #include "ui/InputRow.h"
 #include "ui/PictureButton.h"
+#include "ui/QtText.h"
 #include "ui/ScenarioTable.h"
 #include "ui/WidgetColors.h"
 
@@ -305,10 +306,10 @@ void frmMainForm::setupUi(QMainWindow* window)
                                          : table == Frame1 ? ScenarioBlock::Shall
                                                            : ScenarioBlock::InForce);
         for (int r = 0; r < 4; ++r) {
-            lblAir1[first + r] = table->air[r];
-            lblRH1[first + r] = table->rh[r];
-            lblConc1[first + r] = table->conc[r];
-            lblWind1[first + r] = table->wind[r];
+            lblAir1[first + r] = table->columns.air[r];
+            lblRH1[first + r] = table->columns.humidity[r];
+            lblConc1[first + r] = table->columns.concrete[r];
+            lblWind1[first + r] = table->columns.wind[r];
         }
     }
 
@@ -333,8 +334,8 @@ void frmMainForm::setupUi(QMainWindow* window)
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     mnuUnits = bar->addMenu(QStringLiteral("&Units"));
     mnuUnits->setObjectName(QStringLiteral("mnuUnits"));
-    mnuUnitsUS = AddAction(mnuUnits, "mnuUnitsUS", QStringLiteral("US Customary (°F, mph, lb/ft²/hr)"));
-    mnuUnitsSI = AddAction(mnuUnits, "mnuUnitsSI", QStringLiteral("SI (°C, km/h, kg/m²/hr)"));
+    mnuUnitsUS = AddAction(mnuUnits, "mnuUnitsUS", Q(UnitSystems::US.menuText));
+    mnuUnitsSI = AddAction(mnuUnits, "mnuUnitsSI", Q(UnitSystems::SI.menuText));
     auto* unitChoice = new QActionGroup(mnuUnits);
     for (QAction* action : {mnuUnitsUS, mnuUnitsSI}) {
         action->setCheckable(true);

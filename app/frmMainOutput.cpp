@@ -30,7 +30,7 @@ void frmMain::cmdPrint_Click()
         ChangeGraphColor(Colors::PrintBackground);
         SolutionLineColor = Colors::SolutionPathPrinted;
         Command1_Click();
-        if (ui->cmdRunNomo->isEnabled())
+        if (calculation_.valid)
             DoCalculation();
         repaint();
     };
@@ -41,7 +41,7 @@ void frmMain::cmdPrint_Click()
         SolutionLineColor = Colors::SolutionPathOnScreen;
         Command1_Click();
         PicsAutoRedraw(false);
-        if (ui->cmdRunNomo->isEnabled())
+        if (calculation_.valid)
             DoCalculation();
         QApplication::restoreOverrideCursor();
     };
@@ -56,5 +56,5 @@ void frmMain::cmdPrint_Click()
 
 void frmMain::mnuFilePrintTextReport_Click()
 {
-    output::PrintTextReport(this, ui->cmdRunNomo->isEnabled(), output::ReportData::From(calculation_));
+    output::PrintTextReport(this, calculation_);
 }

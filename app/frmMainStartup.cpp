@@ -12,7 +12,7 @@
 #include "ui/MessageBox.h"
 #include "ui/ScenarioTable.h"
 #include "ui/Colors.h"
-#include "ui/UnitCaptions.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void frmMain::Form_Load()
 {
     std::vector<std::function<void()>> steps{
         [this] { SolutionLineColor = Colors::SolutionPathOnScreen; },
-        [this] { ui->txtAlternateRate->setText(UnitCaptions::Unit(ThresholdsOf(units_).alternateStart)); },
+        [this] { ui->txtAlternateRate->setText(Q(ThresholdsOf(request_.units).alternateStart)); },
         [this] { ui->optDefault->setChecked(true); },
         [this] {
             for (QFrame* frame : {ui->fraRightSideContainer, ui->fraLeftSideContainer,

@@ -9,28 +9,6 @@
 
 namespace {
 
-double ToModel(Input input, double value, UnitSystem units)
-{
-    switch (input) {
-    case Input::AirTemp:
-    case Input::ConcreteTemp: return Units::TemperatureToUS(value, units);
-    case Input::RelativeHumidity: return value;
-    case Input::WindVelocity: break;
-    }
-    return Units::WindToUS(value, units);
-}
-
-double FromModel(Input input, double value, UnitSystem units)
-{
-    switch (input) {
-    case Input::AirTemp:
-    case Input::ConcreteTemp: return Units::TemperatureFromUS(value, units);
-    case Input::RelativeHumidity: return value;
-    case Input::WindVelocity: break;
-    }
-    return Units::WindFromUS(value, units);
-}
-
 float ModelValue(Input input, float reading, UnitSystem units)
 {
     return ToSingle(ConvertReading(input, reading, units, UnitSystem::US));
@@ -39,15 +17,45 @@ float ModelValue(Input input, float reading, UnitSystem units)
 // The fixed cells show the readings as the system writes an input.
 std::string InputText(float reading, UnitSystem units)
 {
-    return units == UnitSystem::SI ? NumberFormat::ScenarioValue(reading) : NumberFormat::General(reading);
+    return SystemOf(units).readingsWithOneDecimal ? NumberFormat::ScenarioValue(reading)
+                                                  : NumberFormat::General(reading);
 }
 
-ScenarioCells SolveTable(const Calculation& c, float threshold)
+std::string TableTitle(std::string_view rate, UnitSystem units)
+{
+    return "Variation Scenarios to Get Evaporation Rate of " + std::string(rate) + " "
+           + std::string(Units::Symbol(Quantity::Rate, units));
+}
+
+}  // namespace
+
+// The fixed tables keep their own titles and rates; the table of the threshold in force
+// writes the threshold as typed ("#.###" in the title).
+std::array<ScenarioCells, 3> ScenarioHeads(const CalculationRequest& request)
+{
+    const ThresholdPolicy thresholds = ThresholdsOf(request.units);
+    const std::string inForce = request.thresholdText();
+    std::array<ScenarioCells, 3> tables;
+    auto& [may, shall, inForceTable] = tables;
+    may.titleRate = thresholds.mayTitle;
+    may.rateText = thresholds.mayText;
+    shall.titleRate = thresholds.shallTitle;
+    shall.rateText = thresholds.shallText;
+    inForceTable.titleRate = request.choice == ThresholdChoice::Default ? std::string(thresholds.shallTitle)
+                                                                        : NumberFormat::CompactText(inForce);
+    inForceTable.rateText = NumberFormat::General(ReadNumber(inForce));
+    for (ScenarioCells& table : tables)
+        table.title = TableTitle(table.titleRate, request.units);
+    return tables;
+}
+
+namespace {
+
+void SolveTable(const Calculation& c, ScenarioCells& table, float threshold)
 {
     const UnitSystem units = c.request.units;
-    ScenarioCells table;
     table.threshold = threshold;
-    const auto outcomes = SolveScenarios(c.model, ToSingle(Units::RateToUS(threshold, units)));
+    const auto outcomes = SolveScenarios(c.model, ToSingle(Units::ToModel(Quantity::Rate, threshold, units)));
     for (Input varied : AllInputs) {
         auto& row = table.rows[static_cast<std::size_t>(varied)];
         for (Input column : AllInputs)
@@ -59,11 +67,10 @@ ScenarioCells SolveTable(const Calculation& c, float threshold)
             cell = {outcome.text(), CellState::Failed};
             continue;
         }
-        const double shown = FromModel(varied, outcome.value, units);
+        const double shown = Units::FromModel(QuantityOf(varied), outcome.value, units);
         const bool inside = RangeOf(varied, units).contains(static_cast<float>(shown));
         cell = {NumberFormat::ScenarioValue(shown), inside ? CellState::Varied : CellState::Failed};
     }
-    return table;
 }
 
 }  // namespace
@@ -72,7 +79,8 @@ double ConvertReading(Input input, double value, UnitSystem from, UnitSystem to)
 {
     if (from == to)
         return value;
-    const double converted = FromModel(input, ToModel(input, value, from), to);
+    const Quantity quantity = QuantityOf(input);
+    const double converted = Units::FromModel(quantity, Units::ToModel(quantity, value, from), to);
     if (!RangeOf(input, from).contains(static_cast<float>(value)))
         return converted;
     const InputRange target = RangeOf(input, to);
@@ -90,7 +98,7 @@ std::string ConvertRateText(const std::string& text, UnitSystem from, UnitSystem
 {
     if (from == to || !IsNumericText(text))
         return text;
-    return RateText(Units::RateFromUS(Units::RateToUS(ReadNumber(text), from), to), to);
+    return RateText(Units::FromModel(Quantity::Rate, Units::ToModel(Quantity::Rate, ReadNumber(text), from), to), to);
 }
 
 InputSet ToModelUnits(const InputSet& readings, UnitSystem units)
@@ -108,24 +116,27 @@ Calculation Calculate(const CalculationRequest& request, const InputSet& previou
     c.request = request;
     c.read = previousReadings;
     c.solution = previousSolution;
-    c.valid = GoodInputs(request.texts, c.read, request.units);
+    c.scenarios = ScenarioHeads(request);
+    c.valid = GoodInputs(request.readings, c.read, request.units);
     if (!c.valid)
         return c;
 
+    const std::string thresholdText = request.thresholdText();
     c.model = ToModelUnits(c.read, request.units);
-    const RunCaptions run = CalculateRun(c.model, request.choice, request.thresholdText, previousSolution,
-                                         request.units);
+    const RunCaptions run = CalculateRun(c.model, request.choice, thresholdText, previousSolution, request.units);
     c.solution = run.solution;
     c.nomoCaption = run.nomoCaption;
     c.eqnCaption = run.eqnCaption;
     c.answer = run.answer.text;
-    c.answerColor = run.answer.red ? MessageColor::Warning : MessageColor::Normal;
+    c.precaution = run.answer.precaution;
 
-    c.threshold = ToSingle(ReadNumber(request.thresholdText));
+    c.threshold = ToSingle(ReadNumber(thresholdText));
     if (!request.scenarios)
         return c;
     const ThresholdPolicy thresholds = ThresholdsOf(request.units);
-    c.scenarios = {SolveTable(c, static_cast<float>(thresholds.may)),
-                   SolveTable(c, static_cast<float>(thresholds.shall)), SolveTable(c, c.threshold)};
+    auto& [may, shall, inForce] = c.scenarios;
+    SolveTable(c, may, static_cast<float>(thresholds.may));
+    SolveTable(c, shall, static_cast<float>(thresholds.shall));
+    SolveTable(c, inForce, c.threshold);
     return c;
 }

@@ -5,6 +5,7 @@
 
 #include "calc/InputSet.h"
 #include "calc/NomographRun.h"
+#include "calc/Readings.h"
 #include "calc/Thresholds.h"
 #include "calc/Units.h"
 
@@ -30,9 +31,13 @@ struct ScenarioCell {
 };
 
 // One table: a row per varied input, a cell per input in each row; the varied cells
-// form the diagonal.
+// form the diagonal. The title and the rate column are filled whether or not the
+// readings are valid; the cells only when they are.
 struct ScenarioCells {
     float threshold = 0.0f;  // in the system shown
+    std::string title;       // "Variation Scenarios to Get Evaporation Rate of .2 lb/ft²/hr"
+    std::string titleRate;   // the rate as the title writes it: ".2"
+    std::string rateText;    // the rate column: "0.2"
     std::array<std::array<ScenarioCell, 4>, 4> rows;
     const ScenarioCell& cell(Input varied, Input column) const
     {
@@ -42,12 +47,20 @@ struct ScenarioCells {
 
 enum class MessageColor { Normal, Warning };
 
+// What a recalculation starts from: everything the user chose, nothing derived.
 struct CalculationRequest {
-    InputTexts texts;  // the four boxes as typed, in the order of Input
+    Readings readings;  // the four boxes as typed
     UnitSystem units = UnitSystem::US;
     ThresholdChoice choice = ThresholdChoice::Default;
-    std::string thresholdText;  // the threshold in force as typed
-    bool scenarios = true;      // whether to solve the scenario tables too
+    std::string alternateText = std::string(ThresholdsOf(UnitSystem::US).alternateStart);  // the alternate rate as typed
+    bool scenarios = true;  // whether to solve the scenario tables too
+
+    // The threshold in force as the window writes it: the system's default or the
+    // alternate rate as typed.
+    std::string thresholdText() const
+    {
+        return choice == ThresholdChoice::Default ? std::string(ThresholdsOf(units).shallText) : alternateText;
+    }
 };
 
 struct Calculation {
@@ -61,11 +74,18 @@ struct Calculation {
     std::string nomoCaption;
     std::string eqnCaption;
     std::string answer;
-    MessageColor answerColor = MessageColor::Normal;
+    Precaution precaution = Precaution::Ok;
     std::array<ScenarioCells, 3> scenarios;
 
+    MessageColor answerColor() const
+    {
+        return precaution == Precaution::Shall ? MessageColor::Warning : MessageColor::Normal;
+    }
     const ScenarioCells& table(ScenarioBlock t) const { return scenarios[static_cast<std::size_t>(t)]; }
 };
+
+// The three tables' titles and rate columns for a request, readings aside.
+std::array<ScenarioCells, 3> ScenarioHeads(const CalculationRequest& request);
 
 // `previous` are the readings and solution of the last complete set: they stay when a
 // text is empty, as the window keeps them.

@@ -48,13 +48,6 @@ constexpr std::array<WindLine, 7> WindLinesUS{{
     {25, 1.0627631f},
 }};
 
-// SI scales are labelled at round values placed by the exact conversion.
-constexpr std::array<int, 6> AirTicksSI{10, 15, 20, 25, 30, 35};
-constexpr std::array<int, 7> ConcreteTemperaturesSI{5, 10, 15, 20, 25, 30, 35};
-constexpr std::array<short, 7> WindSpeedsSI{0, 5, 10, 15, 20, 30, 40};
-constexpr double RateStepSI = 0.5;
-constexpr double LastRateSI = 4.5;
-
 std::string Caption(const char* quantity, std::string_view unit)
 {
     return std::string(quantity) + " (" + std::string(unit) + ")";
@@ -74,13 +67,21 @@ Label Bold(Panel panel, double x, double y, std::string text, Ink ink)
     return label;
 }
 
+// A system whose units are not the model's labels its scales at round values of its
+// own units, placed by the exact conversion.
+const ChartLabels* Relabelled(UnitSystem units)
+{
+    return SystemOf(units).chartLabels;
+}
+
 void AddGrids(std::vector<Item>& chart, UnitSystem units)
 {
+    const UnitSystemTable& system = SystemOf(units);
     chart.push_back(Scale{Panel::RH, AirLeft, 0, AirRight, 10});
-    if (units == UnitSystem::SI) {
+    if (const ChartLabels* labels = Relabelled(units)) {
         chart.push_back(Single(Panel::RH, Ink::Fore, AirLeft, 0, AirLeft, AirGridTop));
-        for (int celsius : AirTicksSI) {
-            const double x = Units::FahrenheitFromCelsius(celsius);
+        for (int degrees : labels->airTicks) {
+            const double x = system.temperature->ToModel(degrees);
             chart.push_back(Single(Panel::RH, Ink::Fore, x, 0, x, AirGridTop));
         }
         chart.push_back(Single(Panel::RH, Ink::Fore, AirRight, 0, AirRight, AirGridTop));
@@ -101,9 +102,9 @@ void AddGrids(std::vector<Item>& chart, UnitSystem units)
     }
     for (int y = 0; y <= 10; ++y)
         chart.push_back(Single(Panel::CT, Ink::Fore, 0, y, 8, y));
-    if (units == UnitSystem::SI) {
-        for (double rate = 0; rate <= LastRateSI; rate += RateStepSI) {
-            const double y = Units::RateToUS(rate, units);
+    if (const ChartLabels* labels = Relabelled(units)) {
+        for (double rate = 0; rate <= labels->lastRate; rate += labels->rateStep) {
+            const double y = system.rate->ToModel(rate);
             chart.push_back(Single(Panel::WV, Ink::Fore, 0, y, 8, y));
         }
         chart.push_back(Single(Panel::WV, Ink::Fore, 0, 1, 8, 1));
@@ -162,15 +163,15 @@ Label Tick(Panel panel, std::string text, double x, double y)
 void AddAirLabels(std::vector<Item>& chart, UnitSystem units)
 {
     constexpr double labelsY = 9.3;
-    if (units == UnitSystem::SI) {
-        for (int celsius : AirTicksSI)
-            chart.push_back(Tick(Panel::RH, NumberFormat::WholeNumber(celsius), Units::FahrenheitFromCelsius(celsius),
-                                 labelsY));
+    if (const ChartLabels* labels = Relabelled(units)) {
+        for (int degrees : labels->airTicks)
+            chart.push_back(Tick(Panel::RH, NumberFormat::WholeNumber(degrees),
+                                 SystemOf(units).temperature->ToModel(degrees), labelsY));
     } else {
         for (double t = 50; t <= 90; t += 10)
             chart.push_back(Tick(Panel::RH, NumberFormat::TwoDigits(t), t, labelsY));
     }
-    Label caption = Bold(Panel::RH, 0, 10, Caption("Air Temperature", Units::TemperatureUnit(units)), Ink::Fore);
+    Label caption = Bold(Panel::RH, 0, 10, Caption("Air Temperature", Units::Symbol(Quantity::Temperature, units)), Ink::Fore);
     caption.across = Across::CentredInPanel;
     chart.push_back(std::move(caption));
 }
@@ -184,9 +185,9 @@ void AddRateLabels(std::vector<Item>& chart, UnitSystem units)
         label.y = y;
         chart.push_back(std::move(label));
     };
-    if (units == UnitSystem::SI) {
-        for (double rate = RateStepSI; rate <= LastRateSI; rate += RateStepSI)
-            add(rate, Units::RateToUS(rate, units));
+    if (const ChartLabels* labels = Relabelled(units)) {
+        for (double rate = labels->rateStep; rate <= labels->lastRate; rate += labels->rateStep)
+            add(rate, SystemOf(units).rate->ToModel(rate));
     } else {
         for (double t = 0.1; t <= 0.9; t += 0.1)
             add(t, t);
@@ -203,14 +204,14 @@ Label ConcreteTick(std::string text, float intercept)
 
 void AddConcreteLines(std::vector<Item>& chart, UnitSystem units)
 {
-    chart.push_back(Bold(Panel::CT, 1.5f, 8.7f, Caption("Concrete Temperature", Units::TemperatureUnit(units)),
+    chart.push_back(Bold(Panel::CT, 1.5f, 8.7f, Caption("Concrete Temperature", Units::Symbol(Quantity::Temperature, units)),
                          Ink::Concrete));
     Lines lines{Panel::CT, Ink::Concrete, {}};
-    if (units == UnitSystem::SI) {
-        for (int celsius : ConcreteTemperaturesSI) {
-            const float fahrenheit = ToSingle(Units::FahrenheitFromCelsius(celsius));
+    if (const ChartLabels* labels = Relabelled(units)) {
+        for (int degrees : labels->concreteLines) {
+            const float fahrenheit = ToSingle(SystemOf(units).temperature->ToModel(degrees));
             const float intercept = CuringSupp::FindYInterceptConcTemp(fahrenheit);
-            chart.push_back(ConcreteTick(NumberFormat::Digits(celsius), intercept));
+            chart.push_back(ConcreteTick(NumberFormat::Digits(degrees), intercept));
             lines.segments.push_back({-intercept / *ConcreteSlope(fahrenheit), 0, 0, intercept});
         }
     } else {
@@ -238,12 +239,12 @@ void AddWindLines(std::vector<Item>& chart, UnitSystem units)
     std::vector<float> mph;
     for (const WindLine& line : WindLinesUS)
         mph.push_back(line.speed);
-    if (units == UnitSystem::SI) {
+    if (const ChartLabels* labels = Relabelled(units)) {
         windLines.clear();
         mph.clear();
-        for (short kmh : WindSpeedsSI) {
-            mph.push_back(ToSingle(Units::MphFromKmh(kmh)));
-            windLines.push_back({kmh, CuringSupp::FindWindEndOrinate(mph.back())});
+        for (int speed : labels->windLines) {
+            mph.push_back(ToSingle(SystemOf(units).wind->ToModel(speed)));
+            windLines.push_back({static_cast<short>(speed), CuringSupp::FindWindEndOrinate(mph.back())});
         }
     }
     Lines lines{Panel::WV, Ink::Wind, {}};
@@ -252,7 +253,7 @@ void AddWindLines(std::vector<Item>& chart, UnitSystem units)
     chart.push_back(std::move(lines));
     for (std::size_t i = 0; i < windLines.size(); ++i)
         chart.push_back(WindLabel(windLines[i].speed, mph[i]));
-    chart.push_back(Bold(Panel::WV, 1.8f, 0.87f, Caption("Wind Velocity", Units::WindUnit(units)), Ink::Wind));
+    chart.push_back(Bold(Panel::WV, 1.8f, 0.87f, Caption("Wind Velocity", Units::Symbol(Quantity::Wind, units)), Ink::Wind));
 }
 
 }  // namespace

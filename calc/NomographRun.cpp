@@ -64,12 +64,12 @@ std::optional<float> ConcreteSlope(float concreteTemp)
 
 std::string RateText(double rate, UnitSystem units)
 {
-    return units == UnitSystem::SI ? NumberFormat::Decimals(rate, 2) : NumberFormat::Rate(rate);
+    return NumberFormat::Decimals(rate, SystemOf(units).rateDecimals);
 }
 
 std::string RateCaption(double lbPerFt2Hr, UnitSystem units)
 {
-    return RateText(Units::RateFromUS(lbPerFt2Hr < 0.0 ? 0.0 : lbPerFt2Hr, units), units);
+    return RateText(Units::FromModel(Quantity::Rate, lbPerFt2Hr < 0.0 ? 0.0 : lbPerFt2Hr, units), units);
 }
 
 NomographSolution SolveNomograph(const InputSet& inputs, const NomographSolution& last)
@@ -102,19 +102,19 @@ std::string TrimSpaces(const std::string& text)
 
 }  // namespace
 
-bool GoodInputs(const InputTexts& texts, InputSet& values, UnitSystem units)
+bool GoodInputs(const Readings& texts, InputSet& values, UnitSystem units)
 {
-    InputTexts trimmed;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        trimmed[i] = TrimSpaces(texts[i]);
-        if (trimmed[i].empty())
+    Readings trimmed;
+    for (Input input : AllInputs) {
+        trimmed[input] = TrimSpaces(texts[input]);
+        if (trimmed[input].empty())
             return false;
     }
     const auto single = [](const std::string& text) { return ToSingle(ReadNumber(text)); };
-    values.AirTemp = single(trimmed[0]);
-    values.RelativeHumidity = single(trimmed[1]);
-    values.ConcreteTemp = single(trimmed[2]);
-    values.WindVelocity = single(trimmed[3]);
+    values.AirTemp = single(trimmed.air);
+    values.RelativeHumidity = single(trimmed.humidity);
+    values.ConcreteTemp = single(trimmed.concrete);
+    values.WindVelocity = single(trimmed.wind);
     for (Input input : AllInputs) {
         if (!RangeOf(input, units).contains(ValueOf(values, input)))
             return false;
@@ -122,18 +122,12 @@ bool GoodInputs(const InputTexts& texts, InputSet& values, UnitSystem units)
     return true;
 }
 
-std::string WhyInvalid(const InputTexts& texts, UnitSystem units)
+std::string WhyInvalid(const Readings& texts, UnitSystem units)
 {
-    static constexpr const char* names[] = {"air temperature", "relative humidity", "concrete temperature",
-                                            "wind velocity"};
-    const auto unit = [units](Input input) {
-        return std::string(input == Input::RelativeHumidity ? std::string_view("%")
-                           : input == Input::WindVelocity   ? Units::WindUnit(units)
-                                                            : Units::TemperatureUnit(units));
-    };
+    const auto unit = [units](Input input) { return std::string(SystemOf(units).unit(input).symbol); };
     for (Input input : AllInputs) {
-        const std::string& text = texts[static_cast<std::size_t>(input)];
-        const std::string name = names[static_cast<std::size_t>(input)];
+        const std::string& text = texts[input];
+        const std::string name(ReadingNames[input].inSentence);
         if (TrimSpaces(text).empty())
             return "No " + name + ".";
         const float value = ToSingle(ReadNumber(TrimSpaces(text)));
@@ -146,25 +140,40 @@ std::string WhyInvalid(const InputTexts& texts, UnitSystem units)
     return {};
 }
 
+namespace {
+
+constexpr const char* kOk = "OK";
+constexpr const char* kMay = "Measures may be needed.";
+constexpr const char* kShall = "Measures shall be taken.";
+
+}  // namespace
+
+std::optional<Precaution> PrecautionOfMessage(std::string_view message)
+{
+    if (message == kOk)
+        return Precaution::Ok;
+    if (message == kMay)
+        return Precaution::May;
+    if (message == kShall)
+        return Precaution::Shall;
+    return std::nullopt;
+}
+
 PrecautionMessage ClassifyRate(std::string_view eqnCaption, ThresholdChoice choice,
                                std::string_view thresholdText, const ThresholdPolicy& thresholds)
 {
-    constexpr const char* kOk = "OK";
-    constexpr const char* kMay = "Measures may be needed.";
-    constexpr const char* kShall = "Measures shall be taken.";
-
     const double shown = ReadNumber(eqnCaption);
     if (choice == ThresholdChoice::Default) {
         if (shown <= thresholds.may)
-            return {kOk, false};
+            return {kOk, Precaution::Ok};
         if (shown <= thresholds.shall)
-            return {kMay, false};
-        return {kShall, true};
+            return {kMay, Precaution::May};
+        return {kShall, Precaution::Shall};
     }
     const double threshold = ReadNumber(thresholdText);
     if (threshold >= shown)
-        return {kMay, false};
-    return {kShall, true};
+        return {kMay, Precaution::May};
+    return {kShall, Precaution::Shall};
 }
 
 RunCaptions CalculateRun(const InputSet& inputs, ThresholdChoice choice,

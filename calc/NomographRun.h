@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calc/InputSet.h"
+#include "calc/Readings.h"
 #include "calc/Thresholds.h"
 
 // One calculation run of the main window without the window: the nomograph
@@ -31,29 +32,33 @@ std::optional<float> ConcreteSlope(float concreteTemp);
 // the chart matches no bracket and keeps the ordinate or slope of `last`.
 NomographSolution SolveNomograph(const InputSet& inputs, const NomographSolution& last = {});
 
-// The four input texts in the order air temperature, relative humidity,
-// concrete temperature, wind velocity.
-using InputTexts = std::array<std::string, 4>;
-
 // Validation of the four boxes. Returns false, leaving `values` alone, when a text
 // is empty after trimming spaces; otherwise stores all four readings (rounded to
 // single precision) and returns whether each lies in its range of the unit system.
-bool GoodInputs(const InputTexts& texts, InputSet& values, UnitSystem units = UnitSystem::US);
+bool GoodInputs(const Readings& texts, InputSet& values, UnitSystem units = UnitSystem::US);
 
 // Why GoodInputs refuses the texts, in words for the user ("The air temperature 120 °F is
 // outside 40 to 100 °F."); empty when it accepts them.
-std::string WhyInvalid(const InputTexts& texts, UnitSystem units = UnitSystem::US);
+std::string WhyInvalid(const Readings& texts, UnitSystem units = UnitSystem::US);
 
 enum class ThresholdChoice { Default, Alternate };
 
+// How a rate stands against the thresholds: "OK", "Measures may be needed." or
+// "Measures shall be taken.". Against the alternate threshold a rate is one of the last two.
+enum class Precaution { Ok, May, Shall };
+
 struct PrecautionMessage {
     std::string text;
-    bool red = false;  // shown in light red rather than black
+    Precaution precaution = Precaution::Ok;
+    bool red() const { return precaution == Precaution::Shall; }  // shown in light red rather than black
 };
 
 // Classifies the equation rate as displayed (its caption read back) against the
 // thresholds of the caption's unit system. With the alternate choice the threshold
 // in force is the reading of its text.
+// The class of a precaution message as the program writes it; none for another text.
+std::optional<Precaution> PrecautionOfMessage(std::string_view message);
+
 PrecautionMessage ClassifyRate(std::string_view eqnCaption, ThresholdChoice choice,
                                std::string_view thresholdText,
                                const ThresholdPolicy& thresholds = ThresholdsOf(UnitSystem::US));

@@ -1,60 +1,106 @@
 #include "calc/Units.h"
 
+#include <algorithm>
+#include <cctype>
+#include <string>
+
 namespace Units {
 
-double TemperatureToUS(double value, UnitSystem from)
+double Unit::ToModel(double value) const
 {
-    return from == UnitSystem::SI ? FahrenheitFromCelsius(value) : value;
+    if (factor != divisor)
+        value = value * factor / divisor;
+    return offset != 0.0 ? value + offset : value;
 }
 
-double TemperatureFromUS(double fahrenheit, UnitSystem to)
+double Unit::FromModel(double model) const
 {
-    return to == UnitSystem::SI ? CelsiusFromFahrenheit(fahrenheit) : fahrenheit;
+    if (offset != 0.0)
+        model -= offset;
+    return factor != divisor ? model * divisor / factor : model;
 }
 
-double WindToUS(double value, UnitSystem from)
+double Unit::DifferenceToModel(double value) const
 {
-    return from == UnitSystem::SI ? MphFromKmh(value) : value;
+    return factor != divisor ? value * factor / divisor : value;
 }
 
-double WindFromUS(double mph, UnitSystem to)
+double Unit::DifferenceFromModel(double model) const
 {
-    return to == UnitSystem::SI ? KmhFromMph(mph) : mph;
+    return factor != divisor ? model * divisor / factor : model;
 }
 
-double RateToUS(double value, UnitSystem from)
+std::span<const Unit* const> Known()
 {
-    return from == UnitSystem::SI ? value / KgPerM2HrPerLbPerFt2Hr : value;
+    static constexpr const Unit* units[] = {&Fahrenheit, &Celsius, &Percent, &Mph, &Kmh, &MetresPerSecond, &Knots,
+                                            &LbPerFt2Hr, &KgPerM2Hr};
+    return units;
 }
 
-double RateFromUS(double lbPerFt2Hr, UnitSystem to)
+const Unit& ModelUnit(Quantity quantity)
 {
-    return to == UnitSystem::SI ? lbPerFt2Hr * KgPerM2HrPerLbPerFt2Hr : lbPerFt2Hr;
+    for (const Unit* unit : Known()) {
+        if (unit->quantity == quantity)
+            return *unit;
+    }
+    return Fahrenheit;
 }
 
-std::string_view TemperatureUnit(UnitSystem units)
+namespace {
+
+std::string Folded(std::string_view text)
 {
-    return units == UnitSystem::SI ? "°C" : "°F";
+    std::string folded;
+    for (char c : text) {
+        if (c != ' ' && c != '\t')
+            folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return folded;
 }
 
-std::string_view WindUnit(UnitSystem units)
+}  // namespace
+
+const Unit* Find(Quantity quantity, std::string_view spelling)
 {
-    return units == UnitSystem::SI ? "km/h" : "mph";
+    const std::string wanted = Folded(spelling);
+    if (wanted.empty())
+        return nullptr;
+    for (const Unit* unit : Known()) {
+        if (unit->quantity != quantity)
+            continue;
+        if (Folded(unit->symbol) == wanted)
+            return unit;
+        for (std::string_view other : unit->spellings) {
+            if (!other.empty() && Folded(other) == wanted)
+                return unit;
+        }
+    }
+    return nullptr;
 }
 
-std::string_view RateUnit(UnitSystem units)
+double Convert(double value, const Unit& from, const Unit& to)
 {
-    return units == UnitSystem::SI ? "kg/m²/hr" : "lb/ft²/hr";
-}
-
-std::string_view Code(UnitSystem units)
-{
-    return units == UnitSystem::SI ? "SI" : "US";
-}
-
-UnitSystem FromCode(std::string_view code)
-{
-    return code == "SI" ? UnitSystem::SI : UnitSystem::US;
+    return &from == &to ? value : to.FromModel(from.ToModel(value));
 }
 
 }  // namespace Units
+
+#include "calc/UnitSystems.h"
+
+UnitSystem Units::FromCode(std::string_view code)
+{
+    for (const UnitSystemTable* table : UnitSystems::All) {
+        if (table->code == code)
+            return table->system;
+    }
+    return UnitSystem::US;
+}
+
+std::optional<UnitSystem> Units::SystemNamed(std::string_view name)
+{
+    for (const UnitSystemTable* table : UnitSystems::All) {
+        if (Folded(table->code) == Folded(name))
+            return table->system;
+    }
+    return std::nullopt;
+}

@@ -318,22 +318,22 @@ QString MissingColumn(const Layout& layout)
 using Conversion = double (*)(double);
 
 double KmhFromMetresPerSecond(double ms) { return ms * 3.6; }
-double MphFromMetresPerSecond(double ms) { return Units::MphFromKmh(ms * 3.6); }
+double MphFromMetresPerSecond(double ms) { return Units::MetresPerSecond.ToModel(ms); }
 
 Conversion TemperatureConversion(TemperatureScale from, UnitSystem to)
 {
     if (from == TemperatureScale::Fahrenheit)
-        return to == UnitSystem::US ? nullptr : &Units::CelsiusFromFahrenheit;
-    return to == UnitSystem::SI ? nullptr : &Units::FahrenheitFromCelsius;
+        return to == UnitSystem::US ? nullptr : +[](double f) { return Units::Celsius.FromModel(f); };
+    return to == UnitSystem::SI ? nullptr : +[](double c) { return Units::Celsius.ToModel(c); };
 }
 
 Conversion WindConversion(WindScale from, UnitSystem to)
 {
     switch (from) {
     case WindScale::Mph:
-        return to == UnitSystem::US ? nullptr : &Units::KmhFromMph;
+        return to == UnitSystem::US ? nullptr : +[](double mph) { return Units::Kmh.FromModel(mph); };
     case WindScale::Kmh:
-        return to == UnitSystem::SI ? nullptr : &Units::MphFromKmh;
+        return to == UnitSystem::SI ? nullptr : +[](double kmh) { return Units::Kmh.ToModel(kmh); };
     case WindScale::MetresPerSecond:
         return to == UnitSystem::SI ? &KmhFromMetresPerSecond : &MphFromMetresPerSecond;
     }

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "calc/Units.h"
+
 namespace Forecast {
 
 namespace {
@@ -17,19 +19,15 @@ const QString TemperatureKey = QStringLiteral("temperature_2m");
 const QString HumidityKey = QStringLiteral("relative_humidity_2m");
 const QString WindKey = QStringLiteral("wind_speed_10m");
 
-struct Unit {
-    const char* name;
-    double factor;
-    double offset;  // added before the factor: (value + offset) * factor
-};
-
-// The units a series may come in, each with its way to the unit the outlook keeps.
-const std::vector<Unit>& UnitsOf(const QString& series)
+// What a series measures, and the unit the answer keeps it in.
+Quantity QuantityOf(const QString& series)
 {
-    static const std::vector<Unit> temperature = {{"°C", 1, 0}, {"°F", 5.0 / 9.0, -32}};
-    static const std::vector<Unit> humidity = {{"%", 1, 0}};
-    static const std::vector<Unit> wind = {{"km/h", 1, 0}, {"m/s", 3.6, 0}, {"mph", 1.609344, 0}, {"kn", 1.852, 0}};
-    return series == TemperatureKey ? temperature : series == HumidityKey ? humidity : wind;
+    return series == TemperatureKey ? Quantity::Temperature : series == HumidityKey ? Quantity::Humidity : Quantity::Wind;
+}
+
+const Units::Unit& KeptUnit(Quantity quantity)
+{
+    return quantity == Quantity::Temperature ? Units::Celsius : quantity == Quantity::Wind ? Units::Kmh : Units::Percent;
 }
 
 QString Coordinate(double degrees)
@@ -37,18 +35,17 @@ QString Coordinate(double degrees)
     return QString::number(degrees, 'f', 4);
 }
 
-std::optional<Unit> UnitOf(const QJsonObject& units, const QString& series, QString& error)
+const Units::Unit* UnitOf(const QJsonObject& units, const QString& series, QString& error)
 {
     const QString name = units.value(series).toString();
     if (name.isEmpty()) {
         error = QStringLiteral("no unit given for %1").arg(series);
-        return std::nullopt;
+        return nullptr;
     }
-    for (const Unit& unit : UnitsOf(series))
-        if (name == QString::fromUtf8(unit.name))
-            return unit;
+    if (const Units::Unit* unit = Units::Find(QuantityOf(series), name.toStdString()))
+        return unit;
     error = QStringLiteral("unknown unit \"%1\" for %2").arg(name, series);
-    return std::nullopt;
+    return nullptr;
 }
 
 std::optional<QJsonArray> ArrayOf(const QJsonObject& hourly, const QString& series, QString& error)
@@ -92,9 +89,10 @@ std::optional<std::vector<double>> ReadSeries(const QJsonObject& hourly, const Q
                     .arg(values->size());
         return std::nullopt;
     }
-    const std::optional<Unit> unit = UnitOf(units, series, error);
+    const Units::Unit* unit = UnitOf(units, series, error);
     if (!unit)
         return std::nullopt;
+    const Units::Unit& kept = KeptUnit(QuantityOf(series));
     std::vector<double> read;
     for (qsizetype i = 0; i < values->size(); ++i) {
         const QJsonValue value = values->at(i);
@@ -104,7 +102,7 @@ std::optional<std::vector<double>> ReadSeries(const QJsonObject& hourly, const Q
                         .arg(series, times.at(i).toString());
             return std::nullopt;
         }
-        read.push_back((value.toDouble() + unit->offset) * unit->factor);
+        read.push_back(Units::Convert(value.toDouble(), *unit, kept));
     }
     return read;
 }

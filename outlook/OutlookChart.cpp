@@ -64,7 +64,7 @@ QString WindNote(const OutlookChartData& data)
 // The legend's entries placed in rows across the area, wrapping where a row is full.
 std::vector<LegendEntry> LayOutLegend(const QRectF& area, const OutlookChartData& data, const QFontMetricsF& metrics)
 {
-    const QString unit = UnitCaptions::RateUnit(data.units);
+    const QString unit = UnitCaptions::Symbol(Quantity::Rate, data.units);
     std::vector<LegendEntry> entries{
         {Colors::OutlookEquation, Qt::SolidLine, false, QStringLiteral("Equation rate"), {}},
         {Colors::OutlookNomograph, Qt::DashLine, false, QStringLiteral("Nomograph rate"), {}},
@@ -283,8 +283,9 @@ OutlookChartData OutlookChartData::From(const std::vector<OutlookHour>& hours, c
         Point point;
         point.time = hour.reading.time;
         if (hour.result.valid) {
-            point.nomograph = Units::RateFromUS(std::max(0.0f, hour.result.solution.EvaporationRateNomo), settings.units);
-            point.equation = Units::RateFromUS(std::max(0.0f, hour.result.solution.RateACI), settings.units);
+            const Units::Unit& rate = SystemOf(settings.units).unit(Quantity::Rate);
+            point.nomograph = rate.FromModel(std::max(0.0f, hour.result.solution.EvaporationRateNomo));
+            point.equation = rate.FromModel(std::max(0.0f, hour.result.solution.RateACI));
             point.above = !hour.safe();
             if (settings.choice == ThresholdChoice::Alternate)
                 data.inForce = hour.result.threshold;

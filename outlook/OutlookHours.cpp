@@ -6,13 +6,9 @@
 
 #include "calc/NumberReading.h"
 #include "calc/NumberWriting.h"
+#include "ui/QtText.h"
 
 namespace {
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 QString ConcreteFor(const HourlyReading& reading, const OutlookSettings& settings)
 {
@@ -56,16 +52,11 @@ OutlookHour EvaluateHour(const HourlyReading& reading, const OutlookSettings& se
         hour.problem = QStringLiteral("No time.");
     if (!hour.problem.isEmpty())
         return hour;
-    CalculationRequest request;
-    request.texts = {reading.air.toStdString(), reading.humidity.toStdString(), hour.concrete.toStdString(),
-                     reading.wind.toStdString()};
-    request.units = settings.units;
-    request.choice = settings.choice;
-    request.thresholdText = settings.thresholdText;
-    request.scenarios = false;
+    const CalculationRequest request = settings.Request({.air = Std(reading.air), .humidity = Std(reading.humidity),
+                                                         .concrete = Std(hour.concrete), .wind = Std(reading.wind)});
     hour.result = Calculate(request);
     if (!hour.result.valid)
-        hour.problem = Q(WhyInvalid(request.texts, settings.units));
+        hour.problem = Q(WhyInvalid(request.readings, settings.units));
     return hour;
 }
 
@@ -120,11 +111,10 @@ std::vector<HourlyReading> ReadingsFromForecast(const Forecast::Answer& answer, 
     for (const Forecast::Hour& hour : answer.hours) {
         HourlyReading reading;
         reading.time = hour.time;
-        reading.air = Q(NumberFormat::ScenarioValue(
-            Units::TemperatureFromUS(Units::FahrenheitFromCelsius(hour.temperatureC), units)));
+        const UnitSystemTable& shown = SystemOf(units);
+        reading.air = Q(NumberFormat::ScenarioValue(Units::Convert(hour.temperatureC, Units::Celsius, *shown.temperature)));
         reading.humidity = Q(NumberFormat::ScenarioValue(hour.humidity));
-        reading.wind = Q(NumberFormat::ScenarioValue(
-            Units::WindFromUS(Units::MphFromKmh(hour.windKmh10m * heightFactor), units)));
+        reading.wind = Q(NumberFormat::ScenarioValue(Units::Convert(hour.windKmh10m * heightFactor, Units::Kmh, *shown.wind)));
         readings.push_back(std::move(reading));
     }
     return readings;

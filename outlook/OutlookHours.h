@@ -20,11 +20,20 @@ struct ConcreteRule {
     double value = 0;  // the temperature, or the offset, in the outlook's units
 };
 
+// The main window's choices the hours are computed with, and the concrete rule.
 struct OutlookSettings {
     UnitSystem units = UnitSystem::US;
     ThresholdChoice choice = ThresholdChoice::Default;
-    std::string thresholdText = "0.2";  // the threshold in force as the main window holds it
+    std::string alternateText;
     ConcreteRule concrete;
+
+    // A request for one hour's readings with these choices, without the scenario tables.
+    CalculationRequest Request(Readings readings) const
+    {
+        return {.readings = std::move(readings), .units = units, .choice = choice, .alternateText = alternateText,
+                .scenarios = false};
+    }
+    std::string thresholdText() const { return Request({}).thresholdText(); }
 };
 
 struct OutlookHour {
@@ -33,7 +42,7 @@ struct OutlookHour {
     Calculation result;      // valid when the hour could be computed
     QString problem;         // why not: the source's problem or the core's
     // Whether a slab can be placed in this hour without measures.
-    bool safe() const { return result.valid && result.answerColor == MessageColor::Normal; }
+    bool safe() const { return result.valid && result.precaution != Precaution::Shall; }
 };
 
 // The hours' rates and messages (the scenario tables are the main window's business).

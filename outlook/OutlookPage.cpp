@@ -55,10 +55,10 @@ TableLayout FitTable(QPainter& painter, const QSizeF& area, const std::vector<Ou
 {
     TableLayout layout;
     const std::array<QString, 8> headers{QStringLiteral("Time"),
-                                         UnitCaptions::TemperatureUnit(units),
+                                         UnitCaptions::Symbol(Quantity::Temperature, units),
                                          QStringLiteral("%"),
-                                         UnitCaptions::WindUnit(units),
-                                         UnitCaptions::TemperatureUnit(units),
+                                         UnitCaptions::Symbol(Quantity::Wind, units),
+                                         UnitCaptions::Symbol(Quantity::Temperature, units),
                                          QStringLiteral("Nomo."),
                                          QStringLiteral("Eqn."),
                                          QStringLiteral("Message")};
@@ -94,10 +94,10 @@ void DrawTable(QPainter& painter, const QRectF& area, const std::vector<OutlookH
     const QFontMetricsF metrics(painter.font(), painter.device());
     const double line = metrics.lineSpacing();
     const std::array<QString, 8> headers{QStringLiteral("Time"),
-                                         QStringLiteral("Air ") + UnitCaptions::TemperatureUnit(units),
+                                         QStringLiteral("Air ") + UnitCaptions::Symbol(Quantity::Temperature, units),
                                          QStringLiteral("RH %"),
-                                         QStringLiteral("Wind ") + UnitCaptions::WindUnit(units),
-                                         QStringLiteral("Conc. ") + UnitCaptions::TemperatureUnit(units),
+                                         QStringLiteral("Wind ") + UnitCaptions::Symbol(Quantity::Wind, units),
+                                         QStringLiteral("Conc. ") + UnitCaptions::Symbol(Quantity::Temperature, units),
                                          QStringLiteral("Nomo."),
                                          QStringLiteral("Eqn."),
                                          QStringLiteral("Message")};

@@ -6,15 +6,11 @@
 
 #include "ui/Colors.h"
 #include "ui/UnitCaptions.h"
+#include "ui/QtText.h"
 
 namespace {
 
 const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm");
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 
@@ -106,7 +102,7 @@ QVariant OutlookTable::data(const QModelIndex& index, int role) const
         }
     }
     if (role == Qt::ForegroundRole && index.column() == Message) {
-        const bool warning = !computed || hour.result.answerColor == MessageColor::Warning;
+        const bool warning = !computed || hour.result.precaution == Precaution::Shall;
         return QColor(Colors::toQColor(warning ? Colors::MessageWarning : Colors::MessageNormal));
     }
     if (role == Qt::ForegroundRole && index.column() == Concrete && hour.reading.concrete.trimmed().isEmpty())
@@ -128,12 +124,12 @@ QVariant OutlookTable::headerData(int section, Qt::Orientation orientation, int 
     const UnitSystem units = settings_.units;
     switch (section) {
     case Time: return QStringLiteral("Time");
-    case Air: return QStringLiteral("Air (%1)").arg(UnitCaptions::TemperatureUnit(units));
+    case Air: return QStringLiteral("Air (%1)").arg(UnitCaptions::Symbol(Quantity::Temperature, units));
     case Humidity: return QStringLiteral("RH (%)");
-    case Wind: return QStringLiteral("Wind (%1)").arg(UnitCaptions::WindUnit(units));
-    case Concrete: return QStringLiteral("Concrete (%1)").arg(UnitCaptions::TemperatureUnit(units));
-    case Nomograph: return QStringLiteral("Nomograph (%1)").arg(UnitCaptions::RateUnit(units));
-    case Equation: return QStringLiteral("Equation (%1)").arg(UnitCaptions::RateUnit(units));
+    case Wind: return QStringLiteral("Wind (%1)").arg(UnitCaptions::Symbol(Quantity::Wind, units));
+    case Concrete: return QStringLiteral("Concrete (%1)").arg(UnitCaptions::Symbol(Quantity::Temperature, units));
+    case Nomograph: return QStringLiteral("Nomograph (%1)").arg(UnitCaptions::Symbol(Quantity::Rate, units));
+    case Equation: return QStringLiteral("Equation (%1)").arg(UnitCaptions::Symbol(Quantity::Rate, units));
     case Message: return QStringLiteral("Message");
     default: return {};
     }

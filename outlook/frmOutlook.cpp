@@ -24,6 +24,7 @@
 #include "outlook/OutlookTable.h"
 #include "records/RecordsStore.h"
 #include "ui/MessageBox.h"
+#include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
 #include "ui/WindowFont.h"
 
@@ -246,16 +247,16 @@ void frmOutlook::ConnectHandlers()
     });
 }
 
-void frmOutlook::SetCalculation(UnitSystem units, ThresholdChoice choice, const QString& thresholdText)
+void frmOutlook::SetCalculation(const CalculationRequest& request)
 {
     OutlookSettings settings = model_->settings();
     const UnitSystem from = settings.units;
-    const std::string threshold = thresholdText.toStdString();
-    if (from == units && settings.choice == choice && settings.thresholdText == threshold)
+    const UnitSystem units = request.units;
+    if (from == units && settings.choice == request.choice && settings.thresholdText() == request.thresholdText())
         return;
     settings.units = units;
-    settings.choice = choice;
-    settings.thresholdText = threshold;
+    settings.choice = request.choice;
+    settings.alternateText = request.alternateText;
     if (from == units) {
         model_->setSettings(settings);
         return;
@@ -286,17 +287,16 @@ void frmOutlook::SetCalculation(UnitSystem units, ThresholdChoice choice, const 
 double frmOutlook::ConcreteRuleValue(UnitSystem units) const
 {
     const double kept = Settings::ConcreteValue();
-    if (units == UnitSystem::US)
-        return kept;
-    return Settings::ConcreteIsConstant() ? Units::CelsiusFromFahrenheit(kept) : kept * 5.0 / 9.0;
+    const Units::Unit& shown = SystemOf(units).unit(Quantity::Temperature);
+    return Settings::ConcreteIsConstant() ? shown.FromModel(kept) : shown.DifferenceFromModel(kept);
 }
 
 void frmOutlook::ApplyRules()
 {
     const bool constant = optConcreteConstant->isChecked();
     const double shown = txtConcrete->value();
-    const bool si = model_->settings().units == UnitSystem::SI;
-    Settings::SetConcreteRule(constant, !si ? shown : constant ? Units::FahrenheitFromCelsius(shown) : shown * 9.0 / 5.0);
+    const Units::Unit& unit = SystemOf(model_->settings().units).unit(Quantity::Temperature);
+    Settings::SetConcreteRule(constant, constant ? unit.ToModel(shown) : unit.DifferenceToModel(shown));
     Settings::SetHeightFactor(txtHeightFactor->value());
     OutlookSettings settings = model_->settings();
     settings.concrete = {optConcreteConstant->isChecked() ? ConcreteRule::Kind::Constant
@@ -316,7 +316,7 @@ void frmOutlook::EndProgress()
 void frmOutlook::Refresh()
 {
     const UnitSystem units = model_->settings().units;
-    lblConcreteUnit->setText(UnitCaptions::TemperatureUnit(units));
+    lblConcreteUnit->setText(UnitCaptions::Symbol(Quantity::Temperature, units));
     txtHeightFactor->setEnabled(forecast_.has_value());
 
     const std::vector<OutlookHour>& hours = model_->hours();
@@ -357,7 +357,8 @@ void frmOutlook::ChooseHour(int row)
     if (row < 0 || row >= model_->rowCount())
         return;
     const OutlookHour& hour = model_->hours()[std::size_t(row)];
-    emit hourChosen(hour.reading.air, hour.reading.humidity, hour.concrete, hour.reading.wind);
+    emit hourChosen({.air = Std(hour.reading.air), .humidity = Std(hour.reading.humidity), .concrete = Std(hour.concrete),
+                     .wind = Std(hour.reading.wind)});
 }
 
 void frmOutlook::AddHour()

@@ -37,7 +37,7 @@ public:
 
     // What the hours are computed with, as the calculator holds it. Readings already in
     // the table are converted when the units change.
-    void SetCalculation(UnitSystem units, ThresholdChoice choice, const QString& thresholdText);
+    void SetCalculation(const CalculationRequest& request);
 
     // Sources. Each replaces the hours shown, except pasting, which adds to them; a source
     // that cannot be read leaves them as they are and says why.
@@ -59,7 +59,7 @@ public:
 
 signals:
     // The readings of an hour the user chose, in the units shown.
-    void hourChosen(const QString& air, const QString& humidity, const QString& concrete, const QString& wind);
+    void hourChosen(const Readings& readings);
 
 private:
     void BuildElements();

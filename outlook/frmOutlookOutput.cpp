@@ -12,15 +12,7 @@
 #include "records/RecordsAvailability.h"
 #include "records/RecordsStore.h"
 #include "ui/MessageBox.h"
-
-namespace {
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-}  // namespace
+#include "ui/QtText.h"
 
 void frmOutlook::PrintOutlook()
 {
@@ -74,8 +66,8 @@ int frmOutlook::SaveSelectedAsRecords()
         record.EvapRate = Q(hour.result.eqnCaption);
         record.RateNote = Q(hour.result.answer);
         record.MiscNote = note;
-        record.RateThreshold = Q(settings.thresholdText);
-        record.Units = Q(std::string(Units::Code(settings.units)));
+        record.RateThreshold = Q(settings.thresholdText());
+        record.Units = Q(Units::Code(settings.units));
         record.Site = site_;
         record.SavedBy = LoginName();
         records.push_back(std::move(record));

@@ -5,7 +5,7 @@
 #include "output/PrintJob.h"
 #include "output/TextWriter.h"
 #include "ui/MessageBox.h"
-#include "ui/ScenarioTable.h"
+#include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
 
 namespace output {
@@ -33,50 +33,28 @@ void PrintRow(TextWriter& writer, const std::array<QString, 5>& items)
     }
 }
 
-void PrintScenarioTable(TextWriter& writer, const ReportData& data, std::size_t firstIndex,
-                        const QString& rateText)
+void PrintScenarioTable(TextWriter& writer, const ScenarioCells& table, const QString& rateText)
 {
     writer.setUnderline(true);
     PrintRow(writer, {QStringLiteral("Air Temp"), QStringLiteral("Relative Humidty"),
                       QStringLiteral("Conc Temp"), QStringLiteral("Wind Velocity"),
                       QStringLiteral("Evap Rate")});
     writer.setUnderline(false);
-    for (std::size_t i = firstIndex; i < firstIndex + 4; ++i)
-        PrintRow(writer, {data.air[i], data.rh[i], data.conc[i], data.wind[i], rateText});
+    for (Input varied : AllInputs) {
+        const auto cell = [&](Input column) { return Q(table.cell(varied, column).text); };
+        PrintRow(writer, {cell(Input::AirTemp), cell(Input::RelativeHumidity), cell(Input::ConcreteTemp),
+                          cell(Input::WindVelocity), rateText});
+    }
 }
 
 }  // namespace
 
-ReportData ReportData::From(const Calculation& c)
+void WriteTextReport(TextWriter& writer, const Calculation& c)
 {
-    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
-    ReportData data;
-    data.units = c.request.units;
-    data.airTemp = text(c.request.texts[0]);
-    data.relativeHumidity = text(c.request.texts[1]);
-    data.concreteTemp = text(c.request.texts[2]);
-    data.windVelocity = text(c.request.texts[3]);
-    data.evapNomo = text(c.nomoCaption);
-    data.evapEqn = text(c.eqnCaption);
-    data.answer = text(c.answer);
-    data.userRate = text(c.request.thresholdText);
-    for (ScenarioBlock block : AllScenarioBlocks) {
-        for (Input varied : AllInputs) {
-            const std::size_t i = std::size_t(FirstCellIndex(block)) + std::size_t(varied);
-            data.air[i] = text(c.table(block).cell(varied, Input::AirTemp).text);
-            data.rh[i] = text(c.table(block).cell(varied, Input::RelativeHumidity).text);
-            data.conc[i] = text(c.table(block).cell(varied, Input::ConcreteTemp).text);
-            data.wind[i] = text(c.table(block).cell(varied, Input::WindVelocity).text);
-        }
-    }
-    return data;
-}
-
-void WriteTextReport(TextWriter& writer, const ReportData& data)
-{
-    const QString temperature = UnitCaptions::TemperatureUnit(data.units);
-    const QString rate = QStringLiteral("(") + UnitCaptions::RateUnit(data.units) + u')';
-    const ThresholdPolicy thresholds = ThresholdsOf(data.units);
+    const UnitSystem units = c.request.units;
+    const QString temperature = UnitCaptions::Symbol(Quantity::Temperature, units);
+    const QString rate = QStringLiteral("(") + UnitCaptions::Symbol(Quantity::Rate, units) + u')';
+    const QString userRate = Q(c.request.thresholdText());
     writer.setPosition(0.0, 0.0);
     writer.setFontSize(TitleFontSize);
     writer.printLine(QStringLiteral("Evaporation Rate Report:"));
@@ -84,43 +62,44 @@ void WriteTextReport(TextWriter& writer, const ReportData& data)
 
     writer.setFontSize(BodyFontSize);
     PrintUnderlined(writer, QStringLiteral("Inputs"));
-    writer.printLine(QStringLiteral("  Air Temperature = ") + data.airTemp + u' ' + temperature);
-    writer.printLine(QStringLiteral("  Relative Humidty = ") + data.relativeHumidity + QStringLiteral(" %"));
-    writer.printLine(QStringLiteral("  Concrete Temperature = ") + data.concreteTemp + u' ' + temperature);
-    writer.printLine(QStringLiteral("  Wind Velocity = ") + data.windVelocity + u' ' + UnitCaptions::WindUnit(data.units));
+    const Readings& typed = c.request.readings;
+    writer.printLine(QStringLiteral("  Air Temperature = ") + Q(typed.air) + u' ' + temperature);
+    writer.printLine(QStringLiteral("  Relative Humidty = ") + Q(typed.humidity) + QStringLiteral(" %"));
+    writer.printLine(QStringLiteral("  Concrete Temperature = ") + Q(typed.concrete) + u' ' + temperature);
+    writer.printLine(QStringLiteral("  Wind Velocity = ") + Q(typed.wind) + u' '
+                     + UnitCaptions::Symbol(Quantity::Wind, units));
     writer.printLine();
 
-    writer.printLine(QStringLiteral("Evaporation Rate By Nomograph = ") + data.evapNomo + rate);
-    writer.printLine(QStringLiteral("Evaporation Rate By Equation = ") + data.evapEqn + rate + u' ' + data.answer);
+    writer.printLine(QStringLiteral("Evaporation Rate By Nomograph = ") + Q(c.nomoCaption) + rate);
+    writer.printLine(QStringLiteral("Evaporation Rate By Equation = ") + Q(c.eqnCaption) + rate + u' ' + Q(c.answer));
     writer.printLine();
     writer.printLine();
 
-    writer.printLine(QStringLiteral("Variation Scenario 1 (User Inputed Rate of ") + data.userRate
-                     + QStringLiteral("):"));
+    writer.printLine(QStringLiteral("Variation Scenario 1 (User Inputed Rate of ") + userRate + QStringLiteral("):"));
     writer.printLine();
-    PrintScenarioTable(writer, data, FirstCellIndex(ScenarioBlock::InForce), data.userRate);
+    PrintScenarioTable(writer, c.table(ScenarioBlock::InForce), userRate);
 
     writer.printLine();
     writer.printLine(QStringLiteral("Variation Scenario 2 (Measures May Be Needed Threshold):"));
     writer.printLine();
-    PrintScenarioTable(writer, data, FirstCellIndex(ScenarioBlock::May), UnitCaptions::Unit(thresholds.mayText));
+    PrintScenarioTable(writer, c.table(ScenarioBlock::May), Q(c.table(ScenarioBlock::May).rateText));
 
     writer.printLine();
     writer.printLine(QStringLiteral("Variation Scenario 3 (Measures Required Threshold):"));
     writer.printLine();
-    PrintScenarioTable(writer, data, FirstCellIndex(ScenarioBlock::Shall), UnitCaptions::Unit(thresholds.shallText));
+    PrintScenarioTable(writer, c.table(ScenarioBlock::Shall), Q(c.table(ScenarioBlock::Shall).rateText));
 }
 
-PrintOutcome PrintTextReport(QWidget* parent, bool solutionExists, const ReportData& data)
+PrintOutcome PrintTextReport(QWidget* parent, const Calculation& calculation)
 {
-    if (!solutionExists) {
+    if (!calculation.valid) {
         Msg::Box(parent, QStringLiteral("No solution calculated yet!"), Msg::Buttons::Ok, Msg::Icon::Exclamation,
                  QStringLiteral("No Print"));
         return PrintOutcome::NotPrinted;
     }
-    const PrintOutcome outcome = PrintPage(parent, QPageLayout::Portrait, [&data](Page& page) {
+    const PrintOutcome outcome = PrintPage(parent, QPageLayout::Portrait, [&calculation](Page& page) {
         TextWriter writer(page, {ReportLeftMargin, ReportTopMargin});
-        WriteTextReport(writer, data);
+        WriteTextReport(writer, calculation);
     });
     if (outcome == PrintOutcome::Printed)
         Msg::Box(parent, QStringLiteral("Print Sent"), Msg::Buttons::Ok, Msg::Icon::Information,

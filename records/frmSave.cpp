@@ -17,6 +17,7 @@
 #include "settings/Settings.h"
 #include "ui/MessageBox.h"
 #include "ui/UnitCaptions.h"
+#include "ui/QtText.h"
 
 frmSave::frmSave(const SaveSnapshot& snapshot, RecordsStore& store, QWidget* parent)
     : QDialog(parent), store_(store), units_(snapshot.Units)
@@ -129,7 +130,7 @@ void frmSave::cmdAccept_Click()
     record.RateNote = lblAnswer->text();
     record.MiscNote = txtNote->text();
     record.RateThreshold = lblSelected->text();
-    record.Units = UnitCaptions::Unit(Units::Code(units_));
+    record.Units = Q(Units::Code(units_));
     record.Site = cboSite->currentText().trimmed();
     record.SavedBy = LoginName();
     const QSqlError error = store_.AddRecord(record);

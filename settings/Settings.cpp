@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "calc/UnitSystems.h"
+
 namespace Settings {
 namespace {
 

@@ -49,16 +49,16 @@ ScenarioTable::ScenarioTable(QWidget* parent, const ScenarioTableDescription& d)
         headings_[column]->setAlignment(Qt::AlignCenter);
     }
 
-    const std::array<std::array<QLabel*, 4>*, 4> cellColumns{&air, &rh, &conc, &wind};
-    const std::array<QString, 4> cellArrays{QStringLiteral("lblAir1"), QStringLiteral("lblRH1"),
-                                            QStringLiteral("lblConc1"), QStringLiteral("lblWind1")};
+    const ReadingsOf<QString> cellArrays{QStringLiteral("lblAir1"), QStringLiteral("lblRH1"), QStringLiteral("lblConc1"),
+                                         QStringLiteral("lblWind1")};
     for (int row = 0; row < 4; ++row) {
         const int index = FirstCellIndex(d.block) + row;
-        for (int column = 0; column < 4; ++column) {
-            QLabel* cell = MakeCell(this, QStringLiteral("%1(%2)").arg(cellArrays[column]).arg(index), column, row);
+        for (Input column : AllInputs) {
+            QLabel* cell = MakeCell(this, QStringLiteral("%1(%2)").arg(cellArrays[column]).arg(index),
+                                    static_cast<int>(column), row);
             cell->setFrameShape(QFrame::Box);
             WidgetColors::SetBackColor(cell, Colors::FixedInput);
-            (*cellColumns[column])[row] = cell;
+            columns[column][row] = cell;
         }
         MakeCell(this, QStringLiteral("Label10(%1)").arg(index), 4, row)->setText(QStringLiteral("==>"));
         rate[row] = MakeCell(this, QStringLiteral("%1(%2)").arg(d.rateName).arg(d.firstRateIndex + row), 5, row);
@@ -75,6 +75,5 @@ void ScenarioTable::ShowUnits(UnitSystem units)
 
 QLabel* ScenarioTable::cell(Input varied, Input column) const
 {
-    const std::array<const std::array<QLabel*, 4>*, 4> columns{&air, &rh, &conc, &wind};
-    return (*columns[static_cast<int>(column)])[static_cast<int>(varied)];
+    return columns[column][static_cast<std::size_t>(varied)];
 }

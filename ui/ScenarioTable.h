@@ -40,7 +40,9 @@ public:
     QLabel* cell(Input varied, Input column) const;
 
     QLabel* title;
-    std::array<QLabel*, 4> air{}, rh{}, conc{}, wind{}, rate{};
+    // The input cells by column, each a row per varied input; the rate column.
+    ReadingsOf<std::array<QLabel*, 4>> columns{};
+    std::array<QLabel*, 4> rate{};
 
 private:
     std::array<QLabel*, 5> headings_{};

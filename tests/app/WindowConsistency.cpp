@@ -1,5 +1,7 @@
 #include "tests/app/WindowConsistency.h"
 
+#include "ui/QtText.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,16 +33,11 @@ constexpr std::array<const char*, 4> BarNames{"hsbAirTemp", "hsbRelativeHumidity
                                               "hsbWindVelocity"};
 constexpr std::array<const char*, 4> CellArrays{"lblAir1", "lblRH1", "lblConc1", "lblWind1"};
 
-QString Q(const std::string& text)
+Readings Texts(const QWidget& window)
 {
-    return QString::fromStdString(text);
-}
-
-InputTexts Texts(const QWidget& window)
-{
-    InputTexts texts;
-    for (int row = 0; row < 4; ++row)
-        texts[row] = Element<QLineEdit>(window, QLatin1String(BoxNames[row]))->text().toStdString();
+    Readings texts;
+    for (Input input : AllInputs)
+        texts[input] = Element<QLineEdit>(window, QLatin1String(BoxNames[int(input)]))->text().toStdString();
     return texts;
 }
 
@@ -103,7 +100,9 @@ std::vector<std::string> CheckWindowConsistency(const QWidget& window)
     auto* fra100 = Element<QWidget>(window, "fra100");
     const std::string threshold = txtUserRate->text().toStdString();
     faults.flag(optAlternate, "checked", optAlternate->isChecked(), !useDefault);
-    faults.text(txtUserRate, txtUserRate->text(), useDefault ? QStringLiteral("0.2") : txtAlternateRate->text());
+    // The window holds what was typed as UTF-8: a lone surrogate reads back as a replacement.
+    faults.text(txtUserRate, txtUserRate->text(),
+                useDefault ? QStringLiteral("0.2") : Q(Std(txtAlternateRate->text())));
     faults.flag(txtAlternateRate, "enabled", txtAlternateRate->isEnabled(), !useDefault);
     faults.flag(fra100, "shown", !fra100->isHidden(), useDefault);
     for (int row = 0; row < 4; ++row)
@@ -113,14 +112,14 @@ std::vector<std::string> CheckWindowConsistency(const QWidget& window)
                 "Variation Scenarios to Get Evaporation Rate of "
                     + (useDefault ? QStringLiteral(".2") : Q(NumberFormat::CompactText(threshold))) + " lb/ft²/hr");
 
-    const InputTexts texts = Texts(window);
+    const Readings texts = Texts(window);
     for (int row = 0; row < 4; ++row) {
-        const std::optional<int> position = ScrollBarValueFor(texts[row], Ranges[row]);
+        const std::optional<int> position = ScrollBarValueFor(texts[Input(row)], Ranges[row]);
         auto* bar = Element<QScrollBar>(window, QLatin1String(BarNames[row]));
         faults.flag(bar, "shown", !bar->isHidden(), position.has_value());
         if (position && bar->value() != *position)
             faults.add(bar, " stands at " + std::to_string(bar->value()) + ", expected "
-                                + std::to_string(*position) + " for " + DescribeText(Q(texts[row])));
+                                + std::to_string(*position) + " for " + DescribeText(Q(texts[Input(row)])));
     }
 
     // Results and scenario cells: blank for an invalid set, else the core's. Fixed
@@ -135,7 +134,7 @@ std::vector<std::string> CheckWindowConsistency(const QWidget& window)
     auto* lblAnswer = Element<QLabel>(window, "lblAnswer");
     faults.text(lblAnswer, Q(run.answer.text));
     if (valid)
-        faults.color(lblAnswer, WidgetColors::ForeColor(lblAnswer), run.answer.red ? 0x0000FF : 0x000000);
+        faults.color(lblAnswer, WidgetColors::ForeColor(lblAnswer), run.answer.red() ? 0x0000FF : 0x000000);
     for (const char* name : {"cmdSave", "cmdRunNomo"}) {
         auto* button = Element<QPushButton>(window, name);
         faults.flag(button, "enabled", button->isEnabled(), valid);

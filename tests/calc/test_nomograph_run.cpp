@@ -84,7 +84,7 @@ TEST(CalculationRun, ReferenceCaseGivesEveryNamedValue)
     EXPECT_EQ(run.nomoCaption, "0.241");
     EXPECT_EQ(run.eqnCaption, "0.241");
     EXPECT_EQ(run.answer.text, kShall);
-    EXPECT_TRUE(run.answer.red);
+    EXPECT_TRUE(run.answer.red());
 }
 
 TEST(CalculationRun, WorkedCasesShowTheirCaptionsAndMessage)
@@ -101,7 +101,7 @@ TEST(CalculationRun, WorkedCasesShowTheirCaptionsAndMessage)
         EXPECT_EQ(run.nomoCaption, c.nomoCaption);
         EXPECT_EQ(run.eqnCaption, c.eqnCaption);
         EXPECT_EQ(run.answer.text, c.answer);
-        EXPECT_EQ(run.answer.red, c.red);
+        EXPECT_EQ(run.answer.red(), c.red);
     }
     // The solution itself, used to draw the path, stays unclamped.
     const NomographSolution cold = RunDefault({40.0f, 100.0f, 40.0f, 0.0f}).solution;
@@ -160,7 +160,7 @@ TEST(CalculationRun, ThresholdsClassifyTheDisplayedRate)
     for (const auto& c : cases) {
         const PrecautionMessage message = ClassifyRate(c.caption, c.choice, c.threshold);
         EXPECT_EQ(message.text, c.answer) << c.caption << " against " << c.threshold;
-        EXPECT_EQ(message.red, c.red) << c.caption << " against " << c.threshold;
+        EXPECT_EQ(message.red(), c.red) << c.caption << " against " << c.threshold;
     }
     // An unrounded equation rate just above 0.1 shows as 0.100 and classifies as shown.
     // The concrete temperature is solved from the equation at 70 F air, 50 %, wind 0.

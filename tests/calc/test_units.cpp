@@ -6,11 +6,10 @@
 
 namespace {
 
-CalculationRequest Request(UnitSystem units, InputTexts texts, ThresholdChoice choice = ThresholdChoice::Default,
-                           std::string threshold = "")
+CalculationRequest Request(UnitSystem units, Readings readings, ThresholdChoice choice = ThresholdChoice::Default,
+                           std::string alternate = "")
 {
-    return {std::move(texts), units, choice,
-            threshold.empty() ? std::string(ThresholdsOf(units).shallText) : std::move(threshold)};
+    return {.readings = std::move(readings), .units = units, .choice = choice, .alternateText = std::move(alternate)};
 }
 
 // Switching systems and back keeps a range end at the end, not a tenth past it.
@@ -37,7 +36,45 @@ TEST(Units, ReadingsConvertExactlyAndRangeEndsStayInside)
     EXPECT_EQ(ConvertRateText("0.2", UnitSystem::US, UnitSystem::SI), "0.98");
     EXPECT_EQ(ConvertRateText("0.25", UnitSystem::SI, UnitSystem::US), "0.051");
     EXPECT_EQ(ConvertRateText("abc", UnitSystem::SI, UnitSystem::US), "abc");
-    EXPECT_DOUBLE_EQ(Units::RateFromUS(1, UnitSystem::SI), 4.882428);
+    EXPECT_DOUBLE_EQ(Units::FromModel(Quantity::Rate, 1, UnitSystem::SI), 4.882428);
+}
+
+// Units as files, units rows and servers spell them, and exact conversions between any two.
+TEST(Units, EveryKnownUnitIsFoundByItsSpellingsAndConvertsExactly)
+{
+    const struct {
+        Quantity quantity;
+        const char* spelling;
+        const Units::Unit* unit;
+        double value;
+        double model;  // the value in the model's unit
+    } cases[] = {
+        {Quantity::Temperature, "°F", &Units::Fahrenheit, 80, 80},
+        {Quantity::Temperature, " degC ", &Units::Celsius, 27, 80.6},
+        {Quantity::Temperature, "C", &Units::Celsius, 100, 212},
+        {Quantity::Wind, "MPH", &Units::Mph, 10, 10},
+        {Quantity::Wind, "km/h", &Units::Kmh, 1.609344, 1},
+        {Quantity::Wind, "kph", &Units::Kmh, 16.09344, 10},
+        {Quantity::Wind, "m/s", &Units::MetresPerSecond, 10, 36 / 1.609344},
+        {Quantity::Wind, "ms-1", &Units::MetresPerSecond, 1, 3.6 / 1.609344},
+        {Quantity::Wind, "kn", &Units::Knots, 10, 18.52 / 1.609344},
+        {Quantity::Humidity, "%", &Units::Percent, 55, 55},
+        {Quantity::Rate, "kg/m²/hr", &Units::KgPerM2Hr, 4.882428, 1},
+        {Quantity::Temperature, "km/h", nullptr, 0, 0},
+        {Quantity::Wind, "furlongs", nullptr, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const Units::Unit* found = Units::Find(c.quantity, c.spelling);
+        EXPECT_EQ(found, c.unit) << c.spelling;
+        if (!found)
+            continue;
+        EXPECT_DOUBLE_EQ(found->ToModel(c.value), c.model) << c.spelling;
+        EXPECT_DOUBLE_EQ(found->FromModel(found->ToModel(c.value)), c.value) << c.spelling;
+    }
+    EXPECT_EQ(Units::Convert(27.4, Units::Celsius, Units::Celsius), 27.4) << "the same unit leaves the value alone";
+    EXPECT_DOUBLE_EQ(Units::Celsius.DifferenceToModel(5), 9) << "air + 5 °C is air + 9 °F";
+    EXPECT_EQ(Units::SystemNamed("si"), UnitSystem::SI);
+    EXPECT_EQ(Units::SystemNamed("metric"), std::nullopt);
 }
 
 // The model works in US customary units; the same case typed in either system gives
@@ -54,7 +91,7 @@ TEST(Units, TheWorkedCaseGivesOneRateInEitherSystem)
     EXPECT_EQ(us.eqnCaption, "0.233");
     EXPECT_EQ(si.eqnCaption, "1.14") << "0.2334 lb/ft2/hr x 4.882428, two decimals";
     EXPECT_EQ(si.answer, "Measures shall be taken.") << "1.14 is above 1.0 kg/m2/hr";
-    EXPECT_EQ(si.answerColor, MessageColor::Warning);
+    EXPECT_EQ(si.precaution, Precaution::Shall);
 }
 
 // The SI thresholds judge the SI rate as shown; the tables solve for 0.5, 1.0 and the
@@ -62,14 +99,14 @@ TEST(Units, TheWorkedCaseGivesOneRateInEitherSystem)
 TEST(Units, ThresholdsAndScenarioTablesInSI)
 {
     const struct {
-        InputTexts texts;
+        Readings texts;
         const char* answer;
     } messages[] = {
         {{"21", "50", "21", "16"}, "OK"},  // 0.48 kg
         {{"24", "40", "26", "16"}, "Measures may be needed."},
     };
     for (const auto& m : messages)
-        EXPECT_EQ(Calculate(Request(UnitSystem::SI, m.texts)).answer, m.answer) << m.texts[0];
+        EXPECT_EQ(Calculate(Request(UnitSystem::SI, m.texts)).answer, m.answer) << m.texts.air;
 
     // 70 F, 50 %, 70 F, 10 mph solve at 0.1 lb/ft2/hr to 70.7 F, 51.2 %, 69.7 F and 9.7 mph:
     // in SI 21.5 C, 51.2 %, 20.9 C and 15.6 km/h.
@@ -98,7 +135,7 @@ TEST(Units, ThresholdsAndScenarioTablesInSI)
 TEST(Units, SIRangesAreCheckedAsTypedAndTheBarsKeepToWholeUnits)
 {
     const struct {
-        InputTexts texts;
+        Readings texts;
         bool valid;
     } sets[] = {
         {{"4.4", "0", "37.8", "40.2"}, true},  {{"4.3", "0", "20", "0"}, false},
@@ -106,7 +143,7 @@ TEST(Units, SIRangesAreCheckedAsTypedAndTheBarsKeepToWholeUnits)
     };
     for (const auto& s : sets) {
         InputSet read;
-        EXPECT_EQ(GoodInputs(s.texts, read, UnitSystem::SI), s.valid) << s.texts[0] << " " << s.texts[3];
+        EXPECT_EQ(GoodInputs(s.texts, read, UnitSystem::SI), s.valid) << s.texts.air << " " << s.texts.wind;
     }
     const Calculation ends = Calculate(Request(UnitSystem::SI, {"4.4", "0", "37.8", "40.2"}));
     EXPECT_FLOAT_EQ(ends.model.AirTemp, 40.0f) << "39.92 F only through rounding: the end";

@@ -74,11 +74,11 @@ void CheckValidRun(const RunCaptions& run, const InputSet& values, ThresholdChoi
 
     const std::string expected = ExpectedMessage(run.eqnCaption, choice, thresholdText);
     const PrecautionMessage classified = ClassifyRate(run.eqnCaption, choice, thresholdText);
-    Require(run.answer.text == expected && run.answer.red == (expected == "Measures shall be taken.")
-                && classified.text == run.answer.text && classified.red == run.answer.red,
+    Require(run.answer.text == expected && run.answer.red() == (expected == "Measures shall be taken.")
+                && classified.text == run.answer.text && classified.red() == run.answer.red(),
             "the message classifies the shown equation rate",
             context + ": " + run.eqnCaption + " against " + Quoted(thresholdText) + " gave " + Quoted(run.answer.text)
-                + (run.answer.red ? " (red)" : ""));
+                + (run.answer.red() ? " (red)" : ""));
 
     // Over the valid ranges both rates stay between about -1 and 1.1 lb/ft2/hr.
     Require(std::fabs(s.EvaporationRateNomo) <= 1.5f && std::fabs(s.RateACI) <= 1.5f,

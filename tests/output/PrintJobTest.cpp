@@ -23,24 +23,13 @@ namespace {
 
 using output::PrintOutcome;
 
-// A calculation at 70 °F air, 50 %, 70 °F concrete and 10 mph with the alternate threshold
-// typed as ".15", texts exactly as the window shows them; a cell of two tables failed.
-output::ReportData TypedCase()
+// A calculation at 40 °F air, 10 %, 50 °F concrete and a wind typed as " 10.0" mph with
+// the alternate threshold typed as ".15": the air cell fails in every table.
+Calculation TypedCase()
 {
-    output::ReportData data;
-    data.airTemp = " 70.0";
-    data.relativeHumidity = "50";
-    data.concreteTemp = "70";
-    data.windVelocity = "10";
-    data.evapNomo = "0.104";
-    data.evapEqn = "0.102";
-    data.answer = "Measures may be needed.";
-    data.userRate = ".15";
-    data.air = {"69.0", "69.1", "69.3", "69.6", "#Num!", "57.2", "58.0", "59.1", "#Num!", "61.3", "62.0", "62.9"};
-    data.rh = {"51.9", "51.2", "50.6", "50.1", "0.0", "0.0", "0.0", "0.0", "3.5", "3.1", "2.8", "2.4"};
-    data.conc = {"69.3", "69.5", "69.8", "70.0", "84.6", "84.3", "83.7", "82.9", "80.1", "79.8", "79.2", "78.5"};
-    data.wind = {"9.6", "9.7", "9.8", "9.9", "20.4", "20.7", "21.0", "21.3", "16.2", "16.5", "16.8", "17.1"};
-    return data;
+    return Calculate({.readings = {"40", "10", "50", " 10.0"},
+                      .choice = ThresholdChoice::Alternate,
+                      .alternateText = ".15"});
 }
 
 // One printed line: its items at their columns 100 points apart (none for an empty line).
@@ -50,32 +39,39 @@ struct ExpectedLine {
     bool underline = false;
 };
 
-// The 35 lines of the page; the first table holds the cells of the typed threshold
-// (8-11), then come the tables of 0.1 (0-3) and 0.2 (4-7).
-std::vector<ExpectedLine> ExpectedPage(const output::ReportData& d)
+// The 35 lines of the page, texts exactly as the window shows them: the table of the
+// typed threshold first, then those of 0.1 and 0.2, a row per varied input.
+std::vector<ExpectedLine> ExpectedPage()
 {
     std::vector<ExpectedLine> lines{
         {{"Evaporation Rate Report:"}, 14.0},
         {{}, 14.0},
         {{"Inputs"}, 10.0, true},
-        {{"  Air Temperature = " + d.airTemp + " °F"}},
-        {{"  Relative Humidty = " + d.relativeHumidity + " %"}},
-        {{"  Concrete Temperature = " + d.concreteTemp + " °F"}},
-        {{"  Wind Velocity = " + d.windVelocity + " mph"}},
+        {{"  Air Temperature = 40 °F"}},
+        {{"  Relative Humidty = 10 %"}},
+        {{"  Concrete Temperature = 50 °F"}},
+        {{"  Wind Velocity =  10.0 mph"}},
         {},
-        {{"Evaporation Rate By Nomograph = " + d.evapNomo + "(lb/ft²/hr)"}},
-        {{"Evaporation Rate By Equation = " + d.evapEqn + "(lb/ft²/hr) " + d.answer}},
+        {{"Evaporation Rate By Nomograph = 0.087(lb/ft²/hr)"}},
+        {{"Evaporation Rate By Equation = 0.083(lb/ft²/hr) Measures may be needed."}},
         {},
     };
-    const struct { QString title; int first; QString rate; } tables[] = {
-        {"Variation Scenario 1 (User Inputed Rate of " + d.userRate + "):", 8, d.userRate},
-        {"Variation Scenario 2 (Measures May Be Needed Threshold):", 0, "0.1"},
-        {"Variation Scenario 3 (Measures Required Threshold):", 4, "0.2"}};
+    using Rows = std::array<std::array<QString, 4>, 4>;
+    const struct { QString title; QString rate; Rows rows; } tables[] = {
+        {"Variation Scenario 1 (User Inputed Rate of .15):", ".15",
+         {{{"#Num!", "10", "50", "10"}, {"40", "-121.8", "50", "10"}, {"40", "10", "62.6", "10"},
+           {"40", "10", "50", "20.0"}}}},
+        {"Variation Scenario 2 (Measures May Be Needed Threshold):", "0.1",
+         {{{"#Num!", "10", "50", "10"}, {"40", "-22.9", "50", "10"}, {"40", "10", "53.6", "10"},
+           {"40", "10", "50", "12.5"}}}},
+        {"Variation Scenario 3 (Measures Required Threshold):", "0.2",
+         {{{"#Num!", "10", "50", "10"}, {"40", "-220.6", "50", "10"}, {"40", "10", "70.0", "10"},
+           {"40", "10", "50", "27.5"}}}}};
     for (const auto& table : tables) {
         lines.insert(lines.end(), {{}, {{table.title}}, {}});
         lines.push_back({{"Air Temp", "Relative Humidty", "Conc Temp", "Wind Velocity", "Evap Rate"}, 10.0, true});
-        for (int i = table.first; i < table.first + 4; ++i)
-            lines.push_back({{d.air[i], d.rh[i], d.conc[i], d.wind[i], table.rate}});
+        for (const auto& row : table.rows)
+            lines.push_back({{row[0], row[1], row[2], row[3], table.rate}});
     }
     return lines;
 }
@@ -99,12 +95,12 @@ protected:
 // line spacing of its predecessor's font lower.
 TEST_F(TextReport, PrintsEveryLineAtItsPlaceAsTypedAndSaysPrintSent)
 {
-    EXPECT_EQ(output::PrintTextReport(nullptr, true, TypedCase()), PrintOutcome::Printed);
+    EXPECT_EQ(output::PrintTextReport(nullptr, TypedCase()), PrintOutcome::Printed);
 
     const std::vector<RecordedText>& printed = destinations.printed.texts;
     std::size_t item = 0;
     double top = 18.0;
-    for (const ExpectedLine& line : ExpectedPage(TypedCase())) {
+    for (const ExpectedLine& line : ExpectedPage()) {
         for (std::size_t column = 0; column < line.items.size(); ++column, ++item) {
             SCOPED_TRACE("printed item " + std::to_string(item) + ": " + line.items[column].toStdString());
             ASSERT_LT(item, printed.size());
@@ -126,7 +122,7 @@ TEST_F(TextReport, PrintsEveryLineAtItsPlaceAsTypedAndSaysPrintSent)
 
 TEST_F(TextReport, WithoutSolutionSaysSoAndPrintsNothing)
 {
-    EXPECT_EQ(output::PrintTextReport(nullptr, false, TypedCase()), PrintOutcome::NotPrinted);
+    EXPECT_EQ(output::PrintTextReport(nullptr, Calculate({.readings = {"70", "50", "", "10"}})), PrintOutcome::NotPrinted);
     EXPECT_EQ(destinations.printed.jobsStarted, 0);
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, "No solution calculated yet!");
@@ -168,7 +164,7 @@ TEST(PrintWithoutPrinter, TheTextReportIsOfferedAsPdf)
         destinations.pdfFileName = c.fileName.isEmpty() ? QString() : folder.filePath(c.fileName);
         messages.answerNext(c.answer);
 
-        EXPECT_EQ(output::PrintTextReport(nullptr, true, TypedCase()), c.outcome);
+        EXPECT_EQ(output::PrintTextReport(nullptr, TypedCase()), c.outcome);
 
         EXPECT_EQ(destinations.fileNamesAsked, c.answer == Msg::Answer::Yes ? 1 : 0);
         ASSERT_EQ(messages.messages().size(), c.messages);

@@ -79,10 +79,12 @@ function wasmLine(core, [units, alternate, threshold, ...texts]) {
     const position = core.sliderValue(i, text, units);
     return `${position === null ? '-' : position}|${core.convertReading(i, text, units, other)}`;
   });
-  const r = core.calculate(...texts, units, alternate === '1', threshold);
+  const [air, humidity, concrete, wind] = texts;
+  const r = core.calculate({ air, humidity, concrete, wind }, units, alternate === '1', threshold);
+  const heads = r.heads.map((head) => `${head.title}|${head.rate}`);
   if (!r.valid)
-    return [...fields, 'invalid', r.problem].join('\t');
-  fields.push(r.nomoCaption, r.eqnCaption, r.answer, r.answerColor);
+    return [...fields, ...heads, 'invalid', r.problem].join('\t');
+  fields.push(...heads, r.nomoCaption, r.eqnCaption, r.answer, r.precaution);
   const state = { fixed: 'f', varied: 'v', failed: 'x' };
   for (const table of r.scenarios)
     for (const row of table.rows)
@@ -120,8 +122,9 @@ async function main() {
   });
   // The comparison means something only when the worked case comes out as the desktop shows it.
   const worked = wasmLine(core, ['us', '0', '0.2', '80', '50', '90', '10']).split('\t');
-  if (worked[4] !== '0.241' || worked[5] !== '0.241' || worked[6] !== 'Measures shall be taken.') {
-    console.error(`worked case 80/50/90/10 °F, %, °F, mph gives ${worked.slice(4, 7).join(' / ')}`);
+  // Four slider fields and three table heads come first.
+  if (worked[7] !== '0.241' || worked[8] !== '0.241' || worked[9] !== 'Measures shall be taken.') {
+    console.error(`worked case 80/50/90/10 °F, %, °F, mph gives ${worked.slice(7, 10).join(' / ')}`);
     return 1;
   }
   if (valid < list.length / 2) {

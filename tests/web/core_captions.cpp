@@ -17,23 +17,28 @@ int main()
         for (std::string field; std::getline(fields, field, '\t');)
             f.push_back(field);
         f.resize(7);
-        const UnitSystem units = f[0] == "si" ? UnitSystem::SI : UnitSystem::US;
-        const UnitSystem other = f[0] == "si" ? UnitSystem::US : UnitSystem::SI;
-        const CalculationRequest request{{f[3], f[4], f[5], f[6]}, units,
-                                         f[1] == "1" ? ThresholdChoice::Alternate : ThresholdChoice::Default, f[2]};
+        const UnitSystem units = Units::SystemNamed(f[0]).value_or(UnitSystem::US);
+        const UnitSystem other = units == UnitSystem::SI ? UnitSystem::US : UnitSystem::SI;
+        const CalculationRequest request{.readings = {f[3], f[4], f[5], f[6]},
+                                         .units = units,
+                                         .choice = f[1] == "1" ? ThresholdChoice::Alternate : ThresholdChoice::Default,
+                                         .alternateText = f[2]};
         for (Input input : AllInputs) {
-            const std::string& text = request.texts[static_cast<std::size_t>(input)];
+            const std::string& text = request.readings[input];
             const std::optional<int> position = ScrollBarValueFor(text, RangeOf(input, units));
             std::cout << (position ? std::to_string(*position) : "-") << '|'
                       << ConvertReadingText(input, text, units, other) << '\t';
         }
         const Calculation c = Calculate(request);
+        for (const ScenarioCells& table : c.scenarios)
+            std::cout << table.titleRate << '|' << table.rateText << '\t';
         if (!c.valid) {
-            std::cout << "invalid\t" << WhyInvalid(request.texts, units) << '\n';
+            std::cout << "invalid\t" << WhyInvalid(request.readings, units) << '\n';
             continue;
         }
+        static constexpr const char* precautions[] = {"ok", "may", "shall"};
         std::cout << c.nomoCaption << '\t' << c.eqnCaption << '\t' << c.answer << '\t'
-                  << (c.answerColor == MessageColor::Warning ? "warning" : "normal");
+                  << precautions[static_cast<int>(c.precaution)];
         for (const ScenarioCells& table : c.scenarios)
             for (const auto& row : table.rows)
                 for (const ScenarioCell& cell : row)

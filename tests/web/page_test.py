@@ -407,7 +407,7 @@ def measure(dist):
                   box.dispatchEvent(new Event('input'));
                   each.push(performance.now() - start);
                   start = performance.now();
-                  page.core.calculate('80', humidity, '90', '10', 'us', false, '0.2');
+                  page.core.calculate({air: '80', humidity, concrete: '90', wind: '10'}, 'us', false, '0.05');
                   core.push(performance.now() - start);
                 }
                 return [median(each.slice(100)), median(core.slice(100))];""")

@@ -20,7 +20,13 @@ namespace {
 
 UnitSystem System(const std::string& units)
 {
-    return units == "si" ? UnitSystem::SI : UnitSystem::US;
+    return Units::SystemNamed(units).value_or(UnitSystem::US);
+}
+
+const char* PrecautionName(Precaution precaution)
+{
+    static constexpr const char* names[] = {"ok", "may", "shall"};
+    return names[static_cast<int>(precaution)];
 }
 
 const char* PanelName(NomographGeometry::Panel panel)
@@ -100,34 +106,57 @@ val JsDescribeChart(const std::string& units, int rhPixelWidth)
     return items;
 }
 
-val Readings(const InputSet& set)
+std::string_view Key(Input input)
+{
+    static constexpr ReadingsOf<std::string_view> keys{"air", "humidity", "concrete", "wind"};
+    return keys[input];
+}
+
+val ReadValues(const InputSet& set)
 {
     val readings = val::array();
     readings.call<void>("push", set.AirTemp, set.RelativeHumidity, set.ConcreteTemp, set.WindVelocity);
     return readings;
 }
 
-val JsCalculate(const std::string& air, const std::string& humidity, const std::string& concrete,
-              const std::string& wind, const std::string& units, bool alternate, const std::string& thresholdText)
+val Heads(const Calculation& c)
+{
+    val heads = val::array();
+    for (ScenarioBlock block : AllScenarioBlocks) {
+        val head = val::object();
+        head.set("title", c.table(block).titleRate);
+        head.set("rate", c.table(block).rateText);
+        heads.call<void>("push", head);
+    }
+    return heads;
+}
+
+// `readings` holds the four texts by name: {air, humidity, concrete, wind}.
+val JsCalculate(const val& readings, const std::string& units, bool alternate, const std::string& alternateText)
 {
     CalculationRequest request;
-    request.texts = {air, humidity, concrete, wind};
+    for (Input input : AllInputs) {
+        const val text = readings[std::string(Key(input))];
+        request.readings[input] = text.isString() ? text.as<std::string>() : std::string();
+    }
     request.units = System(units);
     request.choice = alternate ? ThresholdChoice::Alternate : ThresholdChoice::Default;
-    request.thresholdText = thresholdText;
+    request.alternateText = alternateText;
     const Calculation c = Calculate(request);
 
     val result = val::object();
     result.set("valid", c.valid);
+    result.set("heads", Heads(c));
+    result.set("thresholdText", request.thresholdText());
     if (!c.valid) {
-        result.set("problem", WhyInvalid(request.texts, request.units));
+        result.set("problem", WhyInvalid(request.readings, request.units));
         return result;
     }
-    result.set("read", Readings(c.read));
+    result.set("read", ReadValues(c.read));
     result.set("nomoCaption", c.nomoCaption);
     result.set("eqnCaption", c.eqnCaption);
     result.set("answer", c.answer);
-    result.set("answerColor", c.answerColor == MessageColor::Warning ? "warning" : "normal");
+    result.set("precaution", PrecautionName(c.precaution));
     result.set("threshold", c.threshold);
     val tables = val::array();
     for (ScenarioBlock block : AllScenarioBlocks) {
@@ -186,9 +215,15 @@ val JsUnitSystem(const std::string& units)
     js.set("mayText", std::string(thresholds.mayText));
     js.set("shallText", std::string(thresholds.shallText));
     js.set("alternateStart", std::string(thresholds.alternateStart));
-    js.set("temperatureUnit", std::string(Units::TemperatureUnit(system)));
-    js.set("windUnit", std::string(Units::WindUnit(system)));
-    js.set("rateUnit", std::string(Units::RateUnit(system)));
+    val symbols = val::array();
+    val headings = val::array();
+    for (Input input : AllInputs) {
+        symbols.call<void>("push", std::string(SystemOf(system).unit(input).symbol));
+        headings.call<void>("push", std::string(ReadingNames[input].symbol));
+    }
+    js.set("symbols", symbols);
+    js.set("headings", headings);
+    js.set("rateUnit", std::string(Units::Symbol(Quantity::Rate, system)));
     js.set("code", std::string(Units::Code(system)));
     return js;
 }
@@ -215,30 +250,17 @@ val JsSliderValue(int input, const std::string& text, const std::string& units)
     return position ? val(*position) : val::null();
 }
 
-// The three scenario tables' rates as the window writes them: `title` in a table's title,
-// `rate` in its rate column. The fixed tables keep their own; the table of the threshold
-// in force writes the threshold text as the window does.
-val JsTableHeads(const std::string& units, bool alternate, const std::string& thresholdText)
-{
-    const ThresholdPolicy thresholds = ThresholdsOf(System(units));
-    const auto head = [](std::string_view title, std::string_view rate) {
-        val js = val::object();
-        js.set("title", std::string(title));
-        js.set("rate", std::string(rate));
-        return js;
-    };
-    val heads = val::array();
-    heads.call<void>("push", head(thresholds.mayTitle, thresholds.mayText));
-    heads.call<void>("push", head(thresholds.shallTitle, thresholds.shallText));
-    const std::string inForceTitle =
-        alternate ? NumberFormat::CompactText(thresholdText) : std::string(thresholds.shallTitle);
-    heads.call<void>("push", head(inForceTitle, NumberFormat::General(ReadNumber(thresholdText))));
-    return heads;
-}
-
 std::string JsConvertRate(const std::string& text, const std::string& from, const std::string& to)
 {
     return ConvertRateText(text, System(from), System(to));
+}
+
+// The class of a message a log entry kept before entries kept their class: "ok", "may",
+// "shall", or "" for a text the program does not write.
+std::string JsPrecautionOfMessage(const std::string& message)
+{
+    const std::optional<Precaution> precaution = PrecautionOfMessage(message);
+    return precaution ? PrecautionName(*precaution) : "";
 }
 
 }  // namespace
@@ -251,5 +273,5 @@ EMSCRIPTEN_BINDINGS(brackmere)
     emscripten::function("convertReading", &JsConvertReading);
     emscripten::function("convertRate", &JsConvertRate);
     emscripten::function("sliderValue", &JsSliderValue);
-    emscripten::function("tableHeads", &JsTableHeads);
+    emscripten::function("precautionOfMessage", &JsPrecautionOfMessage);
 }

@@ -5,7 +5,7 @@
 import { Nomograph } from './chart.js';
 import { ReadingsLog, csvText } from './log.js';
 
-const SYMBOLS = ['Ta', 'RH', 'Tc', 'V'];
+const KEYS = ['air', 'humidity', 'concrete', 'wind'];
 const QUERY = ['ta', 'rh', 'tc', 'v'];
 const UNITS_KEY = 'brackmere.field.units';
 const TABLE_TITLE = 'Rate of';
@@ -72,7 +72,7 @@ class FieldPage {
   }
 
   unitOf(input, system = this.system) {
-    return input === 1 ? '%' : input === 3 ? system.windUnit : system.temperatureUnit;
+    return system.symbols[input];
   }
 
   connect() {
@@ -149,7 +149,7 @@ class FieldPage {
     $('default-rate').textContent = system.shallText;
     this.tables.forEach((table) => {
       table.headings.forEach((th, i) => {
-        th.textContent = `${SYMBOLS[i]} (${this.unitOf(i)})`;
+        th.textContent = `${system.headings[i]} (${this.unitOf(i)})`;
       });
       table.rateHeading.textContent = `Evap (${system.rateUnit})`;
     });
@@ -157,15 +157,11 @@ class FieldPage {
 
   // ---- The calculation --------------------------------------------------------
 
-  thresholdText() {
-    return this.useAlternate.checked ? this.alternate.value : this.system.shallText;
-  }
-
   recalculate() {
     const texts = this.rows.map((row) => row.box.value);
+    const readings = Object.fromEntries(KEYS.map((key, i) => [key, texts[i]]));
     const alternate = this.useAlternate.checked;
-    const threshold = this.thresholdText();
-    const r = this.core.calculate(texts[0], texts[1], texts[2], texts[3], this.units, alternate, threshold);
+    const r = this.core.calculate(readings, this.units, alternate, this.alternate.value);
     this.rows.forEach((row, i) => {
       const position = this.core.sliderValue(i, row.box.value, this.units);
       row.slider.hidden = position === null;
@@ -175,16 +171,16 @@ class FieldPage {
     });
 
     const message = $('message');
-    message.classList.toggle('warning', r.valid && r.answerColor === 'warning');
+    message.classList.toggle('warning', r.valid && r.precaution === 'shall');
     message.classList.toggle('problem', !r.valid);
     message.textContent = r.valid ? r.answer : r.problem;
     $('nomo').textContent = r.valid ? r.nomoCaption : '';
     $('eqn').textContent = r.valid ? r.eqnCaption : '';
     document.querySelector('.rates').classList.toggle('blank', !r.valid);
-    this.showScenarios(r, this.core.tableHeads(this.units, alternate, threshold));
+    this.showScenarios(r);
     this.nomograph.drawPath(r.valid ? r : null);
 
-    this.result = r.valid ? { r, texts, threshold, units: this.system.code } : null;
+    this.result = r.valid ? { r, texts, threshold: r.thresholdText, units: this.system.code } : null;
     $('log-save').disabled = !r.valid;
     // A slider drags through many readings a second; the address follows when it rests.
     clearTimeout(this.addressTimer);
@@ -213,7 +209,7 @@ class FieldPage {
       const caption = element('caption');
       table.append(caption);
       const head = element('tr');
-      const headings = SYMBOLS.map(() => head.appendChild(element('th')));
+      const headings = KEYS.map(() => head.appendChild(element('th')));
       headings.forEach((th) => th.setAttribute('scope', 'col'));
       head.append(element('th', 'arrow'));
       const rateHeading = head.appendChild(element('th', 'rate'));
@@ -224,7 +220,7 @@ class FieldPage {
       const rates = [];
       for (let row = 0; row < 4; ++row) {
         const tr = body.appendChild(element('tr'));
-        cells.push(SYMBOLS.map(() => tr.appendChild(element('td'))));
+        cells.push(KEYS.map(() => tr.appendChild(element('td'))));
         tr.append(element('td', 'arrow', '→'));
         rates.push(tr.appendChild(element('td', 'rate')));
       }
@@ -234,8 +230,9 @@ class FieldPage {
     });
   }
 
-  showScenarios(r, heads) {
+  showScenarios(r) {
     const unit = this.system.rateUnit;
+    const heads = r.heads;
     this.tables.forEach((table, block) => {
       table.caption.replaceChildren(`${TABLE_TITLE} `, element('span', 'nowrap', `${heads[block].title} ${unit}`),
         block === 2 ? ', the threshold in force' : '');
@@ -295,6 +292,7 @@ class FieldPage {
         nomoRate: r.nomoCaption,
         evapRate: r.eqnCaption,
         rateNote: r.answer,
+        precaution: r.precaution,
         threshold,
       });
     } catch {
@@ -331,11 +329,12 @@ class FieldPage {
     if (entry.site)
       head.append(element('span', 'site', entry.site));
     const readings = [entry.air, entry.humidity, entry.concrete, entry.wind]
-      .map((text, i) => `${SYMBOLS[i]} ${text.trim()} ${this.unitOf(i, system)}`).join(' · ');
+      .map((text, i) => `${system.headings[i]} ${text.trim()} ${this.unitOf(i, system)}`).join(' · ');
     li.append(element('div', 'entry-readings', readings));
     const result = li.appendChild(element('div', 'entry-result'));
     result.append(`${entry.evapRate} ${system.rateUnit} by ACI equation · `);
-    result.append(element('span', entry.rateNote.startsWith('Measures shall') ? 'warning' : '', entry.rateNote));
+    const precaution = entry.precaution ?? this.core.precautionOfMessage(entry.rateNote);
+    result.append(element('span', precaution === 'shall' ? 'warning' : '', entry.rateNote));
     result.append(` · threshold ${entry.threshold.trim()} ${system.rateUnit}`);
     if (entry.note)
       li.append(element('div', 'entry-note', entry.note));

@@ -1,8 +1,8 @@
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/ModalDialogs.h"
 #include "ui/ChartOperations.h"
 #include "ui/ChartPanel.h"
 
@@ -78,11 +78,7 @@ TEST_F(SolutionPathTest, TheRedrawButtonAndClosingTheAboutBoxDrawThePathAgain)
     EXPECT_TRUE(log.of(ChartOperation::Kind::Text).empty()) << "the chart is not redrawn";
 
     log.clear();
-    QTimer::singleShot(0, [] {
-        QWidget* about = QApplication::activeModalWidget();
-        ASSERT_NE(about, nullptr);
-        Element<QPushButton>(*about, "cmdOK")->click();
-    });
+    OnNextDialog([](QWidget& about) { Element<QPushButton>(about, "cmdOK")->click(); });
     element<QAction>("mnuHelpAbout")->trigger();
     EXPECT_EQ(pathLines().size(), 6u);
 }

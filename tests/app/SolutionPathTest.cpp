@@ -39,10 +39,8 @@ TEST_F(SolutionPathTest, EachRunClearsOnlyThePathAndDrawsItsOwn)
     EXPECT_EQ(lines[0].to, QPointF(80, s.RHOrdinate));
     EXPECT_EQ(lines[3].from, QPointF(s.XIntersection, s.RHOrdinate));
     EXPECT_EQ(lines[4].from, QPointF(0, s.EvaporationRateNomo));
-    for (const ChartOperation& line : lines) {
+    for (const ChartOperation& line : lines)
         EXPECT_EQ(line.layer, ChartLayer::Transient);
-        EXPECT_EQ(line.color, 0x9DFFFFu);
-    }
 
     log.clear();
     box("txtWindVelocity")->setText("5");

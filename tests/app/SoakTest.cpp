@@ -278,7 +278,11 @@ private:
             if (!dialog)
                 return;
             opened = true;
-            close(*dialog);
+            try {  // an exception would end in Qt's event loop
+                close(*dialog);
+            } catch (const std::exception& error) {
+                faults_.push_back(done + ": " + error.what());
+            }
             if (dialog->isVisible()) {
                 faults_.push_back(dialog->objectName().toStdString() + " stayed open after it was closed");
                 qobject_cast<QDialog*>(dialog)->reject();

@@ -21,10 +21,6 @@
 
 namespace {
 
-constexpr std::uint32_t SuccessfulColor = 7572479;
-constexpr std::uint32_t FixedColor = 12376239;
-constexpr std::uint32_t FailedColor = 16298431;
-
 constexpr std::array<InputRange, 4> Ranges{InputRanges::AirTemp, InputRanges::RelativeHumidity,
                                            InputRanges::ConcreteTemp, InputRanges::WindVelocity};
 constexpr std::array<const char*, 4> BoxNames{"txtAirTemp", "txtRelativeHumidity", "txtConcreteTemp",
@@ -134,7 +130,8 @@ std::vector<std::string> CheckWindowConsistency(const QWidget& window)
     auto* lblAnswer = Element<QLabel>(window, "lblAnswer");
     faults.text(lblAnswer, Q(run.answer.text));
     if (valid)
-        faults.color(lblAnswer, WidgetColors::ForeColor(lblAnswer), run.answer.red() ? 0x0000FF : 0x000000);
+        faults.color(lblAnswer, WidgetColors::ForeColor(lblAnswer),
+                     run.answer.red() ? Colors::MessageWarning : Colors::MessageNormal);
     for (const char* name : {"cmdSave", "cmdRunNomo"}) {
         auto* button = Element<QPushButton>(window, name);
         faults.flag(button, "enabled", button->isEnabled(), valid);
@@ -157,7 +154,9 @@ std::vector<std::string> CheckWindowConsistency(const QWidget& window)
                                   : varied ? Q(outcomes[row].text())
                                            : Q(NumberFormat::General(inputs[column])));
                 faults.color(cell, WidgetColors::BackColor(cell),
-                             !varied ? FixedColor : failed ? FailedColor : SuccessfulColor);
+                             !varied   ? Colors::FixedInput
+                             : failed ? Colors::FailedVariation
+                                      : Colors::SuccessfulVariation);
             }
     }
 

@@ -35,7 +35,7 @@ TEST_F(WindowConsistencyTest, FindsTheProgramsOwnStatesConsistentAndReportsOther
         {"a threshold out of step with the choice", [&] { quietly(box("txtUserRate"), "0.3"); }, "lblUserRate(0)"},
         {"20.9 F below the range, not shown as failed", [&] {
              quietly(box("txtUserRate"), "0.2");
-             WidgetColors::SetBackColor(label("lblAir1(4)"), 7572479);
+             WidgetColors::SetBackColor(label("lblAir1(4)"), Colors::SuccessfulVariation);
          }, "lblAir1(4)"},
     };
     for (const auto& s : steps) {

@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "tests/support/ModalDialogs.h"
 #include "ui/WindowFont.h"
 
 int main(int argc, char** argv)
@@ -17,5 +18,8 @@ int main(int argc, char** argv)
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
+    // A dialog nobody answers fails its test instead of hanging the run.
+    ::testing::UnitTest::GetInstance()->listeners().Append(
+        new ModalWatchdogListener(ModalWatchdog::LimitFromEnvironment()));
     return RUN_ALL_TESTS();
 }

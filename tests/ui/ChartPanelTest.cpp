@@ -159,22 +159,16 @@ TEST(LayerImage, IsSizedAtTheDevicePixelRatioAndPrintsAtTheLogicalResolution)
     EXPECT_TRUE(layer.isBlank());
 }
 
-// The colours the program uses, as colour references that keep red in the low byte.
-TEST(Colors, PaletteAndChartColoursReadAsTheirRgb)
+// A system colour follows the palette in force: the button face its button colour, any
+// other the window's. The classic palette ends at 15.
+TEST(Colors, SystemColoursFollowThePalette)
 {
-    const struct { uint32_t color; const char* rgb; } colors[] = {
-        {Colors::QBColor(0), "#000000"},  {Colors::QBColor(9), "#0000ff"},           {Colors::QBColor(12), "#ff0000"},
-        {Colors::QBColor(13), "#ff00ff"}, {Colors::QBColor(15), "#ffffff"},          {Colors::ChartBack, "#96c8e9"},
-        {Colors::RateScaleBack, "#5ffa8d"}, {Colors::SolutionPathOnScreen, "#ffff9d"},
-    };
-    for (const auto& c : colors)
-        EXPECT_EQ(Colors::toQColor(c.color).name(), QString(c.rgb));
-    EXPECT_EQ(Colors::QBColor(9), 0xFF0000u);
-    EXPECT_THROW(Colors::QBColor(16), std::out_of_range);
     QPalette palette;
     palette.setColor(QPalette::Button, QColor("#123456"));
     palette.setColor(QPalette::Window, QColor("#abcdef"));
     EXPECT_EQ(Colors::toQColor(Colors::ButtonFace, palette).name(), "#123456");
+    EXPECT_EQ(Colors::toQColor(Colors::SystemColorFlag + 5, palette).name(), "#abcdef");
+    EXPECT_THROW(Colors::QBColor(16), std::out_of_range);
 }
 
 // An area puts its first corner at the bottom left and the second at the top right of

@@ -11,7 +11,6 @@
 
 namespace {
 
-using Colors::QBColor;
 using Kind = ChartOperation::Kind;
 
 // The four chart panels as the main window places them at its design size, in their
@@ -87,7 +86,7 @@ TEST(NomographChart, GridsAreEvenlySpacedBlackLines)
     const DesignPanels design;
     for (const auto& end : ends) {
         SCOPED_TRACE(testing::Message() << end.panel << " line " << end.index);
-        const auto grid = design.drawn(Kind::Line, end.panel, QBColor(0));
+        const auto grid = design.drawn(Kind::Line, end.panel, Colors::ChartFore);
         ASSERT_EQ(grid.size(), end.panel == QString("picRH") ? 18u : 20u);
         EXPECT_EQ(grid[end.index].from, end.from);
         EXPECT_EQ(grid[end.index].to, end.to);
@@ -104,8 +103,8 @@ TEST(NomographChart, ConcreteAndWindLinesRunBetweenFixedPoints)
     const float windEnds[] = {0.100137234f, 0.17763038f, 0.3009149f, 0.4830741f,
                               0.67479414f,  0.8554437f,  1.0627631f};
     const DesignPanels design;
-    const auto ct = design.drawn(Kind::Line, "picCT", QBColor(13));
-    const auto wv = design.drawn(Kind::Line, "picWV", QBColor(12));
+    const auto ct = design.drawn(Kind::Line, "picCT", Colors::ConcreteInk);
+    const auto wv = design.drawn(Kind::Line, "picWV", Colors::WindInk);
     ASSERT_EQ(ct.size(), 7u);
     ASSERT_EQ(wv.size(), 7u);
     for (std::size_t i = 0; i < 7; ++i) {
@@ -121,7 +120,7 @@ TEST(NomographChart, LabelsSitAtTheirMarks)
 {
     DesignPanels design;
     // Air temperatures 50..90 centred below the top edge (not 40 or 100), then the caption.
-    const auto air = design.drawn(Kind::Text, "picRH", QBColor(0));
+    const auto air = design.drawn(Kind::Text, "picRH", Colors::ChartFore);
     ASSERT_EQ(air.size(), 6u);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(air[i].text, QString::number(50 + 10 * i));
@@ -130,7 +129,7 @@ TEST(NomographChart, LabelsSitAtTheirMarks)
     EXPECT_NEAR(DesignPanels::centreOf(*design.picRH, air[5]).x(), 70, 1e-4) << "the caption";
 
     // The caption, then humidities 10..100 centred on their curves at 94.
-    const auto humidities = design.drawn(Kind::Text, "picRH", QBColor(9));
+    const auto humidities = design.drawn(Kind::Text, "picRH", Colors::HumidityInk);
     ASSERT_EQ(humidities.size(), 11u);
     for (std::size_t i = 0; i < 10; ++i) {
         EXPECT_EQ(humidities[1 + i].text, QString::number(10 * (i + 1)));
@@ -138,7 +137,7 @@ TEST(NomographChart, LabelsSitAtTheirMarks)
         ExpectNear(DesignPanels::centreOf(*design.picRH, humidities[1 + i]), QPointF(94, atCurve), 1e-4);
     }
 
-    const auto rates = design.drawn(Kind::Text, "picRate", QBColor(0));
+    const auto rates = design.drawn(Kind::Text, "picRate", Colors::ChartFore);
     ASSERT_EQ(rates.size(), 9u);
     EXPECT_TRUE(design.drawn(Kind::Line, "picRate").empty());
     for (int i = 0; i < 9; ++i) {
@@ -147,7 +146,7 @@ TEST(NomographChart, LabelsSitAtTheirMarks)
     }
 
     // Concrete temperatures hang from their intercepts on the left edge, after the caption.
-    const auto concrete = design.drawn(Kind::Text, "picCT", QBColor(13));
+    const auto concrete = design.drawn(Kind::Text, "picCT", Colors::ConcreteInk);
     ASSERT_EQ(concrete.size(), 8u);
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(concrete[1 + i].text, QString::number(40 + 10 * i));
@@ -155,7 +154,7 @@ TEST(NomographChart, LabelsSitAtTheirMarks)
     }
 
     // Wind speeds rest on their lines at the label's right end, then the caption.
-    const auto wind = design.drawn(Kind::Text, "picWV", QBColor(12));
+    const auto wind = design.drawn(Kind::Text, "picWV", Colors::WindInk);
     ASSERT_EQ(wind.size(), 8u);
     const short speeds[] = {0, 2, 5, 10, 15, 20, 25};
     for (std::size_t i = 0; i < 7; ++i) {
@@ -172,7 +171,7 @@ TEST(NomographChart, LabelsSitAtTheirMarks)
 TEST(NomographChart, EachCurveIsAChainOfOnePixelSegmentsAcrossThePanel)
 {
     const DesignPanels design(159);
-    const auto segments = design.drawn(Kind::Line, "picRH", QBColor(9));
+    const auto segments = design.drawn(Kind::Line, "picRH", Colors::HumidityInk);
     const std::size_t curves = CuringSupp::HumidityCurves.size();
     ASSERT_EQ(segments.size() % curves, 0u);
     const std::size_t perCurve = segments.size() / curves;
@@ -254,9 +253,9 @@ TEST(SolutionPath, ClearMyPicsRemovesOnlyThePathAndChangeGraphColorSparesTheRate
         EXPECT_EQ(clear.layer, ChartLayer::Transient);
 
     design.log.clear();
-    ChangeGraphColor(design.panels(), QBColor(15));
+    ChangeGraphColor(design.panels(), Colors::PrintBackground);
     for (ChartPanel* panel : {design.picRH, design.picCT, design.picWV})
-        EXPECT_EQ(panel->BackColor(), QBColor(15));
+        EXPECT_EQ(panel->BackColor(), Colors::PrintBackground);
     EXPECT_EQ(design.picRate->BackColor(), Colors::RateScaleBack);
     EXPECT_EQ(design.picRate->grab().toImage(), chartOnly.picRate->grab().toImage());
     EXPECT_EQ(design.log.of(Kind::Clear).size(), 3u);

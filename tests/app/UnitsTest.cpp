@@ -1,13 +1,12 @@
 #include <QAction>
-#include <QApplication>
 #include <QGroupBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
-#include <QTimer>
 
 #include "settings/Settings.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/ModalDialogs.h"
 
 namespace {
 
@@ -117,12 +116,10 @@ TEST_F(UnitsTest, RecordsKeepTheirSystemAndReturnConverted)
 {
     action("mnuUnitsSI")->trigger();
     enterInputs("27", "50", "32", "16");
-    QTimer::singleShot(0, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->findChild<QLabel*>("Label3")->text(), "Air Temperature (°C)");
-        EXPECT_EQ(dialog->findChild<QLabel*>("lblER")->text(), "1.14");
-        dialog->findChild<QPushButton*>("cmdAccept")->click();
+    OnNextDialog([](QWidget& dialog) {
+        EXPECT_EQ(Element<QLabel>(dialog, "Label3")->text(), "Air Temperature (°C)");
+        EXPECT_EQ(Element<QLabel>(dialog, "lblER")->text(), "1.14");
+        Element<QPushButton>(dialog, "cmdAccept")->click();
     });
     element<QPushButton>("cmdSave")->click();
 
@@ -142,12 +139,9 @@ TEST_F(UnitsTest, RecordsKeepTheirSystemAndReturnConverted)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("units"));
 
-    QTimer::singleShot(0, [] {
-        QWidget* viewer = QApplication::activeModalWidget();
-        ASSERT_NE(viewer, nullptr);
-        auto* grid = viewer->findChild<QTableView*>("DBGrid1");
-        grid->selectRow(1);
-        viewer->findChild<QPushButton*>("cmdReturn")->click();
+    OnNextDialog([](QWidget& viewer) {
+        Element<QTableView>(viewer, "DBGrid1")->selectRow(1);
+        Element<QPushButton>(viewer, "cmdReturn")->click();
     });
     element<QPushButton>("cmdRecords")->click();
     EXPECT_EQ(boxes(), (QStringList{"21.1", "50", "32.2", "16.1"})) << "the air bar moves from 27 to 21";

@@ -1,8 +1,8 @@
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/ModalDialogs.h"
 #include "ui/ChartOperations.h"
 #include "ui/ChartPanel.h"
 
@@ -39,10 +39,8 @@ TEST_F(SolutionPathTest, EachRunClearsOnlyThePathAndDrawsItsOwn)
     EXPECT_EQ(lines[0].to, QPointF(80, s.RHOrdinate));
     EXPECT_EQ(lines[3].from, QPointF(s.XIntersection, s.RHOrdinate));
     EXPECT_EQ(lines[4].from, QPointF(0, s.EvaporationRateNomo));
-    for (const ChartOperation& line : lines) {
+    for (const ChartOperation& line : lines)
         EXPECT_EQ(line.layer, ChartLayer::Transient);
-        EXPECT_EQ(line.color, 0x9DFFFFu);
-    }
 
     log.clear();
     box("txtWindVelocity")->setText("5");
@@ -78,11 +76,7 @@ TEST_F(SolutionPathTest, TheRedrawButtonAndClosingTheAboutBoxDrawThePathAgain)
     EXPECT_TRUE(log.of(ChartOperation::Kind::Text).empty()) << "the chart is not redrawn";
 
     log.clear();
-    QTimer::singleShot(0, [] {
-        QWidget* about = QApplication::activeModalWidget();
-        ASSERT_NE(about, nullptr);
-        Element<QPushButton>(*about, "cmdOK")->click();
-    });
+    OnNextDialog([](QWidget& about) { Element<QPushButton>(about, "cmdOK")->click(); });
     element<QAction>("mnuHelpAbout")->trigger();
     EXPECT_EQ(pathLines().size(), 6u);
 }

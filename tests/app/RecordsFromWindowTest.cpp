@@ -1,28 +1,16 @@
 #include <QAction>
-#include <QApplication>
 #include <QDialog>
 #include <QTableView>
-#include <QTimer>
-#include <functional>
 
 #include "records/NetworkFileSystem.h"
 #include "settings/Settings.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/ModalDialogs.h"
 #include "tests/support/RecordsFiles.h"
 
 // What the dialogs store and return is tested with the dialogs; here the window must
 // hand them its values, take back what they return, and calculate again afterwards.
 namespace {
-
-// Runs `act` on the modal dialog that the next click opens, as soon as it is shown.
-void OnNextDialog(const std::function<void(QWidget&)>& act)
-{
-    QTimer::singleShot(0, [act] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr) << "no dialog opened";
-        act(*dialog);
-    });
-}
 
 using RecordsFromWindowTest = MainWindowFixture;
 

@@ -44,7 +44,6 @@ protected:
         EXPECT_EQ(element<ChartPanel>("picRate")->BackColor(), Colors::RateScaleBack);
         for (const char* frame : {"fraLeftSideContainer", "fraRightSideContainer", "Frame2", "Frame3", "fraData"})
             EXPECT_EQ(WidgetColors::BackColor(element(frame)), Colors::ButtonFace) << frame;
-        EXPECT_EQ(window->solutionLineColor(), Colors::SolutionPathOnScreen);
     }
 
     FakePrintDestinations destinations;

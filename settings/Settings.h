@@ -43,8 +43,9 @@ std::vector<Site> Sites();
 void RememberSite(const Site& site);
 
 // How forecast hours are completed: the wind height factor (the 1/7 power law by
-// default), the concrete temperature rule (air + 0 by default, in the units shown when
-// saved) and the least window length in hours (4).
+// default), the concrete temperature rule (air + 0 by default; its value is kept in
+// degrees F whatever units are shown: the temperature of a constant rule, the
+// difference added to the air for the other) and the least window length in hours (4).
 double HeightFactor();
 void SetHeightFactor(double factor);
 bool ConcreteIsConstant();

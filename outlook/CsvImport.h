@@ -1,24 +1,15 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 #include <vector>
 
 #include "calc/Units.h"
 #include "outlook/HourlyReading.h"
+#include "outlook/sources/SourceUnits.h"
 
 // Hourly readings from spreadsheet text: a CSV file, or rows pasted from a
 // spreadsheet (tab-, comma- or semicolon-separated).
 namespace CsvImport {
-
-enum class TemperatureScale { Fahrenheit, Celsius };
-enum class WindScale { Mph, Kmh, MetresPerSecond };
-
-// The units of the source's columns where its header does not name them.
-struct SourceUnits {
-    std::optional<TemperatureScale> temperature;
-    std::optional<WindScale> wind;
-};
 
 struct Result {
     // False when the text as a whole cannot be read; `error` then says why, naming the

@@ -17,6 +17,7 @@
 #include "outlook/OutlookTable.h"
 #include "outlook/frmOutlook.h"
 #include "ui/MessageBox.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -41,14 +42,19 @@ std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport:
     dialog.setObjectName(QStringLiteral("frmImportUnits"));
     dialog.setWindowTitle(QStringLiteral("Units of the File"));
     auto* form = new QFormLayout(&dialog);
-    auto* temperature = new QComboBox(&dialog);
-    temperature->setObjectName(QStringLiteral("cboTemperatureUnit"));
-    temperature->addItems({QStringLiteral("°F"), QStringLiteral("°C")});
-    temperature->setCurrentIndex(units == UnitSystem::SI ? 1 : 0);
-    auto* wind = new QComboBox(&dialog);
-    wind->setObjectName(QStringLiteral("cboWindUnit"));
-    wind->addItems({QStringLiteral("mph"), QStringLiteral("km/h"), QStringLiteral("m/s")});
-    wind->setCurrentIndex(units == UnitSystem::SI ? 1 : 0);
+    // Every unit known of the quantity, the one of the units shown first chosen.
+    const auto unitChoice = [&dialog, units](const char* name, Quantity quantity) {
+        auto* box = new QComboBox(&dialog);
+        box->setObjectName(QString::fromLatin1(name));
+        for (const Units::Unit* unit : Units::Known()) {
+            if (unit->quantity == quantity)
+                box->addItem(Q(unit->symbol), QVariant::fromValue(static_cast<const void*>(unit)));
+        }
+        box->setCurrentIndex(box->findText(Q(Units::Symbol(quantity, units))));
+        return box;
+    };
+    auto* temperature = unitChoice("cboTemperatureUnit", Quantity::Temperature);
+    auto* wind = unitChoice("cboWindUnit", Quantity::Wind);
     if (read.temperatureUnitMissing)
         form->addRow(QStringLiteral("Temperatures are in"), temperature);
     if (read.windUnitMissing)
@@ -59,14 +65,14 @@ std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport:
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    const auto chosenUnit = [](const QComboBox* box) {
+        return static_cast<const Units::Unit*>(box->currentData().value<const void*>());
+    };
     CsvImport::SourceUnits chosen;
     if (read.temperatureUnitMissing)
-        chosen.temperature = temperature->currentIndex() == 1 ? CsvImport::TemperatureScale::Celsius
-                                                              : CsvImport::TemperatureScale::Fahrenheit;
+        chosen.temperature = chosenUnit(temperature);
     if (read.windUnitMissing)
-        chosen.wind = wind->currentIndex() == 0   ? CsvImport::WindScale::Mph
-                      : wind->currentIndex() == 1 ? CsvImport::WindScale::Kmh
-                                                  : CsvImport::WindScale::MetresPerSecond;
+        chosen.wind = chosenUnit(wind);
     return chosen;
 }
 

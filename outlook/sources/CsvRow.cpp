@@ -1,0 +1,122 @@
+#include "outlook/sources/CsvRow.h"
+
+#include <QDateTime>
+#include <string_view>
+
+#include "calc/NumberReading.h"
+#include "calc/NumberWriting.h"
+#include "outlook/sources/DateTimeScanner.h"
+
+namespace CsvImport {
+namespace {
+
+// Reads the fields of one data line and keeps the first problem it meets.
+class LineReader {
+public:
+    LineReader(const Record& record, bool decimalComma) : record_(record), decimalComma_(decimalComma) {}
+
+    QDateTime time(const Layout& layout)
+    {
+        // Braced initialisers run in order: the date's problem comes before the time's.
+        const WallClock read =
+            layout.clock.present()
+                ? WallClock{timeField(layout.time, ReadDate, QStringLiteral("is not a date")),
+                            timeField(layout.clock, ReadClock, QStringLiteral("is not a time of day"))}
+                : timeField(layout.time, ReadDateTime, QStringLiteral("is not a date and time"));
+        if (!read.isValid())
+            return {};
+        const QDateTime local(read.date, read.time);
+        // Qt holds no local time in the hour the clocks skip in spring.
+        if (!local.isValid())
+            fail(layout.time, QStringLiteral("falls in the hour skipped when the clocks go forward"),
+                 read.date.toString(Qt::ISODate) + u' ' + read.time.toString(QStringLiteral("HH:mm")));
+        return local;
+    }
+
+    // The value of a column in the table's unit; as written when it is not a number.
+    QString reading(const Column& column, Conversion convert, bool required)
+    {
+        const QString text = field(column, required);
+        if (text.isEmpty())
+            return text;
+        const QString number = decimalComma_ ? QString(text).replace(u',', u'.') : text;
+        const QByteArray utf8 = number.toUtf8();
+        const std::string_view digits(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        if (!IsNumericText(digits)) {
+            fail(column, QStringLiteral("is not a number"), text);
+            return text;
+        }
+        if (!convert.changes())
+            return number;
+        return QString::fromStdString(NumberFormat::ScenarioValue(convert(ReadNumber(digits))));
+    }
+
+    const QString& problem() const { return problem_; }
+
+private:
+    // Reads a field with `read`; `isNot` says what the field is not when that fails.
+    template <typename Read>
+    auto timeField(const Column& column, Read read, const QString& isNot) -> decltype(read(QStringView()))
+    {
+        const QString text = field(column, true);
+        const auto value = read(text);
+        if (!text.isEmpty() && !value.isValid())
+            fail(column, isNot, text);
+        return value;
+    }
+
+    // The trimmed field of a column; empty when it is empty or the line ends before it.
+    QString field(const Column& column, bool required)
+    {
+        if (!column.present())
+            return {};
+        if (column.index >= record_.fields.size()) {
+            if (required)
+                note(column, QStringLiteral(" is missing: the line ends after column %1.").arg(record_.fields.size()));
+            return {};
+        }
+        const QString text = record_.fields[column.index].trimmed();
+        if (text.isEmpty() && required)
+            note(column, QStringLiteral(" is empty."));
+        return text;
+    }
+
+    // The field `text` of the column is not what it should be.
+    void fail(const Column& column, const QString& isNot, const QString& text)
+    {
+        constexpr qsizetype kShown = 40;
+        const QString shown = text.size() > kShown ? text.left(kShown) + u'…' : text;
+        note(column, QStringLiteral(": \"%1\" %2.").arg(shown, isNot));
+    }
+
+    // Keeps the first problem of the line: "Line 7, column 3 (RH)" and the rest.
+    void note(const Column& column, const QString& rest)
+    {
+        if (!problem_.isEmpty())
+            return;
+        problem_ = QStringLiteral("Line %1, column %2").arg(record_.line).arg(column.index + 1);
+        if (!column.name.isEmpty())
+            problem_ += QStringLiteral(" (%1)").arg(column.name);
+        problem_ += rest;
+    }
+
+    const Record& record_;
+    bool decimalComma_;
+    QString problem_;
+};
+
+}  // namespace
+
+HourlyReading ReadRow(const Record& record, const Layout& layout, const Conversions& to, bool decimalComma)
+{
+    LineReader line(record, decimalComma);
+    // Braced initialisers run in order: the problem is read after every field.
+    return {.time = line.time(layout),
+            .air = line.reading(layout.air, to.air, true),
+            .humidity = line.reading(layout.humidity, {}, true),
+            .wind = line.reading(layout.wind, to.wind, true),
+            .concrete = line.reading(layout.concrete, to.concrete, false),
+            .problem = line.problem()};
+}
+
+}  // namespace CsvImport

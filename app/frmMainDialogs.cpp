@@ -69,18 +69,7 @@ void frmMain::cmdSave_Click()
     ui->txtStealFocus->setFocus();
     if (!ConfirmRecordsAvailable(*records_, this))
         return;
-    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
-    const CalculationRequest& shown = calculation_.request;
-    SaveSnapshot snapshot;
-    snapshot.AirTemp = text(shown.texts[std::size_t(Input::AirTemp)]);
-    snapshot.RelativeHumidity = text(shown.texts[std::size_t(Input::RelativeHumidity)]);
-    snapshot.ConcreteTemp = text(shown.texts[std::size_t(Input::ConcreteTemp)]);
-    snapshot.WindVelocity = text(shown.texts[std::size_t(Input::WindVelocity)]);
-    snapshot.RateThreshold = text(shown.thresholdText);
-    snapshot.EvapRate = text(calculation_.eqnCaption);
-    snapshot.Answer = text(calculation_.answer);
-    snapshot.Units = shown.units;
-    frmSave dialog(snapshot, *records_, this);
+    frmSave dialog(calculation_, *records_, this);
     connect(&dialog, &frmSave::recordAdded, this, [this] { ui->cmdSave->setEnabled(false); });
     dialog.exec();
     RecalculateAndUnlockRedraw();

@@ -122,6 +122,21 @@ NewRecord SampleRecord(const QString& date, const QString& threshold)
     return record;
 }
 
+Calculation CalculationShowing(const NewRecord& shown)
+{
+    const auto text = [](const QString& s) { return s.toStdString(); };
+    Calculation calculation;
+    calculation.request.texts[std::size_t(Input::AirTemp)] = text(shown.AirTemp);
+    calculation.request.texts[std::size_t(Input::RelativeHumidity)] = text(shown.RH);
+    calculation.request.texts[std::size_t(Input::ConcreteTemp)] = text(shown.ConcreteTemp);
+    calculation.request.texts[std::size_t(Input::WindVelocity)] = text(shown.WindVelocity);
+    calculation.request.thresholdText = text(shown.RateThreshold);
+    calculation.request.units = Units::FromCode(text(shown.Units));
+    calculation.eqnCaption = text(shown.EvapRate);
+    calculation.answer = text(shown.RateNote);
+    return calculation;
+}
+
 void TypeDateTimeNote(QWidget& dialog, const NewRecord& record)
 {
     Element<QLineEdit>(dialog, "txtDate")->setText(record.RecordDate);

@@ -67,18 +67,7 @@ void frmMain::cmdSave_Click()
     ui->txtStealFocus->setFocus();
     if (!ConfirmRecordsAvailable(*records_, this))
         return;
-    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
-    const CalculationRequest& shown = calculation_.request;
-    SaveSnapshot snapshot;
-    snapshot.AirTemp = text(shown.readings.air);
-    snapshot.RelativeHumidity = text(shown.readings.humidity);
-    snapshot.ConcreteTemp = text(shown.readings.concrete);
-    snapshot.WindVelocity = text(shown.readings.wind);
-    snapshot.RateThreshold = text(shown.thresholdText());
-    snapshot.EvapRate = text(calculation_.eqnCaption);
-    snapshot.Answer = text(calculation_.answer);
-    snapshot.Units = shown.units;
-    frmSave dialog(snapshot, *records_, this);
+    frmSave dialog(calculation_, *records_, this);
     connect(&dialog, &frmSave::recordAdded, this, [this] { ui->cmdSave->setEnabled(false); });
     dialog.exec();
     RecalculateAndUnlockRedraw();

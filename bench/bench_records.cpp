@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include "calc/Calculation.h"
 #include "calc/ProgramError.h"
 #include "bench/BenchRecords.h"
 #include "records/RecordsSchema.h"
@@ -78,7 +79,7 @@ void BM_SaveOneRecord(benchmark::State& state)
     RecordsStore& store = Records().store;
     PressOk ok;
     Msg::ScopedResponder answers(ok);
-    const SaveSnapshot shown{"85", "50", "90", "10", "0.2", "0.241", "Measures may be needed."};
+    const Calculation shown = Calculate({.texts = {"85", "50", "90", "10"}, .thresholdText = "0.2"});
     for (auto _ : state) {
         frmSave dialog(shown, store);
         dialog.findChild<QPushButton*>(QStringLiteral("cmdAccept"))->click();
@@ -184,7 +185,7 @@ void BM_SaveOneRecordOnServer(benchmark::State& state)
         return;
     PressOk ok;
     Msg::ScopedResponder answers(ok);
-    const SaveSnapshot shown{"85", "50", "90", "10", "0.2", "0.241", "Measures may be needed."};
+    const Calculation shown = Calculate({.texts = {"85", "50", "90", "10"}, .thresholdText = "0.2"});
     for (auto _ : state) {
         frmSave dialog(shown, *store);
         dialog.findChild<QPushButton*>(QStringLiteral("cmdAccept"))->click();

@@ -7,12 +7,11 @@
 #include "outlook/OutlookTable.h"
 #include "outlook/frmOutlook.h"
 #include "output/PrintJob.h"
-#include "records/LoginName.h"
+#include "records/NewRecord.h"
 #include "records/RecordTime.h"
 #include "records/RecordsAvailability.h"
 #include "records/RecordsStore.h"
 #include "ui/MessageBox.h"
-#include "ui/QtText.h"
 
 void frmOutlook::PrintOutlook()
 {
@@ -46,7 +45,6 @@ int frmOutlook::SaveSelectedAsRecords()
         Report(RecordsUnavailableText(store_), true);
         return 0;
     }
-    const OutlookSettings& settings = model_->settings();
     const QString note = (QStringLiteral("Pour-day outlook: ") + source_).left(255);
     std::vector<NewRecord> records;
     int skipped = 0;
@@ -56,21 +54,10 @@ int frmOutlook::SaveSelectedAsRecords()
             ++skipped;
             continue;
         }
-        NewRecord record;
-        record.RecordDate = RecordTime::DateText(hour.reading.time.date());
-        record.RecordTime = RecordTime::TimeText(hour.reading.time.time());
-        record.AirTemp = hour.reading.air;
-        record.ConcreteTemp = hour.concrete;
-        record.RH = hour.reading.humidity;
-        record.WindVelocity = hour.reading.wind;
-        record.EvapRate = Q(hour.result.eqnCaption);
-        record.RateNote = Q(hour.result.answer);
-        record.MiscNote = note;
-        record.RateThreshold = Q(settings.thresholdText());
-        record.Units = Q(Units::Code(settings.units));
-        record.Site = site_;
-        record.SavedBy = LoginName();
-        records.push_back(std::move(record));
+        records.push_back(RecordOf(hour.result, {.date = RecordTime::DateText(hour.reading.time.date()),
+                                                 .time = RecordTime::TimeText(hour.reading.time.time()),
+                                                 .note = note,
+                                                 .site = site_}));
     }
     if (records.empty()) {
         Report(QStringLiteral("None of the selected hours could be computed, so none was saved."), true);

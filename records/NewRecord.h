@@ -2,8 +2,12 @@
 
 #include <QString>
 
-// One record as the save dialog hands it over: every value is text, converted by
-// the store to its column's type.
+#include "calc/Calculation.h"
+#include "records/LoginName.h"
+#include "ui/QtText.h"
+
+// One record as it is handed to the store: every value is text, converted by the store
+// to its column's type.
 struct NewRecord {
     QString RecordDate;
     QString RecordTime;
@@ -20,3 +24,34 @@ struct NewRecord {
     QString SavedBy;                       // the login name of whoever saved the record
     QString CopiedFrom;                    // for a record copied from a records file: its file and number
 };
+
+// What the person saving adds to a calculation.
+struct RecordDetails {
+    QString date;
+    QString time;
+    QString note;
+    QString site;
+};
+
+// The record of a calculation, saved by the user logged in: the readings and the
+// threshold as typed, the equation's rate and the message as shown, in the calculation's
+// unit system. The save dialog and the outlook's hours save through this alone.
+inline NewRecord RecordOf(const Calculation& calculation, const RecordDetails& details)
+{
+    const CalculationRequest& request = calculation.request;
+    NewRecord record;
+    record.RecordDate = details.date;
+    record.RecordTime = details.time;
+    record.AirTemp = Q(request.readings.air);
+    record.ConcreteTemp = Q(request.readings.concrete);
+    record.RH = Q(request.readings.humidity);
+    record.WindVelocity = Q(request.readings.wind);
+    record.EvapRate = Q(calculation.eqnCaption);
+    record.RateNote = Q(calculation.answer);
+    record.MiscNote = details.note;
+    record.RateThreshold = Q(request.thresholdText());
+    record.Units = Q(Units::Code(request.units));
+    record.Site = details.site;
+    record.SavedBy = LoginName();
+    return record;
+}

@@ -1,20 +1,22 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QVariant>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "records/RecordsLocation.h"
 #include "records/RecordsSchema.h"
 
 class QWidget;
 
-// What differs between the two places records live: how the connection is opened, how
-// the table's layout is brought up to date, and how a value reaches a column. The store
-// does everything else the same way for both.
+// What differs between the two places records live: how the connection is opened, what
+// bringing the table's layout up to date takes there, and how a value reaches a column.
+// The store does everything else the same way for both.
 class RecordsEngine {
 public:
     virtual ~RecordsEngine() = default;
@@ -23,8 +25,9 @@ public:
     // location and the reason.
     virtual QSqlDatabase Open(const QString& connectionName) = 0;
     // Adds what the table lacks (a file never gets a table; a server gets one when it has
-    // none and the login may create it), safely when several copies start at once.
-    virtual void UpgradeSchema(QSqlDatabase& db) = 0;
+    // none and the login may create it), safely when several copies start at once. One
+    // routine for both engines, following their SchemaRules.
+    void UpgradeSchema(QSqlDatabase& db);
     // How a saved text is handed to its column.
     virtual QVariant Bind(const RecordsSchema::Column& column, const QString& text) const = 0;
     // Whether a failed statement may have been a lost connection worth opening again.
@@ -32,6 +35,31 @@ public:
     virtual QString Describe() const = 0;  // "the records file "…"", "the records server "…""
 
     static std::unique_ptr<RecordsEngine> For(const RecordsLocation& location, int busyTimeoutMs);
+
+protected:
+    struct SchemaIndex {
+        QString column;
+        bool unique = false;
+    };
+    // How the engine's table is brought up to date.
+    struct SchemaRules {
+        const char* RecordsSchema::Column::*type = nullptr;  // a column's SQL type on this engine
+        // Start the change and keep other copies from changing the table until it ends.
+        QStringList lockStatements;
+        // Look first, without the lock, and leave a table that lacks no column as it is.
+        bool leavesCompleteTable = false;
+        // Add the other columns after one is refused (and report it after they are added).
+        bool addsPastRefusal = false;
+        // Made where the login may; the table works as well without them.
+        std::vector<SchemaIndex> indexes;
+    };
+    enum class SchemaStep { Lock, CreateTable, AddColumn, Finish };
+
+    virtual SchemaRules Rules() const = 0;
+    // The names of the table's columns; none when there is no table, which is then created.
+    virtual QStringList ColumnNames(const QSqlDatabase& db) const = 0;
+    // Throws ProgramError for a step that was refused; `what` names the column or the table.
+    [[noreturn]] virtual void SchemaRefused(SchemaStep step, const QString& what, const QSqlError& error) const = 0;
 };
 
 // The names the store uses in SQL, quoted for the connection's engine so that both keep

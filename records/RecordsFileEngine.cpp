@@ -5,7 +5,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
-#include <optional>
 
 #include "calc/ProgramError.h"
 #include "records/RecordsEngine.h"
@@ -59,49 +58,6 @@ public:
         return db;
     }
 
-    void UpgradeSchema(QSqlDatabase& db) override
-    {
-        if (MissingColumns(db).empty())
-            return;
-        // Another copy of the program starting at the same moment may be adding the
-        // columns too: take the file's write lock (waiting for the other copy as a save
-        // does) and look again, so that only one of them adds them.
-        QSqlQuery lock(db);
-        if (!lock.exec(QStringLiteral("BEGIN IMMEDIATE")))
-            CannotAdd(MissingColumns(db).front().name, lock.lastError());
-        struct Unlock {
-            QSqlDatabase& db;
-            bool committed = false;
-            ~Unlock()
-            {
-                if (!committed)
-                    QSqlQuery(QStringLiteral("ROLLBACK"), db);
-            }
-        } unlock{db};
-        // Each column is added on its own: one the file refuses (a name differing only in
-        // letter case, say) is reported, and the others are still added.
-        std::optional<std::pair<QString, QSqlError>> refused;
-        for (const RecordsSchema::Column& column : MissingColumns(db)) {
-            QString sql = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                              .arg(Quoted(db, RecordsSchema::TableName), Quoted(db, column.name),
-                                   QString::fromLatin1(column.sqliteType));
-            if (column.appendedDefault)
-                sql += QStringLiteral(" DEFAULT ") + QString::fromLatin1(column.appendedDefault);
-            QSqlQuery add(db);
-            if (!add.exec(sql) && !refused)
-                refused.emplace(column.name, add.lastError());
-        }
-        // Only for speed: a file that refuses the index works as well without it.
-        QSqlQuery(db).exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
-                               .arg(Quoted(db, RecordsSchema::TableName + u'_' + RecordsSchema::SiteColumn),
-                                    Quoted(db, RecordsSchema::TableName), Quoted(db, RecordsSchema::SiteColumn)));
-        if (!lock.exec(QStringLiteral("COMMIT")))
-            CannotAdd(RecordsSchema::TableName, lock.lastError());
-        unlock.committed = true;
-        if (refused)
-            CannotAdd(refused->first, refused->second);
-    }
-
     QVariant Bind(const RecordsSchema::Column& column, const QString& text) const override
     {
         // Every value is kept as the text that was shown; only a key left empty is null.
@@ -117,21 +73,19 @@ public:
         return QStringLiteral("the records file \"%1\"").arg(QDir::toNativeSeparators(path_));
     }
 
-private:
-    // Names compare exactly, letter case included, as the file's own names are kept; a
-    // column differing only in case is then refused by the engine and reported.
-    std::vector<RecordsSchema::Column> MissingColumns(const QSqlDatabase& db) const
+protected:
+    // The file's write lock, waited for as a save waits; a file made by the program has
+    // its table. SQLite keeps the change going past a refused column.
+    SchemaRules Rules() const override
     {
-        const QStringList present = ColumnNames(db);
-        std::vector<RecordsSchema::Column> missing;
-        for (const RecordsSchema::Column& column : RecordsSchema::AppendedColumns()) {
-            if (!present.contains(column.name))
-                missing.push_back(column);
-        }
-        return missing;
+        return {.type = &RecordsSchema::Column::sqliteType,
+                .lockStatements = {QStringLiteral("BEGIN IMMEDIATE")},
+                .leavesCompleteTable = true,
+                .addsPastRefusal = true,
+                .indexes = {{.column = RecordsSchema::SiteColumn}}};
     }
 
-    QStringList ColumnNames(const QSqlDatabase& db) const
+    QStringList ColumnNames(const QSqlDatabase& db) const override
     {
         QSqlQuery columns(db);
         if (!columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(Quoted(db, RecordsSchema::TableName))))
@@ -146,12 +100,13 @@ private:
         return names;
     }
 
-    [[noreturn]] static void CannotAdd(const QString& column, const QSqlError& error)
+    [[noreturn]] void SchemaRefused(SchemaStep, const QString& what, const QSqlError& error) const override
     {
         Fail(RecordsErrorNumber::CannotAddColumn, QStringLiteral("The column %1 could not be added to %2: %3")
-                                                      .arg(column, RecordsSchema::TableName, error.text()));
+                                                      .arg(what, RecordsSchema::TableName, error.text()));
     }
 
+private:
     QString path_;
     int busyTimeoutMs_;
 };

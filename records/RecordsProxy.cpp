@@ -1,6 +1,7 @@
 #include "records/RecordsProxy.h"
 
 #include "records/RecordReading.h"
+#include "records/RecordsSchema.h"
 
 RecordsProxy::RecordsProxy(QObject* parent) : QSortFilterProxyModel(parent)
 {
@@ -36,28 +37,26 @@ void RecordsProxy::setSourceModel(QAbstractItemModel* source)
 
 void RecordsProxy::FindColumns()
 {
-    kinds_.clear();
+    sortAs_.clear();
     siteColumn_ = dateColumn_ = timeColumn_ = -1;
     const QAbstractItemModel* source = sourceModel();
     if (!source)
         return;
-    static const QStringList numbers{QStringLiteral("RecID"),        QStringLiteral("AirTemp"),
-                                     QStringLiteral("ConcreteTemp"), QStringLiteral("RH"),
-                                     QStringLiteral("WindVelocity"), QStringLiteral("EvapRate"),
-                                     QStringLiteral("RateThreshold")};
     for (int column = 0; column < source->columnCount(); ++column) {
         const QString name = source->headerData(column, Qt::Horizontal).toString();
-        Kind kind = numbers.contains(name) ? Kind::Number : Kind::Text;
-        if (name == QStringLiteral("RecordDate")) {
-            kind = Kind::Date;
+        const RecordsSchema::Column* known = RecordsSchema::Find(name);
+        const RecordsSchema::Kind kind = known ? known->kind : RecordsSchema::Kind::Text;
+        SortAs sortAs = RecordsSchema::IsNumeric(kind) ? SortAs::Number : SortAs::Text;
+        if (kind == RecordsSchema::Kind::Date && dateColumn_ < 0) {
+            sortAs = SortAs::Date;
             dateColumn_ = column;
-        } else if (name == QStringLiteral("RecordTime")) {
-            kind = Kind::Time;
+        } else if (kind == RecordsSchema::Kind::Time && timeColumn_ < 0) {
+            sortAs = SortAs::Time;
             timeColumn_ = column;
-        } else if (name == QStringLiteral("Site")) {
+        } else if (name == RecordsSchema::SiteColumn) {
             siteColumn_ = column;
         }
-        kinds_.push_back(kind);
+        sortAs_.push_back(sortAs);
     }
 }
 
@@ -113,17 +112,18 @@ const RecordsProxy::SortKey& RecordsProxy::KeyOf(int sourceRow, int column) cons
     if (key.known)
         return key;
     key.known = true;
-    const Kind kind = column >= 0 && column < static_cast<int>(kinds_.size()) ? kinds_[column] : Kind::Text;
+    const SortAs sortAs =
+        column >= 0 && column < static_cast<int>(sortAs_.size()) ? sortAs_[column] : SortAs::Text;
     const QVariant value = sourceModel()->index(sourceRow, column).data();
     key.text = value.toString();
-    switch (kind) {
-    case Kind::Number:
+    switch (sortAs) {
+    case SortAs::Number:
         if (const std::optional<double> number = RecordReading::Number(value)) {
             key.readable = true;
             key.value = *number;
         }
         break;
-    case Kind::Date:
+    case SortAs::Date:
         // Records of one day in the order of their times, those without a readable time last.
         if (const QDate date = DateOf(sourceRow); date.isValid()) {
             constexpr double MsPerDay = 86400000.0;
@@ -133,13 +133,13 @@ const RecordsProxy::SortKey& RecordsProxy::KeyOf(int sourceRow, int column) cons
                         + (time.isValid() ? time.msecsSinceStartOfDay() : MsPerDay);
         }
         break;
-    case Kind::Time:
+    case SortAs::Time:
         if (const QTime time = TimeOf(sourceRow); time.isValid()) {
             key.readable = true;
             key.value = time.msecsSinceStartOfDay();
         }
         break;
-    case Kind::Text:
+    case SortAs::Text:
         break;
     }
     return key;

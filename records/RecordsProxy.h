@@ -13,9 +13,10 @@
 
 // Stands between the records table and the viewer's grid: shows the records the filter
 // lets through, in the order of the column the user sorted by, and changes nothing
-// stored. Columns are known by their names: RecID and the readings sort as numbers,
-// RecordDate as dates (then by time), RecordTime as times, the rest as text in the
-// locale's order. Values that cannot be read sort after those that can.
+// stored. Columns are known by their names in the records schema, whose kinds say how
+// they sort: numbers (the record number, readings and rates) as numbers, the record's
+// date as dates (then by time), its time as times, the rest as text in the locale's
+// order. Values that cannot be read sort after those that can.
 class RecordsProxy : public QSortFilterProxyModel {
     Q_OBJECT
 public:
@@ -35,7 +36,7 @@ protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
-    enum class Kind { Text, Number, Date, Time };
+    enum class SortAs { Text, Number, Date, Time };
     // What a row is sorted by in the sorted column.
     struct SortKey {
         bool known = false;
@@ -53,7 +54,7 @@ private:
 
     RecordsFilter filter_;
     QList<QMetaObject::Connection> sourceConnections_;
-    std::vector<Kind> kinds_;
+    std::vector<SortAs> sortAs_;
     int siteColumn_ = -1;
     int dateColumn_ = -1;
     int timeColumn_ = -1;

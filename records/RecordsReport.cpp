@@ -8,22 +8,9 @@
 #include <numeric>
 
 #include "output/Page.h"
+#include "records/RecordsSchema.h"
 
 namespace {
-
-struct ReportColumn {
-    const char* name;   // the record column
-    const char* title;  // over the report column
-    double weight;      // its share of the page's width
-};
-
-// Weights in points on a landscape Letter page; the widths scale to the page used.
-constexpr ReportColumn Columns[] = {
-    {"RecordDate", "Date", 52},      {"RecordTime", "Time", 56},     {"Site", "Site", 80},
-    {"AirTemp", "Air", 34},          {"RH", "RH", 28},               {"ConcreteTemp", "Concrete", 46},
-    {"WindVelocity", "Wind", 34},    {"EvapRate", "Evap. rate", 42}, {"RateNote", "Message", 110},
-    {"Units", "Units", 30},          {"SavedBy", "Saved by", 64},    {"MiscNote", "Note", 160},
-};
 
 constexpr double TitleSize = 14.0;
 constexpr double HeadingSize = 9.0;
@@ -70,16 +57,10 @@ RecordsReport::RecordsReport(const QAbstractItemModel& rows, RecordsReportHeadin
     QStringList names;
     for (int column = 0; column < rows_.columnCount(); ++column)
         names << rows_.headerData(column, Qt::Horizontal).toString();
-    for (const ReportColumn& column : Columns)
-        sourceColumns_.push_back(static_cast<int>(names.indexOf(QString::fromLatin1(column.name))));
-}
-
-QStringList RecordsReport::ColumnNames()
-{
-    QStringList names;
-    for (const ReportColumn& column : Columns)
-        names << QString::fromLatin1(column.name);
-    return names;
+    for (const RecordsSchema::Column& column : RecordsSchema::ReportColumns()) {
+        columns_.push_back(*column.report);
+        sourceColumns_.push_back(static_cast<int>(names.indexOf(column.name)));
+    }
 }
 
 QString RecordsReport::Cell(int row, int column) const
@@ -107,10 +88,11 @@ double RecordsReport::RowHeight(output::Page& page, int row) const
 void RecordsReport::LayOut(output::Page& page)
 {
     const double pageWidth = page.printableSize().width();
-    const double weights = std::accumulate(std::begin(Columns), std::end(Columns), 0.0,
-                                           [](double sum, const ReportColumn& column) { return sum + column.weight; });
+    const double weights =
+        std::accumulate(columns_.begin(), columns_.end(), 0.0,
+                        [](double sum, const RecordsSchema::ReportPlace& column) { return sum + column.weight; });
     double x = 0.0;
-    for (const ReportColumn& column : Columns) {
+    for (const RecordsSchema::ReportPlace& column : columns_) {
         layout_.columnX.push_back(x);
         layout_.columnWidth.push_back(column.weight / weights * pageWidth);
         x += layout_.columnWidth.back();
@@ -148,9 +130,9 @@ bool RecordsReport::DrawPage(output::Page& page, int index)
 
     painter.setFont(Font(TableSize, true));
     const double titleHeight = LineHeight(page, painter.font());
-    for (std::size_t column = 0; column < std::size(Columns); ++column)
+    for (std::size_t column = 0; column < columns_.size(); ++column)
         painter.drawText(page.toDevice(QRectF(layout_.columnX[column], y, layout_.columnWidth[column], titleHeight)),
-                         CellFlags, QString::fromLatin1(Columns[column].title));
+                         CellFlags, columns_[column].title);
     DrawRule(page, layout_.tableTop - CellPadding / 2, 0.75, Qt::black);
 
     const int first = firstRows_[index];

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "records/RecordsSchema.h"
+
 class QAbstractItemModel;
 
 namespace output {
@@ -22,9 +24,8 @@ struct RecordsReportHeading {
 // The saved records as a table on landscape pages, as many as it takes: on each page the
 // heading "Saved Records", the source, the filter, the count and the time of export,
 // the column titles, the rows that fit, and "Page i of n" at the foot. A long message or
-// note wraps within its column. The columns are the record's date, time, site, air
-// temperature, relative humidity, concrete temperature, wind velocity, evaporation rate,
-// message, units, who saved it and its note.
+// note wraps within its column. The columns, their titles and widths are those the
+// records schema gives the report.
 class RecordsReport {
 public:
     RecordsReport(const QAbstractItemModel& rows, RecordsReportHeading heading);
@@ -33,9 +34,6 @@ public:
     bool DrawPage(output::Page& page, int index);
     // Known once the first page has been drawn.
     int pageCount() const { return static_cast<int>(firstRows_.size()); }
-
-    // The record columns the report shows, by name.
-    static QStringList ColumnNames();
 
 private:
     struct Layout {
@@ -50,6 +48,7 @@ private:
 
     const QAbstractItemModel& rows_;
     RecordsReportHeading heading_;
+    std::vector<RecordsSchema::ReportPlace> columns_;
     std::vector<int> sourceColumns_;  // the model's column for each report column; -1 when missing
     Layout layout_;
     std::vector<int> firstRows_;  // the first row of each page

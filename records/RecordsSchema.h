@@ -2,25 +2,58 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 struct NewRecord;
 
-// The layout of the records file, each column once. The columns keep their order:
-// the record number first, then the columns of the first files, then those added
-// since, in the order they were added (older files gain them on opening).
+// The layout of the records table, each column once with all that is known of it: its
+// types on each engine, the field of a new record it is written from, what kind of value
+// it holds and where the printed report shows it. The columns keep their order: the
+// record number first, then the columns of the first files, then those added since, in
+// the order they were added (older files gain them on opening).
 namespace RecordsSchema {
 
 inline const QString FileName = QStringLiteral("Brackmere_Data.mdb");
 inline const QString TableName = QStringLiteral("tblBrackmere");
 
+// What a column's values are: how the viewer sorts them and, for a reading or a rate,
+// the quantity whose unit the record's unit system (the column of kind Units) decides.
+enum class Kind {
+    RecordNumber,  // filled by the engine
+    Date,          // the day of the readings, in the locale's short form
+    Time,          // their time of day
+    Temperature,   // °F or °C
+    Humidity,      // %
+    Wind,          // mph or km/h
+    Rate,          // lb/ft²/hr or kg/m²/hr
+    Units,         // the unit system's code ("US", "SI")
+    Text,
+};
+// Whether the viewer sorts the column's values as numbers.
+constexpr bool IsNumeric(Kind kind)
+{
+    return kind == Kind::RecordNumber || kind == Kind::Temperature || kind == Kind::Humidity || kind == Kind::Wind
+           || kind == Kind::Rate;
+}
+
+// A column's place in the printed report.
+struct ReportPlace {
+    int position;   // from the left, from 1
+    QString title;  // over the column
+    double weight;  // its share of the page's width: points on a landscape Letter page, scaled to the page used
+};
+
+// Every value is handed over as text; TEXT keeps it exactly as the dialog showed it, so
+// a value read back reads as the same text.
 struct Column {
     QString name;
-    const char* sqliteType;
-    const char* serverType;
+    Kind kind = Kind::Text;
+    const char* sqliteType = "TEXT";
+    const char* serverType = "text";
     // The field of a new record the column is written from; none for the record number,
     // which the engine fills.
-    QString NewRecord::*field;
+    QString NewRecord::*field = nullptr;
     // Added to a file that lacks it when the file is opened; what its rows then read
     // there (an SQL literal), or nothing for null.
     bool appended = false;
@@ -29,6 +62,8 @@ struct Column {
     // (a key that must not repeat). A records file keeps every text as it stands.
     enum class ToServer { Text, Number, NullWhenEmpty };
     ToServer toServer = ToServer::Text;
+    // Where the printed report shows the column; none when it leaves it out.
+    std::optional<ReportPlace> report = std::nullopt;
 };
 
 const std::vector<Column>& Columns();
@@ -41,6 +76,10 @@ inline const QString SiteColumn = QStringLiteral("Site");
 // The columns a saved record writes, in table order.
 std::vector<Column> WrittenColumns();
 std::vector<Column> AppendedColumns();
+// The columns the printed report shows, in its order.
+std::vector<Column> ReportColumns();
+// The column of that name (letter case included); none for a name the layout lacks.
+const Column* Find(const QString& name);
 
 // Writes a new records file at `path` holding the empty table as the program is
 // shipped with it (without the appended columns, which the program adds on first use).

@@ -1,6 +1,5 @@
 #include <QInputDialog>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrlQuery>
 #include <map>
@@ -75,68 +74,6 @@ public:
         }
     }
 
-    void UpgradeSchema(QSqlDatabase& db) override
-    {
-        const QString table = Quoted(db, RecordsSchema::TableName);
-        Run(db, QStringLiteral("BEGIN"), QStringLiteral("could not start"));
-        struct Rollback {
-            QSqlDatabase& db;
-            bool committed = false;
-            ~Rollback()
-            {
-                if (!committed)
-                    QSqlQuery(QStringLiteral("ROLLBACK"), db);
-            }
-        } rollback{db};
-        Run(db, QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(SchemaLockKey), QStringLiteral("could not wait"));
-
-        if (db.record(table).isEmpty()) {
-            QStringList columns;
-            for (const RecordsSchema::Column& column : RecordsSchema::Columns())
-                columns << Quoted(db, column.name) + u' ' + QString::fromLatin1(column.serverType);
-            QSqlQuery create(db);
-            if (!create.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns.join(QStringLiteral(", ")))))
-                Fail(RecordsErrorNumber::NoTable,
-                     QStringLiteral("The table %1 does not exist on the records server %2, and this login may not "
-                                    "create it: %3\nAsk the database's owner to create it, or to let this login "
-                                    "create tables.")
-                         .arg(RecordsSchema::TableName, Shown(), create.lastError().text()));
-        }
-        const QSqlRecord present = db.record(table);
-        for (const RecordsSchema::Column& column : RecordsSchema::AppendedColumns()) {
-            if (present.contains(column.name))
-                continue;
-            QString sql = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                              .arg(table, Quoted(db, column.name), QString::fromLatin1(column.serverType));
-            if (column.appendedDefault)
-                sql += QStringLiteral(" DEFAULT ") + QString::fromLatin1(column.appendedDefault);
-            QSqlQuery add(db);
-            if (!add.exec(sql))
-                Fail(RecordsErrorNumber::CannotAddColumn,
-                     QStringLiteral("The column %1 is missing from %2 on the records server %3, and this login may "
-                                    "not add it: %4\nAsk the database's owner to add it.")
-                         .arg(column.name, RecordsSchema::TableName, Shown(), add.lastError().text()));
-        }
-        // The indexes are made by a login that may; one that may not still works with
-        // the table, so a refusal must not undo the rest (hence the savepoint).
-        const auto index = [&](const QString& column, const QString& kind) {
-            QSqlQuery step(db);
-            step.exec(QStringLiteral("SAVEPOINT indexing"));
-            if (step.exec(QStringLiteral("CREATE %1INDEX IF NOT EXISTS %2 ON %3 (%4)")
-                              .arg(kind, Quoted(db, RecordsSchema::TableName + u'_' + column), table,
-                                   Quoted(db, column))))
-                step.exec(QStringLiteral("RELEASE SAVEPOINT indexing"));
-            else
-                step.exec(QStringLiteral("ROLLBACK TO SAVEPOINT indexing"));
-        };
-        // A record copied from a records file is copied once, however often the copy runs.
-        index(RecordsSchema::CopiedFromColumn, QStringLiteral("UNIQUE "));
-        // The save dialog lists the sites saved so far without reading every record.
-        index(RecordsSchema::SiteColumn, QString());
-        Run(db, QStringLiteral("COMMIT"), QStringLiteral("could not finish"));
-        rollback.committed = true;
-    }
-
     QVariant Bind(const RecordsSchema::Column& column, const QString& text) const override
     {
         switch (column.toServer) {
@@ -156,17 +93,57 @@ public:
 
     QString Describe() const override { return QStringLiteral("the records server %1").arg(Shown()); }
 
+protected:
+    // The transaction's lock keeps copies starting at once from changing the table
+    // together. The table is made the first time; PostgreSQL ends the change at a refused
+    // column. The indexes are checked on every opening, as an owner may have made the table.
+    SchemaRules Rules() const override
+    {
+        return {.type = &RecordsSchema::Column::serverType,
+                .lockStatements = {QStringLiteral("BEGIN"),
+                                   QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(SchemaLockKey)},
+                .leavesCompleteTable = false,
+                .addsPastRefusal = false,
+                // A record copied from a records file is copied once, however often the copy
+                // runs; the save dialog lists the sites saved so far without reading every record.
+                .indexes = {{.column = RecordsSchema::CopiedFromColumn, .unique = true},
+                            {.column = RecordsSchema::SiteColumn}}};
+    }
+
+    QStringList ColumnNames(const QSqlDatabase& db) const override
+    {
+        const QSqlRecord present = db.record(Quoted(db, RecordsSchema::TableName));
+        QStringList names;
+        for (int column = 0; column < present.count(); ++column)
+            names << present.fieldName(column);
+        return names;
+    }
+
+    [[noreturn]] void SchemaRefused(SchemaStep step, const QString& what, const QSqlError& error) const override
+    {
+        switch (step) {
+        case SchemaStep::CreateTable:
+            Fail(RecordsErrorNumber::NoTable,
+                 QStringLiteral("The table %1 does not exist on the records server %2, and this login may not "
+                                "create it: %3\nAsk the database's owner to create it, or to let this login "
+                                "create tables.")
+                     .arg(RecordsSchema::TableName, Shown(), error.text()));
+        case SchemaStep::AddColumn:
+            Fail(RecordsErrorNumber::CannotAddColumn,
+                 QStringLiteral("The column %1 is missing from %2 on the records server %3, and this login may "
+                                "not add it: %4\nAsk the database's owner to add it.")
+                     .arg(what, RecordsSchema::TableName, Shown(), error.text()));
+        case SchemaStep::Lock:
+        case SchemaStep::Finish: break;
+        }
+        Fail(RecordsErrorNumber::CannotAddColumn,
+             QStringLiteral("The layout of %1 on the records server %2 could not %3 being checked: %4")
+                 .arg(RecordsSchema::TableName, Shown(),
+                      step == SchemaStep::Lock ? QStringLiteral("start") : QStringLiteral("finish"), error.text()));
+    }
+
 private:
     QString Shown() const { return u'"' + server_.toString(QUrl::RemovePassword) + u'"'; }
-
-    void Run(QSqlDatabase& db, const QString& sql, const QString& what) const
-    {
-        QSqlQuery query(db);
-        if (!query.exec(sql))
-            Fail(RecordsErrorNumber::CannotAddColumn,
-                 QStringLiteral("The layout of %1 on the records server %2 %3 being checked: %4")
-                     .arg(RecordsSchema::TableName, Shown(), what, query.lastError().text()));
-    }
 
     QUrl server_;
 };

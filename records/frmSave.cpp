@@ -11,7 +11,7 @@
 #include <QTime>
 #include <QVBoxLayout>
 
-#include "records/LoginName.h"
+#include "records/NewRecord.h"
 #include "records/RecordTime.h"
 #include "records/RecordsStore.h"
 #include "settings/Settings.h"
@@ -19,8 +19,8 @@
 #include "ui/UnitCaptions.h"
 #include "ui/QtText.h"
 
-frmSave::frmSave(const SaveSnapshot& snapshot, RecordsStore& store, QWidget* parent)
-    : QDialog(parent), store_(store), units_(snapshot.Units)
+frmSave::frmSave(const Calculation& calculation, RecordsStore& store, QWidget* parent)
+    : QDialog(parent), store_(store), calculation_(calculation)
 {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QStringLiteral("Save"));
@@ -32,19 +32,20 @@ frmSave::frmSave(const SaveSnapshot& snapshot, RecordsStore& store, QWidget* par
         values->addWidget(caption, row, 0);
         values->addWidget(value, row, 1);
     };
-    const auto caption = [this](const char* name, Input input) {
-        return AddCaption(name, UnitCaptions::InputCaption(input, units_));
+    const UnitSystem units = calculation_.request.units;
+    const auto caption = [this, units](const char* name, Input input) {
+        return AddCaption(name, UnitCaptions::InputCaption(input, units));
     };
-    addRow(caption("Label3", Input::AirTemp), lblAT = AddValue("lblAT", snapshot.AirTemp));
-    addRow(caption("Label1", Input::RelativeHumidity), lblRH = AddValue("lblRH", snapshot.RelativeHumidity));
-    addRow(caption("Label2", Input::ConcreteTemp), lblCT = AddValue("lblCT", snapshot.ConcreteTemp));
-    addRow(caption("Label4", Input::WindVelocity), lblWV = AddValue("lblWV", snapshot.WindVelocity));
+    // Shown as the record will hold them.
+    const NewRecord shown = RecordOf(calculation_, {});
+    addRow(caption("Label3", Input::AirTemp), AddValue("lblAT", shown.AirTemp));
+    addRow(caption("Label1", Input::RelativeHumidity), AddValue("lblRH", shown.RH));
+    addRow(caption("Label2", Input::ConcreteTemp), AddValue("lblCT", shown.ConcreteTemp));
+    addRow(caption("Label4", Input::WindVelocity), AddValue("lblWV", shown.WindVelocity));
     addRow(AddCaption("Label6", QStringLiteral("Selected Threshold Evap. Rate")),
-           lblSelected = AddValue("lblSelected", snapshot.RateThreshold));
-    addRow(AddCaption("lvlererer", QStringLiteral("Calculated Evaporation Rate")),
-           lblER = AddValue("lblER", snapshot.EvapRate));
-    addRow(AddCaption("Label10", QStringLiteral("Calculation Response")),
-           lblAnswer = AddValue("lblAnswer", snapshot.Answer));
+           AddValue("lblSelected", shown.RateThreshold));
+    addRow(AddCaption("lvlererer", QStringLiteral("Calculated Evaporation Rate")), AddValue("lblER", shown.EvapRate));
+    addRow(AddCaption("Label10", QStringLiteral("Calculation Response")), AddValue("lblAnswer", shown.RateNote));
 
     txtDate = new QLineEdit(RecordTime::DateText(QDate::currentDate()), this);
     txtDate->setObjectName(QStringLiteral("txtDate"));
@@ -119,20 +120,10 @@ QLabel* frmSave::AddValue(const char* name, const QString& text)
 
 void frmSave::cmdAccept_Click()
 {
-    NewRecord record;
-    record.RecordDate = txtDate->text();
-    record.RecordTime = txtTime->text();
-    record.AirTemp = lblAT->text();
-    record.ConcreteTemp = lblCT->text();
-    record.RH = lblRH->text();
-    record.WindVelocity = lblWV->text();
-    record.EvapRate = lblER->text();
-    record.RateNote = lblAnswer->text();
-    record.MiscNote = txtNote->text();
-    record.RateThreshold = lblSelected->text();
-    record.Units = Q(Units::Code(units_));
-    record.Site = cboSite->currentText().trimmed();
-    record.SavedBy = LoginName();
+    const NewRecord record = RecordOf(calculation_, {.date = txtDate->text(),
+                                                     .time = txtTime->text(),
+                                                     .note = txtNote->text(),
+                                                     .site = cboSite->currentText().trimmed()});
     const QSqlError error = store_.AddRecord(record);
     if (error.isValid()) {
         // Everything typed stays in the dialog, so the user can try again.

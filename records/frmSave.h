@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "calc/Units.h"
+#include "calc/Calculation.h"
 
 class QComboBox;
 class QLabel;
@@ -11,26 +11,15 @@ class QLineEdit;
 class QPushButton;
 class RecordsStore;
 
-// What the main window shows at the moment "Save Data" is pressed.
-struct SaveSnapshot {
-    QString AirTemp;
-    QString RelativeHumidity;
-    QString ConcreteTemp;
-    QString WindVelocity;
-    QString RateThreshold;   // the threshold rate in force
-    QString EvapRate;        // the equation rate as displayed
-    QString Answer;          // the precaution message
-    UnitSystem Units = UnitSystem::US;
-};
-
-// The modal "Save" dialog: shows the snapshot, offers today's date and the current
-// time for editing and a note, and appends the record on Accept.
+// The modal "Save" dialog: shows what the record of the calculation holds, offers
+// today's date and the current time for editing, a site and a note, and appends the
+// record on Accept.
 class frmSave : public QDialog {
     Q_OBJECT
 public:
     static constexpr int NoteMaxLength = 255;
 
-    frmSave(const SaveSnapshot& snapshot, RecordsStore& store, QWidget* parent = nullptr);
+    frmSave(const Calculation& calculation, RecordsStore& store, QWidget* parent = nullptr);
 
 signals:
     // The record was written; the main window disables its save button.
@@ -42,14 +31,7 @@ private:
     QLabel* AddValue(const char* name, const QString& text);
 
     RecordsStore& store_;
-    QLabel* lblAT;
-    QLabel* lblRH;
-    QLabel* lblCT;
-    QLabel* lblWV;
-    QLabel* lblSelected;
-    QLabel* lblER;
-    QLabel* lblAnswer;
-    UnitSystem units_;
+    const Calculation calculation_;
     QLineEdit* txtDate;
     QLineEdit* txtTime;
     QComboBox* cboSite;

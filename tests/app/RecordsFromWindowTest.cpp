@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QTableView>
 
+#include "records/LoginName.h"
 #include "records/NetworkFileSystem.h"
 #include "settings/Settings.h"
 #include "tests/app/MainWindowFixture.h"
@@ -38,9 +39,10 @@ TEST_F(RecordsFromWindowTest, SaveDataHandsTheDialogWhatTheWindowShows)
     EXPECT_TRUE(element<QPushButton>("cmdSave")->isEnabled()) << "recalculated after the dialog closed";
     const QList<QStringList> rows = LookReadOnly(RecordsPath::ForThisProgram()).rows;
     ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows[0].value(3), "80");
-    EXPECT_EQ(rows[0].value(7), "0.241");
+    EXPECT_EQ(rows[0].mid(3, 7),
+              (QStringList{"80", "90", "50", "10", "0.241", "Measures shall be taken.", ""}));
     EXPECT_FLOAT_EQ(rows[0].value(10).toFloat(), 0.15f);
+    EXPECT_EQ(rows[0].mid(11, 3), (QStringList{"US", "", LoginName()}));
 }
 
 TEST_F(RecordsFromWindowTest, ReturningARecordSetsTheInputsAndTheThreshold)

@@ -169,10 +169,12 @@ TEST_F(OutlookTest, HoursBecomeRecordsAndTheOutlookPrintsOnOnePage)
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text,
               "3 hours saved as records. 1 selected hours could not be computed and were not saved.");
-    const QList<QStringList> saved = SavedRecords("RecordTime, AirTemp, EvapRate, MiscNote, SavedBy, Site");
+    const QList<QStringList> saved = SavedRecords("RecordTime, AirTemp, ConcreteTemp, RH, WindVelocity, EvapRate, "
+                                                  "RateNote, MiscNote, RateThreshold, Units, SavedBy, Site");
     ASSERT_EQ(saved.size(), 3);
     EXPECT_TRUE(saved[0][0].startsWith("06:00:00") || saved[0][0].startsWith("6:00:00")) << saved[0][0].toStdString();
-    EXPECT_EQ(saved[0].mid(1), (QStringList{"80", "0.241", "Pour-day outlook: Typed or pasted hours", LoginName(), ""}))
+    EXPECT_EQ(saved[0].mid(1), (QStringList{"80", "90", "50", "10", "0.241", "Measures shall be taken.",
+                                            "Pour-day outlook: Typed or pasted hours", "0.2", "US", LoginName(), ""}))
         << "no site for typed hours";
 
     messages.clear();

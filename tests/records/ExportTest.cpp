@@ -141,10 +141,13 @@ TEST_F(Export, PdfReportPutsEveryRowShownOnNumberedPagesUnderTheFilter)
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     ASSERT_GE(pages.size(), 2);
+    static const QRegularExpression titles(
+        R"(\nDate +Time +Site +Air +RH +Concrete +Wind +Evap\. rate +Message +Units +Saved by +Note\n)");
     for (int i = 0; i < pages.size(); ++i) {
         SCOPED_TRACE(i);
         const QString& page = pages[i];
         EXPECT_TRUE(page.trimmed().startsWith("Saved Records"));
+        EXPECT_TRUE(titles.match(page).hasMatch()) << "the column titles in the report's order";
         EXPECT_TRUE(page.contains("Source: " + store.databasePath()));
         EXPECT_TRUE(page.contains("Filter: Site: North slab; 1/2/26 to 1/31/26"));
         EXPECT_TRUE(page.contains("152 of 153 records shown"));

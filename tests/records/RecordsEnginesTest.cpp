@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <optional>
+#include <tuple>
 
 #include "records/CopyUp.h"
 #include "records/LoginName.h"
@@ -77,9 +78,10 @@ protected:
 // saved through the dialog is stored, shown, copied and returned alike on both engines.
 TEST_P(BothEngines, RecordSavedThroughTheDialogIsShownCopiedAndReturnedAlike)
 {
-    frmSave dialog({.AirTemp = "70", .RelativeHumidity = "40", .ConcreteTemp = "75", .WindVelocity = "5",
-                    .RateThreshold = "0.2", .EvapRate = "0.095", .Answer = "OK"},
-                   store);
+    NewRecord shown = SampleRecord("", "0.2");
+    std::tie(shown.AirTemp, shown.ConcreteTemp, shown.RH, shown.WindVelocity, shown.EvapRate, shown.RateNote) =
+        std::tuple("70", "75", "40", "5", "0.095", "OK");
+    frmSave dialog(CalculationShowing(shown), store);
     TypeDateTimeNote(dialog, SampleRecord("1/3/2024", ""));
     Element<QComboBox>(dialog, "cboSite")->setCurrentText("north slab");
     Element<QPushButton>(dialog, "cmdAccept")->click();

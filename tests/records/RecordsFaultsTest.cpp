@@ -295,11 +295,7 @@ void SaveUntilRefusedThenRetry(const QString& location, const std::function<Read
     int saved = 0;
     for (; saved < 1000; ++saved) {
         const NewRecord r = WriterRecord("dialog", saved);
-        dialog = std::make_unique<frmSave>(
-            SaveSnapshot{.AirTemp = r.AirTemp, .RelativeHumidity = r.RH, .ConcreteTemp = r.ConcreteTemp,
-                         .WindVelocity = r.WindVelocity, .RateThreshold = r.RateThreshold, .EvapRate = r.EvapRate,
-                         .Answer = r.RateNote},
-            store);
+        dialog = std::make_unique<frmSave>(CalculationShowing(r), store);
         dialog->show();
         TypeDateTimeNote(*dialog, r);
         messages.clear();

@@ -18,8 +18,7 @@
 namespace {
 
 // Every value distinct, so a value shown or stored in the wrong place shows.
-const SaveSnapshot Shown{.AirTemp = "85", .RelativeHumidity = "50", .ConcreteTemp = "90", .WindVelocity = "10",
-                         .RateThreshold = "0.2", .EvapRate = "0.241", .Answer = "Measures may be needed."};
+const Calculation Shown = CalculationShowing(SampleRecord("", "0.2"));
 const NewRecord Typed = SampleRecord("1/2/2024", "");
 
 class SaveDialog : public ::testing::Test {
@@ -88,11 +87,10 @@ TEST_F(SaveDialog, OfferedTextsAndTheThresholdAreStoredAsShown)
     int row = 0;
     for (const auto& [shown, stored] : thresholds) {
         SCOPED_TRACE(shown.toStdString());
-        SaveSnapshot snapshot = Shown;
-        snapshot.RateThreshold = shown;
+        const Calculation calculation = CalculationShowing(SampleRecord("", shown));
         std::optional<DefaultLocale> british(std::in_place, "en_GB");
         const QTime before = QTime::currentTime().addSecs(-1);
-        frmSave dialog(snapshot, store);
+        frmSave dialog(calculation, store);
         const QTime after = QTime::currentTime().addSecs(1);
         british.reset();
         const QString date = Element<QLineEdit>(dialog, "txtDate")->text();

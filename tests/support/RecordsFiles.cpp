@@ -122,6 +122,22 @@ NewRecord SampleRecord(const QString& date, const QString& threshold)
     return record;
 }
 
+Calculation CalculationShowing(const NewRecord& shown)
+{
+    const auto text = [](const QString& s) { return s.toStdString(); };
+    Calculation calculation;
+    calculation.request.readings = {.air = text(shown.AirTemp), .humidity = text(shown.RH),
+                                    .concrete = text(shown.ConcreteTemp), .wind = text(shown.WindVelocity)};
+    calculation.request.units = Units::FromCode(text(shown.Units));
+    // The threshold as shown: the system's default, or an alternate rate.
+    calculation.request.alternateText = text(shown.RateThreshold);
+    if (calculation.request.alternateText != ThresholdsOf(calculation.request.units).shallText)
+        calculation.request.choice = ThresholdChoice::Alternate;
+    calculation.eqnCaption = text(shown.EvapRate);
+    calculation.answer = text(shown.RateNote);
+    return calculation;
+}
+
 void TypeDateTimeNote(QWidget& dialog, const NewRecord& record)
 {
     Element<QLineEdit>(dialog, "txtDate")->setText(record.RecordDate);

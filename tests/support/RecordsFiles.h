@@ -62,6 +62,10 @@ std::vector<int> OpenStore(RecordsStore& store, const QString& pathOrUri, QStrin
 // A record with distinct values in every column, so a value in the wrong column shows.
 NewRecord SampleRecord(const QString& date, const QString& threshold);
 
+// The calculation whose record holds the readings, rate, message and threshold of
+// `shown`, in its unit system: what the main window hands the save dialog.
+Calculation CalculationShowing(const NewRecord& shown);
+
 void TypeDateTimeNote(QWidget& dialog, const NewRecord& record);
 
 // The save dialog refused the record: the only message is a critical one naming the

@@ -10,6 +10,7 @@
 #include "outlook/CsvImport.h"
 #include "outlook/OutlookHours.h"
 #include "output/Csv.h"
+#include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
 
 namespace CommandLine {
@@ -56,15 +57,15 @@ int Outlook(const Request& request, QTextStream& out, QTextStream& err)
     settings.units = units;
     const QString lineEnd = QStringLiteral("\n");
     out << Csv::Line(Header(units), lineEnd);
-    const auto q = [](const std::string& s) { return QString::fromStdString(s); };
     for (const HourlyReading& reading : read.rows) {
         const OutlookHour hour = EvaluateHour(reading, settings);
         const bool computed = hour.result.valid;
-        out << Csv::Line({reading.time.isValid() ? reading.time.toString(Qt::ISODate) : QString(), reading.air,
-                          reading.humidity, reading.wind, hour.concrete,
-                          computed ? q(hour.result.nomoCaption) : QString(),
-                          computed ? q(hour.result.eqnCaption) : QString(),
-                          computed ? q(hour.result.answer) : hour.problem},
+        const Readings& used = hour.used;
+        out << Csv::Line({reading.time.isValid() ? reading.time.toString(Qt::ISODate) : QString(),
+                          Q(reading.readings.air), Q(reading.readings.humidity), Q(reading.readings.wind),
+                          Q(used.concrete), computed ? Q(hour.result.nomoCaption) : QString(),
+                          computed ? Q(hour.result.eqnCaption) : QString(),
+                          computed ? Q(hour.result.answer) : hour.problem},
                          lineEnd);
     }
     return 0;

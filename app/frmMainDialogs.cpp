@@ -91,14 +91,14 @@ void frmMain::cmdRecords_Click()
 // first, as when switching units, so the converted decimals are not rounded away.
 void frmMain::ReturnRecordInputs(const ReturnedInputs& record)
 {
+    const Readings& stored = record.readings;
     if (record.Units == request_.units) {
-        ui->txtAirTemp->setText(record.AirTemp);
-        ui->txtConcreteTemp->setText(record.ConcreteTemp);
-        ui->txtRelativeHumidity->setText(record.RH);
-        ui->txtWindVelocity->setText(record.WindVelocity);
+        // In the order of the record's columns.
+        ui->txtAirTemp->setText(Q(stored.air));
+        ui->txtConcreteTemp->setText(Q(stored.concrete));
+        ui->txtRelativeHumidity->setText(Q(stored.humidity));
+        ui->txtWindVelocity->setText(Q(stored.wind));
     } else {
-        const Readings stored{.air = Std(record.AirTemp), .humidity = Std(record.RH),
-                              .concrete = Std(record.ConcreteTemp), .wind = Std(record.WindVelocity)};
         Readings converted;
         for (Input input : AllInputs)
             converted[input] = ConvertReadingText(input, stored[input], record.Units, request_.units);

@@ -22,9 +22,9 @@ std::vector<HourlyReading> Week(int hours)
         const double dayPart = (h % 24) / 24.0;
         HourlyReading reading;
         reading.time = start.addSecs(3600LL * h);
-        reading.air = QString::number(60 + 30 * dayPart, 'f', 1);
-        reading.humidity = QString::number(80 - 50 * dayPart, 'f', 1);
-        reading.wind = QString::number(3 + h % 13, 'f', 1);
+        reading.readings.air = QString::number(60 + 30 * dayPart, 'f', 1).toStdString();
+        reading.readings.humidity = QString::number(80 - 50 * dayPart, 'f', 1).toStdString();
+        reading.readings.wind = QString::number(3 + h % 13, 'f', 1).toStdString();
         readings.push_back(reading);
     }
     return readings;

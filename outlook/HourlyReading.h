@@ -3,14 +3,13 @@
 #include <QDateTime>
 #include <QString>
 
+#include "calc/Readings.h"
+
 // One hour of the pour-day outlook as a source gave it: its time and the four
 // readings as texts in the unit system of the outlook's table, as a user would type
 // them. An empty concrete temperature is filled in by the outlook's concrete rule.
 struct HourlyReading {
     QDateTime time;     // local time at the site; invalid when it could not be read
-    QString air;        // air temperature
-    QString humidity;   // relative humidity, %
-    QString wind;       // wind velocity near the surface
-    QString concrete;   // concrete surface temperature; empty when the source has none
+    Readings readings;
     QString problem;    // why the hour cannot be used as read, naming its line and column; empty when fine
 };

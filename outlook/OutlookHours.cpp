@@ -10,16 +10,15 @@
 
 namespace {
 
-QString ConcreteFor(const HourlyReading& reading, const OutlookSettings& settings)
+std::string ConcreteFor(const Readings& read, const OutlookSettings& settings)
 {
-    if (!reading.concrete.trimmed().isEmpty())
-        return reading.concrete;
+    if (!Q(read.concrete).trimmed().isEmpty())
+        return read.concrete;
     if (settings.concrete.kind == ConcreteRule::Kind::Constant)
-        return Q(NumberFormat::ScenarioValue(settings.concrete.value));
-    const std::string air = reading.air.toStdString();
-    if (!IsNumericText(air))
+        return NumberFormat::ScenarioValue(settings.concrete.value);
+    if (!IsNumericText(read.air))
         return {};
-    return Q(NumberFormat::ScenarioValue(ReadNumber(air) + settings.concrete.value));
+    return NumberFormat::ScenarioValue(ReadNumber(read.air) + settings.concrete.value);
 }
 
 std::int64_t MinuteOf(const QDateTime& time)
@@ -46,14 +45,14 @@ OutlookHour EvaluateHour(const HourlyReading& reading, const OutlookSettings& se
 {
     OutlookHour hour;
     hour.reading = reading;
-    hour.concrete = ConcreteFor(reading, settings);
+    hour.used = reading.readings;
+    hour.used.concrete = ConcreteFor(reading.readings, settings);
     hour.problem = reading.problem;
     if (hour.problem.isEmpty() && !reading.time.isValid())
         hour.problem = QStringLiteral("No time.");
     if (!hour.problem.isEmpty())
         return hour;
-    const CalculationRequest request = settings.Request({.air = Std(reading.air), .humidity = Std(reading.humidity),
-                                                         .concrete = Std(hour.concrete), .wind = Std(reading.wind)});
+    const CalculationRequest request = settings.Request(hour.used);
     hour.result = Calculate(request);
     if (!hour.result.valid)
         hour.problem = Q(WhyInvalid(request.readings, settings.units));
@@ -112,9 +111,11 @@ std::vector<HourlyReading> ReadingsFromForecast(const Forecast::Answer& answer, 
         HourlyReading reading;
         reading.time = hour.time;
         const UnitSystemTable& shown = SystemOf(units);
-        reading.air = Q(NumberFormat::ScenarioValue(Units::Convert(hour.temperatureC, Units::Celsius, *shown.temperature)));
-        reading.humidity = Q(NumberFormat::ScenarioValue(hour.humidity));
-        reading.wind = Q(NumberFormat::ScenarioValue(Units::Convert(hour.windKmh10m * heightFactor, Units::Kmh, *shown.wind)));
+        reading.readings.air =
+            NumberFormat::ScenarioValue(Units::Convert(hour.temperatureC, Units::Celsius, *shown.temperature));
+        reading.readings.humidity = NumberFormat::ScenarioValue(hour.humidity);
+        reading.readings.wind =
+            NumberFormat::ScenarioValue(Units::Convert(hour.windKmh10m * heightFactor, Units::Kmh, *shown.wind));
         readings.push_back(std::move(reading));
     }
     return readings;

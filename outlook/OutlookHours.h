@@ -38,7 +38,7 @@ struct OutlookSettings {
 
 struct OutlookHour {
     HourlyReading reading;
-    QString concrete;        // the concrete temperature computed with (the rule's where the source had none)
+    Readings used;           // the readings computed with: the concrete rule's where the source had none
     Calculation result;      // valid when the hour could be computed
     QString problem;         // why not: the source's problem or the core's
     // Whether a slab can be placed in this hour without measures.

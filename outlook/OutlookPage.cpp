@@ -8,6 +8,7 @@
 #include "outlook/OutlookTable.h"
 #include "ui/UnitCaptions.h"
 #include "ui/WindowFont.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -42,13 +43,13 @@ std::array<QString, 8> Cells(const OutlookHour& hour)
 {
     const bool computed = hour.result.valid;
     return {OutlookTable::TimeText(hour.reading.time),
-            hour.reading.air,
-            hour.reading.humidity,
-            hour.reading.wind,
-            hour.concrete,
-            computed ? QString::fromStdString(hour.result.nomoCaption) : QString(),
-            computed ? QString::fromStdString(hour.result.eqnCaption) : QString(),
-            computed ? QString::fromStdString(hour.result.answer) : hour.problem};
+            Q(hour.used.air),
+            Q(hour.used.humidity),
+            Q(hour.used.wind),
+            Q(hour.used.concrete),
+            computed ? Q(hour.result.nomoCaption) : QString(),
+            computed ? Q(hour.result.eqnCaption) : QString(),
+            computed ? Q(hour.result.answer) : hour.problem};
 }
 
 TableLayout FitTable(QPainter& painter, const QSizeF& area, const std::vector<OutlookHour>& hours, UnitSystem units)

@@ -10,6 +10,17 @@
 
 namespace {
 
+Input InputOf(OutlookTable::Column column)
+{
+    switch (column) {
+    case OutlookTable::Air: return Input::AirTemp;
+    case OutlookTable::Humidity: return Input::RelativeHumidity;
+    case OutlookTable::Concrete: return Input::ConcreteTemp;
+    default: break;
+    }
+    return Input::WindVelocity;
+}
+
 const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
 }  // namespace
@@ -91,10 +102,10 @@ QVariant OutlookTable::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         switch (index.column()) {
         case Time: return role == Qt::EditRole ? hour.reading.time.toString(TimeFormat) : TimeText(hour.reading.time);
-        case Air: return hour.reading.air;
-        case Humidity: return hour.reading.humidity;
-        case Wind: return hour.reading.wind;
-        case Concrete: return hour.concrete;
+        case Air:
+        case Humidity:
+        case Wind:
+        case Concrete: return Q(hour.used[InputOf(Column(index.column()))]);
         case Nomograph: return computed ? Q(hour.result.nomoCaption) : QString();
         case Equation: return computed ? Q(hour.result.eqnCaption) : QString();
         case Message: return computed ? Q(hour.result.answer) : hour.problem;
@@ -105,7 +116,7 @@ QVariant OutlookTable::data(const QModelIndex& index, int role) const
         const bool warning = !computed || hour.result.precaution == Precaution::Shall;
         return QColor(Colors::toQColor(warning ? Colors::MessageWarning : Colors::MessageNormal));
     }
-    if (role == Qt::ForegroundRole && index.column() == Concrete && hour.reading.concrete.trimmed().isEmpty())
+    if (role == Qt::ForegroundRole && index.column() == Concrete && Q(hour.reading.readings.concrete).trimmed().isEmpty())
         return QColor(Qt::darkGray);  // filled in by the concrete rule
     if (role == Qt::ToolTipRole && !hour.problem.isEmpty())
         return hour.problem;
@@ -155,10 +166,7 @@ bool OutlookTable::setData(const QModelIndex& index, const QVariant& value, int 
         reading.time = time;
         break;
     }
-    case Air: reading.air = text; break;
-    case Humidity: reading.humidity = text; break;
-    case Wind: reading.wind = text; break;
-    default: reading.concrete = text; break;
+    default: reading.readings[InputOf(Column(index.column()))] = Std(text); break;
     }
     // The hour is read again as it now stands.
     reading.problem.clear();

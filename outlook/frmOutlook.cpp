@@ -263,12 +263,8 @@ void frmOutlook::SetCalculation(const CalculationRequest& request)
     }
     std::vector<HourlyReading> readings = model_->readings();
     for (HourlyReading& reading : readings) {
-        const auto convert = [&](Input input, QString& text) {
-            text = QString::fromStdString(ConvertReadingText(input, text.toStdString(), from, units));
-        };
-        convert(Input::AirTemp, reading.air);
-        convert(Input::WindVelocity, reading.wind);
-        convert(Input::ConcreteTemp, reading.concrete);
+        for (Input input : AllInputs)
+            reading.readings[input] = ConvertReadingText(input, reading.readings[input], from, units);
     }
     {
         const QSignalBlocker quiet(txtConcrete);
@@ -334,8 +330,9 @@ void frmOutlook::Refresh()
     data.windAdjusted = forecast_.has_value();
     data.heightFactor = txtHeightFactor->value();
     chart_->setData(std::move(data));
-    lblWindow->setText(hours.empty() ? QStringLiteral("No hours yet: fetch a forecast, import a CSV file or paste rows.")
-                                     : DescribeWindows(hours, found, minimum, notBefore));
+    windows_ = hours.empty() ? QStringLiteral("No hours yet: fetch a forecast, import a CSV file or paste rows.")
+                             : DescribeWindows(hours, found, minimum, notBefore);
+    lblWindow->setText(windows_);
     lblSource->setText(source_);
     const bool any = !hours.empty();
     for (QPushButton* button : {cmdShowHour, cmdSaveRecords, cmdPrint, cmdPdf, cmdDeleteHours})
@@ -344,12 +341,12 @@ void frmOutlook::Refresh()
 
 QString frmOutlook::windowsText() const
 {
-    return lblWindow->text();
+    return windows_;
 }
 
 QString frmOutlook::sourceText() const
 {
-    return lblSource->text();
+    return source_;
 }
 
 void frmOutlook::ChooseHour(int row)
@@ -357,8 +354,7 @@ void frmOutlook::ChooseHour(int row)
     if (row < 0 || row >= model_->rowCount())
         return;
     const OutlookHour& hour = model_->hours()[std::size_t(row)];
-    emit hourChosen({.air = Std(hour.reading.air), .humidity = Std(hour.reading.humidity), .concrete = Std(hour.concrete),
-                     .wind = Std(hour.reading.wind)});
+    emit hourChosen(hour.used);
 }
 
 void frmOutlook::AddHour()

@@ -112,6 +112,7 @@ private:
     // rule can be applied to it; none for other sources.
     std::optional<Forecast::Answer> forecast_;
     bool forecastKept_ = false;
-    QString source_;
+    QString source_;   // where the hours came from, as the window and the printout say it
+    QString windows_;  // the safe windows found, in words
     QString site_;  // the forecast's site, saved with its hours; empty for other sources
 };

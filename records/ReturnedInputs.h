@@ -2,16 +2,14 @@
 
 #include <QString>
 
+#include "calc/Readings.h"
 #include "calc/Thresholds.h"
 #include "calc/Units.h"
 
 // The values the viewer hands back to the calculator from a saved record, in the
 // record's own unit system. Input texts are empty where the record holds none.
 struct ReturnedInputs {
-    QString AirTemp;
-    QString ConcreteTemp;
-    QString RH;
-    QString WindVelocity;
+    Readings readings;
     bool RateThresholdIsNull = true;   // saved before the threshold was recorded
     double RateThresholdValue = 0.0;   // numeric reading; 0 when null or not a number
     QString RateThresholdText;         // the stored value as text; empty when null

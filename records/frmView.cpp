@@ -28,6 +28,7 @@
 #include "records/RecordsReport.h"
 #include "records/RecordsStore.h"
 #include "ui/MessageBox.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -505,10 +506,10 @@ void frmView::cmdReturn_Click()
         return;
     const QSqlRecord record = store_.recordsTable()->record(row);
     ReturnedInputs inputs;
-    inputs.AirTemp = TextOf(record, QStringLiteral("AirTemp"));
-    inputs.ConcreteTemp = TextOf(record, QStringLiteral("ConcreteTemp"));
-    inputs.RH = TextOf(record, QStringLiteral("RH"));
-    inputs.WindVelocity = TextOf(record, QStringLiteral("WindVelocity"));
+    inputs.readings = {.air = Std(TextOf(record, QStringLiteral("AirTemp"))),
+                       .humidity = Std(TextOf(record, QStringLiteral("RH"))),
+                       .concrete = Std(TextOf(record, QStringLiteral("ConcreteTemp"))),
+                       .wind = Std(TextOf(record, QStringLiteral("WindVelocity")))};
     const QVariant threshold = record.value(QStringLiteral("RateThreshold"));
     inputs.RateThresholdIsNull = threshold.isNull();
     inputs.RateThresholdValue = threshold.toDouble();

@@ -6,6 +6,7 @@
 #include "calc/NumberReading.h"
 #include "calc/NumberWriting.h"
 #include "outlook/sources/DateTimeScanner.h"
+#include "ui/QtText.h"
 
 namespace CsvImport {
 namespace {
@@ -110,13 +111,15 @@ private:
 HourlyReading ReadRow(const Record& record, const Layout& layout, const Conversions& to, bool decimalComma)
 {
     LineReader line(record, decimalComma);
-    // Braced initialisers run in order: the problem is read after every field.
-    return {.time = line.time(layout),
-            .air = line.reading(layout.air, to.air, true),
-            .humidity = line.reading(layout.humidity, {}, true),
-            .wind = line.reading(layout.wind, to.wind, true),
-            .concrete = line.reading(layout.concrete, to.concrete, false),
-            .problem = line.problem()};
+    // The fields are read in the order of the columns a problem names first.
+    HourlyReading row;
+    row.time = line.time(layout);
+    row.readings.air = Std(line.reading(layout.air, to.air, true));
+    row.readings.humidity = Std(line.reading(layout.humidity, {}, true));
+    row.readings.wind = Std(line.reading(layout.wind, to.wind, true));
+    row.readings.concrete = Std(line.reading(layout.concrete, to.concrete, false));
+    row.problem = line.problem();
+    return row;
 }
 
 }  // namespace CsvImport

@@ -14,8 +14,9 @@ namespace {
 // A row as "time | air | humidity | wind | concrete", the time as yyyy-MM-dd HH:mm.
 std::string Shown(const HourlyReading& row)
 {
-    const QString time = row.time.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    return QStringList{time, row.air, row.humidity, row.wind, row.concrete}.join(QStringLiteral(" | ")).toStdString();
+    const Readings& r = row.readings;
+    return row.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString() + " | " + r.air + " | " + r.humidity +
+           " | " + r.wind + " | " + r.concrete;
 }
 
 CsvImport::Result Import(const char* text, UnitSystem units, const SourceUnits& chosen = {})

@@ -110,9 +110,8 @@ TEST_P(BothEngines, RecordSavedThroughTheDialogIsShownCopiedAndReturnedAlike)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
 
     const ReturnedInputs inputs = Return(viewer, 1);
-    EXPECT_EQ((QStringList{inputs.AirTemp, inputs.ConcreteTemp, inputs.RH, inputs.WindVelocity,
-                           inputs.RateThresholdText}),
-              (QStringList{"70", "75", "40", "5", "0.2"}));
+    EXPECT_EQ(inputs.readings, (Readings{.air = "70", .humidity = "40", .concrete = "75", .wind = "5"}));
+    EXPECT_EQ(inputs.RateThresholdText, "0.2");
     EXPECT_EQ(inputs.Units, UnitSystem::US);
 }
 

@@ -18,6 +18,7 @@
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RecordsFiles.h"
 #include "tests/support/DefaultLocale.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -231,8 +232,8 @@ TEST_F(Viewer, ReturnSendsTheInputsAndTheThresholdAndCloses)
         SCOPED_TRACE(row);
         frmView viewer(store);
         const ReturnedInputs inputs = Returned(viewer, row);
-        EXPECT_EQ((QStringList{inputs.AirTemp, inputs.ConcreteTemp, inputs.RH, inputs.WindVelocity}),
-                  rows[row].airConcreteRhWind);
+        const Readings& r = inputs.readings;
+        EXPECT_EQ((QStringList{Q(r.air), Q(r.concrete), Q(r.humidity), Q(r.wind)}), rows[row].airConcreteRhWind);
         EXPECT_EQ(ThresholdOptionFor(inputs), rows[row].option);
         EXPECT_EQ(inputs.RateThresholdText, rows[row].thresholdText);
         EXPECT_EQ(viewer.result(), QDialog::Accepted);
@@ -271,8 +272,8 @@ TEST_F(Viewer, GridEditsAreWrittenWhenTheRowIsLeftOrTheViewerCloses)
     }
     frmView viewer(store);
     const ReturnedInputs inputs = Returned(viewer, 1);
-    EXPECT_EQ(inputs.AirTemp, "");
-    EXPECT_EQ(inputs.ConcreteTemp, "75");
+    EXPECT_EQ(inputs.readings.air, "");
+    EXPECT_EQ(inputs.readings.concrete, "75");
 }
 
 // The grid reads a large table in parts; a read left unfinished would keep every
@@ -459,7 +460,7 @@ TEST_F(Filters, DeleteAndReturnActOnTheRecordInTheRowShown)
         Filter(viewer, "North slab");
         Grid(viewer)->sortByColumn(AirColumn, Qt::AscendingOrder);
         ASSERT_EQ(Shown(viewer, NoteColumn), "C A D");
-        EXPECT_EQ(Returned(viewer, 1).AirTemp, "25");
+        EXPECT_EQ(Returned(viewer, 1).readings.air, "25");
     }
     frmView viewer(store);
     Filter(viewer, "North slab");

@@ -30,13 +30,6 @@ double Unit::DifferenceFromModel(double model) const
     return factor != divisor ? model * divisor / factor : model;
 }
 
-std::span<const Unit* const> Known()
-{
-    static constexpr const Unit* units[] = {&Fahrenheit, &Celsius, &Percent, &Mph, &Kmh, &MetresPerSecond, &Knots,
-                                            &LbPerFt2Hr, &KgPerM2Hr};
-    return units;
-}
-
 const Unit& ModelUnit(Quantity quantity)
 {
     for (const Unit* unit : Known()) {

@@ -49,7 +49,12 @@ inline constexpr Unit LbPerFt2Hr{Quantity::Rate, "lb/ft²/hr", 1, 1, 0, {"lb/ft2
 inline constexpr Unit KgPerM2Hr{Quantity::Rate, "kg/m²/hr", 1, 4.882428, 0, {"kg/m2/hr", "kg/m2/h", "kg/m²/h"}};
 
 // Every unit known, the model's unit of each quantity first among those of its quantity.
-std::span<const Unit* const> Known();
+inline constexpr const Unit* KnownUnits[] = {&Fahrenheit, &Celsius, &Percent, &Mph, &Kmh, &MetresPerSecond, &Knots,
+                                             &LbPerFt2Hr, &KgPerM2Hr};
+constexpr std::span<const Unit* const> Known()
+{
+    return KnownUnits;
+}
 const Unit& ModelUnit(Quantity quantity);
 // The unit of `quantity` that `spelling` names ("°C", "C", "degC", "km/h", "m/s", "kn"),
 // ignoring case and blanks; none when no unit of that quantity is spelled so.

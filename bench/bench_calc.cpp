@@ -1,8 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "calc/NomographRun.h"
-#include "calc/NumberReading.h"
-#include "calc/ScenarioSolver.h"
+#include "calc/Calculation.h"
 
 namespace {
 
@@ -10,20 +8,10 @@ namespace {
 // nomograph and the equation with their captions, and solve the three scenario tables.
 void CalculationRunWithScenarios(benchmark::State& state)
 {
-    const InputTexts texts{"80", "50", "90", "10"};
-    const std::string thresholdText = "0.2";
+    const CalculationRequest request{.readings = {"80", "50", "90", "10"}};
     for (auto _ : state) {
-        InputSet inputs;
-        const bool valid = GoodInputs(texts, inputs);
-        RunCaptions run = CalculateRun(inputs, ThresholdChoice::Default, thresholdText);
-        auto at01 = SolveScenarios(inputs, 0.1f);
-        auto at02 = SolveScenarios(inputs, 0.2f);
-        auto inForce = SolveScenarios(inputs, static_cast<float>(ReadNumber(thresholdText)));
-        benchmark::DoNotOptimize(valid);
-        benchmark::DoNotOptimize(run);
-        benchmark::DoNotOptimize(at01);
-        benchmark::DoNotOptimize(at02);
-        benchmark::DoNotOptimize(inForce);
+        Calculation c = Calculate(request);
+        benchmark::DoNotOptimize(c);
     }
 }
 BENCHMARK(CalculationRunWithScenarios);

@@ -9,6 +9,7 @@
 #include "app/CommandLine.h"
 #include "outlook/OutlookChart.h"
 #include "outlook/OutlookHours.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ void BM_CommandLineOutlook(benchmark::State& state)
         QTextStream out(&file);
         out << "time,air temperature (F),rh,wind (mph),concrete temperature (F)\n";
         for (const HourlyReading& r : Week(100000))
-            out << r.time.toString(Qt::ISODate) << ',' << r.air << ',' << r.humidity << ',' << r.wind << ",75\n";
+            out << r.time.toString(Qt::ISODate) << ',' << Q(r.readings.air) << ',' << Q(r.readings.humidity) << ','
+                << Q(r.readings.wind) << ",75\n";
     }
     const CommandLine::Request request = CommandLine::Parse({QStringLiteral("brackmere"), QStringLiteral("--outlook"), path});
     for (auto _ : state) {

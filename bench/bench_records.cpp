@@ -79,7 +79,7 @@ void BM_SaveOneRecord(benchmark::State& state)
     RecordsStore& store = Records().store;
     PressOk ok;
     Msg::ScopedResponder answers(ok);
-    const Calculation shown = Calculate({.texts = {"85", "50", "90", "10"}, .thresholdText = "0.2"});
+    const Calculation shown = Calculate({.readings = {"85", "50", "90", "10"}});
     for (auto _ : state) {
         frmSave dialog(shown, store);
         dialog.findChild<QPushButton*>(QStringLiteral("cmdAccept"))->click();
@@ -185,7 +185,7 @@ void BM_SaveOneRecordOnServer(benchmark::State& state)
         return;
     PressOk ok;
     Msg::ScopedResponder answers(ok);
-    const Calculation shown = Calculate({.texts = {"85", "50", "90", "10"}, .thresholdText = "0.2"});
+    const Calculation shown = Calculate({.readings = {"85", "50", "90", "10"}});
     for (auto _ : state) {
         frmSave dialog(shown, *store);
         dialog.findChild<QPushButton*>(QStringLiteral("cmdAccept"))->click();

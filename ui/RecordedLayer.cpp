@@ -18,12 +18,6 @@ bool SameLines(const std::vector<QLineF>& a, const std::vector<QLineF>& b)
 
 }  // namespace
 
-bool RecordedLayer::Operation::operator==(const Operation& other) const
-{
-    return SameLines(lines, other.lines) && pen == other.pen && topLeft.x() == other.topLeft.x()
-           && topLeft.y() == other.topLeft.y() && text == other.text && font == other.font && color == other.color;
-}
-
 void RecordedLayer::reset(QSize logicalSize, qreal devicePixelRatio, int logicalDpiX, int logicalDpiY,
                           const QColor& fill)
 {
@@ -45,24 +39,36 @@ void RecordedLayer::fill(const QColor& color)
 
 void RecordedLayer::drawLines(const std::vector<QLineF>& lines, const QPen& pen)
 {
-    draw({lines, pen, {}, {}, {}, {}});
+    const auto same = [&](const Operation& shown) { return SameLines(shown.lines, lines) && shown.pen == pen; };
+    if (!repeats(same))
+        draw({lines, pen, {}, {}, {}, {}});
 }
 
 void RecordedLayer::drawText(QPointF topLeft, const QString& text, const QFont& font, const QColor& color)
 {
-    draw({{}, {}, topLeft, text, font, color});
+    const auto same = [&](const Operation& shown) {
+        return shown.lines.empty() && shown.topLeft.x() == topLeft.x() && shown.topLeft.y() == topLeft.y()
+               && shown.text == text && shown.font == font && shown.color == color;
+    };
+    if (!repeats(same))
+        draw({{}, {}, topLeft, text, font, color});
+}
+
+bool RecordedLayer::repeats(const std::function<bool(const Operation&)>& same)
+{
+    if (!repeated_)
+        return false;
+    if (*repeated_ < shown_.size() && same(shown_[*repeated_])) {
+        if (++*repeated_ == shown_.size())
+            repeated_.reset();
+        return true;
+    }
+    settle();
+    return false;
 }
 
 void RecordedLayer::draw(Operation operation)
 {
-    if (repeated_) {
-        if (*repeated_ < shown_.size() && shown_[*repeated_] == operation) {
-            if (++*repeated_ == shown_.size())
-                repeated_.reset();
-            return;
-        }
-        settle();
-    }
     if (!layer_.painter())
         return;
     apply(operation);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -46,10 +47,11 @@ private:
         QString text;
         QFont font;
         QColor color;
-
-        bool operator==(const Operation& other) const;
     };
 
+    // Whether the operation `same` recognises repeats the next one kept; if not, the layer
+    // is settled first.
+    bool repeats(const std::function<bool(const Operation&)>& same);
     void draw(Operation operation);
     void apply(const Operation& operation);
     // Brings the pixels to the drawing asked for while a repeat is being recognised.

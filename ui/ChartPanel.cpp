@@ -67,14 +67,14 @@ void ChartPanel::eraseLayer(ChartLayer layer, uint32_t backColor)
 
 void ChartPanel::paintLines(ChartLayer layer, const std::vector<QLineF>& lines, const QPen& pen)
 {
-    this->layer(layer).drawLines(lines, pen);
+    layerOf(layer).drawLines(lines, pen);
     requestUpdate();
 }
 
 void ChartPanel::paintText(ChartLayer layer, QPointF topLeft, const QString& text, const QFont& font,
                            uint32_t color)
 {
-    this->layer(layer).drawText(topLeft, text, font, Colors::toQColor(color, palette()));
+    layerOf(layer).drawText(topLeft, text, font, Colors::toQColor(color, palette()));
     requestUpdate();
 }
 
@@ -87,7 +87,7 @@ void ChartPanel::requestUpdate()
     update();
 }
 
-RecordedLayer& ChartPanel::layer(ChartLayer layer)
+RecordedLayer& ChartPanel::layerOf(ChartLayer layer)
 {
     matchLayersToSize();
     return layer == ChartLayer::Persistent ? persistent_ : transient_;

@@ -34,7 +34,7 @@ protected:
                    uint32_t color) override;
 
 private:
-    RecordedLayer& layer(ChartLayer layer);
+    RecordedLayer& layerOf(ChartLayer layer);
     // Brings both layers to the panel's current size, blank when it changed.
     void matchLayersToSize();
     void requestUpdate();

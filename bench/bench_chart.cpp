@@ -23,10 +23,14 @@ public:
         window.show();
     }
 
-    // A full redraw as on a resize: chart in the persistent layer, path above it.
+    // A full redraw as on a resize: chart in the persistent layer, path above it. The back
+    // colour alternates (as printing changes it), so that every redraw draws the whole chart:
+    // one that repeats what the panels show draws nothing again.
     void redraw()
     {
         const NomographPanels panels{picRH, picCT, picWV, picRate};
+        white_ = !white_;
+        ChangeGraphColor(panels, white_ ? Colors::PrintBackground : Colors::ChartBack);
         PicsAutoRedraw(panels, true);
         ClearMyPics(panels);
         NomographChart::DrawChart(*picRH, *picCT, *picWV, *picRate);
@@ -45,6 +49,8 @@ public:
     ChartPanel* picRate;
 
 private:
+    bool white_ = false;
+
     ChartPanel* place(const QRect& geometry, uint32_t backColor)
     {
         auto* panel = new ChartPanel(&window);

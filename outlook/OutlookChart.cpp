@@ -10,6 +10,7 @@
 
 #include "calc/NumberWriting.h"
 #include "ui/Colors.h"
+#include "ui/TiledStroke.h"
 #include "ui/UnitCaptions.h"
 #include "ui/WindowFont.h"
 
@@ -37,13 +38,16 @@ double NiceStep(double top, int ticks)
 struct Frame {
     QRectF plot;
     QDateTime start;
+    qint64 startMs = 0;
     qint64 spanMs = HourMs;
     double top = 1;
+    // Each point's hour as an instant, worked out once: converting a local time is slow.
+    std::vector<std::optional<qint64>> hours;
 
-    double x(const QDateTime& time) const
-    {
-        return plot.left() + plot.width() * double(start.msecsTo(time)) / double(spanMs);
-    }
+    double x(qint64 ms) const { return plot.left() + plot.width() * double(ms - startMs) / double(spanMs); }
+    double x(const QDateTime& time) const { return x(time.toMSecsSinceEpoch()); }
+    // Where the point's hour plus `offset` lies; the left edge for a point without a time.
+    double x(std::size_t point, qint64 offset) const { return hours[point] ? x(*hours[point] + offset) : plot.left(); }
     double y(double rate) const { return plot.bottom() - plot.height() * rate / top; }
 };
 
@@ -125,34 +129,38 @@ void DrawLegend(QPainter& painter, const QRectF& area, const OutlookChartData& d
 
 std::optional<Frame> FrameFor(const QRectF& area, const OutlookChartData& data, const QFontMetricsF& metrics)
 {
-    QDateTime first, last;
+    Frame frame;
+    frame.hours.reserve(data.points.size());
+    std::optional<std::size_t> first, last;
     double highest = std::max(data.shall, data.inForce.value_or(0));
-    for (const auto& point : data.points) {
+    for (std::size_t i = 0; i < data.points.size(); ++i) {
+        const auto& point = data.points[i];
+        frame.hours.push_back(point.time.isValid() ? std::optional(point.time.toMSecsSinceEpoch()) : std::nullopt);
         if (!point.time.isValid())
             continue;
-        if (!first.isValid() || point.time < first)
-            first = point.time;
-        if (!last.isValid() || point.time > last)
-            last = point.time;
+        if (!first || *frame.hours[i] < *frame.hours[*first])
+            first = i;
+        if (!last || *frame.hours[i] > *frame.hours[*last])
+            last = i;
         highest = std::max({highest, point.nomograph.value_or(0), point.equation.value_or(0)});
     }
-    if (!first.isValid())
+    if (!first)
         return std::nullopt;
-    Frame frame;
     const double line = metrics.height();
     frame.plot = area.adjusted(metrics.horizontalAdvance(QStringLiteral("0.000")) + 10,
                                LegendHeight(area, data, metrics) + line, -8, -2.4 * line);
-    frame.start = first;
-    frame.spanMs = std::max<qint64>(first.msecsTo(last) + HourMs, HourMs);
+    frame.start = data.points[*first].time;
+    frame.startMs = *frame.hours[*first];
+    frame.spanMs = std::max<qint64>(*frame.hours[*last] - frame.startMs + HourMs, HourMs);
     const double step = NiceStep(highest * 1.1, 5);
     frame.top = std::ceil(highest * 1.1 / step) * step;
     return frame;
 }
 
-void ShadeHour(QPainter& painter, const Frame& frame, const QDateTime& time, const QColor& color)
+void ShadeHour(QPainter& painter, const Frame& frame, std::size_t point, const QColor& color)
 {
-    painter.fillRect(QRectF(QPointF(frame.x(time), frame.plot.top()),
-                            QPointF(frame.x(time.addMSecs(HourMs)), frame.plot.bottom())),
+    painter.fillRect(QRectF(QPointF(frame.x(point, 0), frame.plot.top()),
+                            QPointF(frame.x(point, HourMs), frame.plot.bottom())),
                      color);
 }
 
@@ -229,43 +237,37 @@ void DrawRate(QPainter& painter, const Frame& frame, const OutlookChartData& dat
 {
     QPainterPath path;
     bool drawing = false;
-    QDateTime previous;
-    for (const auto& point : data.points) {
-        const std::optional<double> value = point.*rate;
-        if (!value || !point.time.isValid()) {
+    qint64 previous = 0;
+    for (std::size_t i = 0; i < data.points.size(); ++i) {
+        const std::optional<double> value = data.points[i].*rate;
+        if (!value || !frame.hours[i]) {
             drawing = false;
             continue;
         }
-        const QPointF at(frame.x(point.time.addMSecs(HourMs / 2)), frame.y(*value));
+        const QPointF at(frame.x(i, HourMs / 2), frame.y(*value));
         // A gap in time breaks the line as a missing hour does.
-        if (drawing && previous.msecsTo(point.time) == HourMs)
+        if (drawing && *frame.hours[i] - previous == HourMs)
             path.lineTo(at);
         else
             path.moveTo(at);
         drawing = true;
-        previous = point.time;
+        previous = *frame.hours[i];
     }
-    painter.setPen(QPen(Color(color), 2, style, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
+    StrokeInTiles(painter, path, QPen(Color(color), 2, style, Qt::RoundCap, Qt::RoundJoin));
 }
 
-void ShadeRun(QPainter& painter, const Frame& frame, const OutlookChartData& data, const PourWindow::Run& run,
-              const QColor& color)
+void ShadeRun(QPainter& painter, const Frame& frame, const PourWindow::Run& run, const QColor& color)
 {
-    const QDateTime start = data.points[run.first].time;
-    const QDateTime end = data.points[run.first + run.count - 1].time.addMSecs(HourMs);
-    painter.fillRect(QRectF(QPointF(frame.x(start), frame.plot.top()), QPointF(frame.x(end), frame.plot.bottom())),
-                     color);
+    const double start = frame.x(run.first, 0);
+    const double end = frame.x(run.first + run.count - 1, HourMs);
+    painter.fillRect(QRectF(QPointF(start, frame.plot.top()), QPointF(end, frame.plot.bottom())), color);
 }
 
-void MarkNextRun(QPainter& painter, const Frame& frame, const OutlookChartData& data, const PourWindow::Run& run)
+void MarkNextRun(QPainter& painter, const Frame& frame, const PourWindow::Run& run)
 {
-    const QDateTime start = data.points[run.first].time;
-    const QDateTime end = data.points[run.first + run.count - 1].time.addMSecs(HourMs);
     const double y = frame.plot.top() + 3;
     painter.setPen(QPen(Color(Colors::OutlookNomograph), 3));
-    painter.drawLine(QPointF(frame.x(start), y), QPointF(frame.x(end), y));
+    painter.drawLine(QPointF(frame.x(run.first, 0), y), QPointF(frame.x(run.first + run.count - 1, HourMs), y));
 }
 
 }  // namespace
@@ -321,10 +323,10 @@ void OutlookChart::Paint(QPainter& painter, const QRectF& area, const OutlookCha
         return;
     }
     if (data.windows.longest)
-        ShadeRun(painter, *frame, data, *data.windows.longest, Color(Colors::OutlookWindowShade));
-    for (const auto& point : data.points) {
-        if (point.above && point.time.isValid())
-            ShadeHour(painter, *frame, point.time, Color(Colors::OutlookAboveShade));
+        ShadeRun(painter, *frame, *data.windows.longest, Color(Colors::OutlookWindowShade));
+    for (std::size_t i = 0; i < data.points.size(); ++i) {
+        if (data.points[i].above && frame->hours[i])
+            ShadeHour(painter, *frame, i, Color(Colors::OutlookAboveShade));
     }
     DrawGrid(painter, area, *frame, data, metrics);
     DrawThreshold(painter, *frame, data.may, Colors::OutlookMay, Qt::DashLine,
@@ -335,7 +337,7 @@ void OutlookChart::Paint(QPainter& painter, const QRectF& area, const OutlookCha
         DrawThreshold(painter, *frame, *data.inForce, Colors::OutlookInForce, Qt::SolidLine,
                       QString::fromStdString(RateText(*data.inForce, data.units)));
     if (data.windows.next)
-        MarkNextRun(painter, *frame, data, *data.windows.next);
+        MarkNextRun(painter, *frame, *data.windows.next);
     DrawRate(painter, *frame, data, &OutlookChartData::Point::nomograph, Colors::OutlookNomograph, Qt::DashLine);
     DrawRate(painter, *frame, data, &OutlookChartData::Point::equation, Colors::OutlookEquation, Qt::SolidLine);
     DrawLegend(painter, area, data, metrics);
@@ -351,9 +353,9 @@ std::optional<std::size_t> OutlookChart::HourAt(const QRectF& area, const Outloo
     std::optional<std::size_t> nearest;
     double distance = 0;
     for (std::size_t i = 0; i < data.points.size(); ++i) {
-        if (!data.points[i].time.isValid())
+        if (!frame->hours[i])
             continue;
-        const double d = std::abs(frame->x(data.points[i].time.addMSecs(HourMs / 2)) - x);
+        const double d = std::abs(frame->x(i, HourMs / 2) - x);
         if (!nearest || d < distance) {
             nearest = i;
             distance = d;

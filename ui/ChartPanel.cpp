@@ -1,6 +1,5 @@
 #include "ui/ChartPanel.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 
 #include "ui/Colors.h"
@@ -68,31 +67,14 @@ void ChartPanel::eraseLayer(ChartLayer layer, uint32_t backColor)
 
 void ChartPanel::paintLines(ChartLayer layer, const std::vector<QLineF>& lines, const QPen& pen)
 {
-    QPainter* painter = layerImage(layer).painter();
-    if (!painter)
-        return;
-    painter->setPen(pen);
-    painter->drawLines(lines.data(), int(lines.size()));
-    QRectF reached = QRectF(lines.front().p1(), lines.front().p2()).normalized();
-    for (const QLineF& line : lines)
-        reached |= QRectF(line.p1(), line.p2()).normalized();
-    const qreal reach = pen.widthF() / 2;
-    layerImage(layer).noteDrawn(reached.adjusted(-reach, -reach, reach, reach));
+    layerOf(layer).drawLines(lines, pen);
     requestUpdate();
 }
 
 void ChartPanel::paintText(ChartLayer layer, QPointF topLeft, const QString& text, const QFont& font,
                            uint32_t color)
 {
-    QPainter* painter = layerImage(layer).painter();
-    if (!painter)
-        return;
-    painter->setFont(font);
-    painter->setPen(Colors::toQColor(color, palette()));
-    const QFontMetricsF metrics(font, painter->device());
-    const QPointF baseline = topLeft + QPointF(0, metrics.ascent());
-    painter->drawText(baseline, text);
-    layerImage(layer).noteDrawn(metrics.boundingRect(text).translated(baseline));
+    layerOf(layer).drawText(topLeft, text, font, Colors::toQColor(color, palette()));
     requestUpdate();
 }
 
@@ -105,7 +87,7 @@ void ChartPanel::requestUpdate()
     update();
 }
 
-LayerImage& ChartPanel::layerImage(ChartLayer layer)
+RecordedLayer& ChartPanel::layerOf(ChartLayer layer)
 {
     matchLayersToSize();
     return layer == ChartLayer::Persistent ? persistent_ : transient_;

@@ -3,14 +3,15 @@
 #include <QWidget>
 
 #include "ui/ChartSurface.h"
-#include "ui/LayerImage.h"
+#include "ui/RecordedLayer.h"
 
 // A chart panel of the main window: a picture box on screen. The persistent
 // layer is an image the panel repaints from whenever it is uncovered; the
 // transient layer is an overlay above it that also survives repaints and is
 // removed only by Cls while AutoRedraw is off. Resizing blanks both layers in
-// the back colour; the owner redraws after placing its panels. The panel draws
-// no border, so neighbouring panels join seamlessly.
+// the back colour; the owner redraws after placing its panels. A redraw that
+// repeats what a layer shows costs next to nothing (see RecordedLayer). The
+// panel draws no border, so neighbouring panels join seamlessly.
 class ChartPanel : public QWidget, public ChartSurface {
     Q_OBJECT
 public:
@@ -33,12 +34,12 @@ protected:
                    uint32_t color) override;
 
 private:
-    LayerImage& layerImage(ChartLayer layer);
+    RecordedLayer& layerOf(ChartLayer layer);
     // Brings both layers to the panel's current size, blank when it changed.
     void matchLayersToSize();
     void requestUpdate();
 
-    LayerImage persistent_{QImage::Format_RGB32};
-    LayerImage transient_{QImage::Format_ARGB32_Premultiplied};
+    RecordedLayer persistent_{QImage::Format_RGB32};
+    RecordedLayer transient_{QImage::Format_ARGB32_Premultiplied};
     bool updateRequested_ = false;
 };

@@ -46,17 +46,24 @@ void ChartSurface::Line(double x1, double y1, double x2, double y2, uint32_t col
 void ChartSurface::Lines(const std::vector<QLineF>& segments, uint32_t color)
 {
     const ChartLayer layer = currentLayer();
+    // The scale, as toPixels works it out, once for all the segments.
+    const double left = ScaleLeft(), top = ScaleTop(), perUnitX = pixelsPerUnitX(), perUnitY = pixelsPerUnitY();
+    const auto toPixel = [&](QPointF point) {
+        return QPointF((point.x() - left) * perUnitX, (point.y() - top) * perUnitY);
+    };
     std::vector<QLineF> pixels;
     pixels.reserve(segments.size());
     for (const QLineF& segment : segments) {
-        const QPointF from = toPixels(segment.x1(), segment.y1());
-        const QPointF to = toPixels(segment.x2(), segment.y2());
+        const QPointF from = toPixel(segment.p1());
+        const QPointF to = toPixel(segment.p2());
         // A point at infinity has no pixel; such a segment cannot show anyway.
         if (isFinite(from) && isFinite(to))
             pixels.emplace_back(from, to);
+    }
+    for (std::size_t i = 0; log_ && i < segments.size(); ++i) {
         ChartOperation line{ChartOperation::Kind::Line, layer};
-        line.from = segment.p1();
-        line.to = segment.p2();
+        line.from = segments[i].p1();
+        line.to = segments[i].p2();
         line.color = color;
         line.width = drawWidth_;
         record(line);

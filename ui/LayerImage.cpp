@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -11,6 +12,23 @@ constexpr std::size_t MaxSeparateAreas = 16;
 // Pixels around a reported area that painting may still touch (line caps, glyph overhang).
 constexpr int AreaMargin = 2;
 
+// An image of the size filled in the colour. Transparent is all zero bits in a premultiplied
+// format, and memory that comes zeroed is touched only where it is drawn on: a 4K overlay
+// that holds a few lines then costs next to nothing to make.
+QImage BlankImage(QSize size, QImage::Format format, const QColor& fill)
+{
+    const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
+    if (fill.alpha() == 0 && format == QImage::Format_ARGB32_Premultiplied && !size.isEmpty()) {
+        if (void* zeroed = std::calloc(std::size_t(size.height()), std::size_t(bytesPerLine)))
+            return QImage(
+                static_cast<uchar*>(zeroed), size.width(), size.height(), bytesPerLine, format,
+                [](void* data) { std::free(data); }, zeroed);
+    }
+    QImage image(size, format);
+    image.fill(fill);
+    return image;
+}
+
 }  // namespace
 
 void LayerImage::reset(QSize logicalSize, qreal devicePixelRatio, int logicalDpiX, int logicalDpiY,
@@ -18,13 +36,12 @@ void LayerImage::reset(QSize logicalSize, qreal devicePixelRatio, int logicalDpi
 {
     painter_.reset();
     logicalSize_ = logicalSize;
-    image_ = QImage(logicalSize * devicePixelRatio, format_);
+    image_ = BlankImage(logicalSize * devicePixelRatio, format_, fill);
     image_.setDevicePixelRatio(devicePixelRatio);
     // An image measures fonts at 72 dpi unless told otherwise; text must print
     // at the size it was measured with on screen.
     image_.setDotsPerMeterX(int(std::lround(logicalDpiX * InchesPerMeter)));
     image_.setDotsPerMeterY(int(std::lround(logicalDpiY * InchesPerMeter)));
-    image_.fill(fill);
     fillColor_ = fill;
     drawn_.clear();
 }

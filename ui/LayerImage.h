@@ -36,6 +36,8 @@ public:
     const std::vector<QRect>& drawnPixels() const { return drawn_; }
 
     QSize logicalSize() const { return logicalSize_; }
+    // The colour of the last fill.
+    const QColor& fillColor() const { return fillColor_; }
     // Whether anything was drawn since the last fill.
     bool isBlank() const { return drawn_.empty(); }
 

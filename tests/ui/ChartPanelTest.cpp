@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <stdexcept>
 
 #include <QApplication>
@@ -99,6 +100,48 @@ TEST(ChartPanelLayers, SegmentsThroughInfinityAreRecordedButNotPainted)
     p.panel.Line(std::numeric_limits<double>::infinity(), 5, 3, 5);
     EXPECT_EQ(p.log.of(ChartOperation::Kind::Line).size(), 3u);
     EXPECT_EQ(p.shown(), (std::vector<QString>{black, pathColor, chartBack}));
+}
+
+// A redraw that repeats what the persistent layer shows is not drawn again; whatever it
+// asks for, the panel shows what a fresh panel given only that redraw shows.
+TEST(ChartPanelLayers, ARedrawShowsWhatItAsksForWhetherOrNotItRepeatsTheLast)
+{
+    using Step = std::function<void(ChartPanel&)>;
+    const Step gridLine = [](ChartPanel& panel) { panel.Line(0, 2, 10, 2); };
+    const Step curve = [](ChartPanel& panel) { panel.Line(1, 1, 9, 8, Colors::QBColor(9)); };
+    const Step otherCurve = [](ChartPanel& panel) { panel.Line(1, 1, 9, 7, Colors::QBColor(9)); };
+    const Step label = [](ChartPanel& panel) {
+        panel.SetCurrentX(2);
+        panel.SetCurrentY(9);
+        panel.Print("50");
+    };
+    const Step clear = [](ChartPanel& panel) { panel.Cls(); };
+    const Step whiten = [](ChartPanel& panel) { panel.SetBackColor(Colors::QBColor(15)); };
+    const auto drawn = [](const std::vector<Step>& steps) {
+        auto panel = std::make_unique<ChartPanel>();
+        panel->resize(200, 100);
+        panel->SetBackColor(Colors::ChartBack);
+        panel->Scale(0, 10, 10, 0);
+        panel->SetAutoRedraw(true);
+        for (const Step& step : steps)
+            step(*panel);
+        return panel;
+    };
+    const struct { const char* name; std::vector<Step> redraw; } cases[] = {
+        {"the same again", {clear, gridLine, curve, label}},
+        {"part of it", {clear, gridLine}},
+        {"parting halfway", {clear, gridLine, otherCurve, label}},
+        {"more than before", {clear, gridLine, curve, label, otherCurve}},
+        {"nothing", {clear}},
+        {"on another back colour", {whiten, gridLine, curve, label}},
+        {"twice cleared", {clear, gridLine, clear, gridLine, curve}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<Step> steps{gridLine, curve, label};
+        steps.insert(steps.end(), c.redraw.begin(), c.redraw.end());
+        EXPECT_TRUE(drawn(steps)->grab().toImage() == drawn(c.redraw)->grab().toImage());
+    }
 }
 
 TEST(ChartPanelText, ExtentsFollowTheScaleAndPrintMovesToTheStartOfTheNextLine)

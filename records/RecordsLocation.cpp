@@ -109,7 +109,13 @@ RecordsLocation RecordsLocationForThisRun()
     if (!fromEnvironment.isEmpty())
         return RecordsLocation::FromText(fromEnvironment);
     const QString chosen = Settings::RecordsLocation();
-    if (!chosen.isEmpty())
-        return RecordsLocation::FromText(chosen);
+    if (!chosen.isEmpty()) {
+        // An older version may have kept a password in the address: it leaves the settings
+        // now, and this opening is refused with the reason.
+        const RecordsLocation location = RecordsLocation::FromText(chosen);
+        if (location.isServer() && location.shown() != chosen)
+            Settings::SetRecordsLocation(location.shown());
+        return location;
+    }
     return RecordsLocation::File(RecordsPath::ForThisProgram());
 }

@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "records/RecordsStore.h"
+#include "settings/Settings.h"
 #include "tests/records/RecordsServer.h"
 
 namespace {
@@ -54,6 +55,15 @@ TEST(RecordsLocation, AddressIsRefusedWithAPasswordOrAnUnknownKeywordAndShownWit
         EXPECT_EQ(said, "The records server \"" + a.shown + "\" cannot be used: " + location.problem());
         EXPECT_FALSE(said.contains("hunter2"));
     }
+}
+
+TEST(RecordsLocation, PasswordKeptByAnOlderVersionLeavesTheSettings)
+{
+    Settings::SetRecordsLocation("postgresql://site@db.example.com/brackmere?password=hunter2");
+    const RecordsLocation location = RecordsLocationForThisRun();
+    EXPECT_TRUE(location.problem().startsWith("The address holds a password"));
+    EXPECT_EQ(Settings::RecordsLocation(), "postgresql://site@db.example.com/brackmere");
+    Settings::SetRecordsLocation({});
 }
 
 TEST(RecordsLocation, KeywordValueReachesTheServerAsOneValue)

@@ -5,9 +5,9 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlTableModel>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <QUrlQuery>
 
 #include "calc/Calculation.h"
 #include "calc/ProgramError.h"
@@ -92,51 +92,58 @@ BENCHMARK(BM_SaveOneRecord)->Unit(benchmark::kMillisecond);
 //   dir=$(mktemp -d) && bash scripts/pg-test-server.sh start "$dir" && . "$dir/env"
 //   BRACKMERE_BENCH_PG_URI=$BRACKMERE_TEST_PG_URI bash scripts/bench.sh --benchmark_filter=Server
 //   bash scripts/pg-test-server.sh stop "$dir" && rm -rf "$dir"
-// The records live in a schema of the benchmarks' own there, dropped at the end.
+// The records live in a database of the benchmarks' own there, dropped at the end.
 constexpr const char* BenchServerVariable = "BRACKMERE_BENCH_PG_URI";
-const QString BenchSchema = QStringLiteral("brackmere_bench");
+const QString BenchDatabase = QStringLiteral("brackmere_bench");
+
+// Runs `sql` on the server's own database, as its administrator.
+void OnServer(const QString& uri, const QString& sql)
+{
+    RecordsStore admin;
+    admin.UseLocation(RecordsLocation::FromText(uri));
+    admin.OpenDatabase();
+    QSqlQuery(sql, admin.database());
+}
 
 class LargeServerTable {
 public:
-    LargeServerTable()
+    LargeServerTable() : uri_(qEnvironmentVariable(BenchServerVariable))
     {
-        const QString uri = qEnvironmentVariable(BenchServerVariable);
-        if (uri.isEmpty()) {
+        if (uri_.isEmpty()) {
             failure = "BRACKMERE_BENCH_PG_URI is not set: no records server to measure (see bench_records.cpp)";
             return;
         }
         try {
-            Fill(uri);
+            Fill();
         } catch (const ProgramError& error) {
             failure = error.what();
         }
     }
     ~LargeServerTable()
     {
-        if (!store.isOpen())
+        if (uri_.isEmpty())
             return;
-        QSqlQuery(QStringLiteral("SET client_min_messages TO warning"), store.database());
-        QSqlQuery(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(BenchSchema), store.database());
+        if (store.isOpen())
+            store.recordsTable()->clear();
+        store.database().close();
+        try {
+            OnServer(uri_, QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(BenchDatabase));
+        } catch (const ProgramError&) {
+            // The server went away: nothing is left to drop.
+        }
     }
 
     RecordsStore store;
     std::string failure;  // why there is nothing to measure
 
 private:
-    void Fill(const QString& uri)
+    void Fill()
     {
-        {
-            RecordsStore admin;
-            admin.UseLocation(RecordsLocation::FromText(uri));
-            admin.OpenDatabase();
-            QSqlQuery(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(BenchSchema), admin.database());
-            QSqlQuery(QStringLiteral("CREATE SCHEMA %1").arg(BenchSchema), admin.database());
-        }
-        QUrl inSchema(uri);
-        QUrlQuery query(inSchema);
-        query.addQueryItem(QStringLiteral("options"), QStringLiteral("-csearch_path=") + BenchSchema);
-        inSchema.setQuery(query);
-        store.UseLocation(RecordsLocation::FromText(inSchema.toString()));
+        OnServer(uri_, QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(BenchDatabase));
+        OnServer(uri_, QStringLiteral("CREATE DATABASE %1").arg(BenchDatabase));
+        QUrl own(uri_);
+        own.setPath(u'/' + BenchDatabase);
+        store.UseLocation(RecordsLocation::FromText(own.toString()));
         store.OpenDatabase();
         store.AddRateThresholdField();
         store.OpenRecordsTable();
@@ -150,6 +157,8 @@ private:
         if (store.RecordCount() != RecordCount)
             failure = "the records server could not be filled: " + fill.lastError().text().toStdString();
     }
+
+    QString uri_;
 };
 
 // Null, with the reason given to the benchmark, when there is no server to measure.
@@ -192,5 +201,26 @@ void BM_SaveOneRecordOnServer(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SaveOneRecordOnServer)->Unit(benchmark::kMillisecond);
+
+// A change of one record's note as the viewer's grid writes it, with the history row the
+// server's trigger writes in the same transaction.
+void BM_ChangeOneRecordWithHistoryOnServer(benchmark::State& state)
+{
+    RecordsStore* store = ServerRecords(state);
+    if (!store)
+        return;
+    QSqlTableModel* table = store->recordsTable();
+    table->setFilter(QStringLiteral("\"RecID\" = 1"));
+    table->select();
+    const int note = table->fieldIndex(QStringLiteral("MiscNote"));
+    int change = 0;
+    for (auto _ : state) {
+        table->setData(table->index(0, note), QStringLiteral("change %1").arg(++change));
+        if (!table->submitAll())
+            state.SkipWithError(table->lastError().text().toStdString().c_str());
+    }
+    table->setFilter({});
+}
+BENCHMARK(BM_ChangeOneRecordWithHistoryOnServer)->Unit(benchmark::kMillisecond);
 
 }  // namespace

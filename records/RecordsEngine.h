@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "records/RecordsLocation.h"
+#include "records/RecordsPermissions.h"
 #include "records/RecordsSchema.h"
 
 class QWidget;
@@ -28,6 +29,14 @@ public:
     // none and the login may create it), safely when several copies start at once. One
     // routine for both engines, following their SchemaRules.
     void UpgradeSchema(QSqlDatabase& db);
+    // Names the login in the history of the changes this connection makes, where the
+    // engine's triggers cannot know it by themselves; run once the layout is up to date.
+    virtual void NameSession(QSqlDatabase& db) const = 0;
+    // The statement marking the writes that follow, until the transaction ends or the
+    // statement for `on` false runs, as a restore in the history.
+    virtual QString MarkRestore(bool on) const = 0;
+    // What the login may do with the records.
+    virtual RecordsPermissions Permissions(QSqlDatabase& db) const = 0;
     // How a saved text is handed to its column.
     virtual QVariant Bind(const RecordsSchema::Column& column, const QString& text) const = 0;
     // Whether a failed statement may have been a lost connection worth opening again.
@@ -38,6 +47,7 @@ public:
 
 protected:
     struct SchemaIndex {
+        QString table = RecordsSchema::TableName;
         QString column;
         bool unique = false;
     };
@@ -52,12 +62,23 @@ protected:
         bool addsPastRefusal = false;
         // Made where the login may; the table works as well without them.
         std::vector<SchemaIndex> indexes;
+        // Run once the history is first made, each where the login may.
+        QStringList grants;
     };
-    enum class SchemaStep { Lock, CreateTable, AddColumn, Finish };
+    enum class SchemaStep { Lock, CreateTable, AddColumn, History, Finish };
 
     virtual SchemaRules Rules() const = 0;
-    // The names of the table's columns; none when there is no table, which is then created.
-    virtual QStringList ColumnNames(const QSqlDatabase& db) const = 0;
+    // The names of the table's columns; none when there is no such table, which is then created.
+    virtual QStringList ColumnNames(const QSqlDatabase& db, const QString& table) const = 0;
+    // Whether the triggers that write the history are there.
+    virtual bool HasHistoryTriggers(const QSqlDatabase& db) const = 0;
+    // The record's columns the history keeps: those both tables have.
+    QStringList HistoryCopies(const QSqlDatabase& db) const;
+    // Whether the history has every column and its triggers.
+    bool HistoryComplete(const QSqlDatabase& db) const;
+    // The statements that make (or make again) the triggers copying the `copied` columns
+    // of a changed or deleted record into the history.
+    virtual QStringList HistoryTriggers(const QSqlDatabase& db, const QStringList& copied) const = 0;
     // Throws ProgramError for a step that was refused; `what` names the column or the table.
     [[noreturn]] virtual void SchemaRefused(SchemaStep step, const QString& what, const QSqlError& error) const = 0;
 };

@@ -16,8 +16,13 @@ struct RecordsLocation {
     static RecordsLocation File(const QString& path);
     bool isServer() const { return kind == Kind::Server; }
     // For the user: the file in the platform's separators, or the server's URI without
-    // any password it holds.
+    // any password and with only the connection keywords it accepts.
     QString shown() const;
+    // Why the server's address cannot be used, in words for the user; empty when it can (and
+    // for a file). It may hold no password and no connection keyword but the known ones.
+    QString problem() const;
+    // The address's connection keywords for the driver, each value quoted as one value.
+    QString connectOptions() const;
     // For settings: as shown; a password is never kept.
     QString text() const { return shown(); }
 };

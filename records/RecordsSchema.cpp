@@ -158,6 +158,27 @@ std::vector<Column> ReportColumns()
     return shown;
 }
 
+std::vector<Column> HistoryColumns()
+{
+    std::vector<Column> columns{
+        {.name = HistoryIdColumn,
+         .kind = Kind::RecordNumber,
+         .sqliteType = "INTEGER PRIMARY KEY AUTOINCREMENT",
+         .serverType = "integer GENERATED ALWAYS AS IDENTITY PRIMARY KEY"},
+        {.name = HistoryActionColumn},
+        {.name = HistoryByColumn},
+        {.name = HistoryAtColumn, .serverType = "timestamptz"},
+    };
+    for (Column column : Columns()) {
+        if (column.kind == Kind::RecordNumber) {
+            column.sqliteType = "INTEGER";
+            column.serverType = "integer";
+        }
+        columns.push_back(column);
+    }
+    return columns;
+}
+
 const Column* Find(const QString& name)
 {
     const auto found = std::find_if(Columns().begin(), Columns().end(),

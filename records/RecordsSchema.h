@@ -81,6 +81,21 @@ std::vector<Column> ReportColumns();
 // The column of that name (letter case included); none for a name the layout lacks.
 const Column* Find(const QString& name);
 
+// The history of the records: for every change, delete and restore of a record, the
+// record's values before it, with what happened, who did it and when (UTC), written by
+// the engine's triggers in the same write. Its own columns come first, then every column
+// of the records table, kept in step with it (the record number as a plain number).
+inline const QString HistoryTableName = QStringLiteral("tblBrackmereHistory");
+inline const QString HistoryIdColumn = QStringLiteral("HistID");
+inline const QString HistoryActionColumn = QStringLiteral("Action");
+inline const QString HistoryByColumn = QStringLiteral("ActionBy");
+inline const QString HistoryAtColumn = QStringLiteral("ActionAt");
+// What the history's Action column holds.
+inline const QString HistoryChanged = QStringLiteral("changed");
+inline const QString HistoryDeleted = QStringLiteral("deleted");
+inline const QString HistoryRestored = QStringLiteral("restored");
+std::vector<Column> HistoryColumns();
+
 // Writes a new records file at `path` holding the empty table as the program is
 // shipped with it (without the appended columns, which the program adds on first use).
 // Never touches an existing file: returns true without writing when one is

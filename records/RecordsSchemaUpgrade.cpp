@@ -8,10 +8,11 @@ namespace {
 
 // Names compare exactly, letter case included, as the table's own names are kept; a
 // column differing only in case is then added, or refused by the engine and reported.
-std::vector<RecordsSchema::Column> MissingFrom(const QStringList& present)
+std::vector<RecordsSchema::Column> MissingFrom(const QStringList& present,
+                                               const std::vector<RecordsSchema::Column>& wanted)
 {
     std::vector<RecordsSchema::Column> missing;
-    for (const RecordsSchema::Column& column : RecordsSchema::AppendedColumns()) {
+    for (const RecordsSchema::Column& column : wanted) {
         if (!present.contains(column.name))
             missing.push_back(column);
     }
@@ -20,16 +21,35 @@ std::vector<RecordsSchema::Column> MissingFrom(const QStringList& present)
 
 }  // namespace
 
+QStringList RecordsEngine::HistoryCopies(const QSqlDatabase& db) const
+{
+    const QStringList records = ColumnNames(db, RecordsSchema::TableName);
+    const QStringList history = ColumnNames(db, RecordsSchema::HistoryTableName);
+    QStringList copied;
+    for (const RecordsSchema::Column& column : RecordsSchema::Columns()) {
+        if (records.contains(column.name) && history.contains(column.name))
+            copied << column.name;
+    }
+    return copied;
+}
+
+bool RecordsEngine::HistoryComplete(const QSqlDatabase& db) const
+{
+    const QStringList history = ColumnNames(db, RecordsSchema::HistoryTableName);
+    return !history.isEmpty() && MissingFrom(history, RecordsSchema::HistoryColumns()).empty()
+           && HasHistoryTriggers(db);
+}
+
 void RecordsEngine::UpgradeSchema(QSqlDatabase& db)
 {
     const SchemaRules rules = Rules();
-    const QString table = Quoted(db, RecordsSchema::TableName);
     QString lockedFor = RecordsSchema::TableName;
     if (rules.leavesCompleteTable) {
-        const std::vector<RecordsSchema::Column> missing = MissingFrom(ColumnNames(db));
-        if (missing.empty())
+        const std::vector<RecordsSchema::Column> missing =
+            MissingFrom(ColumnNames(db, RecordsSchema::TableName), RecordsSchema::AppendedColumns());
+        if (missing.empty() && HistoryComplete(db))
             return;
-        lockedFor = missing.front().name;
+        lockedFor = missing.empty() ? RecordsSchema::HistoryTableName : missing.front().name;
     }
 
     // Another copy of the program starting at the same moment may be changing the table
@@ -50,46 +70,80 @@ void RecordsEngine::UpgradeSchema(QSqlDatabase& db)
             SchemaRefused(SchemaStep::Lock, lockedFor, lock.lastError());
     }
 
-    QStringList present = ColumnNames(db);
-    if (present.isEmpty()) {
+    const auto createTable = [&](const QString& name, const std::vector<RecordsSchema::Column>& layout,
+                                 SchemaStep step) {
         QStringList columns;
-        for (const RecordsSchema::Column& column : RecordsSchema::Columns())
+        for (const RecordsSchema::Column& column : layout)
             columns << Quoted(db, column.name) + u' ' + QString::fromLatin1(column.*rules.type);
         QSqlQuery create(db);
-        if (!create.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns.join(QStringLiteral(", ")))))
-            SchemaRefused(SchemaStep::CreateTable, RecordsSchema::TableName, create.lastError());
-        present = ColumnNames(db);
-    }
+        if (!create.exec(
+                QStringLiteral("CREATE TABLE %1 (%2)").arg(Quoted(db, name), columns.join(QStringLiteral(", ")))))
+            SchemaRefused(step, name, create.lastError());
+    };
+    if (ColumnNames(db, RecordsSchema::TableName).isEmpty())
+        createTable(RecordsSchema::TableName, RecordsSchema::Columns(), SchemaStep::CreateTable);
 
     // Each column is added on its own, so that where the engine allows, one it refuses
     // (a name differing only in letter case, say) is reported and the others still added.
+    // The history gains every column the records gain.
     std::optional<std::pair<QString, QSqlError>> refused;
-    for (const RecordsSchema::Column& column : MissingFrom(present)) {
-        QString sql = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                          .arg(table, Quoted(db, column.name), QString::fromLatin1(column.*rules.type));
-        if (column.appendedDefault)
-            sql += QStringLiteral(" DEFAULT ") + QString::fromLatin1(column.appendedDefault);
-        QSqlQuery add(db);
-        if (add.exec(sql))
-            continue;
-        if (!rules.addsPastRefusal)
-            SchemaRefused(SchemaStep::AddColumn, column.name, add.lastError());
-        if (!refused)
-            refused.emplace(column.name, add.lastError());
+    bool columnsAdded = false;
+    const auto addColumns = [&](const QString& name, const std::vector<RecordsSchema::Column>& wanted,
+                                SchemaStep step) {
+        for (const RecordsSchema::Column& column : MissingFrom(ColumnNames(db, name), wanted)) {
+            QString sql = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                              .arg(Quoted(db, name), Quoted(db, column.name), QString::fromLatin1(column.*rules.type));
+            if (column.appendedDefault)
+                sql += QStringLiteral(" DEFAULT ") + QString::fromLatin1(column.appendedDefault);
+            QSqlQuery add(db);
+            if (add.exec(sql)) {
+                columnsAdded = true;
+                continue;
+            }
+            if (!rules.addsPastRefusal)
+                SchemaRefused(step, column.name, add.lastError());
+            if (!refused)
+                refused.emplace(column.name, add.lastError());
+        }
+    };
+    addColumns(RecordsSchema::TableName, RecordsSchema::AppendedColumns(), SchemaStep::AddColumn);
+
+    // The history, and the triggers writing it, are made with the table or on the first
+    // opening by a version that keeps it; the triggers are made again whenever the
+    // columns they copy change.
+    const bool historyMade = ColumnNames(db, RecordsSchema::HistoryTableName).isEmpty();
+    if (historyMade)
+        createTable(RecordsSchema::HistoryTableName, RecordsSchema::HistoryColumns(), SchemaStep::History);
+    else
+        addColumns(RecordsSchema::HistoryTableName, RecordsSchema::HistoryColumns(), SchemaStep::History);
+    if (historyMade || columnsAdded || !HasHistoryTriggers(db)) {
+        for (const QString& sql : HistoryTriggers(db, HistoryCopies(db))) {
+            QSqlQuery trigger(db);
+            if (!trigger.exec(sql))
+                SchemaRefused(SchemaStep::History, RecordsSchema::HistoryTableName, trigger.lastError());
+        }
     }
 
-    // A login that may not make an index still works with the table, so a refusal must
-    // not undo the rest (hence the savepoint).
-    for (const SchemaIndex& index : rules.indexes) {
+    // A login that may not make an index or grant rights still works with the table, so
+    // a refusal must not undo the rest (hence the savepoint).
+    const auto whereAllowed = [&db](const QString& sql) {
         QSqlQuery step(db);
-        step.exec(QStringLiteral("SAVEPOINT indexing"));
-        if (step.exec(QStringLiteral("CREATE %1INDEX IF NOT EXISTS %2 ON %3 (%4)")
-                          .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(),
-                               Quoted(db, RecordsSchema::TableName + u'_' + index.column), table,
-                               Quoted(db, index.column))))
-            step.exec(QStringLiteral("RELEASE SAVEPOINT indexing"));
+        step.exec(QStringLiteral("SAVEPOINT optional"));
+        if (step.exec(sql))
+            step.exec(QStringLiteral("RELEASE SAVEPOINT optional"));
         else
-            step.exec(QStringLiteral("ROLLBACK TO SAVEPOINT indexing"));
+            step.exec(QStringLiteral("ROLLBACK TO SAVEPOINT optional"));
+    };
+    std::vector<SchemaIndex> indexes = rules.indexes;
+    indexes.push_back({.table = RecordsSchema::HistoryTableName, .column = RecordsSchema::RecordNumber().name});
+    for (const SchemaIndex& index : indexes)
+        whereAllowed(QStringLiteral("CREATE %1INDEX IF NOT EXISTS %2 ON %3 (%4)")
+                         .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(),
+                              Quoted(db, index.table + u'_' + index.column), Quoted(db, index.table),
+                              Quoted(db, index.column)));
+    if (historyMade) {
+        for (const QString& sql : rules.grants)
+            whereAllowed(sql);
     }
 
     QSqlQuery finish(db);

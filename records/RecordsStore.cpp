@@ -77,6 +77,7 @@ void RecordsStore::AddRateThresholdField()
 void RecordsStore::OpenRecordsTable()
 {
     RequireDatabase();
+    engine_->NameSession(RecordsDatabase);
     auto table = std::make_unique<QSqlTableModel>(nullptr, RecordsDatabase);
     table->setTable(Quoted(RecordsDatabase, RecordsSchema::TableName));
     if (table->record().isEmpty())

@@ -9,7 +9,9 @@
 #include <QString>
 
 #include "records/NewRecord.h"
+#include "records/RecordsHistory.h"
 #include "records/RecordsLocation.h"
+#include "records/RecordsPermissions.h"
 
 class QSqlQuery;
 class QSqlTableModel;
@@ -24,6 +26,7 @@ inline constexpr int NotOpen = 3004;
 inline constexpr int NoTable = 3005;
 inline constexpr int CannotAddColumn = 3006;
 inline constexpr int CannotRead = 3007;
+inline constexpr int CannotKeepHistory = 3008;
 }
 
 // The saved records and their one table, in a records file or on a records server,
@@ -116,6 +119,18 @@ public:
     // Site values saved so far, for the save dialog's list.
     QStringList Sites();
 
+    // What this login may do with the records; everything in a records file.
+    RecordsPermissions Permissions();
+    // Record `recordNumber` as it is now (when it is there), then the versions the history
+    // kept of it, the latest first.
+    QSqlError Versions(qint64 recordNumber, std::vector<RecordVersion>& versions);
+    // The records deleted and not brought back since, each as it was deleted, the latest first.
+    QSqlError DeletedRecords(std::vector<RecordVersion>& versions);
+    // Puts a version back in one write, which the history keeps as a restore: over its
+    // record, or for a deleted record as a record again, under its old number when that is
+    // free. `recordNumber` is the number the record has then.
+    QSqlError Restore(const RecordVersion& version, qint64& recordNumber);
+
 private:
     void RequireDatabase() const;
     void RequireTable() const;
@@ -125,6 +140,7 @@ private:
     void BindRecord(QSqlQuery& insert, const NewRecord& record) const;
     QSqlError Abandon(const QSqlError& error);
     static QSqlError Explained(const QSqlError& error);
+    QSqlError ReadVersions(QSqlQuery& query, std::vector<RecordVersion>& versions);
     // After a failed statement on a server: whether the connection was lost and could be
     // opened again, so that the user's next try reaches the server.
     void ReconnectIfLost();

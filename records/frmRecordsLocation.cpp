@@ -84,10 +84,7 @@ QString frmRecordsLocation::Problem() const
     if (!location.isServer() || !location.server.isValid() || location.server.host().isEmpty()
         || location.server.path().size() < 2)
         return QStringLiteral("Type the server's address as postgresql://user@host:5432/database.");
-    if (!location.server.password().isEmpty())
-        return QStringLiteral("The address holds a password, which is never kept in the settings. Leave it out: "
-                              "use libpq's password file or PGPASSWORD, or type it when asked.");
-    return {};
+    return location.problem();
 }
 
 void frmRecordsLocation::accept()

@@ -27,6 +27,7 @@
 #include "records/RecordsProxy.h"
 #include "records/RecordsReport.h"
 #include "records/RecordsStore.h"
+#include "records/frmHistory.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 
@@ -48,6 +49,25 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
     button->setAutoDefault(false);
     return button;
 }
+
+// Keeps a button disabled whatever enables it later (the viewer enables its buttons as
+// rows are selected and read).
+class HeldDisabled : public QObject {
+public:
+    explicit HeldDisabled(QWidget* widget) : QObject(widget)
+    {
+        widget->setEnabled(false);
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::EnabledChange && static_cast<QWidget*>(watched)->isEnabled())
+            static_cast<QWidget*>(watched)->setEnabled(false);
+        return false;
+    }
+};
 
 QLabel* MakeRedNote(QWidget* parent, const char* name, const QString& text)
 {
@@ -75,6 +95,7 @@ frmView::frmView(RecordsStore& store, QWidget* parent)
     setWindowTitle(QStringLiteral("Saved Records"));
     setModal(true);
     BuildElements();
+    ApplyPermissions();
     resize(ClientSize);
     layout()->activate();
 
@@ -131,7 +152,9 @@ void frmView::BuildElements()
     Label1 = MakeRedNote(this, "Label1",
                          QStringLiteral("Edit privileges are active for the main purpose of editing the Misc. Note."));
     Label2 = MakeRedNote(this, "Label2", QStringLiteral("Results are not updated if input variables are changed here."));
+    lblPermissions = MakeRedNote(this, "lblPermissions", QString());
     auto* notes = new QVBoxLayout;
+    notes->addWidget(lblPermissions);
     notes->addWidget(Label1);
     notes->addWidget(Label2);
     notes->addStretch();
@@ -167,6 +190,13 @@ void frmView::BuildElements()
     count->addWidget(lblCount, 1);
     count->addWidget(cmdExportCsv);
     count->addWidget(cmdExportPdf);
+    cmdHistory = MakeButton(this, "cmdHistory", QStringLiteral("History…"));
+    cmdHistory->setToolTip(QStringLiteral("Show every version of the selected record, who changed it and when."));
+    cmdHistory->setEnabled(false);
+    cmdShowDeleted = MakeButton(this, "cmdShowDeleted", QStringLiteral("Show Deleted…"));
+    cmdShowDeleted->setToolTip(QStringLiteral("List the deleted records, to bring one back."));
+    count->addWidget(cmdHistory);
+    count->addWidget(cmdShowDeleted);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblDB);
@@ -182,6 +212,8 @@ void frmView::BuildElements()
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmView::cmdExportCsv_Click);
     connect(cmdExportPdf, &QPushButton::clicked, this, &frmView::cmdExportPdf_Click);
+    connect(cmdHistory, &QPushButton::clicked, this, &frmView::cmdHistory_Click);
+    connect(cmdShowDeleted, &QPushButton::clicked, this, &frmView::cmdShowDeleted_Click);
 }
 
 QLayout* frmView::BuildFilterElements()
@@ -413,6 +445,7 @@ void frmView::UpdateRowButtons()
     const bool selected = SelectedRow() >= 0;
     cmdDelete->setEnabled(selected);
     cmdReturn->setEnabled(selected);
+    cmdHistory->setEnabled(selected && permissions_.history);
 }
 
 int frmView::SelectedRow() const
@@ -536,4 +569,47 @@ void frmView::cmdExportPdf_Click()
     const RecordsReportHeading heading{store_.databasePath(), proxy_->filter().words(), Count().words(),
                                        RecordTime::DateText(now.date()) + u' ' + RecordTime::TimeText(now.time())};
     RecordsExport::ToPdf(this, *proxy_, heading);
+}
+
+void frmView::ApplyPermissions()
+{
+    permissions_ = store_.Permissions();
+    lblPermissions->setText(permissions_.reason);
+    lblPermissions->setVisible(!permissions_.reason.isEmpty());
+    if (!permissions_.change) {
+        DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        Label1->hide();
+    }
+    if (!permissions_.remove) {
+        for (QPushButton* button : {cmdDelete, cmdDeleteAll}) {
+            new HeldDisabled(button);
+            button->setToolTip(permissions_.reason);
+        }
+    }
+    if (!permissions_.history) {
+        new HeldDisabled(cmdShowDeleted);
+        cmdShowDeleted->setToolTip(permissions_.reason);
+    }
+}
+
+void frmView::cmdHistory_Click()
+{
+    const int row = SelectedRow();
+    if (row < 0 || !SubmitPendingEdit())
+        return;
+    const qint64 number = store_.recordsTable()->record(row).value(0).toLongLong();
+    frmHistory history(store_, frmHistory::Shows::Record, number, permissions_, this);
+    history.exec();
+    if (history.restored())
+        ReloadRecords();
+}
+
+void frmView::cmdShowDeleted_Click()
+{
+    if (!SubmitPendingEdit())
+        return;
+    frmHistory deleted(store_, frmHistory::Shows::Deleted, 0, permissions_, this);
+    deleted.exec();
+    if (deleted.restored())
+        ReloadRecords();
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QTimer>
 
+#include "records/RecordsPermissions.h"
 #include "records/ReturnedInputs.h"
 
 class QCheckBox;
@@ -66,6 +67,11 @@ private:
     void cmdExportCsv_Click();
     void cmdExportPdf_Click();
 
+    // A login that may not change or delete records finds those actions disabled, and why.
+    void ApplyPermissions();
+    void cmdHistory_Click();
+    void cmdShowDeleted_Click();
+
     RecordsStore& store_;
     QTimer fetchTimer_;
     RecordsProxy* proxy_;
@@ -88,4 +94,8 @@ private:
     QPushButton* cmdDeleteAll;
     QPushButton* cmdReturn;
     QPushButton* cmdExit;
+    QPushButton* cmdHistory;
+    QPushButton* cmdShowDeleted;
+    QLabel* lblPermissions;
+    RecordsPermissions permissions_;
 };

@@ -6,8 +6,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTableView>
 #include <optional>
 #include <tuple>
@@ -19,6 +21,7 @@
 #include "records/frmView.h"
 #include "tests/records/RecordsServer.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/ModalDialogs.h"
 #include "tests/support/RecordsFiles.h"
 
 namespace {
@@ -44,6 +47,29 @@ std::string Dates(frmView& viewer)
     for (int row = 0; row < Grid(viewer)->model()->rowCount(); ++row)
         dates << Grid(viewer)->model()->index(row, 1).data().toString();
     return dates.join(u' ').toStdString();
+}
+
+// The texts of one column of a grid, top to bottom.
+QString Column(const QTableView* grid, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < grid->model()->rowCount(); ++row)
+        texts << grid->model()->index(row, column).data().toString();
+    return texts.join(u' ');
+}
+
+// Restores the version in `row` of the history window the next call opens.
+void RestoreInNextHistory(MessageRecorder& messages, int row, const QString& whatBefore, const QString& whatAfter)
+{
+    messages.answerNext(Msg::Answer::Yes);
+    OnNextDialog([=](QWidget& history) {
+        auto* grid = Element<QTableView>(history, "grdHistory");
+        EXPECT_EQ(Column(grid, 0), whatBefore);
+        grid->selectRow(row);
+        Element<QPushButton>(history, "cmdRestore")->click();
+        EXPECT_EQ(Column(grid, 0), whatAfter);
+        Element<QPushButton>(history, "cmdClose")->click();
+    });
 }
 
 ReturnedInputs Return(frmView& viewer, int row)
@@ -166,6 +192,39 @@ TEST_P(BothEngines, ViewerDeletesOneRecordThenAll)
     EXPECT_EQ(records->Rows().size(), 0);
 }
 
+// Every change, delete and restore keeps the record as it was, what happened and who did it;
+// a record is restored from its history, a deleted one from Show Deleted under its own
+// number. A change by another program is kept too, without a name where it gives none.
+TEST_P(BothEngines, ChangesAndDeletesAreKeptAndRestored)
+{
+    ASSERT_FALSE(store.AddRecord(SampleRecord("1/3/2024", "0.1")).isValid());
+    frmView viewer(store);
+    Grid(viewer)->setCurrentIndex(Grid(viewer)->model()->index(0, 9));
+    ASSERT_TRUE(Grid(viewer)->model()->setData(Grid(viewer)->model()->index(0, 9), "corrected"));
+    Grid(viewer)->selectRow(1);
+    messages.answerNext(Msg::Answer::Yes);
+    Element<QPushButton>(viewer, "cmdDelete")->click();
+
+    Grid(viewer)->selectRow(0);
+    RestoreInNextHistory(messages, 1, "now changed", "now restored changed");
+    Element<QPushButton>(viewer, "cmdHistory")->click();
+    RestoreInNextHistory(messages, 0, "deleted", "");
+    Element<QPushButton>(viewer, "cmdShowDeleted")->click();
+    EXPECT_EQ(Dates(viewer), "1/2/2024 1/3/2024");
+    EXPECT_EQ(records->Rows().value(0).value(9), "old");
+
+    records->Exec("UPDATE \"tblBrackmere\" SET \"MiscNote\" = 'by hand' WHERE \"RecID\" = 1");
+    const QString me = GetParam() == Engine::File ? LoginName() : "postgres";
+    const QString other = GetParam() == Engine::File ? "<null>" : "postgres";
+    EXPECT_EQ(records->Query("SELECT \"RecID\", \"Action\", \"ActionBy\", \"MiscNote\" FROM \"tblBrackmereHistory\""
+                             " ORDER BY \"HistID\""),
+              (QList<QStringList>{{"1", "changed", me, "old"},
+                                  {"2", "deleted", me, "note 1/3/2024"},
+                                  {"1", "restored", me, "corrected"},
+                                  {"2", "restored", me, "note 1/3/2024"},
+                                  {"1", "changed", other, "old"}}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, BothEngines, ::testing::Values(Engine::File, Engine::Server),
                          [](const auto& info) { return info.param == Engine::File ? "File" : "Server"; });
 
@@ -192,7 +251,7 @@ TEST(RecordsServer, LoginThatMayNotChangeTheTableIsToldWhatIsMissingAndWhomToAsk
             RecordsStore owner;
             ASSERT_EQ(OpenStore(owner, schema.uri()), NothingFails);
             EXPECT_EQ(schema.Query("SELECT string_agg(column_name, ' ' ORDER BY ordinal_position)"
-                                   " FROM information_schema.columns WHERE table_schema = current_schema()"),
+                                   " FROM information_schema.columns WHERE table_name = 'tblBrackmere'"),
                       QList<QStringList>{{DesignColumns.join(u' ')}});
         }
         RecordsStore store;
@@ -203,6 +262,51 @@ TEST(RecordsServer, LoginThatMayNotChangeTheTableIsToldWhatIsMissingAndWhomToAsk
         EXPECT_EQ(texts.value(0).contains("\nAsk the database's owner"), !c.errors.empty());
         EXPECT_EQ(store.AddRecord(SampleRecord("1/2/2024", "0.2")).isValid(), !c.errors.empty());
     }
+}
+
+// The owner's first opening makes the group roles and their rights: a recorder may read and
+// add records but neither change nor delete them, in the viewer or in SQL; an editor may, and
+// the history names the editor. Neither may write the history.
+TEST(RecordsServer, RecorderMayNotChangeOrDeleteAndTheViewerSaysWhyAnEditorMay)
+{
+    SKIP_WITHOUT_TEST_SERVER(true);
+    ServerSchema schema;
+    {
+        RecordsStore owner;
+        ASSERT_EQ(OpenStore(owner, schema.uri()), NothingFails);
+        ASSERT_FALSE(owner.AddRecords({SampleRecord("1/2/2024", "0.1"), SampleRecord("1/3/2024", "0.2")}).isValid());
+    }
+    const struct { const char* role; bool may; } logins[] = {{"brackmere_recorder", false}, {"brackmere_editor", true}};
+    QString editor;
+    for (const auto& l : logins) {
+        SCOPED_TRACE(l.role);
+        const QString login = schema.Login(l.role);
+        RecordsStore store;
+        ASSERT_EQ(OpenStore(store, schema.uri(login)), NothingFails);
+        EXPECT_FALSE(store.AddRecord(SampleRecord("1/4/2024", "0.2")).isValid());
+        {
+            frmView viewer(store);
+            Grid(viewer)->selectRow(0);
+            const QString why = "The login \"" + login + "\" may not change or delete records on this server; the "
+                                "database's owner can grant it the role brackmere_editor.";
+            for (const char* name : {"cmdDelete", "cmdDeleteAll"}) {
+                EXPECT_EQ(Element<QPushButton>(viewer, name)->isEnabled(), l.may) << name;
+                EXPECT_EQ(Element<QPushButton>(viewer, name)->toolTip(), l.may ? "" : why) << name;
+            }
+            EXPECT_EQ(Element<QLabel>(viewer, "lblPermissions")->text(), l.may ? "" : why);
+            EXPECT_EQ(Grid(viewer)->editTriggers() != QAbstractItemView::NoEditTriggers, l.may);
+            EXPECT_TRUE(Element<QPushButton>(viewer, "cmdHistory")->isEnabled());
+        }
+        QSqlQuery erase(store.database());
+        EXPECT_EQ(erase.exec("DELETE FROM \"tblBrackmere\" WHERE \"RecID\" = 1"), l.may);
+        EXPECT_EQ(erase.lastError().text().contains("permission denied"), !l.may)
+            << erase.lastError().text().toStdString();
+        EXPECT_FALSE(erase.exec("DELETE FROM \"tblBrackmereHistory\""));
+        if (l.may)
+            editor = login;
+    }
+    EXPECT_EQ(schema.Query("SELECT \"RecID\", \"Action\", \"ActionBy\" FROM \"tblBrackmereHistory\""),
+              (QList<QStringList>{{"1", "deleted", editor}}));
 }
 
 // Without a password in the URI the user is asked, again after a wrong one; the one that

@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <algorithm>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -24,6 +25,7 @@
 #include <optional>
 
 #include "app/frmMain.h"
+#include "records/LoginName.h"
 #include "records/RecordsSchema.h"
 #include "records/frmSave.h"
 #include "tests/records/RecordsServer.h"
@@ -38,11 +40,15 @@ namespace {
 // for `seconds` or, with 0, until it is killed, pausing `pauseMs` after each save.
 class WriterProcess {
 public:
-    WriterProcess(const QString& location, const QString& tag, int seconds = 0, int pauseMs = 0) : tag(tag)
+    WriterProcess(const QString& location, const QString& tag, int seconds = 0, int pauseMs = 0)
+        : WriterProcess({location, tag, QString::number(seconds), QString::number(pauseMs)})
+    {
+    }
+    // records_writer with these arguments; its tag is the second.
+    explicit WriterProcess(const QStringList& arguments) : tag(arguments.value(1))
     {
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(QStringLiteral(BRACKMERE_RECORDS_WRITER),
-                      {location, tag, QString::number(seconds), QString::number(pauseMs)});
+        process.start(QStringLiteral(BRACKMERE_RECORDS_WRITER), arguments);
     }
     ~WriterProcess()
     {
@@ -59,10 +65,10 @@ public:
     }
     // The records the writer reported saved, one "saved <n>" line each, in order. A line
     // cut short by a kill was never a promise.
-    int ReportedSaves()
+    int ReportedSaves(const char* line = "saved ")
     {
         output_ += process.readAllStandardOutput();
-        return static_cast<int>(output_.left(output_.lastIndexOf('\n') + 1).count("saved "));
+        return static_cast<int>(output_.left(output_.lastIndexOf('\n') + 1).count(line));
     }
 
     const QString tag;
@@ -171,6 +177,80 @@ TEST_P(KilledWriter, SaveKilledAtRandomPointsLeavesOnlyWholeRecords)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kills, KilledWriter, ::testing::Values(Kills{false, 200, 40000}, Kills{true, 50, 20000}),
+                         [](const auto& info) { return info.param.server ? "Server" : "File"; });
+
+// A copy of the program changing and deleting records through the viewer's grid is killed
+// at a random moment, over and over, each time on records of its own. Afterwards every
+// record is untouched with no history, or changed or deleted with exactly one history row,
+// naming the login and holding the record whole as it was: the history row is there exactly
+// when the change is. Every change the copy reported done is there.
+class KilledChanger : public ::testing::TestWithParam<Kills> {};
+
+TEST_P(KilledChanger, ChangeKilledAtRandomPointsHasItsHistoryRowExactlyWhenItIsThere)
+{
+    constexpr int PerTrial = 100;
+    const auto [server, Trials, LongestDelayUs] = GetParam();
+    SKIP_WITHOUT_TEST_SERVER(server);
+    const TestRecords records(server);
+    {
+        RecordsStore store;
+        ASSERT_EQ(OpenStore(store, records.location()), std::vector<int>{});
+        std::vector<NewRecord> base;
+        for (int i = 0; i < Trials * PerTrial; ++i)
+            base.push_back(WriterRecord("base", i));
+        ASSERT_FALSE(store.AddRecords(base).isValid());
+    }
+    const quint32 seed = QRandomGenerator::global()->generate();
+    SCOPED_TRACE(testing::Message() << "random seed " << seed);
+    QRandomGenerator random(seed);
+    std::vector<bool> reported(Trials * PerTrial + 1);
+    int promised = 0;
+    for (int first = 1; first < Trials * PerTrial; first += PerTrial) {
+        WriterProcess changer({"change", records.location(), QString::number(first),
+                               QString::number(first + PerTrial - 1)});
+        ASSERT_TRUE(changer.WaitUntilReady());
+        QThread::usleep(random.bounded(LongestDelayUs));
+        changer.process.kill();
+        ASSERT_TRUE(changer.process.waitForFinished(30000));
+        const int done = changer.ReportedSaves("done ");
+        std::fill_n(reported.begin() + first, done, true);
+        promised += done;
+    }
+
+    QStringList columns;
+    for (const RecordsSchema::Column& column : RecordsSchema::Columns())
+        columns << '"' + column.name + '"';
+    std::map<int, QList<QStringList>> kept;  // record number -> its history rows
+    for (const QStringList& row : records.Query("SELECT \"Action\", \"ActionBy\", " + columns.join(", ")
+                                                + " FROM \"tblBrackmereHistory\""))
+        kept[row[2].toInt()] << row;
+    std::map<int, QStringList> now;
+    for (const QStringList& row : records.Rows())
+        now[row[0].toInt()] = row;
+    const QString me = server ? "postgres" : LoginName();
+    std::map<QString, int> found;  // what happened -> records
+    int unsound = 0;
+    for (int n = 1; n <= Trials * PerTrial; ++n) {
+        const auto record = now.find(n);
+        const QString action = record == now.end()               ? "deleted"
+                               : record->second[9] == "changed" ? "changed"
+                                                                 : "";
+        const QList<QStringList>& history = kept[n];
+        const bool sound = action.isEmpty() ? history.isEmpty() && IsWhole(record->second) && !reported[n]
+                                            : history.size() == 1 && history[0][0] == action && history[0][1] == me
+                                                  && history[0][2] == QString::number(n) && IsWhole(history[0].mid(2));
+        unsound += !sound;
+        ++found[action];
+    }
+    EXPECT_EQ(unsound, 0);
+    EXPECT_GT(promised, 0) << "no kill came after a finished change";
+    std::cout << (server ? "server " : "") << "kill-during-change: " << Trials << " trials, " << promised
+              << " changes reported done, " << found["changed"] << " records changed and " << found["deleted"]
+              << " deleted, each with its one history row; " << found[""] << " untouched without history; "
+              << unsound << " unsound" << std::endl;
+}
+
+INSTANTIATE_TEST_SUITE_P(Kills, KilledChanger, ::testing::Values(Kills{false, 60, 150000}, Kills{true, 30, 60000}),
                          [](const auto& info) { return info.param.server ? "Server" : "File"; });
 
 // Several copies of the program save into one file, or on one server, for the whole span;

@@ -36,10 +36,11 @@ void Connected(const QString& uri, const std::function<void(QSqlDatabase&)>& use
 ServerSchema::ServerSchema(Table table, const QString& serverUri)
     : serverUri_(serverUri), name_(QStringLiteral("t_") + QUuid::createUuid().toString(QUuid::Id128))
 {
-    for (const char* sql : {"CREATE SCHEMA %1", "GRANT USAGE ON SCHEMA %1 TO brackmere_reader",
-                            "GRANT USAGE, CREATE ON SCHEMA %1 TO brackmere_pw",
-                            "ALTER DEFAULT PRIVILEGES IN SCHEMA %1 GRANT SELECT, INSERT ON TABLES TO brackmere_reader"})
-        Exec(QString::fromLatin1(sql).arg(name_));
+    QueryAt(serverUri_, QStringLiteral("CREATE DATABASE %1").arg(name_), {});
+    for (const char* sql :
+         {"GRANT CREATE ON SCHEMA public TO brackmere_pw",
+          "ALTER DEFAULT PRIVILEGES IN SCHEMA public GRANT SELECT, INSERT ON TABLES TO brackmere_reader"})
+        Exec(QString::fromLatin1(sql));
     if (table == Table::None)
         return;
     QStringList columns;
@@ -52,7 +53,9 @@ ServerSchema::ServerSchema(Table table, const QString& serverUri)
 
 ServerSchema::~ServerSchema()
 {
-    Exec(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(name_));
+    QueryAt(serverUri_, QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(name_), {});
+    for (const QString& login : logins_)
+        QueryAt(serverUri_, QStringLiteral("DROP ROLE %1").arg(login), {});
 }
 
 QString ServerSchema::uri(const QString& user) const
@@ -60,14 +63,27 @@ QString ServerSchema::uri(const QString& user) const
     QUrl url(serverUri_);
     if (!user.isEmpty())
         url.setUserName(user);
-    url.setQuery(QStringLiteral("options=-csearch_path%3D") + name_);
+    url.setPath(u'/' + name_);
     return url.toString();
+}
+
+QString ServerSchema::Login(const QString& role)
+{
+    const QString login = name_ + u'_' + role;
+    QueryAt(serverUri_, QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE %2").arg(login, role), {});
+    logins_ << login;
+    return login;
 }
 
 QList<QStringList> ServerSchema::Query(const QString& sql, const QStringList& values) const
 {
+    return QueryAt(uri(), sql, values);
+}
+
+QList<QStringList> ServerSchema::QueryAt(const QString& uri, const QString& sql, const QStringList& values)
+{
     QList<QStringList> rows;
-    Connected(uri(), [&](QSqlDatabase& db) {
+    Connected(uri, [&](QSqlDatabase& db) {
         // Statements that change the layout cannot be prepared.
         QSqlQuery query(db);
         query.setForwardOnly(true);

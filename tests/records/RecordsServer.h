@@ -19,9 +19,9 @@ inline QString TestServerUri()
     GTEST_SKIP() << TestServerVariable << " is not set: scripts/test.sh starts the records test server; " \
                                           "by hand, bash scripts/pg-test-server.sh start DIR && . DIR/env"
 
-// A schema of the test's own in the test database, dropped with all it holds at the end;
-// every URI it gives leads there (through the search path), so tests running at once never
-// meet. brackmere_pw may create tables in it; brackmere_reader may only read and add records.
+// A database of the test's own on the test server, dropped with all it holds at the end,
+// so tests running at once never meet. brackmere_pw may create tables in it;
+// brackmere_reader may only read and add records.
 class ServerSchema {
 public:
     enum class Table { Shipped, None };
@@ -33,6 +33,8 @@ public:
 
     // The URI the program is given, for `user` (the administrator when empty).
     QString uri(const QString& user = {}) const;
+    // A login of the test's own, member of the group `role` only; dropped at the end.
+    QString Login(const QString& role);
     // As the administrator; an error fails the test. Rows show a null as "<null>", as
     // RecordsFile::Rows does, and Rows() is every record by its number.
     void Exec(const QString& sql, const QStringList& values = {}) const { Query(sql, values); }
@@ -40,8 +42,11 @@ public:
     QList<QStringList> Rows() const;
 
 private:
+    static QList<QStringList> QueryAt(const QString& uri, const QString& sql, const QStringList& values);
+
     QString serverUri_;
     QString name_;
+    QStringList logins_;
 };
 
 // As LookReadOnly of a file; a login cannot check a server's pages, which the server owns.
@@ -67,6 +72,7 @@ struct TestRecords {
     }
     ReadOnlyLook Look() const { return file ? LookReadOnly(file->path()) : LookAt(*server); }
     QList<QStringList> Rows() const { return file ? file->Rows() : server->Rows(); }
+    QList<QStringList> Query(const QString& sql) const { return file ? file->Query(sql) : server->Query(sql); }
 
     std::optional<RecordsFile> file;
     std::optional<ServerSchema> server;

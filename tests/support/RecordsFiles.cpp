@@ -33,6 +33,22 @@ bool OtherConnection::Exec(const QString& sql)
     return query.exec(sql);
 }
 
+namespace {
+
+QList<QStringList> RowsOf(QSqlQuery& query)
+{
+    QList<QStringList> rows;
+    while (query.next()) {
+        QStringList row;
+        for (int i = 0; i < query.record().count(); ++i)
+            row << (query.value(i).isNull() ? QStringLiteral("<null>") : query.value(i).toString());
+        rows << row;
+    }
+    return rows;
+}
+
+}  // namespace
+
 ReadOnlyLook LookReadOnly(const QString& path)
 {
     ReadOnlyLook look;
@@ -49,12 +65,7 @@ ReadOnlyLook LookReadOnly(const QString& path)
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT * FROM tblBrackmere")))
         look.error = query.lastError().text();
-    while (query.next()) {
-        QStringList row;
-        for (int i = 0; i < query.record().count(); ++i)
-            row << (query.value(i).isNull() ? QStringLiteral("<null>") : query.value(i).toString());
-        look.rows << row;
-    }
+    look.rows = RowsOf(query);
     if (query.lastError().isValid())
         look.error = query.lastError().text();
     return look;
@@ -76,6 +87,16 @@ void ExecSql(const QString& path, const QString& sql, const QStringList& values)
         query.addBindValue(value);
     if (!query.exec())
         ADD_FAILURE() << sql.toStdString() << ": " << query.lastError().text().toStdString();
+}
+
+QList<QStringList> RecordsFile::Query(const QString& sql) const
+{
+    OtherConnection connection(path_, 5000);
+    QSqlQuery query(connection.database());
+    query.setForwardOnly(true);
+    if (!query.exec(sql))
+        ADD_FAILURE() << sql.toStdString() << ": " << query.lastError().text().toStdString();
+    return RowsOf(query);
 }
 
 QList<QStringList> RecordsFile::Rows() const

@@ -49,6 +49,8 @@ public:
     const QString& path() const { return path_; }
     void Exec(const QString& sql, const QStringList& values = {}) const { ExecSql(path_, sql, values); }
     QList<QStringList> Rows() const;
+    // The rows of a query, a null as "<null>"; an error fails the test.
+    QList<QStringList> Query(const QString& sql) const;
 
 private:
     QTemporaryDir dir_;

@@ -1,23 +1,34 @@
 #include "output/Csv.h"
 
+#include <QRegularExpression>
+
 namespace Csv {
 
-QString Field(const QString& value)
+bool IsNumber(const QString& value)
 {
-    if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r'))
-        return value;
-    QString quoted = value;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    static const QRegularExpression number(QStringLiteral(R"(^[+-]?(\d+([.,]\d*)?|[.,]\d+)([eE][+-]?\d+)?$)"));
+    return number.match(value).hasMatch();
+}
+
+QString Field(const QString& value, QChar separator)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    QString field = value;
+    if (!field.isEmpty() && formulaStarts.contains(field.front()) && !IsNumber(field))
+        field.prepend(u'\'');
+    if (!field.contains(separator) && !field.contains(u'"') && !field.contains(u'\n') && !field.contains(u'\r'))
+        return field;
+    field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + field + u'"';
 }
 
 QString Line(const QStringList& fields, const QString& lineEnd)
 {
-    QStringList quoted;
-    quoted.reserve(fields.size());
+    QStringList written;
+    written.reserve(fields.size());
     for (const QString& field : fields)
-        quoted << Field(field);
-    return quoted.join(u',') + lineEnd;
+        written << Field(field);
+    return written.join(u',') + lineEnd;
 }
 
 }  // namespace Csv

@@ -19,4 +19,16 @@ bool IsNumber(const QString& value);
 QString Field(const QString& value, QChar separator = u',');
 QString Line(const QStringList& fields, const QString& lineEnd = QStringLiteral("\r\n"));
 
+// A field as Field wrote it, its apostrophe before a formula's first character taken off.
+QString Unescaped(const QString& field);
+
+// The records of comma-separated text as RFC 4180 reads them (quoted fields may hold
+// commas, quotes and line breaks; a byte order mark at the start is skipped), each with
+// the number of the line it starts on, from 1. Lines without any character are skipped.
+struct Record {
+    int line = 0;
+    QStringList fields;
+};
+QList<Record> Records(const QString& text);
+
 }  // namespace Csv

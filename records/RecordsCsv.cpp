@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "output/Csv.h"
+#include "records/RecordsProxy.h"
 
 namespace {
 
@@ -13,7 +14,35 @@ namespace {
 const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 constexpr qsizetype WriteChunk = 1 << 16;
 
+QString Heading(const QAbstractItemModel& rows, int column)
+{
+    return rows.headerData(column, Qt::Horizontal, RecordsProxy::ExportRole).toString();
+}
+
+QString Value(const QAbstractItemModel& rows, int row, int column)
+{
+    const QVariant value = rows.index(row, column).data(RecordsProxy::ExportRole);
+    return value.isNull() ? QString() : value.toString();
+}
+
 }  // namespace
+
+QString RecordsClipboardText(const QAbstractItemModel& rows, bool headings, bool recordNumber)
+{
+    const int first = recordNumber ? 0 : 1;
+    QString text;
+    if (headings) {
+        for (int column = first; column < rows.columnCount(); ++column)
+            text += Csv::Field(Heading(rows, column), u'\t') + u'\t';
+        text += u'\r';
+    }
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        for (int column = first; column < rows.columnCount(); ++column)
+            text += Csv::Field(Value(rows, row, column), u'\t') + u'\t';
+        text += u'\r';
+    }
+    return text;
+}
 
 bool WriteRecordsCsv(const QAbstractItemModel& rows, const QString& path, QString& failure)
 {
@@ -26,14 +55,12 @@ bool WriteRecordsCsv(const QAbstractItemModel& rows, const QString& path, QStrin
     QStringList fields;
     fields.reserve(columns);
     for (int column = 0; column < columns; ++column)
-        fields << rows.headerData(column, Qt::Horizontal).toString();
+        fields << Heading(rows, column);
     QByteArray chunk = ByteOrderMark + Csv::Line(fields).toUtf8();
     for (int row = 0; row < rows.rowCount(); ++row) {
         fields.clear();
-        for (int column = 0; column < columns; ++column) {
-            const QVariant value = rows.index(row, column).data(Qt::EditRole);
-            fields << (value.isNull() ? QString() : value.toString());
-        }
+        for (int column = 0; column < columns; ++column)
+            fields << Value(rows, row, column);
         chunk += Csv::Line(fields).toUtf8();
         if (chunk.size() >= WriteChunk) {
             if (file.write(chunk) != chunk.size())

@@ -2,6 +2,7 @@
 
 #include "records/RecordReading.h"
 #include "records/RecordsSchema.h"
+#include "ui/QtText.h"
 
 RecordsProxy::RecordsProxy(QObject* parent) : QSortFilterProxyModel(parent)
 {
@@ -38,7 +39,8 @@ void RecordsProxy::setSourceModel(QAbstractItemModel* source)
 void RecordsProxy::FindColumns()
 {
     sortAs_.clear();
-    siteColumn_ = dateColumn_ = timeColumn_ = -1;
+    kinds_.clear();
+    siteColumn_ = dateColumn_ = timeColumn_ = unitsColumn_ = -1;
     const QAbstractItemModel* source = sourceModel();
     if (!source)
         return;
@@ -55,9 +57,62 @@ void RecordsProxy::FindColumns()
             timeColumn_ = column;
         } else if (name == RecordsSchema::SiteColumn) {
             siteColumn_ = column;
+        } else if (kind == RecordsSchema::Kind::Units && unitsColumn_ < 0) {
+            unitsColumn_ = column;
         }
         sortAs_.push_back(sortAs);
+        kinds_.push_back(kind);
     }
+}
+
+void RecordsProxy::setShowUnits(ShowUnits shown)
+{
+    if (shown == shown_)
+        return;
+    shown_ = shown;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
+}
+
+RecordsSchema::Kind RecordsProxy::KindOf(int column) const
+{
+    return column >= 0 && column < static_cast<int>(kinds_.size()) ? kinds_[column] : RecordsSchema::Kind::Text;
+}
+
+// Records saved before the unit system was kept were saved in US customary units.
+UnitSystem RecordsProxy::UnitsOf(int sourceRow) const
+{
+    return Units::FromCode(Std(Text(sourceRow, unitsColumn_).trimmed()));
+}
+
+QVariant RecordsProxy::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != ExportRole))
+        return QSortFilterProxyModel::data(index, role);
+    const QVariant stored = QSortFilterProxyModel::data(index, Qt::DisplayRole);
+    const RecordsSchema::Kind kind = KindOf(index.column());
+    if (stored.isNull() || (!RecordsDisplay::QuantityOf(kind) && kind != RecordsSchema::Kind::Units))
+        return stored;
+    const UnitSystem saved = UnitsOf(mapToSource(index).row());
+    return role == ExportRole ? RecordsDisplay::Exported(kind, stored.toString(), saved, shown_)
+                              : RecordsDisplay::Shown(kind, stored.toString(), saved, shown_);
+}
+
+QVariant RecordsProxy::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != ColumnNameRole && role != ExportRole))
+        return QSortFilterProxyModel::headerData(section, orientation, role);
+    const QString name = QSortFilterProxyModel::headerData(section, orientation, Qt::DisplayRole).toString();
+    return role == ColumnNameRole ? name : RecordsDisplay::Heading(name, shown_);
+}
+
+Qt::ItemFlags RecordsProxy::flags(const QModelIndex& index) const
+{
+    const Qt::ItemFlags flags = QSortFilterProxyModel::flags(index);
+    if (!index.isValid() || RecordsDisplay::ShownAsStored(KindOf(index.column()), UnitsOf(mapToSource(index).row()), shown_))
+        return flags;
+    return flags & ~Qt::ItemIsEditable;
 }
 
 void RecordsProxy::setFilter(const RecordsFilter& filter)
@@ -66,15 +121,18 @@ void RecordsProxy::setFilter(const RecordsFilter& filter)
     invalidateRowsFilter();
 }
 
-int RecordsProxy::unreadableDates() const
+int RecordsProxy::unreadableDates(QStringList* names, int named) const
 {
     const QAbstractItemModel* source = sourceModel();
     if (!filter_.datesOn || !source)
         return 0;
     int unreadable = 0;
     for (int row = 0; row < source->rowCount(); ++row) {
-        if (SiteMatches(row) && !DateOf(row).isValid())
-            ++unreadable;
+        if (!SiteMatches(row) || DateOf(row).isValid())
+            continue;
+        if (names && unreadable < named)
+            *names << QStringLiteral("%1 \"%2\"").arg(Text(row, 0), Text(row, dateColumn_));
+        ++unreadable;
     }
     return unreadable;
 }
@@ -120,7 +178,7 @@ const RecordsProxy::SortKey& RecordsProxy::KeyOf(int sourceRow, int column) cons
     case SortAs::Number:
         if (const std::optional<double> number = RecordReading::Number(value)) {
             key.readable = true;
-            key.value = *number;
+            key.value = RecordsDisplay::InModelUnits(KindOf(column), *number, UnitsOf(sourceRow));
         }
         break;
     case SortAs::Date:

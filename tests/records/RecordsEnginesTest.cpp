@@ -14,10 +14,12 @@
 
 #include "records/CopyUp.h"
 #include "records/LoginName.h"
+#include "records/RecordsDisplay.h"
 #include "records/RecordsEngine.h"
 #include "records/frmSave.h"
 #include "records/frmView.h"
 #include "tests/records/RecordsServer.h"
+#include "tests/support/DefaultLocale.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RecordsFiles.h"
 
@@ -26,10 +28,12 @@ namespace {
 const std::vector<int> NothingFails{};
 const QStringList DesignColumns{"RecID", "RecordDate", "RecordTime", "AirTemp", "ConcreteTemp",
                                 "RH", "WindVelocity", "EvapRate", "RateNote", "MiscNote",
-                                "RateThreshold", "Units", "Site", "SavedBy", "CopiedFrom"};
+                                "RateThreshold", "Units", "Site", "SavedBy", "CopiedFrom",
+                                "Source", "ConcreteRule", "WindFactor"};
 // A record saved before the appended columns existed, as the program reads it now.
 const QStringList OlderRecord{"1", "1/2/2024", "9:00:00 AM", "85", "90", "50", "10", "0.241",
-                              "Measures may be needed.", "old", "<null>", "US", "<null>", "<null>", "<null>"};
+                              "Measures may be needed.", "old", "<null>", "US", "<null>", "<null>", "<null>",
+                              "<null>", "<null>", "<null>"};
 
 enum class Engine { File, Server };
 
@@ -69,6 +73,7 @@ protected:
         ASSERT_EQ(OpenStore(store, records->location()), NothingFails);
     }
 
+    DefaultLocale locale{"en_US"};
     std::optional<TestRecords> records;
     RecordsStore store;
     MessageRecorder messages;
@@ -88,11 +93,15 @@ TEST_P(BothEngines, RecordSavedThroughTheDialogIsShownCopiedAndReturnedAlike)
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, "Record added.");
     const QStringList saved{"2",  "1/3/2024",      "10:11:12 AM", "70", "75",         "40",        "5",     "0.095",
-                            "OK", "note 1/3/2024", "0.2",         "US", "north slab", LoginName(), "<null>"};
+                            "OK", "note 1/3/2024", "0.2",         "US", "north slab", LoginName(), "<null>",
+                            "Typed", "", ""};
     EXPECT_EQ(records->Rows(), (QList<QStringList>{OlderRecord, saved}));
 
     frmView viewer(store);
-    QString copied = "RecID\t" + QStringList(DesignColumns.mid(1)).join(u'\t') + "\t\r";
+    QString copied;
+    for (const QString& name : DesignColumns)
+        copied += RecordsDisplay::Heading(name, ShowUnits::US) + u'\t';
+    copied += u'\r';
     for (const QStringList& record : {OlderRecord, saved}) {
         QStringList shown;
         for (int column = 0; column < Grid(viewer)->model()->columnCount(); ++column) {

@@ -27,6 +27,7 @@ protected:
 
     static void Accept(frmSave& dialog) { Element<QPushButton>(dialog, "cmdAccept")->click(); }
 
+    DefaultLocale locale{"en_US"};
     RecordsFile file;
     RecordsStore store;
     MessageRecorder messages;
@@ -71,7 +72,7 @@ TEST_F(SaveDialog, CancelWritesNothingAndAcceptWritesEveryValueInItsColumn)
     EXPECT_EQ(added.count(), 1);
     EXPECT_EQ(file.Rows(), (QList<QStringList>{{"1", "1/2/2024", "10:11:12 AM", "85", "90", "50", "10", "0.241",
                                                 "Measures may be needed.", "note 1/2/2024", "0.2", "US", "north slab",
-                                                LoginName(), "<null>"}}));
+                                                LoginName(), "<null>", "Typed", "", ""}}));
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, "Record added.");
     EXPECT_EQ(messages.messages()[0].title, "Saved");
@@ -92,13 +93,13 @@ TEST_F(SaveDialog, OfferedTextsAndTheThresholdAreStoredAsShown)
         const QTime before = QTime::currentTime().addSecs(-1);
         frmSave dialog(calculation, store);
         const QTime after = QTime::currentTime().addSecs(1);
-        british.reset();
         const QString date = Element<QLineEdit>(dialog, "txtDate")->text();
         const QString time = Element<QLineEdit>(dialog, "txtTime")->text();
         EXPECT_EQ(QDate::fromString(date, "dd/MM/yyyy"), QDate::currentDate()) << date.toStdString();
         const QTime offered = QTime::fromString(time, "HH:mm:ss");
         EXPECT_TRUE(offered >= before.addMSecs(-before.msec()) && offered <= after) << time.toStdString();
         Accept(dialog);
+        british.reset();
         const QStringList saved = file.Rows().value(row++);
         EXPECT_EQ(saved.mid(1, 2), (QStringList{date, time}));
         EXPECT_EQ(saved.value(9), "");

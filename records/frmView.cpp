@@ -232,7 +232,7 @@ QLayout* frmView::BuildFilterElements()
     auto* toLabel = new QLabel(QStringLiteral("to"), this);
     toLabel->setBuddy(dtTo);
 
-    auto* unitsLabel = new QLabel(QStringLiteral("Show in:"), this);
+    auto* unitsLabel = new QLabel(QStringLiteral("Show &in:"), this);
     cboShowUnits = new QComboBox(this);
     cboShowUnits->setObjectName(QStringLiteral("cboShowUnits"));
     cboShowUnits->setToolTip(QStringLiteral("Readings and rates in one unit system, converted for showing, sorting, "

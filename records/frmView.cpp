@@ -41,7 +41,7 @@ constexpr QSize GridSize{761, 345};
 // Batches of rows (the model reads 255 a batch) taken per pass of the event loop
 // while the grid finishes reading the table.
 constexpr int FetchBatchesPerPass = 8;
-// The site and who saved a record are fitted to the first rows read, up to this many characters.
+// Columns are fitted to the values of the first rows read, up to this many characters.
 constexpr int FittedRows = 255;
 constexpr int FittedColumnCharacters = 28;
 
@@ -401,13 +401,12 @@ void frmView::FitDBGrid(QTableView* DG)
         const QString name = model->headerData(i, Qt::Horizontal, RecordsProxy::ColumnNameRole).toString();
         const QString heading = model->headerData(i, Qt::Horizontal).toString();
         int width = metrics.horizontalAdvance(heading + u'X');
-        // The site and who saved: as wide as the widest of the first rows read, within reason.
-        if (name == RecordsSchema::SiteColumn || name == QStringLiteral("SavedBy")) {
-            const int widest = metrics.horizontalAdvance(QString(FittedColumnCharacters, u'n'));
-            for (int row = 0; row < std::min(model->rowCount(), FittedRows); ++row)
-                width = std::max(width, std::min(widest, metrics.horizontalAdvance(
-                                                             model->index(row, i).data().toString() + u'X')));
-        }
+        // As wide as the widest value of the first rows read, within reason (a site, a
+        // time, who saved, a message, where the values came from).
+        const int widest = metrics.horizontalAdvance(QString(FittedColumnCharacters, u'n'));
+        for (int row = 0; row < std::min(model->rowCount(), FittedRows); ++row)
+            width = std::max(width, std::min(widest, metrics.horizontalAdvance(
+                                                         model->index(row, i).data().toString() + QStringLiteral("XX"))));
         DG->setColumnWidth(i, width);
         if (name == QStringLiteral("MiscNote"))
             note = i;

@@ -30,10 +30,10 @@ public:
     explicit frmView(RecordsStore& store, QWidget* parent = nullptr, UnitSystem units = UnitSystem::US);
     ~frmView() override;
 
-    // Fits the columns to their headers in the viewer's font, the site and who saved to
-    // their values too (within reason), hides the record number, gives the note column
-    // room for the longest message and the last column the rest of the grid's width
-    // (never less than its header).
+    // Fits the columns to their headers and to the values of the first rows read (within
+    // reason) in the viewer's font, hides the record number, gives the note column room
+    // for the longest message and the last column the rest of the grid's width (never less
+    // than its header).
     void FitDBGrid(QTableView* DG);
 
     // Closing writes an edit still pending in the grid.

@@ -275,6 +275,7 @@ void frmView::LoadRecords()
     if (error.isValid()) {
         cmdCopy->setEnabled(false);
         cmdDeleteAll->setEnabled(false);
+        cmdImport->setEnabled(false);
         cboFilterSite->setEnabled(false);
         chkFilterDates->setEnabled(false);
         if (store_.isOpen())

@@ -13,8 +13,8 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSqlRecord>
 #include <QSqlTableModel>
@@ -24,9 +24,9 @@
 
 #include "records/RecordTime.h"
 #include "records/RecordsCsv.h"
-#include "records/RecordsImportDialog.h"
 #include "records/RecordsExport.h"
 #include "records/RecordsFilter.h"
+#include "records/RecordsImportDialog.h"
 #include "records/RecordsProxy.h"
 #include "records/RecordsReport.h"
 #include "records/RecordsStore.h"

@@ -110,7 +110,7 @@ void CheckValidRun(const RunCaptions& run, const InputSet& values, ThresholdChoi
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const auto lines = Lines<5>(std::string_view(reinterpret_cast<const char*>(data), size));
-    const InputTexts texts{lines[0], lines[1], lines[2], lines[3]};
+    const std::array<std::string, 4> texts{lines[0], lines[1], lines[2], lines[3]};
     const ThresholdChoice choice = lines[4] == "default" ? ThresholdChoice::Default : ThresholdChoice::Alternate;
     const std::string thresholdText = choice == ThresholdChoice::Default ? "0.2" : lines[4];
     const std::string context = Quoted(texts[0]) + " " + Quoted(texts[1]) + " " + Quoted(texts[2]) + " "
@@ -127,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The values left by an earlier complete set: a blank box must leave them alone.
     const InputSet earlier{61.5f, 42.0f, 77.25f, 3.5f};
     InputSet values = earlier;
-    const bool valid = GoodInputs(texts, values);
+    const bool valid = GoodInputs(Readings{texts[0], texts[1], texts[2], texts[3]}, values);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const float expected = anyBlank ? Fields(earlier)[i] : Reading(texts[i]);
         Require(SameBits(Fields(values)[i], expected),

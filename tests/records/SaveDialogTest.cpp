@@ -135,8 +135,9 @@ TEST_F(SaveDialog, DatesAndTimesAreReadOrRefused)
         const QStringList row = file.Rows().value(0);
         EXPECT_EQ(row.isEmpty() ? QString() : row[1] + u' ' + row[2], c.stored);
         ASSERT_EQ(messages.messages().size(), 1u);
-        if (!c.said.isEmpty())
+        if (!c.said.isEmpty()) {
             EXPECT_EQ(messages.messages()[0].text, c.said);
+        }
         EXPECT_EQ(dialog.isVisible(), c.stored.isEmpty()) << "a refused date stays to be corrected";
     }
 }

@@ -14,20 +14,14 @@ namespace {
 const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 constexpr qsizetype WriteChunk = 1 << 16;
 
-QString Heading(const QAbstractItemModel& rows, int column)
+QString Heading(const RecordsProxy& rows, int column)
 {
     return rows.headerData(column, Qt::Horizontal, RecordsProxy::ExportRole).toString();
 }
 
-QString Value(const QAbstractItemModel& rows, int row, int column)
-{
-    const QVariant value = rows.index(row, column).data(RecordsProxy::ExportRole);
-    return value.isNull() ? QString() : value.toString();
-}
-
 }  // namespace
 
-QString RecordsClipboardText(const QAbstractItemModel& rows, bool headings, bool recordNumber)
+QString RecordsClipboardText(const RecordsProxy& rows, bool headings, bool recordNumber)
 {
     const int first = recordNumber ? 0 : 1;
     QString text;
@@ -37,14 +31,17 @@ QString RecordsClipboardText(const QAbstractItemModel& rows, bool headings, bool
         text += u'\r';
     }
     for (int row = 0; row < rows.rowCount(); ++row) {
-        for (int column = first; column < rows.columnCount(); ++column)
-            text += Csv::Field(Value(rows, row, column), u'\t') + u'\t';
+        const QStringList values = rows.exportedRow(row);
+        for (qsizetype column = first; column < values.size(); ++column) {
+            text += Csv::Field(values[column], u'\t');
+            text += u'\t';
+        }
         text += u'\r';
     }
     return text;
 }
 
-bool WriteRecordsCsv(const QAbstractItemModel& rows, const QString& path, QString& failure)
+bool WriteRecordsCsv(const RecordsProxy& rows, const QString& path, QString& failure)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -58,10 +55,7 @@ bool WriteRecordsCsv(const QAbstractItemModel& rows, const QString& path, QStrin
         fields << Heading(rows, column);
     QByteArray chunk = ByteOrderMark + Csv::Line(fields).toUtf8();
     for (int row = 0; row < rows.rowCount(); ++row) {
-        fields.clear();
-        for (int column = 0; column < columns; ++column)
-            fields << Value(rows, row, column);
-        chunk += Csv::Line(fields).toUtf8();
+        chunk += Csv::Line(rows.exportedRow(row)).toUtf8();
         if (chunk.size() >= WriteChunk) {
             if (file.write(chunk) != chunk.size())
                 break;

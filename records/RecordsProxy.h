@@ -37,6 +37,9 @@ public:
     ShowUnits showUnits() const { return shown_; }
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Row `row` shown as exports and copies write it (ExportRole), every column read at once;
+    // a null value is empty.
+    QStringList exportedRow(int row) const;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 

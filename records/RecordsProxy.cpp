@@ -86,7 +86,12 @@ RecordsSchema::Kind RecordsProxy::KindOf(int column) const
 // Records saved before the unit system was kept were saved in US customary units.
 UnitSystem RecordsProxy::UnitsOf(int sourceRow) const
 {
-    return Units::FromCode(Std(Text(sourceRow, unitsColumn_).trimmed()));
+    if (sourceRow >= static_cast<int>(units_.size()))
+        units_.resize(std::max<std::size_t>(sourceRow + 1, sourceModel()->rowCount()), -1);
+    signed char& known = units_[sourceRow];
+    if (known < 0)
+        known = static_cast<signed char>(Units::FromCode(Std(Text(sourceRow, unitsColumn_).trimmed())));
+    return static_cast<UnitSystem>(known);
 }
 
 QVariant RecordsProxy::data(const QModelIndex& index, int role) const
@@ -236,10 +241,15 @@ const RecordsProxy::SortKey& RecordsProxy::KeyOf(int sourceRow, int column) cons
 
 void RecordsProxy::ForgetKeys(int firstRow) const
 {
-    if (firstRow <= 0)
+    if (firstRow <= 0) {
         keys_.clear();
-    else if (firstRow < static_cast<int>(keys_.size()))
+        units_.clear();
+        return;
+    }
+    if (firstRow < static_cast<int>(keys_.size()))
         keys_.resize(firstRow);
+    if (firstRow < static_cast<int>(units_.size()))
+        units_.resize(firstRow);
 }
 
 bool RecordsProxy::SiteMatches(int sourceRow) const

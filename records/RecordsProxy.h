@@ -88,6 +88,8 @@ private:
     // a date or a time, whose texts are read once too.
     mutable int keyColumn_ = -1;
     mutable std::vector<SortKey> keys_;
+    // Each row's unit system, read once (-1: not yet).
+    mutable std::vector<signed char> units_;
     mutable QHash<QString, QDate> dates_;
     mutable QHash<QString, QTime> times_;
 };

@@ -73,6 +73,7 @@ void frmMain::connectHandlers()
     connect(ui->mnuOutlook, &QAction::triggered, this, [this] { ShowOutlook(); });
     connect(ui->mnuRecordsLocation, &QAction::triggered, this, [this] { mnuRecordsLocation_Click(); });
     connect(ui->mnuCopyToServer, &QAction::triggered, this, [this] { mnuCopyToServer_Click(); });
+    connect(ui->mnuImportRecords, &QAction::triggered, this, [this] { mnuImportRecords_Click(); });
     connect(ui->mnuUnitsUS, &QAction::triggered, this, [this] { SetUnits(UnitSystem::US); });
     connect(ui->mnuUnitsSI, &QAction::triggered, this, [this] { SetUnits(UnitSystem::SI); });
     connect(ui->mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });

@@ -152,6 +152,7 @@ private:
     void UpdateOutlook();
     void mnuRecordsLocation_Click();
     void mnuCopyToServer_Click();
+    void mnuImportRecords_Click();
     void WarnIfRecordsOnNetworkFile();
     void UpdateRecordsMenu();
 

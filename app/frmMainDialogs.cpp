@@ -19,6 +19,7 @@
 #include "ui/QtText.h"
 #include "outlook/frmOutlook.h"
 #include "records/RecordsAvailability.h"
+#include "records/RecordsImportDialog.h"
 #include "records/RecordsStore.h"
 #include "records/ReturnedInputs.h"
 #include "records/frmSave.h"
@@ -78,7 +79,7 @@ void frmMain::cmdRecords_Click()
     ui->txtStealFocus->setFocus();
     if (!ConfirmRecordsAvailable(*records_, this))
         return;
-    frmView viewer(*records_, this);
+    frmView viewer(*records_, this, request_.units);
     connect(&viewer, &frmView::recordReturned, this, [this](const ReturnedInputs& record) {
         ReturnRecordInputs(record);
     });
@@ -166,6 +167,12 @@ void frmMain::mnuCopyToServer_Click()
     Msg::Box(this, CopyUp::Summary(result), Msg::Buttons::Ok,
              result.error.isEmpty() && result.outcome.failed == 0 ? Msg::Icon::Information : Msg::Icon::Exclamation,
              title);
+}
+
+void frmMain::mnuImportRecords_Click()
+{
+    if (ConfirmRecordsAvailable(*records_, this))
+        RecordsImportDialog::Run(this, *records_);
 }
 
 // Several computers writing one SQLite file on a network file system can damage it: its

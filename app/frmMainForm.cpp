@@ -322,6 +322,7 @@ void frmMainForm::setupUi(QMainWindow* window)
     mnuOutlook = AddAction(mnuFile, "mnuOutlook", QStringLiteral("Pour-Day &Outlook…"));
     mnuRecordsLocation = AddAction(mnuFile, "mnuRecordsLocation", QStringLiteral("Records &Location…"));
     mnuCopyToServer = AddAction(mnuFile, "mnuCopyToServer", QStringLiteral("&Copy Local Records to Server…"));
+    mnuImportRecords = AddAction(mnuFile, "mnuImportRecords", QStringLiteral("&Import Records…"));
     mnuFile->addSeparator();
     mnuPrintOptions = mnuFile->addMenu(QStringLiteral("&Print"));
     mnuPrintOptions->setObjectName(QStringLiteral("mnuPrintOptions"));

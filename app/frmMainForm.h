@@ -84,6 +84,7 @@ struct frmMainForm {
     QAction* mnuOutlook = nullptr;
     QAction* mnuRecordsLocation = nullptr;
     QAction* mnuCopyToServer = nullptr;
+    QAction* mnuImportRecords = nullptr;
     QMenu* mnuPrintOptions = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuFilePrintTextReport = nullptr;

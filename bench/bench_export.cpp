@@ -36,8 +36,8 @@ private:
     QTemporaryDir dir_;
 };
 
-// 100,000 records over a year of dates (M/d/yyyy with leading zeros), seven sites and
-// varied readings, opened as the program opens them.
+// 100,000 records over a year of dates (M/d/yyyy with leading zeros), seven sites,
+// varied readings and both unit systems, opened as the program opens them.
 class SpreadRecordsFile {
 public:
     SpreadRecordsFile()
@@ -48,10 +48,10 @@ public:
         fill.exec(QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)"
             " INSERT INTO tblBrackmere (RecordDate, RecordTime, AirTemp, ConcreteTemp, RH, WindVelocity,"
-            " EvapRate, RateNote, MiscNote, RateThreshold, Site, SavedBy)"
+            " EvapRate, RateNote, MiscNote, RateThreshold, Site, SavedBy, Units)"
             " SELECT strftime('%m/%d/%Y', '2025-01-01', '+' || (i % 365) || ' days'), '6:49:00 PM',"
             " (i * 37) % 120, '90', '50', '10', '0.241', 'Measures may be needed.', 'pour, \"' || i || '\"', 0.2,"
-            " 'Site ' || (i % 7), 'kim' FROM n").arg(RecordCount));
+            " 'Site ' || (i % 7), 'kim', CASE i % 2 WHEN 0 THEN 'US' ELSE 'SI' END FROM n").arg(RecordCount));
     }
 
     RecordsStore store;
@@ -137,5 +137,19 @@ void BM_Sort100000RecordsByAirTempThenDate(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Sort100000RecordsByAirTempThenDate)->Unit(benchmark::kMillisecond);
+
+// Opened in SI on records of both systems: shown, its first rows converted, fitted and painted.
+void BM_ViewerShownInSIOn100000Records(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto viewer = std::make_unique<frmView>(Records().store, nullptr, UnitSystem::SI);
+        viewer->show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        viewer.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ViewerShownInSIOn100000Records)->Unit(benchmark::kMillisecond);
 
 }  // namespace

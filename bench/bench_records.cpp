@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -12,6 +13,7 @@
 #include "calc/Calculation.h"
 #include "calc/ProgramError.h"
 #include "bench/BenchRecords.h"
+#include "records/RecordsImportDialog.h"
 #include "records/RecordsSchema.h"
 #include "records/RecordsStore.h"
 #include "records/frmSave.h"
@@ -86,6 +88,38 @@ void BM_SaveOneRecord(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SaveOneRecord)->Unit(benchmark::kMillisecond);
+
+// Importing a field log of 10,000 readings into an empty records file, as Import Records does.
+void BM_Import10000Rows(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QFile log(dir.filePath(QStringLiteral("log.csv")));
+    log.open(QIODevice::WriteOnly);
+    log.write("RecID,RecordDate,RecordTime,AirTemp,ConcreteTemp,RH,WindVelocity,EvapRate,RateNote,MiscNote,"
+              "RateThreshold,Units,Site,SavedBy,CopiedFrom,Source,ConcreteRule,WindFactor\r\n");
+    for (int i = 0; i < 10000; ++i)
+        log.write(QStringLiteral("%1,2025-06-%2,%3:%4,%5,90,50,10,0.241,Measures may be needed.,\"pour, %1\",0.2,US,"
+                                 "Quay %6,,,Field log,,\r\n")
+                      .arg(i).arg(1 + i % 28, 2, 10, QChar(u'0')).arg(i / 60 % 24, 2, 10, QChar(u'0'))
+                      .arg(i % 60, 2, 10, QChar(u'0')).arg(60 + i % 40).arg(i % 5)
+                      .toUtf8());
+    log.close();
+    PressOk ok;
+    Msg::ScopedResponder answers(ok);
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        RecordsStore store;
+        OpenNewRecordsFile(store, dir.filePath(QStringLiteral("records-%1.mdb").arg(++round)));
+        state.ResumeTiming();
+        RecordsImportDialog::ImportFile(nullptr, store, log.fileName());
+        state.PauseTiming();
+        if (store.RecordCount() != 10000)
+            state.SkipWithError("the rows were not all imported");
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Import10000Rows)->Unit(benchmark::kMillisecond);
 
 // The same on a records server, when BRACKMERE_BENCH_PG_URI names a database there, for
 // instance on the throwaway server of scripts/pg-test-server.sh:

@@ -5,12 +5,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
 #include "calc/NumberWriting.h"
 #include "ui/Colors.h"
 #include "ui/TiledStroke.h"
+#include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
 #include "ui/WindowFont.h"
 
@@ -59,10 +61,17 @@ struct LegendEntry {
     QPointF at;  // the sample's left end on the text's baseline
 };
 
-QString WindNote(const OutlookChartData& data)
+// The legend of the values shown in italics in the table, the tooltips and the printout.
+QStringList AssumedNotes(const OutlookChartData& data)
 {
-    return QStringLiteral("Wind: the 10 m forecast × %1, brought to about 0.5 m above the surface")
-        .arg(QString::fromStdString(NumberFormat::General(data.heightFactor)));
+    QStringList notes;
+    if (!data.concreteRule.isEmpty())
+        notes << QStringLiteral("Italics: assumed values. Concrete: %1 (the rule).").arg(data.concreteRule);
+    if (data.windAdjusted)
+        notes << QStringLiteral("%1Wind: the 10 m forecast × %2, brought to about 0.5 m above the surface.")
+                     .arg(notes.isEmpty() ? QStringLiteral("Italics: assumed values. ") : QString(),
+                          QString::fromStdString(NumberFormat::General(data.heightFactor)));
+    return notes;
 }
 
 // The legend's entries placed in rows across the area, wrapping where a row is full.
@@ -102,10 +111,7 @@ std::vector<LegendEntry> LayOutLegend(const QRectF& area, const OutlookChartData
 double LegendHeight(const QRectF& area, const OutlookChartData& data, const QFontMetricsF& metrics)
 {
     const std::vector<LegendEntry> entries = LayOutLegend(area, data, metrics);
-    double height = entries.back().at.y() - area.top() + metrics.descent();
-    if (data.windAdjusted)
-        height += metrics.height();
-    return height;
+    return entries.back().at.y() - area.top() + metrics.descent() + AssumedNotes(data).size() * metrics.height();
 }
 
 void DrawLegend(QPainter& painter, const QRectF& area, const OutlookChartData& data, const QFontMetricsF& metrics)
@@ -123,8 +129,14 @@ void DrawLegend(QPainter& painter, const QRectF& area, const OutlookChartData& d
         painter.setPen(Qt::black);
         painter.drawText(QPointF(x + 22, y), entry.text);
     }
-    if (data.windAdjusted)
-        painter.drawText(QPointF(area.left() + 4, entries.back().at.y() + metrics.height()), WindNote(data));
+    QFont italic = painter.font();
+    italic.setItalic(true);
+    painter.save();
+    painter.setFont(italic);
+    double y = entries.back().at.y();
+    for (const QString& note : AssumedNotes(data))
+        painter.drawText(QPointF(area.left() + 4, y += metrics.height()), note);
+    painter.restore();
 }
 
 std::optional<Frame> FrameFor(const QRectF& area, const OutlookChartData& data, const QFontMetricsF& metrics)
@@ -284,6 +296,11 @@ OutlookChartData OutlookChartData::From(const std::vector<OutlookHour>& hours, c
     for (const OutlookHour& hour : hours) {
         Point point;
         point.time = hour.reading.time;
+        point.used = hour.used;
+        point.concreteAssumed = hour.concreteAssumed;
+        point.windAssumed = hour.windAssumed();
+        if (hour.concreteAssumed)
+            data.concreteRule = settings.concrete.Words(settings.units);
         if (hour.result.valid) {
             const Units::Unit& rate = SystemOf(settings.units).unit(Quantity::Rate);
             point.nomograph = rate.FromModel(std::max(0.0f, hour.result.solution.EvaporationRateNomo));
@@ -362,6 +379,38 @@ std::optional<std::size_t> OutlookChart::HourAt(const QRectF& area, const Outloo
         }
     }
     return nearest;
+}
+
+QString OutlookChart::HourTip(const OutlookChartData& data, std::size_t hour)
+{
+    const OutlookChartData::Point& point = data.points.at(hour);
+    const auto value = [&](Input input, bool assumed) {
+        const QString text = QString(Q(point.used[input])).toHtmlEscaped() + u' ' + UnitCaptions::InputUnit(input, data.units);
+        return assumed ? QStringLiteral("<i>%1</i>").arg(text) : text;
+    };
+    QString tip = QStringLiteral("<b>%1</b><br>Air %2, RH %3, concrete %4, wind %5")
+                      .arg(QLocale::c().toString(point.time, QStringLiteral("ddd d MMM HH:mm")),
+                           value(Input::AirTemp, false), value(Input::RelativeHumidity, false),
+                           value(Input::ConcreteTemp, point.concreteAssumed), value(Input::WindVelocity, point.windAssumed));
+    if (point.equation)
+        tip += QStringLiteral("<br>Equation %1 %2")
+                   .arg(QString::fromStdString(RateText(*point.equation, data.units)),
+                        UnitCaptions::Symbol(Quantity::Rate, data.units));
+    if (point.concreteAssumed || point.windAssumed)
+        tip += QStringLiteral("<br><i>Italics: assumed</i>");
+    return tip;
+}
+
+bool OutlookChart::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    if (const std::optional<std::size_t> hour = HourAt(rect(), data_, help->pos().x()))
+        QToolTip::showText(help->globalPos(), HourTip(data_, *hour), this);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void OutlookChart::paintEvent(QPaintEvent*)

@@ -19,6 +19,9 @@ struct OutlookChartData {
         std::optional<double> nomograph;  // rates in the units shown; none where the hour has no result
         std::optional<double> equation;
         bool above = false;               // computed and above the threshold in force
+        Readings used;                    // as computed, for the hour's tooltip
+        bool concreteAssumed = false;     // set by the concrete rule
+        bool windAssumed = false;         // scaled from a 10 m forecast
     };
     std::vector<Point> points;
     UnitSystem units = UnitSystem::US;
@@ -29,6 +32,7 @@ struct OutlookChartData {
     int minimumHours = 4;           // the length the next window was looked for with
     double heightFactor = 1;        // shown beside the chart
     bool windAdjusted = false;      // whether the wind came from a 10 m forecast
+    QString concreteRule;           // the rule's words when it set a concrete temperature shown
 
     static OutlookChartData From(const std::vector<OutlookHour>& hours, const OutlookSettings& settings,
                                  const PourWindow::Found& windows);
@@ -45,6 +49,8 @@ public:
     static void Paint(QPainter& painter, const QRectF& area, const OutlookChartData& data);
     // The hour nearest to x within `area`, or nothing when there are no hours.
     static std::optional<std::size_t> HourAt(const QRectF& area, const OutlookChartData& data, double x);
+    // The hour's time, readings (assumed ones in italics) and rates, as rich text.
+    static QString HourTip(const OutlookChartData& data, std::size_t hour);
 
 signals:
     void hourClicked(std::size_t index);
@@ -52,6 +58,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     OutlookChartData data_;

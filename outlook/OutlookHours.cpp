@@ -7,6 +7,7 @@
 #include "calc/NumberReading.h"
 #include "calc/NumberWriting.h"
 #include "ui/QtText.h"
+#include "ui/UnitCaptions.h"
 
 namespace {
 
@@ -41,12 +42,22 @@ QString RunText(const std::vector<OutlookHour>& hours, const PourWindow::Run& ru
 
 }  // namespace
 
+QString ConcreteRule::Words(UnitSystem units) const
+{
+    const QString unit = UnitCaptions::Symbol(Quantity::Temperature, units);
+    const QString amount = QString::number(std::abs(value), 'f', 1) + u' ' + unit;
+    if (kind == Kind::Constant)
+        return (value < 0 ? QStringLiteral("-") : QString()) + amount;
+    return (value < 0 ? QStringLiteral("air - ") : QStringLiteral("air + ")) + amount;
+}
+
 OutlookHour EvaluateHour(const HourlyReading& reading, const OutlookSettings& settings)
 {
     OutlookHour hour;
     hour.reading = reading;
     hour.used = reading.readings;
     hour.used.concrete = ConcreteFor(reading.readings, settings);
+    hour.concreteAssumed = Q(reading.readings.concrete).trimmed().isEmpty();
     hour.problem = reading.problem;
     if (hour.problem.isEmpty() && !reading.time.isValid())
         hour.problem = QStringLiteral("No time.");
@@ -116,6 +127,8 @@ std::vector<HourlyReading> ReadingsFromForecast(const Forecast::Answer& answer, 
         reading.readings.humidity = NumberFormat::ScenarioValue(hour.humidity);
         reading.readings.wind =
             NumberFormat::ScenarioValue(Units::Convert(hour.windKmh10m * heightFactor, Units::Kmh, *shown.wind));
+        reading.source = RecordSource::Forecast;
+        reading.windFactor = heightFactor;
         readings.push_back(std::move(reading));
     }
     return readings;

@@ -18,6 +18,9 @@ struct ConcreteRule {
     enum class Kind { Constant, AirPlusOffset };
     Kind kind = Kind::AirPlusOffset;
     double value = 0;  // the temperature, or the offset, in the outlook's units
+
+    // The rule as a record keeps it: "air + 0.0 °F", "30.0 °C".
+    QString Words(UnitSystem units) const;
 };
 
 // The main window's choices the hours are computed with, and the concrete rule.
@@ -41,6 +44,8 @@ struct OutlookHour {
     Readings used;           // the readings computed with: the concrete rule's where the source had none
     Calculation result;      // valid when the hour could be computed
     QString problem;         // why not: the source's problem or the core's
+    bool concreteAssumed = false;  // the concrete temperature is the rule's, not the source's
+    bool windAssumed() const { return reading.windFactor.has_value(); }
     // Whether a slab can be placed in this hour without measures.
     bool safe() const { return result.valid && result.precaution != Precaution::Shall; }
 };

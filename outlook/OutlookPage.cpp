@@ -102,15 +102,24 @@ void DrawTable(QPainter& painter, const QRectF& area, const std::vector<OutlookH
                                          QStringLiteral("Nomo."),
                                          QStringLiteral("Eqn."),
                                          QStringLiteral("Message")};
-    const auto drawRow = [&](double x, double y, const std::array<QString, 8>& cells, bool underline) {
+    // The table's columns in the page's order; assumed values in italics, as on screen.
+    constexpr std::array<OutlookTable::Column, 8> columns{OutlookTable::Time,      OutlookTable::Air,
+                                                          OutlookTable::Humidity,  OutlookTable::Wind,
+                                                          OutlookTable::Concrete,  OutlookTable::Nomograph,
+                                                          OutlookTable::Equation,  OutlookTable::Message};
+    const auto drawRow = [&](double x, double y, const std::array<QString, 8>& cells, bool underline,
+                             const OutlookHour* hour) {
         QFont font = painter.font();
         font.setUnderline(underline);
-        painter.setFont(font);
         for (std::size_t i = 0; i < cells.size(); ++i) {
+            font.setItalic(hour && OutlookTable::IsAssumed(*hour, columns[i]));
+            painter.setFont(font);
             const QString text = metrics.elidedText(cells[i], Qt::ElideRight, layout.widths[i] - layout.fontSize);
             painter.drawText(QPointF(x, y + metrics.ascent()), text);
             x += layout.widths[i];
         }
+        font.setItalic(false);
+        painter.setFont(font);
     };
     // Hours that do not fit even in the smallest type are named in the last line, never
     // left off unsaid.
@@ -118,7 +127,7 @@ void DrawTable(QPainter& painter, const QRectF& area, const std::vector<OutlookH
     const std::size_t shown = hours.size() <= capacity ? hours.size() : capacity - std::min<std::size_t>(capacity, 1);
     for (int block = 0; block < layout.blocks; ++block) {
         const double x = area.left() + block * (layout.blockWidth + 2 * layout.fontSize);
-        drawRow(x, area.top(), headers, true);
+        drawRow(x, area.top(), headers, true, nullptr);
         for (int row = 0; row < layout.rowsPerBlock; ++row) {
             const std::size_t index = std::size_t(block * layout.rowsPerBlock + row);
             const double y = area.top() + (row + 1) * line;
@@ -130,7 +139,7 @@ void DrawTable(QPainter& painter, const QRectF& area, const std::vector<OutlookH
             }
             if (index >= shown)
                 return;
-            drawRow(x, y, Cells(hours[index]), false);
+            drawRow(x, y, Cells(hours[index]), false, &hours[index]);
         }
     }
 }

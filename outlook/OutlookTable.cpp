@@ -1,6 +1,7 @@
 #include "outlook/OutlookTable.h"
 
 #include <QColor>
+#include <QFont>
 #include <QLocale>
 #include <algorithm>
 
@@ -24,6 +25,11 @@ Input InputOf(OutlookTable::Column column)
 const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
 }  // namespace
+
+bool OutlookTable::IsAssumed(const OutlookHour& hour, Column column)
+{
+    return (column == Concrete && hour.concreteAssumed) || (column == Wind && hour.windAssumed());
+}
 
 OutlookTable::OutlookTable(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -116,8 +122,11 @@ QVariant OutlookTable::data(const QModelIndex& index, int role) const
         const bool warning = !computed || hour.result.precaution == Precaution::Shall;
         return QColor(Colors::toQColor(warning ? Colors::MessageWarning : Colors::MessageNormal));
     }
-    if (role == Qt::ForegroundRole && index.column() == Concrete && Q(hour.reading.readings.concrete).trimmed().isEmpty())
-        return QColor(Qt::darkGray);  // filled in by the concrete rule
+    if (role == Qt::FontRole && IsAssumed(hour, Column(index.column()))) {
+        QFont italic;
+        italic.setItalic(true);
+        return italic;
+    }
     if (role == Qt::ToolTipRole && !hour.problem.isEmpty())
         return hour.problem;
     if (role == Qt::TextAlignmentRole)
@@ -168,6 +177,9 @@ bool OutlookTable::setData(const QModelIndex& index, const QVariant& value, int 
     }
     default: reading.readings[InputOf(Column(index.column()))] = Std(text); break;
     }
+    // A wind typed over the forecast's is measured.
+    if (index.column() == Wind)
+        reading.windFactor.reset();
     // The hour is read again as it now stands.
     reading.problem.clear();
     hours_[std::size_t(index.row())] = Evaluate({reading}, settings_).front();

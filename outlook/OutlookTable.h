@@ -32,6 +32,9 @@ public:
 
     // "ddd yyyy-MM-dd HH:mm", the form the time column shows and reads back.
     static QString TimeText(const QDateTime& time);
+    // Whether the hour's value in `column` was assumed rather than given by the source: a
+    // concrete temperature set by the rule, a wind scaled from a 10 m forecast. Shown in italics.
+    static bool IsAssumed(const OutlookHour& hour, Column column);
 
 signals:
     // The hours were computed again (readings or settings changed).

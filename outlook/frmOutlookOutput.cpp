@@ -2,6 +2,7 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
+#include "calc/NumberWriting.h"
 #include "outlook/OutlookChart.h"
 #include "outlook/OutlookPage.h"
 #include "outlook/OutlookTable.h"
@@ -54,10 +55,18 @@ int frmOutlook::SaveSelectedAsRecords()
             ++skipped;
             continue;
         }
-        records.push_back(RecordOf(hour.result, {.date = RecordTime::DateText(hour.reading.time.date()),
-                                                 .time = RecordTime::TimeText(hour.reading.time.time()),
-                                                 .note = note,
-                                                 .site = site_}));
+        const OutlookSettings& settings = model_->settings();
+        records.push_back(RecordOf(
+            hour.result,
+            {.date = RecordTime::DateText(hour.reading.time.date()),
+             .time = RecordTime::TimeText(hour.reading.time.time()),
+             .note = note,
+             .site = site_,
+             .source = hour.reading.source,
+             .concreteRule = hour.concreteAssumed ? settings.concrete.Words(settings.units) : QString(),
+             .windFactor = hour.reading.windFactor
+                               ? QString::fromStdString(NumberFormat::General(*hour.reading.windFactor))
+                               : QString()}));
     }
     if (records.empty()) {
         Report(QStringLiteral("None of the selected hours could be computed, so none was saved."), true);

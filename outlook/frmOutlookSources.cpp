@@ -122,7 +122,10 @@ bool frmOutlook::ImportFile(const QString& path, const CsvImport::SourceUnits& c
     source_ = QStringLiteral("From %1: %2 hours").arg(QFileInfo(path).fileName()).arg(read.rows.size());
     if (unreadable > 0)
         source_ += QStringLiteral(", %1 with a value that could not be read (marked)").arg(unreadable);
-    model_->setReadings(read.rows);
+    std::vector<HourlyReading> rows = read.rows;
+    for (HourlyReading& row : rows)
+        row.source = RecordSource::Csv;
+    model_->setReadings(std::move(rows));
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "calc/Calculation.h"
 #include "records/LoginName.h"
+#include "records/RecordSource.h"
 #include "ui/QtText.h"
 
 // One record as it is handed to the store: every value is text, converted by the store
@@ -23,14 +24,22 @@ struct NewRecord {
     QString Site;                          // where the readings were taken
     QString SavedBy;                       // the login name of whoever saved the record
     QString CopiedFrom;                    // for a record copied from a records file: its file and number
+    QString Source = {};                   // where the readings came from (RecordSources::Text)
+    QString ConcreteRule = {};             // the rule that set the concrete temperature; empty when measured
+    QString WindFactor = {};               // the factor a 10 m forecast wind was scaled by; empty when measured
 };
 
-// What the person saving adds to a calculation.
+// What the person saving adds to a calculation, and where its readings came from: typed
+// in the window, or an outlook hour whose concrete temperature a rule set and whose wind a
+// factor scaled.
 struct RecordDetails {
     QString date;
     QString time;
     QString note;
     QString site;
+    RecordSource source = RecordSource::Typed;
+    QString concreteRule = {};
+    QString windFactor = {};
 };
 
 // The record of a calculation, saved by the user logged in: the readings and the
@@ -53,5 +62,8 @@ inline NewRecord RecordOf(const Calculation& calculation, const RecordDetails& d
     record.Units = Q(Units::Code(request.units));
     record.Site = details.site;
     record.SavedBy = LoginName();
+    record.Source = RecordSources::Text(details.source);
+    record.ConcreteRule = details.concreteRule;
+    record.WindFactor = details.windFactor;
     return record;
 }

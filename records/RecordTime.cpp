@@ -30,4 +30,48 @@ QString LongTimeFormatWithoutZone(const QLocale& locale)
     return format.trimmed();
 }
 
+namespace {
+
+// The example the messages show: an afternoon time, so that a 12-hour form shows its suffix.
+const QTime ExampleTime(14, 3, 12);
+
+}  // namespace
+
+std::optional<QString> StoredDate(const QString& typed, const QLocale& locale)
+{
+    const QString text = typed.trimmed();
+    const QString form = locale.dateFormat(QLocale::ShortFormat);
+    QString fullYear = form;
+    if (!form.contains(QStringLiteral("yyyy")))
+        fullYear.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    for (const QString& format : {form, fullYear}) {
+        if (locale.toDate(text, format).isValid())
+            return text;
+    }
+    if (const QDate date = QDate::fromString(text, Qt::ISODate); date.isValid())
+        return DateText(date, locale);
+    return std::nullopt;
+}
+
+std::optional<QString> StoredTime(const QString& typed, const QLocale& locale)
+{
+    const QString text = typed.trimmed();
+    if (locale.toTime(text, LongTimeFormatWithoutZone(locale)).isValid())
+        return text;
+    if (const QTime time = QTime::fromString(text, Qt::ISODate); time.isValid())
+        return TimeText(time, locale);
+    return std::nullopt;
+}
+
+QString DateForms(const QLocale& locale)
+{
+    const QDate today = QDate::currentDate();
+    return QStringLiteral("%1 or %2").arg(DateText(today, locale), today.toString(Qt::ISODate));
+}
+
+QString TimeForms(const QLocale& locale)
+{
+    return QStringLiteral("%1 or %2").arg(TimeText(ExampleTime, locale), ExampleTime.toString(QStringLiteral("HH:mm")));
+}
+
 }  // namespace RecordTime

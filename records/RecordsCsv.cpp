@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "output/Csv.h"
+#include "records/RecordsProxy.h"
 
 namespace {
 
@@ -13,9 +14,34 @@ namespace {
 const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 constexpr qsizetype WriteChunk = 1 << 16;
 
+QString Heading(const RecordsProxy& rows, int column)
+{
+    return rows.headerData(column, Qt::Horizontal, RecordsProxy::ExportRole).toString();
+}
+
 }  // namespace
 
-bool WriteRecordsCsv(const QAbstractItemModel& rows, const QString& path, QString& failure)
+QString RecordsClipboardText(const RecordsProxy& rows, bool headings, bool recordNumber)
+{
+    const int first = recordNumber ? 0 : 1;
+    QString text;
+    if (headings) {
+        for (int column = first; column < rows.columnCount(); ++column)
+            text += Csv::Field(Heading(rows, column), u'\t') + u'\t';
+        text += u'\r';
+    }
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        const QStringList values = rows.exportedRow(row);
+        for (qsizetype column = first; column < values.size(); ++column) {
+            text += Csv::Field(values[column], u'\t');
+            text += u'\t';
+        }
+        text += u'\r';
+    }
+    return text;
+}
+
+bool WriteRecordsCsv(const RecordsProxy& rows, const QString& path, QString& failure)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -26,15 +52,10 @@ bool WriteRecordsCsv(const QAbstractItemModel& rows, const QString& path, QStrin
     QStringList fields;
     fields.reserve(columns);
     for (int column = 0; column < columns; ++column)
-        fields << rows.headerData(column, Qt::Horizontal).toString();
+        fields << Heading(rows, column);
     QByteArray chunk = ByteOrderMark + Csv::Line(fields).toUtf8();
     for (int row = 0; row < rows.rowCount(); ++row) {
-        fields.clear();
-        for (int column = 0; column < columns; ++column) {
-            const QVariant value = rows.index(row, column).data(Qt::EditRole);
-            fields << (value.isNull() ? QString() : value.toString());
-        }
-        chunk += Csv::Line(fields).toUtf8();
+        chunk += Csv::Line(rows.exportedRow(row)).toUtf8();
         if (chunk.size() >= WriteChunk) {
             if (file.write(chunk) != chunk.size())
                 break;

@@ -42,6 +42,9 @@ public:
     // Whether a failed statement may have been a lost connection worth opening again.
     virtual bool CanReconnect() const = 0;
     virtual QString Describe() const = 0;  // "the records file "…"", "the records server "…""
+    // The statements that start a transaction no other copy of the program writes in
+    // meanwhile (those the schema's upgrade takes).
+    QStringList ExclusiveStart() const { return Rules().lockStatements; }
 
     static std::unique_ptr<RecordsEngine> For(const RecordsLocation& location, int busyTimeoutMs);
 

@@ -9,6 +9,7 @@
 #include "output/PrintJob.h"
 #include "output/PrintTarget.h"
 #include "records/RecordsCsv.h"
+#include "records/RecordsProxy.h"
 #include "records/RecordsReport.h"
 #include "ui/MessageBox.h"
 
@@ -35,7 +36,7 @@ void ReportOutcome(QWidget* parent, const QString& title, bool written, int reco
 
 }  // namespace
 
-void ToCsv(QWidget* parent, const QAbstractItemModel& rows)
+void ToCsv(QWidget* parent, const RecordsProxy& rows)
 {
     const QString path = output::CurrentPrintDestinations().askSaveFileName(
         parent, CsvTitle, QStringLiteral("CSV files (*.csv)"), QStringLiteral("Saved Records.csv"));

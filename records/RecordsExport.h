@@ -1,6 +1,7 @@
 #pragma once
 
 class QAbstractItemModel;
+class RecordsProxy;
 class QWidget;
 struct RecordsReportHeading;
 
@@ -9,7 +10,7 @@ struct RecordsReportHeading;
 // and says how many records went where, or why none did.
 namespace RecordsExport {
 
-void ToCsv(QWidget* parent, const QAbstractItemModel& rows);
+void ToCsv(QWidget* parent, const RecordsProxy& rows);
 void ToPdf(QWidget* parent, const QAbstractItemModel& rows, const RecordsReportHeading& heading);
 
 }  // namespace RecordsExport

@@ -23,15 +23,30 @@ QString RecordsFilter::words() const
     return sites + QStringLiteral("; ") + dates;
 }
 
+QString RecordsFilter::brief() const
+{
+    QStringList kept;
+    if (!site.isEmpty())
+        kept << QStringLiteral("site ") + site;
+    if (datesOn)
+        kept << QStringLiteral("%1 to %2").arg(RecordTime::DateText(from), RecordTime::DateText(to));
+    return kept.join(QStringLiteral(", "));
+}
+
 QString RecordsCount::words() const
 {
     if (reading)
         return QStringLiteral("Reading records: %1 read so far").arg(QLocale().toString(all));
     QString text = filtered ? QStringLiteral("%1 of %2 shown").arg(QLocale().toString(shown), Records(all))
                             : Records(all);
-    if (unreadableDates > 0)
-        text += QStringLiteral(" (%1 left out: %2 cannot be read)")
-                    .arg(QLocale().toString(unreadableDates),
-                         unreadableDates == 1 ? QStringLiteral("date") : QStringLiteral("dates"));
+    if (unreadableDates > 0) {
+        const bool one = unreadableDates == 1;
+        QString named = unreadableNames.join(QStringLiteral(", "));
+        if (unreadableDates > unreadableNames.size())
+            named += QStringLiteral(" and %1 more").arg(QLocale().toString(unreadableDates - unreadableNames.size()));
+        text += QStringLiteral(" (%1 left out: %2 cannot be read, %3 %4)")
+                    .arg(QLocale().toString(unreadableDates), one ? QStringLiteral("date") : QStringLiteral("dates"),
+                         one ? QStringLiteral("record") : QStringLiteral("records"), named);
+    }
     return text;
 }

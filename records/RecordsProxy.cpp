@@ -1,7 +1,11 @@
 #include "records/RecordsProxy.h"
 
+#include <QSqlQuery>
+#include <QSqlTableModel>
+
 #include "records/RecordReading.h"
 #include "records/RecordsSchema.h"
+#include "ui/QtText.h"
 
 RecordsProxy::RecordsProxy(QObject* parent) : QSortFilterProxyModel(parent)
 {
@@ -38,7 +42,8 @@ void RecordsProxy::setSourceModel(QAbstractItemModel* source)
 void RecordsProxy::FindColumns()
 {
     sortAs_.clear();
-    siteColumn_ = dateColumn_ = timeColumn_ = -1;
+    kinds_.clear();
+    siteColumn_ = dateColumn_ = timeColumn_ = unitsColumn_ = -1;
     const QAbstractItemModel* source = sourceModel();
     if (!source)
         return;
@@ -55,9 +60,95 @@ void RecordsProxy::FindColumns()
             timeColumn_ = column;
         } else if (name == RecordsSchema::SiteColumn) {
             siteColumn_ = column;
+        } else if (kind == RecordsSchema::Kind::Units && unitsColumn_ < 0) {
+            unitsColumn_ = column;
         }
         sortAs_.push_back(sortAs);
+        kinds_.push_back(kind);
     }
+}
+
+void RecordsProxy::setShowUnits(ShowUnits shown)
+{
+    if (shown == shown_)
+        return;
+    shown_ = shown;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
+}
+
+RecordsSchema::Kind RecordsProxy::KindOf(int column) const
+{
+    return column >= 0 && column < static_cast<int>(kinds_.size()) ? kinds_[column] : RecordsSchema::Kind::Text;
+}
+
+// Records saved before the unit system was kept were saved in US customary units.
+UnitSystem RecordsProxy::UnitsOf(int sourceRow) const
+{
+    if (sourceRow >= static_cast<int>(units_.size()))
+        units_.resize(std::max<std::size_t>(sourceRow + 1, sourceModel()->rowCount()), -1);
+    signed char& known = units_[sourceRow];
+    if (known < 0)
+        known = static_cast<signed char>(Units::FromCode(Std(Text(sourceRow, unitsColumn_).trimmed())));
+    return static_cast<UnitSystem>(known);
+}
+
+QVariant RecordsProxy::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != ExportRole))
+        return QSortFilterProxyModel::data(index, role);
+    const QVariant stored = QSortFilterProxyModel::data(index, Qt::DisplayRole);
+    const RecordsSchema::Kind kind = KindOf(index.column());
+    if (stored.isNull() || (!RecordsDisplay::QuantityOf(kind) && kind != RecordsSchema::Kind::Units))
+        return stored;
+    const UnitSystem saved = UnitsOf(mapToSource(index).row());
+    return role == ExportRole ? RecordsDisplay::Exported(kind, stored.toString(), saved, shown_)
+                              : RecordsDisplay::Shown(kind, stored.toString(), saved, shown_);
+}
+
+QStringList RecordsProxy::exportedRow(int row) const
+{
+    const int sourceRow = mapToSource(index(row, 0)).row();
+    // A table's query, on the row, reads its values several times faster than the table cell
+    // by cell; the table holds no edit it has not written, as the viewer writes edits first.
+    const auto* table = qobject_cast<const QSqlTableModel*>(sourceModel());
+    QSqlQuery query = table && !table->isDirty() ? table->query() : QSqlQuery();
+    const bool onRow = query.isActive() && query.seek(sourceRow);
+    const auto stored = [&](int column) {
+        return onRow ? query.value(column) : sourceModel()->index(sourceRow, column).data();
+    };
+    const UnitSystem saved = unitsColumn_ < 0 ? UnitSystem::US
+                                              : Units::FromCode(Std(stored(unitsColumn_).toString().trimmed()));
+    QStringList values;
+    values.reserve(columnCount());
+    for (int column = 0; column < columnCount(); ++column) {
+        const QVariant value = stored(column);
+        const RecordsSchema::Kind kind = KindOf(column);
+        if (value.isNull())
+            values << QString();
+        else if (RecordsDisplay::QuantityOf(kind) || kind == RecordsSchema::Kind::Units)
+            values << RecordsDisplay::Exported(kind, value.toString(), saved, shown_);
+        else
+            values << value.toString();
+    }
+    return values;
+}
+
+QVariant RecordsProxy::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != ColumnNameRole && role != ExportRole))
+        return QSortFilterProxyModel::headerData(section, orientation, role);
+    const QString name = QSortFilterProxyModel::headerData(section, orientation, Qt::DisplayRole).toString();
+    return role == ColumnNameRole ? name : RecordsDisplay::Heading(name, shown_);
+}
+
+Qt::ItemFlags RecordsProxy::flags(const QModelIndex& index) const
+{
+    const Qt::ItemFlags flags = QSortFilterProxyModel::flags(index);
+    if (!index.isValid() || RecordsDisplay::ShownAsStored(KindOf(index.column()), UnitsOf(mapToSource(index).row()), shown_))
+        return flags;
+    return flags & ~Qt::ItemIsEditable;
 }
 
 void RecordsProxy::setFilter(const RecordsFilter& filter)
@@ -66,15 +157,18 @@ void RecordsProxy::setFilter(const RecordsFilter& filter)
     invalidateRowsFilter();
 }
 
-int RecordsProxy::unreadableDates() const
+int RecordsProxy::unreadableDates(QStringList* names, int named) const
 {
     const QAbstractItemModel* source = sourceModel();
     if (!filter_.datesOn || !source)
         return 0;
     int unreadable = 0;
     for (int row = 0; row < source->rowCount(); ++row) {
-        if (SiteMatches(row) && !DateOf(row).isValid())
-            ++unreadable;
+        if (!SiteMatches(row) || DateOf(row).isValid())
+            continue;
+        if (names && unreadable < named)
+            *names << QStringLiteral("%1 \"%2\"").arg(Text(row, 0), Text(row, dateColumn_));
+        ++unreadable;
     }
     return unreadable;
 }
@@ -120,7 +214,7 @@ const RecordsProxy::SortKey& RecordsProxy::KeyOf(int sourceRow, int column) cons
     case SortAs::Number:
         if (const std::optional<double> number = RecordReading::Number(value)) {
             key.readable = true;
-            key.value = *number;
+            key.value = RecordsDisplay::InModelUnits(KindOf(column), *number, UnitsOf(sourceRow));
         }
         break;
     case SortAs::Date:
@@ -147,10 +241,15 @@ const RecordsProxy::SortKey& RecordsProxy::KeyOf(int sourceRow, int column) cons
 
 void RecordsProxy::ForgetKeys(int firstRow) const
 {
-    if (firstRow <= 0)
+    if (firstRow <= 0) {
         keys_.clear();
-    else if (firstRow < static_cast<int>(keys_.size()))
+        units_.clear();
+        return;
+    }
+    if (firstRow < static_cast<int>(keys_.size()))
         keys_.resize(firstRow);
+    if (firstRow < static_cast<int>(units_.size()))
+        units_.resize(firstRow);
 }
 
 bool RecordsProxy::SiteMatches(int sourceRow) const

@@ -8,6 +8,8 @@
 #include <numeric>
 
 #include "output/Page.h"
+#include "records/RecordsDisplay.h"
+#include "records/RecordsProxy.h"
 #include "records/RecordsSchema.h"
 
 namespace {
@@ -56,10 +58,15 @@ RecordsReport::RecordsReport(const QAbstractItemModel& rows, RecordsReportHeadin
 {
     QStringList names;
     for (int column = 0; column < rows_.columnCount(); ++column)
-        names << rows_.headerData(column, Qt::Horizontal).toString();
+        names << rows_.headerData(column, Qt::Horizontal, RecordsProxy::ColumnNameRole).toString();
     for (const RecordsSchema::Column& column : RecordsSchema::ReportColumns()) {
         columns_.push_back(*column.report);
-        sourceColumns_.push_back(static_cast<int>(names.indexOf(column.name)));
+        const int source = static_cast<int>(names.indexOf(column.name));
+        sourceColumns_.push_back(source);
+        const QString unit =
+            source < 0 ? QString()
+                       : RecordsDisplay::SplitHeading(rows_.headerData(source, Qt::Horizontal).toString()).unit;
+        titles_ << (unit.isEmpty() ? column.report->title : QStringLiteral("%1 (%2)").arg(column.report->title, unit));
     }
 }
 
@@ -98,7 +105,14 @@ void RecordsReport::LayOut(output::Page& page)
         x += layout_.columnWidth.back();
     }
     const double heading = LineHeight(page, Font(TitleSize, true)) + 4 * LineHeight(page, Font(HeadingSize));
-    layout_.tableTop = heading + Gap + LineHeight(page, Font(TableSize, true)) + CellPadding;
+    const QFontMetricsF titleMetrics(Font(TableSize, true), page.painter().device());
+    layout_.titleHeight = LineHeight(page, Font(TableSize, true));
+    for (std::size_t column = 0; column < columns_.size(); ++column) {
+        const double width = (layout_.columnWidth[column] - CellPadding) * page.devicePerPoint();
+        const QRectF wrapped = titleMetrics.boundingRect(QRectF(0.0, 0.0, width, 1e9), CellFlags, titles_[int(column)]);
+        layout_.titleHeight = std::max(layout_.titleHeight, page.toPoints(wrapped.height()));
+    }
+    layout_.tableTop = heading + Gap + layout_.titleHeight + CellPadding;
     layout_.footTop = page.printableSize().height() - LineHeight(page, Font(HeadingSize));
     const double bodyHeight = layout_.footTop - Gap - layout_.tableTop;
 
@@ -129,10 +143,10 @@ bool RecordsReport::DrawPage(output::Page& page, int index)
     y = DrawLine(page, Font(HeadingSize), y, QStringLiteral("Exported: ") + heading_.exportedAt) + Gap;
 
     painter.setFont(Font(TableSize, true));
-    const double titleHeight = LineHeight(page, painter.font());
     for (std::size_t column = 0; column < columns_.size(); ++column)
-        painter.drawText(page.toDevice(QRectF(layout_.columnX[column], y, layout_.columnWidth[column], titleHeight)),
-                         CellFlags, columns_[column].title);
+        painter.drawText(page.toDevice(QRectF(layout_.columnX[column], y, layout_.columnWidth[column] - CellPadding,
+                                              layout_.titleHeight)),
+                         CellFlags, titles_[int(column)]);
     DrawRule(page, layout_.tableTop - CellPadding / 2, 0.75, Qt::black);
 
     const int first = firstRows_[index];

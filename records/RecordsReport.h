@@ -25,7 +25,8 @@ struct RecordsReportHeading {
 // heading "Saved Records", the source, the filter, the count and the time of export,
 // the column titles, the rows that fit, and "Page i of n" at the foot. A long message or
 // note wraps within its column. The columns, their titles and widths are those the
-// records schema gives the report.
+// records schema gives the report; a title carries the unit its column's heading names in
+// the model ("Air (°F)"), and a long title wraps.
 class RecordsReport {
 public:
     RecordsReport(const QAbstractItemModel& rows, RecordsReportHeading heading);
@@ -39,6 +40,7 @@ private:
     struct Layout {
         std::vector<double> columnX;      // left edges, in points
         std::vector<double> columnWidth;  // in points
+        double titleHeight = 0.0;         // of the column titles, in points
         double tableTop = 0.0;            // where the first row starts, below the column titles
         double footTop = 0.0;             // where the page number stands
     };
@@ -49,6 +51,7 @@ private:
     const QAbstractItemModel& rows_;
     RecordsReportHeading heading_;
     std::vector<RecordsSchema::ReportPlace> columns_;
+    QStringList titles_;
     std::vector<int> sourceColumns_;  // the model's column for each report column; -1 when missing
     Layout layout_;
     std::vector<int> firstRows_;  // the first row of each page

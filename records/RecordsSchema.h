@@ -73,6 +73,8 @@ inline const QString CopiedFromColumn = QStringLiteral("CopiedFrom");
 // The column the save dialog lists the values of; indexed so that listing them does not
 // read every record.
 inline const QString SiteColumn = QStringLiteral("Site");
+// Where a record's readings came from (see records/RecordSource.h).
+inline const QString SourceColumn = QStringLiteral("Source");
 // The columns a saved record writes, in table order.
 std::vector<Column> WrittenColumns();
 std::vector<Column> AppendedColumns();

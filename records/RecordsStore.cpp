@@ -216,53 +216,26 @@ QSqlError RecordsStore::Abandon(const QSqlError& error)
     return Explained(error);
 }
 
-QSqlError RecordsStore::DeleteAllRecords()
+QSqlError RecordsStore::DeleteRecords(const QList<qint64>& numbers)
 {
+    // A statement names at most this many numbers: engines limit how many values one takes.
+    constexpr qsizetype PerStatement = 500;
     if (const QSqlError closed = Reachable(); closed.isValid())
         return closed;
+    if (!RecordsDatabase.transaction())
+        return Abandon(RecordsDatabase.lastError());
     QSqlQuery erase(RecordsDatabase);
-    if (!erase.exec(QStringLiteral("DELETE FROM %1").arg(Quoted(RecordsDatabase, RecordsSchema::TableName)))) {
-        const QSqlError error = erase.lastError();
-        ReconnectIfLost();
-        return error;
+    for (qsizetype first = 0; first < numbers.size(); first += PerStatement) {
+        QStringList listed;
+        for (qint64 number : numbers.mid(first, PerStatement))
+            listed << QString::number(number);
+        if (!erase.exec(QStringLiteral("DELETE FROM %1 WHERE %2 IN (%3)")
+                            .arg(Quoted(RecordsDatabase, RecordsSchema::TableName),
+                                 Quoted(RecordsDatabase, RecordsSchema::RecordNumber().name), listed.join(u','))))
+            return Abandon(erase.lastError());
     }
-    return {};
-}
-
-QSqlError RecordsStore::CopyText(bool includeHeaders, bool includeRecordNumber, QString& text)
-{
-    if (const QSqlError closed = Reachable(); closed.isValid())
-        return closed;
-    QSqlQuery rows(RecordsDatabase);
-    rows.setForwardOnly(true);
-    if (!rows.exec(QStringLiteral("SELECT * FROM %1 ORDER BY %2")
-                       .arg(Quoted(RecordsDatabase, RecordsSchema::TableName),
-                            Quoted(RecordsDatabase, RecordsSchema::RecordNumber().name)))) {
-        const QSqlError error = rows.lastError();
-        ReconnectIfLost();
-        return error;
-    }
-
-    const int first = includeRecordNumber ? 0 : 1;
-    const QSqlRecord columns = rows.record();
-    QString built;
-    if (includeHeaders) {
-        for (int i = first; i < columns.count(); ++i)
-            built += columns.fieldName(i) + u'\t';
-        built += u'\r';
-    }
-    while (rows.next()) {
-        for (int i = first; i < columns.count(); ++i) {
-            const QVariant value = rows.value(i);
-            if (!value.isNull())
-                built += value.toString();
-            built += u'\t';
-        }
-        built += u'\r';
-    }
-    if (rows.lastError().isValid())
-        return rows.lastError();
-    text = std::move(built);
+    if (!RecordsDatabase.commit())
+        return Abandon(RecordsDatabase.lastError());
     return {};
 }
 

@@ -100,13 +100,16 @@ public:
     QSqlError CopyRecordsIn(const std::vector<NewRecord>& records, CopyOutcome& outcome,
                             const std::function<bool(int done)>& keepGoing);
 
-    // Deletes every record in a single write.
-    QSqlError DeleteAllRecords();
+    // Adds the records that are not there yet, in one write during which no other copy of
+    // the program writes: a record with the key (`keyOf`) of one already there, or of one
+    // added before it, is skipped. `keepGoing` is asked after each record; false undoes the
+    // whole addition. A record the store refuses undoes it too, with the error returned.
+    QSqlError AddRecordsOnce(const std::vector<NewRecord>& records,
+                             const std::function<QString(const NewRecord&)>& keyOf, CopyOutcome& outcome,
+                             const std::function<bool(int done)>& keepGoing);
 
-    // All records as tab-separated text, each value followed by a tab and each line
-    // by a carriage return; a null value adds nothing. Reads the file directly, so
-    // the grid's position and selection stay where they are.
-    QSqlError CopyText(bool includeHeaders, bool includeRecordNumber, QString& text);
+    // Deletes the records of these numbers in a single write: all of them, or none.
+    QSqlError DeleteRecords(const QList<qint64>& numbers);
 
     // Opens the records at `location` as start-up does. On success the store uses them from
     // then on and the answer is empty; otherwise the store stays as it was and the answer

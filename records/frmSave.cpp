@@ -120,8 +120,23 @@ QLabel* frmSave::AddValue(const char* name, const QString& text)
 
 void frmSave::cmdAccept_Click()
 {
-    const NewRecord record = RecordOf(calculation_, {.date = txtDate->text(),
-                                                     .time = txtTime->text(),
+    // A date or time that cannot be read would drop out of the viewer's date filter.
+    const std::optional<QString> date = RecordTime::StoredDate(txtDate->text());
+    const std::optional<QString> time = RecordTime::StoredTime(txtTime->text());
+    if (!date || !time) {
+        QLineEdit* box = date ? txtTime : txtDate;
+        Msg::Box(this,
+                 date ? QStringLiteral("The record time \"%1\" cannot be read. Type it as %2.")
+                            .arg(box->text(), RecordTime::TimeForms())
+                      : QStringLiteral("The record date \"%1\" cannot be read. Type it as %2.")
+                            .arg(box->text(), RecordTime::DateForms()),
+                 Msg::Buttons::Ok, Msg::Icon::Exclamation, QStringLiteral("Save"));
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
+    const NewRecord record = RecordOf(calculation_, {.date = *date,
+                                                     .time = *time,
                                                      .note = txtNote->text(),
                                                      .site = cboSite->currentText().trimmed()});
     const QSqlError error = store_.AddRecord(record);

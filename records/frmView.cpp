@@ -14,6 +14,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSqlRecord>
 #include <QSqlTableModel>
@@ -22,8 +23,10 @@
 #include <vector>
 
 #include "records/RecordTime.h"
+#include "records/RecordsCsv.h"
 #include "records/RecordsExport.h"
 #include "records/RecordsFilter.h"
+#include "records/RecordsImportDialog.h"
 #include "records/RecordsProxy.h"
 #include "records/RecordsReport.h"
 #include "records/RecordsStore.h"
@@ -39,6 +42,9 @@ constexpr QSize GridSize{761, 345};
 // Batches of rows (the model reads 255 a batch) taken per pass of the event loop
 // while the grid finishes reading the table.
 constexpr int FetchBatchesPerPass = 8;
+// Columns are fitted to the values of the first rows read, up to this many characters.
+constexpr int FittedRows = 255;
+constexpr int FittedColumnCharacters = 28;
 
 const QString Confirm = QStringLiteral("Confirm");
 
@@ -80,6 +86,12 @@ QLabel* MakeRedNote(QWidget* parent, const char* name, const QString& text)
     return label;
 }
 
+// "1 record", "1,204 records".
+QString RecordsWord(int count)
+{
+    return QLocale().toString(count) + (count == 1 ? QStringLiteral(" record") : QStringLiteral(" records"));
+}
+
 QString TextOf(const QSqlRecord& record, const QString& column)
 {
     const QVariant value = record.value(column);
@@ -88,9 +100,10 @@ QString TextOf(const QSqlRecord& record, const QString& column)
 
 }  // namespace
 
-frmView::frmView(RecordsStore& store, QWidget* parent)
+frmView::frmView(RecordsStore& store, QWidget* parent, UnitSystem units)
     : QDialog(parent), store_(store), proxy_(new RecordsProxy(this))
 {
+    proxy_->setShowUnits(RecordsDisplay::ShownIn(units));
     setObjectName(QStringLiteral("frmView"));
     setWindowTitle(QStringLiteral("Saved Records"));
     setModal(true);
@@ -125,6 +138,7 @@ void frmView::BuildElements()
     lblDB = new QLabel(QStringLiteral("These records are from the Access database:"), this);
     lblDB->setObjectName(QStringLiteral("lblDB"));
     lblDB->setTextFormat(Qt::PlainText);
+    setSizeGripEnabled(true);
 
     DBGrid1 = new QTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
@@ -133,6 +147,8 @@ void frmView::BuildElements()
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     DBGrid1->installEventFilter(this);
+    // A wider window gives the last column the room.
+    DBGrid1->viewport()->installEventFilter(this);
 
     Frame1 = new QGroupBox(QStringLiteral("Copy"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -186,8 +202,12 @@ void frmView::BuildElements()
     cmdExportPdf->setToolTip(QStringLiteral("Write the records shown as a report in a PDF file."));
     cmdExportCsv->setEnabled(false);
     cmdExportPdf->setEnabled(false);
+    cmdImport = MakeButton(this, "cmdImport", QStringLiteral("Import Records…"));
+    cmdImport->setToolTip(QStringLiteral("Add the records of a CSV file written by Export CSV or by the field "
+                                         "edition's log; records already here are not added again."));
     auto* count = new QHBoxLayout;
     count->addWidget(lblCount, 1);
+    count->addWidget(cmdImport);
     count->addWidget(cmdExportCsv);
     count->addWidget(cmdExportPdf);
     cmdHistory = MakeButton(this, "cmdHistory", QStringLiteral("History…"));
@@ -214,6 +234,7 @@ void frmView::BuildElements()
     connect(cmdExportPdf, &QPushButton::clicked, this, &frmView::cmdExportPdf_Click);
     connect(cmdHistory, &QPushButton::clicked, this, &frmView::cmdHistory_Click);
     connect(cmdShowDeleted, &QPushButton::clicked, this, &frmView::cmdShowDeleted_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmView::cmdImport_Click);
 }
 
 QLayout* frmView::BuildFilterElements()
@@ -243,6 +264,20 @@ QLayout* frmView::BuildFilterElements()
     auto* toLabel = new QLabel(QStringLiteral("to"), this);
     toLabel->setBuddy(dtTo);
 
+    auto* unitsLabel = new QLabel(QStringLiteral("Show &in:"), this);
+    cboShowUnits = new QComboBox(this);
+    cboShowUnits->setObjectName(QStringLiteral("cboShowUnits"));
+    cboShowUnits->setToolTip(QStringLiteral("Readings and rates in one unit system, converted for showing, sorting, "
+                                            "copying and exporting only, or each record as it was saved."));
+    unitsLabel->setBuddy(cboShowUnits);
+    for (ShowUnits shown : {ShowUnits::US, ShowUnits::SI, ShowUnits::AsSaved})
+        cboShowUnits->addItem(RecordsDisplay::ChoiceText(shown), QVariant::fromValue(static_cast<int>(shown)));
+    cboShowUnits->setCurrentIndex(cboShowUnits->findData(static_cast<int>(proxy_->showUnits())));
+    connect(cboShowUnits, &QComboBox::currentIndexChanged, this, [this] {
+        proxy_->setShowUnits(static_cast<ShowUnits>(cboShowUnits->currentData().toInt()));
+        FitDBGrid(DBGrid1);
+    });
+
     connect(cboFilterSite, &QComboBox::currentIndexChanged, this, &frmView::ApplyFilter);
     connect(chkFilterDates, &QCheckBox::toggled, this, [this](bool on) {
         dtFrom->setEnabled(on);
@@ -259,6 +294,8 @@ QLayout* frmView::BuildFilterElements()
     filters->addWidget(toLabel);
     filters->addWidget(dtTo);
     filters->addStretch();
+    filters->addWidget(unitsLabel);
+    filters->addWidget(cboShowUnits);
     return filters;
 }
 
@@ -270,6 +307,7 @@ void frmView::LoadRecords()
     if (error.isValid()) {
         cmdCopy->setEnabled(false);
         cmdDeleteAll->setEnabled(false);
+        cmdImport->setEnabled(false);
         cboFilterSite->setEnabled(false);
         chkFilterDates->setEnabled(false);
         if (store_.isOpen())
@@ -294,9 +332,6 @@ void frmView::LoadRecords()
     connect(table, &QAbstractItemModel::rowsInserted, this, &frmView::UpdateCount);
     connect(table, &QAbstractItemModel::dataChanged, this, &frmView::UpdateCount);
     FitDBGrid(DBGrid1);
-    const bool empty = table->rowCount() == 0;
-    cmdDeleteAll->setEnabled(!empty);
-    cmdCopy->setEnabled(!empty);
     FillSites();
     UpdateCount();
     fetchTimer_.start();
@@ -372,7 +407,7 @@ RecordsCount frmView::Count() const
     count.shown = proxy_->rowCount();
     count.filtered = proxy_->filter().active();
     if (!count.reading)
-        count.unreadableDates = proxy_->unreadableDates();
+        count.unreadableDates = proxy_->unreadableDates(&count.unreadableNames);
     return count;
 }
 
@@ -383,8 +418,8 @@ void frmView::UpdateCount()
     const RecordsCount count = Count();
     lblCount->setText(count.words());
     const bool something = count.shown > 0 || count.reading;
-    cmdExportCsv->setEnabled(something);
-    cmdExportPdf->setEnabled(something);
+    for (QPushButton* button : {cmdExportCsv, cmdExportPdf, cmdCopy, cmdDeleteAll})
+        button->setEnabled(something);
 }
 
 void frmView::FitDBGrid(QTableView* DG)
@@ -394,12 +429,18 @@ void frmView::FitDBGrid(QTableView* DG)
     if (n == 0)
         return;
     const QFontMetrics metrics(font());
-    std::vector<int> widths(n);
     int note = -1;
     for (int i = 0; i < n; ++i) {
-        const QString name = model->headerData(i, Qt::Horizontal).toString();
-        widths[i] = metrics.horizontalAdvance(name + u'X');
-        DG->setColumnWidth(i, widths[i]);
+        const QString name = model->headerData(i, Qt::Horizontal, RecordsProxy::ColumnNameRole).toString();
+        const QString heading = model->headerData(i, Qt::Horizontal).toString();
+        int width = metrics.horizontalAdvance(heading + u'X');
+        // As wide as the widest value of the first rows read, within reason (a site, a
+        // time, who saved, a message, where the values came from).
+        const int widest = metrics.horizontalAdvance(QString(FittedColumnCharacters, u'n'));
+        for (int row = 0; row < std::min(model->rowCount(), FittedRows); ++row)
+            width = std::max(width, std::min(widest, metrics.horizontalAdvance(
+                                                         model->index(row, i).data().toString() + QStringLiteral("XX"))));
+        DG->setColumnWidth(i, width);
         if (name == QStringLiteral("MiscNote"))
             note = i;
     }
@@ -407,19 +448,29 @@ void frmView::FitDBGrid(QTableView* DG)
     if (n < 2)
         return;
     // The note column gets room for the longest message; the last column the rest.
-    if (note > 0 && note < n - 1) {
-        widths[note] = metrics.horizontalAdvance(QStringLiteral("Measures may be needed.  "));
-        DG->setColumnWidth(note, widths[note]);
-    }
+    if (note > 0 && note < n - 1)
+        DG->setColumnWidth(note, metrics.horizontalAdvance(QStringLiteral("Measures may be needed.  ")));
+    FillLastColumn(DG);
+}
+
+void frmView::FillLastColumn(QTableView* DG)
+{
+    const QAbstractItemModel* model = DG->model();
+    const int n = model ? model->columnCount() : 0;
+    if (n < 2)
+        return;
     // The hidden record number stays in the sum: it leaves room for the grid's frame.
-    int used = 0;
-    for (int i = 0; i <= n - 2; ++i)
-        used += widths[i];
+    const QFontMetrics metrics(font());
+    int used = metrics.horizontalAdvance(model->headerData(0, Qt::Horizontal).toString() + u'X');
+    for (int i = 1; i <= n - 2; ++i)
+        used += DG->columnWidth(i);
     const int rest = DG->viewport()->width() - used;
     // Headers too wide for the grid: the last column keeps its header width and the
     // grid scrolls.
-    DG->setColumnWidth(n - 1, rest > 0 ? rest : widths[n - 1]);
+    const int header = metrics.horizontalAdvance(model->headerData(n - 1, Qt::Horizontal).toString() + u'X');
+    DG->setColumnWidth(n - 1, std::max(rest, header));
 }
+
 
 void frmView::done(int result)
 {
@@ -429,6 +480,8 @@ void frmView::done(int result)
 
 bool frmView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == DBGrid1->viewport() && event->type() == QEvent::Resize)
+        FillLastColumn(DBGrid1);
     // The grid's Delete key deletes the selected record, after the same question
     // (while a cell is being edited the key goes to the cell's editor instead).
     if (watched == DBGrid1 && event->type() == QEvent::KeyPress
@@ -476,19 +529,25 @@ void frmView::ReportFailure(const QString& what, const QString& reason)
              Msg::Buttons::Ok, Msg::Icon::Critical, windowTitle());
 }
 
+// The rows shown, in the order shown, as they are shown.
 void frmView::cmdCopy_Click()
 {
     if (!SubmitPendingEdit())
         return;
-    QString text;
-    const QSqlError error = store_.CopyText(chkHeaders->isChecked(), chkRecID->isChecked(), text);
-    if (error.isValid()) {
-        ReportFailure(QStringLiteral("The records could not be read"), error.text());
-        return;
-    }
+    FetchAllRows();
+    const QString text = RecordsClipboardText(*proxy_, chkHeaders->isChecked(), chkRecID->isChecked());
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(text);
+}
+
+QList<qint64> frmView::ShownRecordNumbers() const
+{
+    QList<qint64> numbers;
+    numbers.reserve(proxy_->rowCount());
+    for (int row = 0; row < proxy_->rowCount(); ++row)
+        numbers << proxy_->index(row, 0).data(Qt::EditRole).toLongLong();
+    return numbers;
 }
 
 void frmView::cmdDelete_Click()
@@ -517,17 +576,30 @@ void frmView::cmdDelete_Click()
     }
 }
 
+// Deletes the records shown, and only those: records saved meanwhile by others, and those
+// the filter leaves out, are kept.
 void frmView::cmdDeleteAll_Click()
 {
-    const bool yes = Msg::Box(this, QStringLiteral("Delete all records?"), Msg::Buttons::YesNo, Msg::Icon::None,
-                              Confirm) == Msg::Answer::Yes;
-    if (yes && SubmitPendingEdit()) {
-        const QSqlError error = store_.DeleteAllRecords();
+    if (!SubmitPendingEdit())
+        return;
+    FetchAllRows();
+    const QList<qint64> shown = ShownRecordNumbers();
+    const RecordsFilter& filter = proxy_->filter();
+    const int others = store_.recordsTable()->rowCount() - int(shown.size());
+    QString question = QStringLiteral("Delete all records?");
+    if (filter.active()) {
+        question = QStringLiteral("Delete the %1 shown (%2)?").arg(RecordsWord(int(shown.size())), filter.brief());
+        if (others > 0)
+            question += QStringLiteral(" The other %1 %2 kept.").arg(QLocale().toString(others),
+                                                                    others == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+    } else if (proxy_->sortColumn() >= 0) {
+        question = QStringLiteral("Delete all %1 shown?").arg(RecordsWord(int(shown.size())));
+    }
+    if (Msg::Box(this, question, Msg::Buttons::YesNo, Msg::Icon::None, Confirm) == Msg::Answer::Yes) {
+        const QSqlError error = store_.DeleteRecords(shown);
         if (error.isValid())
             ReportFailure(QStringLiteral("The records could not be deleted"), error.text());
         ReloadRecords();
-        if (!error.isValid())
-            cmdCopy->setEnabled(false);
     }
     cmdDeleteAll->setEnabled(false);
 }
@@ -558,6 +630,14 @@ void frmView::cmdExportCsv_Click()
         return;
     FetchAllRows();
     RecordsExport::ToCsv(this, *proxy_);
+}
+
+void frmView::cmdImport_Click()
+{
+    if (!SubmitPendingEdit())
+        return;
+    if (RecordsImportDialog::Run(this, store_))
+        ReloadRecords();
 }
 
 void frmView::cmdExportPdf_Click()

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "records/RecordsPermissions.h"
+#include "calc/UnitSystems.h"
 #include "records/ReturnedInputs.h"
 
 class QCheckBox;
@@ -18,19 +19,22 @@ class RecordsStore;
 struct RecordsCount;
 
 // The modal "Saved Records" viewer: the records in an editable grid, filtered by site and
-// date and sorted by any column without changing what is stored, their count, export of
-// the records shown as a CSV file or a PDF report, copy of every record to the clipboard,
-// deletion, and return of a record's inputs to the calculator.
+// date, sorted by any column and shown in one unit system or as saved, without changing
+// what is stored; their count; export of the records shown as a CSV file or a PDF report,
+// copy of the records shown to the clipboard, import of records from a CSV file, deletion
+// of one record or of those shown, and return of a record's inputs to the calculator.
 // The store must outlive the viewer.
 class frmView : public QDialog {
     Q_OBJECT
 public:
-    explicit frmView(RecordsStore& store, QWidget* parent = nullptr);
+    // `units` is the system the readings are shown in at first (the main window's).
+    explicit frmView(RecordsStore& store, QWidget* parent = nullptr, UnitSystem units = UnitSystem::US);
     ~frmView() override;
 
-    // Fits the columns to their headers in the viewer's font, hides the record
-    // number, gives the note column room for the longest message and the last column
-    // the rest of the grid's width (never less than its header).
+    // Fits the columns to their headers and to the values of the first rows read (within
+    // reason) in the viewer's font, hides the record number, gives the note column room
+    // for the longest message and the last column the rest of the grid's width (never less
+    // than its header).
     void FitDBGrid(QTableView* DG);
 
     // Closing writes an edit still pending in the grid.
@@ -46,6 +50,9 @@ protected:
 private:
     void BuildElements();
     QLayout* BuildFilterElements();
+    void FillLastColumn(QTableView* DG);
+    // The numbers of the records shown, in the order shown.
+    QList<qint64> ShownRecordNumbers() const;
     void LoadRecords();
     void ReloadRecords();
     void FetchRemainingRows();
@@ -66,6 +73,7 @@ private:
     void cmdReturn_Click();
     void cmdExportCsv_Click();
     void cmdExportPdf_Click();
+    void cmdImport_Click();
 
     // A login that may not change or delete records finds those actions disabled, and why.
     void ApplyPermissions();
@@ -77,6 +85,7 @@ private:
     RecordsProxy* proxy_;
     QLabel* lblDB;
     QComboBox* cboFilterSite;
+    QComboBox* cboShowUnits;
     QCheckBox* chkFilterDates;
     QDateEdit* dtFrom;
     QDateEdit* dtTo;
@@ -84,6 +93,7 @@ private:
     QLabel* lblCount;
     QPushButton* cmdExportCsv;
     QPushButton* cmdExportPdf;
+    QPushButton* cmdImport;
     QGroupBox* Frame1;
     QCheckBox* chkHeaders;
     QCheckBox* chkRecID;

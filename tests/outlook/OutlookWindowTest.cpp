@@ -22,6 +22,7 @@
 #include "records/LoginName.h"
 #include "settings/Settings.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/ModalDialogs.h"
 #include "tests/support/RecordingTarget.h"
 
 namespace {
@@ -144,10 +145,42 @@ TEST_F(OutlookTest, AForecastFillsTheHoursAndOpensAgainWithoutTheNetwork)
     EXPECT_EQ(cell(0, OutlookTable::Concrete), cell(0, OutlookTable::Air)) << "air + 0 by default";
     messages.clear();
 
-    // Its hours are saved with the site's name.
+    // Assumed values are in italics, here and in the chart's tooltip and the printout, with a legend.
+    const auto italic = [&](int column) {
+        return outlook->table()->index(0, column).data(Qt::FontRole).value<QFont>().italic();
+    };
+    EXPECT_EQ((std::vector<bool>{italic(OutlookTable::Air), italic(OutlookTable::Concrete), italic(OutlookTable::Wind)}),
+              (std::vector<bool>{false, true, true}));
+    const QString tip = OutlookChart::HourTip(outlook->chart()->data(), 0);
+    EXPECT_TRUE(tip.contains("concrete <i>") && tip.contains("wind <i>")) << tip.toStdString();
+    {
+        FakePrintDestinations destinations;
+        outlook->PrintOutlook();
+        QStringList italics;
+        for (const RecordedText& text : destinations.printed.texts)
+            italics << (text.italic ? text.text : QString());
+        EXPECT_TRUE(italics.contains("Italics: assumed values. Concrete: air + 0.0 °F (the rule)."));
+        EXPECT_TRUE(italics.contains(cell(0, OutlookTable::Concrete)));
+    }
+
+    // Its hours are saved with the site's name and where their values came from, which the
+    // viewer and its export show.
     outlook->findChild<QTableView*>("tblHours")->selectRow(0);
     ASSERT_EQ(outlook->SaveSelectedAsRecords(), 1);
-    EXPECT_EQ(SavedRecords("Site"), (QList<QStringList>{{"Test site"}}));
+    EXPECT_EQ(SavedRecords("Site, Source, ConcreteRule, WindFactor"),
+              (QList<QStringList>{{"Test site", "Forecast", "air + 0.0 °F", "1"}}));
+    {
+        FakePrintDestinations destinations;
+        destinations.saveFileName = folder.filePath("export.csv");
+        OnNextDialog([](QWidget& viewer) {
+            Element<QPushButton>(viewer, "cmdExportCsv")->click();
+            Element<QPushButton>(viewer, "cmdExit")->click();
+        });
+        element<QPushButton>("cmdRecords")->click();
+        QFile exported(destinations.saveFileName);
+        ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(exported.readAll().endsWith(",Test site," + LoginName().toUtf8() + ",,Forecast,air + 0.0 °F,1\r\n"));
+    }
     messages.clear();
 
     // The answer is kept: with the server gone the outlook opens with it, marked as kept.
@@ -176,6 +209,7 @@ TEST_F(OutlookTest, HoursBecomeRecordsAndTheOutlookPrintsOnOnePage)
     EXPECT_EQ(saved[0].mid(1), (QStringList{"80", "90", "50", "10", "0.241", "Measures shall be taken.",
                                             "Pour-day outlook: Typed or pasted hours", "0.2", "US", LoginName(), ""}))
         << "no site for typed hours";
+    EXPECT_EQ(SavedRecords("Source, ConcreteRule, WindFactor").value(0), (QStringList{"Typed", "", ""}));
 
     messages.clear();
     FakePrintDestinations destinations;
@@ -214,7 +248,7 @@ TEST(CommandLineTest, OutlookWritesEachHoursResultsAsCsv)
     const QString path = folder.filePath("hours.csv");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("time,air temperature (C),rh,wind (km/h)\n2026-12-08T06:00,26.7,50,16.1\n2026-12-08T07:00,abc,50,16\n");
+    file.write("time,air temperature (C),rh,wind (km/h)\n2026-12-08T06:00,26.7,50,16.1\n2026-12-08T07:00,=1+1,50,16\n");
     file.close();
 
     const struct {
@@ -227,7 +261,7 @@ TEST(CommandLineTest, OutlookWritesEachHoursResultsAsCsv)
          "Time,Air Temperature (°C),Relative Humidity (%),Wind Velocity (km/h),Concrete Temperature (°C),"
          "Nomograph Rate (kg/m²/hr),Equation Rate (kg/m²/hr),Message\n"
          "2026-12-08T06:00:00,26.7,50,16.1,26.7,0.71,0.70,Measures may be needed.\n"
-         "2026-12-08T07:00:00,abc,50,16,,,,\"Line 3, column 2 (air temperature (C)): \"\"abc\"\" is not a number.\"\n",
+         "2026-12-08T07:00:00,'=1+1,50,16,,,,\"Line 3, column 2 (air temperature (C)): \"\"=1+1\"\" is not a number.\"\n",
          ""},
         {{"--outlook", folder.filePath("missing.csv")}, 2, "", "brackmere: cannot read"},
         {{"--units", "metric"}, 2, "", "brackmere: --units takes us or si, not \"metric\"."},

@@ -25,7 +25,7 @@ NewRecord Record(const char* date, const char* air, const char* note, const char
                  const char* site, const char* savedBy)
 {
     return {date, "9:00:00 AM", air, "90", "50", "10", "0.241", "Measures may be needed.", QString::fromUtf8(note),
-            threshold, units, site, savedBy, ""};
+            threshold, units, site, savedBy, "", "", "", ""};
 }
 
 const char* const AwkwardNote = "Slab 3, \"east\" bay\nbelow 5 °C; 12 m²";
@@ -60,7 +60,7 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(Export, CsvHoldsTheRowsShownWithEveryColumnAsStored)
+TEST_F(Export, CsvHoldsTheRowsShownWithEveryColumnInTheUnitsShown)
 {
     frmView viewer(store);
     ShowSite(viewer);
@@ -69,12 +69,13 @@ TEST_F(Export, CsvHoldsTheRowsShownWithEveryColumnAsStored)
 
     const QByteArray expected =
         "\xEF\xBB\xBF"
-        "RecID,RecordDate,RecordTime,AirTemp,ConcreteTemp,RH,WindVelocity,EvapRate,RateNote,MiscNote,"
-        "RateThreshold,Units,Site,SavedBy,CopiedFrom\r\n"
-        "2,1/3/2026,9:00:00 AM,30,90,50,10,0.241,Measures may be needed.,,,SI,North slab,lee,\r\n"
+        "RecID,RecordDate,RecordTime,AirTemp (\xC2\xB0""F),ConcreteTemp (\xC2\xB0""F),RH (%),WindVelocity (mph),"
+        "EvapRate (lb/ft\xC2\xB2/hr),RateNote,MiscNote,RateThreshold (lb/ft\xC2\xB2/hr),Units,Site,SavedBy,CopiedFrom,"
+        "Source,ConcreteRule,WindFactor\r\n"
+        "2,1/3/2026,9:00:00 AM,86.0,194.0,50,6.2,0.049,Measures may be needed.,,,US,North slab,lee,,,,\r\n"
         "1,1/2/2026,9:00:00 AM,85,90,50,10,0.241,Measures may be needed.,"
         "\"Slab 3, \"\"east\"\" bay\nbelow 5 \xC2\xB0"
-        "C; 12 m\xC2\xB2\",0.2,US,North slab,kim,\r\n";
+        "C; 12 m\xC2\xB2\",0.2,US,North slab,kim,,,,\r\n";
     QFile csv(folder.filePath("records.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_EQ(csv.readAll(), expected);
@@ -142,12 +143,14 @@ TEST_F(Export, PdfReportPutsEveryRowShownOnNumberedPagesUnderTheFilter)
         pages.removeLast();
     ASSERT_GE(pages.size(), 2);
     static const QRegularExpression titles(
-        R"(\nDate +Time +Site +Air +RH +Concrete +Wind +Evap\. rate +Message +Units +Saved by +Note\n)");
+        R"(\nDate +Time +Site +Air \(°F\) +RH +Concrete +Wind +Evap\. rate +Threshold +Message +Units +Source +Concrete +Wind +)"
+        R"(Saved by +Note\n)");
     for (int i = 0; i < pages.size(); ++i) {
         SCOPED_TRACE(i);
         const QString& page = pages[i];
         EXPECT_TRUE(page.trimmed().startsWith("Saved Records"));
         EXPECT_TRUE(titles.match(page).hasMatch()) << "the column titles in the report's order";
+        EXPECT_EQ(page.count("(lb/ft²/hr)"), 2) << "the units of both rates";
         EXPECT_TRUE(page.contains("Source: " + store.databasePath()));
         EXPECT_TRUE(page.contains("Filter: Site: North slab; 1/2/26 to 1/31/26"));
         EXPECT_TRUE(page.contains("152 of 153 records shown"));

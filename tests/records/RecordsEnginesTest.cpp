@@ -14,14 +14,23 @@
 #include <optional>
 #include <tuple>
 
+#include <QDateEdit>
+#include <QDir>
+#include <QFileDialog>
+#include <QTemporaryDir>
+
 #include "records/CopyUp.h"
+#include "records/RecordsImportDialog.h"
 #include "records/LoginName.h"
+#include "records/RecordsDisplay.h"
 #include "records/RecordsEngine.h"
 #include "records/frmSave.h"
 #include "records/frmView.h"
 #include "tests/records/RecordsServer.h"
+#include "tests/support/DefaultLocale.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/ModalDialogs.h"
+#include "tests/support/RecordingTarget.h"
 #include "tests/support/RecordsFiles.h"
 
 namespace {
@@ -29,10 +38,12 @@ namespace {
 const std::vector<int> NothingFails{};
 const QStringList DesignColumns{"RecID", "RecordDate", "RecordTime", "AirTemp", "ConcreteTemp",
                                 "RH", "WindVelocity", "EvapRate", "RateNote", "MiscNote",
-                                "RateThreshold", "Units", "Site", "SavedBy", "CopiedFrom"};
+                                "RateThreshold", "Units", "Site", "SavedBy", "CopiedFrom",
+                                "Source", "ConcreteRule", "WindFactor"};
 // A record saved before the appended columns existed, as the program reads it now.
 const QStringList OlderRecord{"1", "1/2/2024", "9:00:00 AM", "85", "90", "50", "10", "0.241",
-                              "Measures may be needed.", "old", "<null>", "US", "<null>", "<null>", "<null>"};
+                              "Measures may be needed.", "old", "<null>", "US", "<null>", "<null>", "<null>",
+                              "<null>", "<null>", "<null>"};
 
 enum class Engine { File, Server };
 
@@ -95,6 +106,7 @@ protected:
         ASSERT_EQ(OpenStore(store, records->location()), NothingFails);
     }
 
+    DefaultLocale locale{"en_US"};
     std::optional<TestRecords> records;
     RecordsStore store;
     MessageRecorder messages;
@@ -114,11 +126,15 @@ TEST_P(BothEngines, RecordSavedThroughTheDialogIsShownCopiedAndReturnedAlike)
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, "Record added.");
     const QStringList saved{"2",  "1/3/2024",      "10:11:12 AM", "70", "75",         "40",        "5",     "0.095",
-                            "OK", "note 1/3/2024", "0.2",         "US", "north slab", LoginName(), "<null>"};
+                            "OK", "note 1/3/2024", "0.2",         "US", "north slab", LoginName(), "<null>",
+                            "Typed", "", ""};
     EXPECT_EQ(records->Rows(), (QList<QStringList>{OlderRecord, saved}));
 
     frmView viewer(store);
-    QString copied = "RecID\t" + QStringList(DesignColumns.mid(1)).join(u'\t') + "\t\r";
+    QString copied;
+    for (const QString& name : DesignColumns)
+        copied += RecordsDisplay::Heading(name, ShowUnits::US) + u'\t';
+    copied += u'\r';
     for (const QStringList& record : {OlderRecord, saved}) {
         QStringList shown;
         for (int column = 0; column < Grid(viewer)->model()->columnCount(); ++column) {
@@ -223,6 +239,154 @@ TEST_P(BothEngines, ChangesAndDeletesAreKeptAndRestored)
                                   {"1", "restored", me, "corrected"},
                                   {"2", "restored", me, "note 1/3/2024"},
                                   {"1", "changed", other, "old"}}));
+}
+
+// Besides the older record (US, 85 °F): two at North Pier, in either system, and one at South.
+NewRecord Mixed(const char* date, const char* units, const char* air, const char* site, const char* note)
+{
+    const bool si = QString(units) == "SI";
+    return {date, "9:00:00 AM", air, si ? "32" : "90", "50", si ? "16" : "10", si ? "1.18" : "0.241", "OK", note,
+            si ? "1.0" : "0.2", units, site, "kim", "", "Typed", "", ""};
+}
+const std::vector<NewRecord> MixedRecords{Mixed("1/3/2024", "US", "70", "North Pier", "=HYPERLINK(\"x\")"),
+                                          Mixed("1/4/2024", "SI", "30", "North Pier", "b"),
+                                          Mixed("1/5/2024", "US", "60", "South", "c")};
+constexpr int AirColumn = 3;
+
+QString LastMessage(const MessageRecorder& messages)
+{
+    return messages.messages().empty() ? QString() : messages.messages().back().text;
+}
+
+QString Column(frmView& viewer, int column)
+{
+    QStringList values;
+    for (int row = 0; row < Grid(viewer)->model()->rowCount(); ++row)
+        values << Grid(viewer)->model()->index(row, column).data().toString();
+    return Grid(viewer)->model()->headerData(column, Qt::Horizontal).toString() + ": " + values.join(u' ');
+}
+
+// Values are converted for showing only, and records of both systems sort by what they measure.
+TEST_P(BothEngines, ShowInConvertsAndSortsMixedUnitsAndLeavesWhatIsStored)
+{
+    ASSERT_FALSE(store.AddRecords(MixedRecords).isValid());
+    const QList<QStringList> stored = records->Rows();
+    const struct { const char* shown; QString air, units; } modes[] = {
+        {"US", "AirTemp (°F): 60 70 85 86.0", "Units: US US US US"},
+        {"SI", "AirTemp (°C): 15.6 21.1 29.4 30", "Units: SI SI SI SI"},
+        {"As saved", "AirTemp: 60 °F 70 °F 85 °F 30 °C", "Units: US US US SI"},
+    };
+    frmView viewer(store);
+    Grid(viewer)->sortByColumn(AirColumn, Qt::AscendingOrder);
+    for (const auto& mode : modes) {
+        SCOPED_TRACE(mode.shown);
+        Element<QComboBox>(viewer, "cboShowUnits")->setCurrentText(mode.shown);
+        EXPECT_EQ(Column(viewer, AirColumn), mode.air);
+        EXPECT_EQ(Column(viewer, 11), mode.units);
+    }
+    EXPECT_EQ(records->Rows(), stored);
+}
+
+// Delete All and Copy act on the records shown, in the order shown; the question says which.
+TEST_P(BothEngines, DeleteAllAndCopyFollowTheView)
+{
+    const struct { const char* name; const char* site; bool sorted; QString question, copiedDates, leftDates; } cases[] = {
+        {"filtered and sorted", "North Pier", true,
+         "Delete the 2 records shown (site North Pier)? The other 2 are kept.", "1/4/2024 1/3/2024",
+         "1/2/2024 1/5/2024"},
+        {"sorted", nullptr, true, "Delete all 4 records shown?", "1/2/2024 1/4/2024 1/3/2024 1/5/2024", ""},
+        {"as it opens", nullptr, false, "Delete all records?", "1/2/2024 1/3/2024 1/4/2024 1/5/2024", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        records->Exec("DELETE FROM \"tblBrackmere\" WHERE \"MiscNote\" <> 'old'");
+        ASSERT_FALSE(store.AddRecords(MixedRecords).isValid());
+        frmView viewer(store);
+        if (c.site)
+            Element<QComboBox>(viewer, "cboFilterSite")->setCurrentText(c.site);
+        if (c.sorted)
+            Grid(viewer)->sortByColumn(AirColumn, Qt::DescendingOrder);
+        Element<QPushButton>(viewer, "cmdCopy")->click();
+        QStringList dates;
+        for (const QString& line : QGuiApplication::clipboard()->text().split(u'\r', Qt::SkipEmptyParts))
+            dates << line.section(u'\t', 0, 0);
+        EXPECT_EQ(dates.join(u' ').toStdString(), c.copiedDates.toStdString());
+        EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("\t\"'=HYPERLINK(\"\"x\"\")\"\t"));
+        messages.clear();
+        messages.answerNext(Msg::Answer::Yes);
+        Element<QPushButton>(viewer, "cmdDeleteAll")->click();
+        EXPECT_EQ(LastMessage(messages), c.question);
+        QStringList left;
+        for (const QStringList& row : records->Rows())
+            left << row.value(1);
+        EXPECT_EQ(left.join(u' '), c.leftDates);
+        records->Exec("DELETE FROM \"tblBrackmere\"");
+        records->Exec("INSERT INTO \"tblBrackmere\" (\"RecordDate\", \"MiscNote\") VALUES ('1/2/2024', 'old')");
+    }
+    frmView viewer(store);
+    Element<QComboBox>(viewer, "cboFilterSite")->setCurrentIndex(0);
+    Element<QCheckBox>(viewer, "chkFilterDates")->setChecked(true);
+    Element<QDateEdit>(viewer, "dtFrom")->setDate({2020, 1, 1});
+    Element<QDateEdit>(viewer, "dtTo")->setDate({2020, 1, 2});
+    EXPECT_FALSE(Element<QPushButton>(viewer, "cmdDeleteAll")->isEnabled()) << "nothing shown";
+    EXPECT_FALSE(Element<QPushButton>(viewer, "cmdCopy")->isEnabled());
+}
+
+// The field edition's log (the file its own test writes) and the viewer's export import
+// alike: each row once, however often, in the locale's date forms, formulas taken back out.
+TEST_P(BothEngines, ImportAddsEachRowOnceAndSaysWhatItRefused)
+{
+    const QString log = QStringLiteral(BRACKMERE_RECORDS_TEST_DATA "/field-log.csv");
+    const QString summary = "Of 3 rows in \"" + QDir::toNativeSeparators(log) + "\", %1 added, %2 there already and "
+                            "0 were refused.";
+    {
+        frmView viewer(store);
+        OnNextDialog([&](QWidget& dialog) {
+            qobject_cast<QFileDialog*>(&dialog)->selectFile(log);
+            QMetaObject::invokeMethod(&dialog, "accept");
+        });
+        Element<QPushButton>(viewer, "cmdImport")->click();
+        EXPECT_EQ(Grid(viewer)->model()->rowCount(), 4) << "the viewer shows them at once";
+    }
+    RecordsImportDialog::ImportFile(nullptr, store, log);
+    ASSERT_EQ(messages.messages().size(), 2u);
+    EXPECT_EQ(messages.messages()[0].text, summary.arg("3 were", "0 were"));
+    EXPECT_EQ(messages.messages()[1].text, summary.arg("0 were", "3 were"));
+    const QList<QStringList> rows = records->Rows();
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[1].mid(1, 3) + rows[1].mid(9, 1) + rows[1].mid(11, 3) + rows[1].mid(15),
+              (QStringList{"6/1/25", "2:03:00 PM", "80", "=HYPERLINK(\"http://x\")", "US", "Quay 3, \"north\" bay",
+                           LoginName(), "Field log", "", ""}));
+    EXPECT_EQ(rows[3].value(9), "-5 below, cold");
+
+    // Exported in the other system and imported again: every record is there already.
+    QTemporaryDir folder;
+    {
+        FakePrintDestinations destinations;
+        destinations.saveFileName = folder.filePath("records.csv");
+        frmView viewer(store);
+        Element<QComboBox>(viewer, "cboShowUnits")->setCurrentText("SI");
+        Element<QPushButton>(viewer, "cmdExportCsv")->click();
+    }
+    messages.clear();
+    RecordsImportDialog::ImportFile(nullptr, store, folder.filePath("records.csv"));
+    EXPECT_EQ(LastMessage(messages), "Of 4 rows in \"" + QDir::toNativeSeparators(folder.filePath("records.csv"))
+                                         + "\", 0 were added, 4 were there already and 0 were refused.");
+
+    QFile bad(folder.filePath("bad.csv"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("RecordTime,RecordDate,AirTemp (°C),ConcreteTemp,RH,WindVelocity,Units\n"
+              "9:00,2025-06-01,abc,30,50,10,SI\n9:00,yesterday,25,30,50,10,SI\n9:00,2025-06-01,25,30,50,10,XX\n"
+              "9:00,2025-06-01,25,30,50,10,US\n");
+    bad.close();
+    messages.clear();
+    RecordsImportDialog::ImportFile(nullptr, store, bad.fileName());
+    EXPECT_TRUE(LastMessage(messages).endsWith(
+        "0 were added, 0 were there already and 4 were refused.\nline 2, column AirTemp: \"abc\" is not a number.\n"
+        "line 3, column RecordDate: \"yesterday\" is not a date.\nline 4, column Units: \"XX\" is neither US nor SI.\n"
+        "line 5, column Units: the row is in US units, its headings in SI units."))
+        << LastMessage(messages).toStdString();
+    EXPECT_EQ(records->Rows().size(), 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, BothEngines, ::testing::Values(Engine::File, Engine::Server),

@@ -27,6 +27,7 @@ protected:
 
     static void Accept(frmSave& dialog) { Element<QPushButton>(dialog, "cmdAccept")->click(); }
 
+    DefaultLocale locale{"en_US"};
     RecordsFile file;
     RecordsStore store;
     MessageRecorder messages;
@@ -71,7 +72,7 @@ TEST_F(SaveDialog, CancelWritesNothingAndAcceptWritesEveryValueInItsColumn)
     EXPECT_EQ(added.count(), 1);
     EXPECT_EQ(file.Rows(), (QList<QStringList>{{"1", "1/2/2024", "10:11:12 AM", "85", "90", "50", "10", "0.241",
                                                 "Measures may be needed.", "note 1/2/2024", "0.2", "US", "north slab",
-                                                LoginName(), "<null>"}}));
+                                                LoginName(), "<null>", "Typed", "", ""}}));
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, "Record added.");
     EXPECT_EQ(messages.messages()[0].title, "Saved");
@@ -92,17 +93,52 @@ TEST_F(SaveDialog, OfferedTextsAndTheThresholdAreStoredAsShown)
         const QTime before = QTime::currentTime().addSecs(-1);
         frmSave dialog(calculation, store);
         const QTime after = QTime::currentTime().addSecs(1);
-        british.reset();
         const QString date = Element<QLineEdit>(dialog, "txtDate")->text();
         const QString time = Element<QLineEdit>(dialog, "txtTime")->text();
         EXPECT_EQ(QDate::fromString(date, "dd/MM/yyyy"), QDate::currentDate()) << date.toStdString();
         const QTime offered = QTime::fromString(time, "HH:mm:ss");
         EXPECT_TRUE(offered >= before.addMSecs(-before.msec()) && offered <= after) << time.toStdString();
         Accept(dialog);
+        british.reset();
         const QStringList saved = file.Rows().value(row++);
         EXPECT_EQ(saved.mid(1, 2), (QStringList{date, time}));
         EXPECT_EQ(saved.value(9), "");
         EXPECT_EQ(saved.value(10), stored);
+    }
+}
+
+// A date or time that cannot be read is refused, naming the forms that can; an ISO 8601
+// one is stored in the locale's form, as the dialog offers it.
+TEST_F(SaveDialog, DatesAndTimesAreReadOrRefused)
+{
+    const QDate today = QDate::currentDate();
+    const struct { QString date, time, stored, said; } cases[] = {
+        {"1/2/24", "10:11:12 AM", "1/2/24 10:11:12 AM", "Record added."},
+        {"1/2/2024", "9:05:00 PM", "1/2/2024 9:05:00 PM", "Record added."},
+        {"2024-01-02", "14:03", "1/2/24 2:03:00 PM", "Record added."},
+        {"yesterday", "10:11:12 AM", "",
+         QStringLiteral("The record date \"yesterday\" cannot be read. Type it as %1/%2/%3 or %4.")
+             .arg(today.month()).arg(today.day()).arg(today.year() % 100, 2, 10, QChar(u'0'))
+             .arg(today.toString(Qt::ISODate))},
+        {"2/30/24", "10:11:12 AM", "", ""},
+        {"1/2/24", "25:99", "", "The record time \"25:99\" cannot be read. Type it as 2:03:12 PM or 14:03."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.date.toStdString() + " " + c.time.toStdString());
+        messages.clear();
+        file.Exec("DELETE FROM tblBrackmere");
+        frmSave dialog(Shown, store);
+        dialog.show();
+        Element<QLineEdit>(dialog, "txtDate")->setText(c.date);
+        Element<QLineEdit>(dialog, "txtTime")->setText(c.time);
+        Accept(dialog);
+        const QStringList row = file.Rows().value(0);
+        EXPECT_EQ(row.isEmpty() ? QString() : row[1] + u' ' + row[2], c.stored);
+        ASSERT_EQ(messages.messages().size(), 1u);
+        if (!c.said.isEmpty()) {
+            EXPECT_EQ(messages.messages()[0].text, c.said);
+        }
+        EXPECT_EQ(dialog.isVisible(), c.stored.isEmpty()) << "a refused date stays to be corrected";
     }
 }
 

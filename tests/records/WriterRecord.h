@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QTime>
 
 #include "records/LoginName.h"
 #include "records/RecordsStore.h"
+
+// The time a writer's record `i` carries, as the save dialog takes it in the en_US locale.
+inline const QString WriterTimeForm = QStringLiteral("h:mm:ss AP");
 
 // Record number `i` of the writer tagged `tag`: every column is derived from the
 // two, so a reader can tell a whole record from a damaged one.
@@ -12,7 +16,7 @@ inline NewRecord WriterRecord(const QString& tag, int i)
     const QString n = QString::number(i);
     NewRecord record;
     record.RecordDate = tag;
-    record.RecordTime = n;
+    record.RecordTime = QTime(0, 0).addSecs(i).toString(WriterTimeForm);
     record.AirTemp = n + "1";
     record.ConcreteTemp = n + "2";
     record.RH = n + "3";
@@ -23,5 +27,6 @@ inline NewRecord WriterRecord(const QString& tag, int i)
     record.RateThreshold = QStringLiteral("0.2");
     record.Site = QString();
     record.SavedBy = LoginName();  // as the save dialog fills it in
+    record.Source = RecordSources::Text(RecordSource::Typed);
     return record;
 }

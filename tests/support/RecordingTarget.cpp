@@ -20,7 +20,8 @@ public:
     {
         const QPointF topLeft(baseline.x(), baseline.y() - item.ascent());
         record_.texts.push_back(
-            {item.text(), topLeft / DevicePerPoint, item.font().pointSizeF(), item.font().underline(), record_.page});
+            {item.text(), topLeft / DevicePerPoint, item.font().pointSizeF(), item.font().underline(), record_.page,
+             item.font().italic()});
     }
     void drawImage(const QRectF& rect, const QImage& image, const QRectF&, Qt::ImageConversionFlags) override
     {

@@ -19,6 +19,7 @@ struct RecordedText {
     double fontSize = 0.0;
     bool underline = false;
     int page = 0;  // the page of its job it stands on, from 0
+    bool italic = false;
 };
 
 // Everything that reached a recording printer; image rectangles in points.

@@ -319,10 +319,11 @@ def offline(dist):
 def expected_csv():
     rows = [
         'RecID,RecordDate,RecordTime,AirTemp,ConcreteTemp,RH,WindVelocity,EvapRate,RateNote,MiscNote,'
-        'RateThreshold,Units,Site,SavedBy,CopiedFrom',
+        'RateThreshold,Units,Site,SavedBy,CopiedFrom,Source,ConcreteRule,WindFactor',
         '1,2025-06-01,14:03,80,90,50,10,0.241,Measures shall be taken.,Windbreak up; fog spray ready,0.2,US,'
-        '"Quay 3, ""north"" bay",,',
-        '2,2025-06-02,07:45,27,32,50,16,1.14,Measures shall be taken.,"Second pour, 12 m³",0.8,SI,Zürich Süd,,',
+        '"Quay 3, ""north"" bay",,,Field log,,',
+        '2,2025-06-02,07:45,27,32,50,16,1.14,Measures shall be taken.,"Second pour, 12 m³",0.8,SI,Zürich Süd,,,'
+        'Field log,,',
     ]
     return '\ufeff'.encode() + ''.join(row + '\r\n' for row in rows).encode('utf-8')
 
@@ -372,6 +373,21 @@ def log(dist):
         if data != expected:
             raise Failure(f'CSV bytes differ:\n  got      {data!r}\n  expected {expected!r}')
         print(f'  ok: CSV file matches, {len(data)} bytes')
+
+        # Stored data never stops the page: an older or damaged entry is left out and said so.
+        browser.js("const log = JSON.parse(localStorage.getItem('brackmere.field.log'));"
+                   "log.push({key: 99, date: '2024-05-01', air: 80}, null, 'x');"
+                   "localStorage.setItem('brackmere.field.log', JSON.stringify(log));")
+        browser.driver.refresh()
+        browser.wait_ready()
+        equal(browser.text('log-count'), '2 readings logged', 'log count with damaged entries stored')
+        check('3 stored readings are not shown' in browser.text('log-left-out'), 'damaged entries named')
+        check(browser.text('eqn'), 'the page computes as usual')
+        browser.js("localStorage.setItem('brackmere.field.log', '[{\"key\": 1,')")
+        browser.driver.refresh()
+        browser.wait_ready()
+        check(browser.text('log-left-out').startswith('The stored log could not be read.'), 'unreadable log said')
+        check(not browser.errors(), f'no errors in the console: {browser.errors()}')
     finally:
         browser.close()
         server.stop()

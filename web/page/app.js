@@ -316,8 +316,27 @@ class FieldPage {
     $('log-export').disabled = entries.length === 0;
     const sites = $('log-sites');
     sites.replaceChildren(...this.log.sites().map((site) => Object.assign(element('option'), { value: site })));
-    for (const entry of [...entries].reverse())
-      list.append(this.logItem(entry));
+    let failed = 0;
+    for (const entry of [...entries].reverse()) {
+      try {
+        list.append(this.logItem(entry));
+      } catch {
+        failed += 1;
+      }
+    }
+    $('log-left-out').textContent = this.leftOutText(this.log.leftOut(), failed);
+  }
+
+  // Stored data never stops the page: what cannot be shown is left out, said here, and kept.
+  leftOutText({ entries, unreadable }, failed) {
+    const notes = [];
+    if (unreadable)
+      notes.push('The stored log could not be read. It is kept aside, and the next reading saved begins a new log.');
+    const count = entries + failed;
+    if (count > 0)
+      notes.push(`${count === 1 ? '1 stored reading is' : `${count} stored readings are`} not shown: saved by an `
+        + 'older version of this page or damaged. They stay stored but are not exported.');
+    return notes.join(' ');
   }
 
   logItem(entry) {

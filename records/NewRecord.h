@@ -23,6 +23,7 @@ struct NewRecord {
     QString Site;                          // where the readings were taken
     QString SavedBy;                       // the login name of whoever saved the record
     QString CopiedFrom;                    // for a record copied from a records file: its file and number
+    QString Mix;                           // the code of the mix preset the threshold was chosen for
 };
 
 // What the person saving adds to a calculation.
@@ -53,5 +54,6 @@ inline NewRecord RecordOf(const Calculation& calculation, const RecordDetails& d
     record.Units = Q(Units::Code(request.units));
     record.Site = details.site;
     record.SavedBy = LoginName();
+    record.Mix = Q(PresetOf(request.mix).code);
     return record;
 }

@@ -117,6 +117,10 @@ const std::vector<Column>& Columns()
          .field = &NewRecord::CopiedFrom,
          .appended = true,
          .toServer = Column::ToServer::NullWhenEmpty},
+        // Records saved before the column existed name no mix.
+        {.name = QStringLiteral("Mix"),
+         .field = &NewRecord::Mix,
+         .appended = true},
     };
     return columns;
 }

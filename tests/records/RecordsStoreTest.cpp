@@ -38,16 +38,16 @@ TEST(RecordsOpening, ShippedFileGainsRateThresholdOnceAndIsNotWrittenAgain)
             names << store.recordsTable()->record().fieldName(i);
         EXPECT_EQ(names, (QStringList{"RecID", "RecordDate", "RecordTime", "AirTemp", "ConcreteTemp", "RH",
                                       "WindVelocity", "EvapRate", "RateNote", "MiscNote", "RateThreshold", "Units",
-                                      "Site", "SavedBy", "CopiedFrom"}));
+                                      "Site", "SavedBy", "CopiedFrom", "Mix"}));
         EXPECT_EQ(store.RecordCount(), 2);
     }
     for (const QStringList& row : file.Rows())
-        EXPECT_EQ(row.mid(10), (QStringList{"<null>", "US", "<null>", "<null>", "<null>"})) << "older rows were US";
+        EXPECT_EQ(row.mid(10), (QStringList{"<null>", "US", "<null>", "<null>", "<null>", "<null>"})) << "older rows were US";
 
     const QByteArray before = ReadAll(file.path());
     RecordsStore again;
     EXPECT_EQ(OpenStore(again, file.path()), NothingFails);
-    EXPECT_EQ(again.ColumnCount(), 15);
+    EXPECT_EQ(again.ColumnCount(), 16);
     EXPECT_EQ(ReadAll(file.path()), before);
 }
 
@@ -69,7 +69,7 @@ TEST(RecordsOpening, CopyAddingTheColumnAtTheSameMomentIsWaitedFor)
     RecordsStore store;
     EXPECT_EQ(OpenStore(store, file.path()), NothingFails);
     otherCopy.join();
-    EXPECT_EQ(store.ColumnCount(), 15);
+    EXPECT_EQ(store.ColumnCount(), 16);
 }
 
 TEST(RecordsOpening, ColumnDifferingOnlyInCaseIsReportedWithTheReasonAndUsedAsItIs)

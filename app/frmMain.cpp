@@ -268,6 +268,9 @@ void frmMain::ShowMix(MixPreset preset)
         return;
     request_.mix = preset;
     Settings::SetMix(preset);
+    // The mix changes no number: the calculation shown takes it without running again.
+    calculation_.request.mix = preset;
+    UpdateOutlook();
 }
 
 // ---- Scenarios -----------------------------------------------------------------

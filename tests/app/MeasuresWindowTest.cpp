@@ -86,7 +86,7 @@ TEST_F(MeasuresWindowTest, APresetFillsTheAlternateRateAndIsSavedAndKept)
         chooseMix(c.preset);
         EXPECT_EQ(element<QRadioButton>("optAlternate")->isChecked(), c.alternate);
         EXPECT_EQ(box("txtAlternateRate")->text(), c.rate);
-        EXPECT_EQ(box("txtUserRate")->text(), c.alternate ? c.rate : QString(c.units == UnitSystem::US ? "0.2" : "1.0"));
+        EXPECT_EQ(box("txtUserRate")->text(), c.alternate ? c.rate : Q(ThresholdsOf(c.units).shallText));
         EXPECT_EQ(window->calculation().request.mix, c.preset);
     }
 

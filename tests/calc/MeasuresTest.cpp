@@ -68,7 +68,8 @@ TEST(ConcreteAtMost, HeadsTheMeasuresRoundedDownWhenTheRateIsAboveTheThresholdIn
         CalculationRequest request;
         std::string line;
     } cases[] = {
-        {"above 0.2 lb/ft²/hr (86.02 °F)", {.readings = {"80", "50", "90", "10"}}, "Cool the concrete to 86 °F or below"},
+        {"above 0.2 lb/ft²/hr (86.02 °F)", {.readings = {"80", "50", "90", "10"}},
+         "Cool the concrete to 86 °F or below"},
         {"above 1.0 kg/m²/hr (30.48 °C)", {.readings = {"27", "50", "32", "16"}, .units = UnitSystem::SI},
          "Cool the concrete to 30 °C or below"},
         {"may be needed", {.readings = {"80", "50", "85", "10"}}, ""},

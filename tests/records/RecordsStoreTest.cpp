@@ -42,7 +42,8 @@ TEST(RecordsOpening, ShippedFileGainsRateThresholdOnceAndIsNotWrittenAgain)
         EXPECT_EQ(store.RecordCount(), 2);
     }
     for (const QStringList& row : file.Rows())
-        EXPECT_EQ(row.mid(10), (QStringList{"<null>", "US", "<null>", "<null>", "<null>", "<null>"})) << "older rows were US";
+        EXPECT_EQ(row.mid(10), (QStringList{"<null>", "US", "<null>", "<null>", "<null>", "<null>"}))
+            << "older rows were US";
 
     const QByteArray before = ReadAll(file.path());
     RecordsStore again;

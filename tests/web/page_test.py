@@ -204,7 +204,8 @@ def results(dist):
                   'rate unit')
             equal(None if browser.js("return document.getElementById('cool-to').hidden") else browser.text('cool-to'),
                   cool_to, 'cool-to line')
-            listed = browser.js("return [...document.querySelectorAll('#measures-list li')].map((li) => li.textContent)")
+            listed = browser.js("return [...document.querySelectorAll('#measures-list li')]"
+                                ".map((li) => li.textContent)")
             equal(len(listed), measures, 'measures listed')
             equal(listed, browser.js("const [u, q] = [arguments[0], new URLSearchParams(arguments[1])];"
                                      "return brackmerePage.core.calculate({air: q.get('ta'), humidity: q.get('rh'),"

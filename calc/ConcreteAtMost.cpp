@@ -26,8 +26,12 @@ std::optional<float> ConcreteAtMost(const Calculation& calculation)
     return ConcreteAtMost(calculation.model, calculation.threshold, calculation.request.units);
 }
 
+std::string ConcreteAtMostFigure(float temperature)
+{
+    return NumberFormat::WholeNumber(std::floor(temperature));
+}
+
 std::string ConcreteAtMostText(float temperature, UnitSystem units)
 {
-    return NumberFormat::WholeNumber(std::floor(temperature)) + " "
-           + std::string(Units::Symbol(Quantity::Temperature, units));
+    return ConcreteAtMostFigure(temperature) + " " + std::string(Units::Symbol(Quantity::Temperature, units));
 }

@@ -18,5 +18,6 @@ std::optional<float> ConcreteAtMost(const InputSet& model, float threshold, Unit
 std::optional<float> ConcreteAtMost(const Calculation& calculation);
 
 // The temperature as a crew is told it: rounded down to a whole degree, so that "or below"
-// holds, with its unit ("81 °F").
+// holds ("81"), for a column headed by the unit; and with its unit ("81 °F").
+std::string ConcreteAtMostFigure(float temperature);
 std::string ConcreteAtMostText(float temperature, UnitSystem units);

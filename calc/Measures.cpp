@@ -1,6 +1,7 @@
 #include "calc/Measures.h"
 
 #include <array>
+#include <initializer_list>
 
 #include "calc/ConcreteAtMost.h"
 #include "calc/NumberWriting.h"

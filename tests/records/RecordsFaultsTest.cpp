@@ -77,13 +77,13 @@ bool IsWhole(const QStringList& row)
 {
     bool isNumber = false;
     const int number = row.value(2).toInt(&isNumber);
-    if (row.size() != 15 || !isNumber)
+    if (row.size() != 16 || !isNumber)
         return false;
     const NewRecord made = WriterRecord(row[1], number);
     return row.mid(1) == QStringList{made.RecordDate, made.RecordTime, made.AirTemp,  made.ConcreteTemp,
                                       made.RH,         made.WindVelocity, made.EvapRate, made.RateNote,
                                       made.MiscNote,   made.RateThreshold, made.Units, made.Site,
-                                      made.SavedBy,    "<null>"};
+                                      made.SavedBy,    "<null>",           made.Mix};
 }
 
 // What a reader that changes nothing finds in records that writers filled, against the

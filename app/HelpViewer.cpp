@@ -10,8 +10,12 @@
 #include <QRegularExpression>
 #include <QSplitter>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QToolBar>
+#include <algorithm>
+#include <vector>
 
 #include "app/AppResources.h"
 #include "app/HelpFile.h"
@@ -107,6 +111,59 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
     return TopicMissingPage(objectPath.mid(1), helpFilePath);
 }
 
+void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type)
+{
+    QTextBrowser::doSetSource(name, type);
+    FitPictures();
+}
+
+void HelpBrowser::resizeEvent(QResizeEvent* event)
+{
+    QTextBrowser::resizeEvent(event);
+    FitPictures();
+}
+
+// A picture wider than the pane is shown scaled down to the pane's width, in proportion;
+// one that fits is shown at its own size.
+void HelpBrowser::FitPictures()
+{
+    constexpr int PageMargins = 24;  // the page's own margins and a scroll bar's slack
+    QTextDocument* page = document();
+    const double room = viewport()->width() - 2 * page->documentMargin() - PageMargins;
+    struct Change {
+        int position;
+        int length;
+        QTextImageFormat format;
+    };
+    std::vector<Change> changes;
+    for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextImageFormat picture = fragment.charFormat().toImageFormat();
+            if (!picture.isValid())
+                continue;
+            const QVariant resource = page->resource(QTextDocument::ImageResource, QUrl(picture.name()));
+            QImage image = resource.value<QImage>();
+            if (image.isNull())
+                image.loadFromData(resource.toByteArray());
+            if (image.isNull())
+                continue;
+            const double width = std::min<double>(image.width(), std::max(room, 1.0));
+            if (picture.width() == width)
+                continue;
+            picture.setWidth(width);
+            picture.setHeight(image.height() * width / image.width());
+            changes.push_back({fragment.position(), fragment.length(), picture});
+        }
+    }
+    for (const Change& change : changes) {
+        QTextCursor cursor(page);
+        cursor.setPosition(change.position);
+        cursor.setPosition(change.position + change.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(change.format);
+    }
+}
+
 HelpViewer::HelpViewer() : browser_(new HelpBrowser), contents_(new QListWidget)
 {
     setObjectName(QStringLiteral("HelpViewer"));
@@ -135,6 +192,11 @@ HelpViewer::HelpViewer() : browser_(new HelpBrowser), contents_(new QListWidget)
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     back->setEnabled(false);
     forward->setEnabled(false);
+
+    auto* closing = new QAction(tr("Close"), this);
+    closing->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(closing, &QAction::triggered, this, &QWidget::close);
+    addAction(closing);
 
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::UpdateTitle);
     connect(contents_, &QListWidget::itemClicked, this, &HelpViewer::ShowContentsEntry);

@@ -32,11 +32,18 @@ public:
 
     QVariant loadResource(int type, const QUrl& name) override;
 
+protected:
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void FitPictures();
+
     const HelpFile* helpFile_ = nullptr;
 };
 
-// The help window: contents list, page, and Back, Forward and Contents buttons.
+// The help window: contents list, page, and Back, Forward and Contents buttons. Esc and
+// Ctrl+W close it.
 class HelpViewer : public QMainWindow {
     Q_OBJECT
 public:

@@ -18,6 +18,7 @@
 #include "settings/Settings.h"
 #include "ui/ChartPanel.h"
 #include "ui/Colors.h"
+#include "ui/CompactComboBox.h"
 #include "ui/InputRow.h"
 #include "ui/NomographChart.h"
 #include "ui/QtText.h"
@@ -57,6 +58,8 @@ void frmMain::connectHandlers()
     connect(ui->txtAlternateRate, &QLineEdit::textChanged, this,
             [this](const QString& text) { txtAlternateRate_Change(text); });
     connect(ui->txtUserRate, &QLineEdit::textChanged, this, [this] { txtUserRate_Change(); });
+    connect(ui->cboMix, &QComboBox::activated, this,
+            [this](int index) { cboMix_Click(MixPresets[static_cast<std::size_t>(index)].preset); });
 
     connect(ui->cmdRunNomo, &QPushButton::clicked, this, [this] { cmdRunNomo_Click(); });
     connect(ui->cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
@@ -77,6 +80,7 @@ void frmMain::connectHandlers()
     connect(ui->mnuUnitsUS, &QAction::triggered, this, [this] { SetUnits(UnitSystem::US); });
     connect(ui->mnuUnitsSI, &QAction::triggered, this, [this] { SetUnits(UnitSystem::SI); });
     connect(ui->mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
+    connect(ui->mnuMeasures, &QAction::triggered, this, [this] { mnuMeasures_Click(); });
     connect(ui->mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
 }
 
@@ -102,6 +106,7 @@ bool frmMain::UnlockRateButton()
 void frmMain::RecalculateAndUnlockRedraw()
 {
     ui->cmdRunNomo->setEnabled(UnlockRateButton());
+    UpdateMeasures();
     UpdateOutlook();
 }
 
@@ -197,6 +202,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::optDefault_Click()
 {
+    ShowMix(MixPreset::Standard);
     request_.choice = ThresholdChoice::Default;
     ShowThresholdInForce();
     ui->txtAlternateRate->setEnabled(false);
@@ -205,6 +211,8 @@ void frmMain::optDefault_Click()
 
 void frmMain::optAlternate_Click()
 {
+    if (request_.mix == MixPreset::Standard)
+        ShowMix(MixPreset::Custom);
     request_.choice = ThresholdChoice::Alternate;
     ShowThresholdInForce();
     ui->txtAlternateRate->setEnabled(true);
@@ -214,6 +222,11 @@ void frmMain::optAlternate_Click()
 void frmMain::txtAlternateRate_Change(const QString& text)
 {
     request_.alternateText = Std(text);
+    // A rate typed over a preset's makes it a custom one; the preset's own rate keeps it.
+    const std::optional<std::string_view> presetRate = PresetRateText(request_.mix, request_.units);
+    if (presetRate && !(IsNumericText(request_.alternateText)
+                        && ReadNumber(request_.alternateText) == ReadNumber(*presetRate)))
+        ShowMix(MixPreset::Custom);
     ShowThresholdInForce();
 }
 
@@ -228,6 +241,37 @@ void frmMain::ShowThresholdInForce()
 void frmMain::txtUserRate_Change()
 {
     RecalculateAndUnlockRedraw();
+}
+
+// ---- Mix presets ---------------------------------------------------------------
+
+void frmMain::cboMix_Click(MixPreset preset)
+{
+    ShowMix(preset);
+    if (preset == MixPreset::Standard) {
+        ui->optDefault->setChecked(true);
+        return;
+    }
+    // The rate first, so that the alternate choice recalculates once, with it.
+    if (const std::optional<std::string_view> rate = PresetRateText(preset, request_.units))
+        ui->txtAlternateRate->setText(Q(*rate));
+    ui->optAlternate->setChecked(true);
+    if (preset == MixPreset::Custom) {
+        ui->txtAlternateRate->setFocus();
+        ui->txtAlternateRate->selectAll();
+    }
+}
+
+void frmMain::ShowMix(MixPreset preset)
+{
+    ui->cboMix->setCurrentIndex(static_cast<int>(preset));
+    if (preset == request_.mix)
+        return;
+    request_.mix = preset;
+    Settings::SetMix(preset);
+    // The mix changes no number: the calculation shown takes it without running again.
+    calculation_.request.mix = preset;
+    UpdateOutlook();
 }
 
 // ---- Scenarios -----------------------------------------------------------------

@@ -21,8 +21,8 @@
 //      outlook read the same value, never a label.
 //   4. "A solution exists" is calculation().valid; "Redraw Nomograph Solution" is
 //      enabled from it.
-// The threshold choice flows through the option buttons and txtAlternateRate into the
-// request; the hidden txtUserRate mirrors the threshold in force, and its change
+// The threshold choice flows through the option buttons, txtAlternateRate and the mix
+// presets of cboMix into the request; the hidden txtUserRate mirrors the threshold in force, and its change
 // recalculates. Setting a text, a scroll-bar value or an option button runs its handler
 // before the assignment returns (Qt emits synchronously, and only on a real change);
 // the handlers rely on it.
@@ -40,6 +40,7 @@
 
 class QLineEdit;
 class QScrollBar;
+class frmMeasures;
 class frmOutlook;
 class RecordsStore;
 struct ReturnedInputs;
@@ -125,6 +126,11 @@ private:
     void txtUserRate_Change();
     void ShowThresholdInForce();
 
+    // Mix presets (frmMain.cpp): a preset chosen sets the threshold through the option
+    // buttons and the alternate rate; a threshold changed otherwise shows the preset it fits.
+    void cboMix_Click(MixPreset preset);
+    void ShowMix(MixPreset preset);
+
     // Scenarios (frmMain.cpp).
     void DefaultScenarios();
     void DoScenarios();
@@ -149,6 +155,8 @@ private:
     void cmdValid_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
+    void mnuMeasures_Click();
+    void UpdateMeasures();
     void UpdateOutlook();
     void mnuRecordsLocation_Click();
     void mnuCopyToServer_Click();
@@ -174,4 +182,5 @@ private:
     };
     std::unique_ptr<KeptChart> chart_;
     QPointer<frmOutlook> outlook_;
+    QPointer<frmMeasures> measures_;
 };

@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <QFileDialog>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include "app/HelpViewer.h"
 #include "app/frmAbout.h"
@@ -15,6 +15,8 @@
 #include "records/RecordsPath.h"
 #include "records/frmRecordsLocation.h"
 #include "settings/Settings.h"
+#include "ui/FileDialogs.h"
+#include "ui/frmMeasures.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 #include "outlook/frmOutlook.h"
@@ -34,6 +36,27 @@ void frmMain::cmdValid_Click()
 void frmMain::mnuHelpContents_Click()
 {
     ShowHelpTopic(QStringLiteral("introduction.htm"));
+}
+
+void frmMain::mnuMeasures_Click()
+{
+    if (!measures_) {
+        measures_ = new frmMeasures(this);
+        // Beside the window where the screen has room, so that both stay in view.
+        const QPoint besides = frameGeometry().topRight() + QPoint(4, 0);
+        if (screen() && besides.x() + measures_->width() <= screen()->availableGeometry().right())
+            measures_->move(besides);
+    }
+    measures_->ShowFor(calculation_);
+    measures_->show();
+    measures_->raise();
+    measures_->activateWindow();
+}
+
+void frmMain::UpdateMeasures()
+{
+    if (measures_ && measures_->isVisible())
+        measures_->ShowFor(calculation_);
 }
 
 void frmMain::mnuHelpAbout_Click()
@@ -150,8 +173,9 @@ void frmMain::mnuRecordsLocation_Click()
 void frmMain::mnuCopyToServer_Click()
 {
     const QString title = QStringLiteral("Copy Local Records to Server");
-    const QString file = QFileDialog::getOpenFileName(this, title, RecordsPath::ForThisProgram(),
-                                                      QStringLiteral("Records files (*.mdb);;All files (*)"));
+    const QString file =
+        FileDialogs::OpenFileName(this, Settings::FileKind::RecordsFile, title,
+                                  QStringLiteral("Records files (*.mdb);;All files (*)"), RecordsPath::ForThisProgram());
     if (file.isEmpty())
         return;
     QProgressDialog progress(QStringLiteral("Copying the records to %1…").arg(records_->describe()),

@@ -14,6 +14,7 @@
 #include "ui/ButtonIcons.h"
 #include "ui/Colors.h"
 #include "ui/ChartPanel.h"
+#include "ui/CompactComboBox.h"
 #include "ui/InputRow.h"
 #include "ui/PictureButton.h"
 #include "ui/QtText.h"
@@ -250,6 +251,13 @@ void frmMainForm::setupUi(QMainWindow* window)
     txtAlternateRate->setGeometry(150, 38, 52, 19);
     txtAlternateRate->setEnabled(false);
     Label43 = MakeLabel(fraPrecautionRate, "Label43", QString(), QRect(207, 38, 70, 19));
+    // The mix the threshold is chosen for, in the room the default rate's caption leaves.
+    lblMix = MakeLabel(fraPrecautionRate, "lblMix", QStringLiteral("Mix:"), QRect(194, 17, 22, 20));
+    cboMix = new CompactComboBox(fraPrecautionRate);
+    cboMix->setObjectName(QStringLiteral("cboMix"));
+    cboMix->setGeometry(218, 16, 113, 22);
+    for (const MixPresetEntry& entry : MixPresets)
+        cboMix->addEntry(Q(entry.name), Q(entry.shortName));
     MakeCaptionBold(fraPrecautionRate);
 
     txtUserRate = new QLineEdit(right);
@@ -346,14 +354,15 @@ void frmMainForm::setupUi(QMainWindow* window)
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpContents = mnuHelp->addAction(QStringLiteral("&Contents..."));
     mnuHelpContents->setObjectName(QStringLiteral("mnuHelpContents"));
+    mnuMeasures = AddAction(mnuHelp, "mnuMeasures", QStringLiteral("&Measures…"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnush"));
     mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About..."));
     mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
 
     // The input boxes come first in the tab order, and the air temperature has the focus.
-    const std::array<QWidget*, 10> tabOrder{txtAirTemp, txtRelativeHumidity, txtConcreteTemp, txtWindVelocity,
-                                            optDefault, optAlternate, txtAlternateRate, cmdRunNomo,
-                                            cmdSave,    cmdRecords};
+    const std::array<QWidget*, 11> tabOrder{txtAirTemp, txtRelativeHumidity, txtConcreteTemp, txtWindVelocity,
+                                            optDefault, optAlternate, txtAlternateRate, cboMix,
+                                            cmdRunNomo, cmdSave,      cmdRecords};
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     txtAirTemp->setFocus();

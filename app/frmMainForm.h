@@ -6,6 +6,7 @@
 #include "calc/Calculation.h"
 
 class ChartPanel;
+class CompactComboBox;
 class InputRow;
 class QAction;
 class QFrame;
@@ -55,6 +56,8 @@ struct frmMainForm {
     QRadioButton* optAlternate = nullptr;
     QLineEdit* txtAlternateRate = nullptr;
     QLabel* Label43 = nullptr;
+    QLabel* lblMix = nullptr;
+    CompactComboBox* cboMix = nullptr;  // the mix presets, in the order of MixPresets
     QLineEdit* txtUserRate = nullptr;
     QGroupBox* Frame2 = nullptr;
     QPushButton* cmdRunNomo = nullptr;
@@ -94,5 +97,6 @@ struct frmMainForm {
     QAction* mnuUnitsSI = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
+    QAction* mnuMeasures = nullptr;
     QAction* mnuHelpAbout = nullptr;
 };

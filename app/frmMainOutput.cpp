@@ -8,6 +8,8 @@
 #include "output/PrintJob.h"
 #include "output/TextReport.h"
 #include "output/capture.h"
+#include "records/LoginName.h"
+#include "settings/Settings.h"
 #include "ui/Colors.h"
 #include "ui/MessageBox.h"
 
@@ -54,7 +56,11 @@ void frmMain::cmdPrint_Click()
                  QStringLiteral("Done."));
 }
 
+// The site is the one records were last saved for, as the save dialog offers it.
 void frmMain::mnuFilePrintTextReport_Click()
 {
-    output::PrintTextReport(this, calculation_);
+    output::PrintTextReport(this, calculation_,
+                            {.printed = QDateTime::currentDateTime(),
+                             .printedBy = LoginName(),
+                             .site = Settings::RecordSites().value(0)});
 }

@@ -8,6 +8,7 @@
 #include "app/frmMainForm.h"
 #include "calc/ProgramError.h"
 #include "records/RecordsStore.h"
+#include "settings/Settings.h"
 #include "ui/ChartPanel.h"
 #include "ui/MessageBox.h"
 #include "ui/ScenarioTable.h"
@@ -44,6 +45,11 @@ void frmMain::Form_Load()
         [this] { SolutionLineColor = Colors::SolutionPathOnScreen; },
         [this] { ui->txtAlternateRate->setText(Q(ThresholdsOf(request_.units).alternateStart)); },
         [this] { ui->optDefault->setChecked(true); },
+        // A preset with a rate of its own is taken up again; a custom rate is not kept.
+        [this] {
+            if (PresetRateText(Settings::Mix(), request_.units))
+                cboMix_Click(Settings::Mix());
+        },
         [this] {
             for (QFrame* frame : {ui->fraRightSideContainer, ui->fraLeftSideContainer,
                                   static_cast<QFrame*>(ui->fra100), static_cast<QFrame*>(ui->fraDefault)})

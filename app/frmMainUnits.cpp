@@ -51,9 +51,14 @@ void frmMain::ShowUnitCaptions()
 }
 
 // The alternate threshold keeps its meaning: a rate typed in one system is converted;
-// the start value of one system becomes that of the other.
+// the start value of one system becomes that of the other, and a preset's rate the
+// preset's rate in the other.
 void frmMain::ConvertAlternateRate(UnitSystem from)
 {
+    if (const std::optional<std::string_view> presetRate = PresetRateText(request_.mix, request_.units)) {
+        ui->txtAlternateRate->setText(Q(*presetRate));
+        return;
+    }
     const QString text = Q(request_.alternateText).trimmed();
     const std::string converted = text == Q(ThresholdsOf(from).alternateStart)
                                       ? std::string(ThresholdsOf(request_.units).alternateStart)

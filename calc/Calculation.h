@@ -54,6 +54,7 @@ struct CalculationRequest {
     ThresholdChoice choice = ThresholdChoice::Default;
     std::string alternateText = std::string(ThresholdsOf(UnitSystem::US).alternateStart);  // the alternate rate as typed
     bool scenarios = true;  // whether to solve the scenario tables too
+    MixPreset mix = MixPreset::Standard;  // the kind of mixture the threshold was chosen for
 
     // The threshold in force as the window writes it: the system's default or the
     // alternate rate as typed.

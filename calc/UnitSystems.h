@@ -26,7 +26,8 @@ struct InputRange {
 
 // The precaution thresholds: from `may` on measures may be needed, above `shall` they
 // shall be taken. `shall` is the default threshold in force; the alternate threshold a
-// user may type starts at `alternateStart`.
+// user may type starts at `alternateStart`. Mixtures that bleed little take precautions
+// at about half the default rate, `lowBleedText`.
 struct ThresholdPolicy {
     double may;
     double shall;
@@ -35,6 +36,7 @@ struct ThresholdPolicy {
     std::string_view mayTitle;        // as the tables' titles write them
     std::string_view shallTitle;
     std::string_view alternateStart;  // the alternate box's text at start-up
+    std::string_view lowBleedText;    // the alternate rate of the low-bleed mix presets
 };
 
 // Round values of a system's own units at which the chart's scales are labelled, placed
@@ -91,7 +93,7 @@ inline constexpr UnitSystemTable US{
     .wind = &Units::Mph,
     .rate = &Units::LbPerFt2Hr,
     .ranges = {{40.0f, 100.0f}, {0.0f, 100.0f}, {40.0f, 100.0f}, {0.0f, 25.0f}},
-    .thresholds = {0.1, 0.2, "0.1", "0.2", ".1", ".2", "0.05"},
+    .thresholds = {0.1, 0.2, "0.1", "0.2", ".1", ".2", "0.05", "0.1"},
     .rateDecimals = 3,
     .readingsWithOneDecimal = false,
     .chartLabels = nullptr,
@@ -110,7 +112,7 @@ inline constexpr UnitSystemTable SI{
     .wind = &Units::Kmh,
     .rate = &Units::KgPerM2Hr,
     .ranges = {{4.4f, 37.8f}, {0.0f, 100.0f}, {4.4f, 37.8f}, {0.0f, 40.2f}},
-    .thresholds = {0.5, 1.0, "0.5", "1.0", "0.5", "1.0", "0.25"},
+    .thresholds = {0.5, 1.0, "0.5", "1.0", "0.5", "1.0", "0.25", "0.5"},
     .rateDecimals = 2,
     .readingsWithOneDecimal = true,
     .chartLabels = &ChartLabelsSI,
@@ -136,6 +138,43 @@ constexpr ThresholdPolicy ThresholdsOf(UnitSystem units)
 {
     return SystemOf(units).thresholds;
 }
+
+// The kinds of mixture a threshold is chosen for. Standard takes the system's default
+// threshold; the two low-bleed kinds take its `lowBleedText` as the alternate rate; Custom
+// leaves the alternate rate as typed.
+enum class MixPreset { Standard, LowBleed, LatexModified, Custom };
+
+struct MixPresetEntry {
+    MixPreset preset;
+    std::string_view code;       // as records and settings store it
+    std::string_view name;       // as the window lists it
+    std::string_view shortName;  // where the full name does not fit
+    bool lowBleed;               // takes the system's low-bleed rate
+};
+
+inline constexpr std::array<MixPresetEntry, 4> MixPresets{{
+    {MixPreset::Standard, "Standard", "Standard", "Standard", false},
+    {MixPreset::LowBleed, "LowBleed", "Low-bleed (silica fume, HRWR)", "Low-bleed", true},
+    {MixPreset::LatexModified, "LatexModified", "Latex-modified overlay", "Latex-modified", true},
+    {MixPreset::Custom, "Custom", "Custom", "Custom", false},
+}};
+
+constexpr const MixPresetEntry& PresetOf(MixPreset preset)
+{
+    return MixPresets[static_cast<std::size_t>(preset)];
+}
+
+// The alternate rate a preset writes in a system; none for Standard (the default
+// threshold) and Custom (the rate as typed).
+constexpr std::optional<std::string_view> PresetRateText(MixPreset preset, UnitSystem units)
+{
+    if (!PresetOf(preset).lowBleed)
+        return std::nullopt;
+    return SystemOf(units).thresholds.lowBleedText;
+}
+
+// The preset stored under a code; none for another text.
+std::optional<MixPreset> PresetCoded(std::string_view code);
 
 namespace Units {
 

@@ -97,3 +97,12 @@ std::optional<UnitSystem> Units::SystemNamed(std::string_view name)
     }
     return std::nullopt;
 }
+
+std::optional<MixPreset> PresetCoded(std::string_view code)
+{
+    for (const MixPresetEntry& entry : MixPresets) {
+        if (entry.code == code)
+            return entry.preset;
+    }
+    return std::nullopt;
+}

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -16,6 +15,7 @@
 #include "calc/NumberReading.h"
 #include "outlook/OutlookTable.h"
 #include "outlook/frmOutlook.h"
+#include "ui/FileDialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 
@@ -80,8 +80,9 @@ std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport:
 
 void frmOutlook::AskForCsv()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Hours from a CSV File"), QString(),
-                                                      QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
+    const QString path =
+        FileDialogs::OpenFileName(this, Settings::FileKind::Csv, QStringLiteral("Import Hours from a CSV File"),
+                                  QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
     if (path.isEmpty())
         return;
     QFile file(path);

@@ -1,10 +1,10 @@
 #include "output/PrintDestinations.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include "output/PrintTarget.h"
+#include "ui/FileDialogs.h"
 
 namespace output {
 namespace {
@@ -27,15 +27,10 @@ QString SystemPrintDestinations::askPdfFileName(QWidget* parent)
 QString SystemPrintDestinations::askSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                                  const QString& suggestedName)
 {
-    // The dialog adds the suffix itself, so its overwrite question is about the real file.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog dialog(parent, title, folder, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QFileInfo(suggestedName).suffix());
-    dialog.selectFile(suggestedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    const bool csv = QFileInfo(suggestedName).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
+    return FileDialogs::SaveFileName(parent, csv ? Settings::FileKind::Csv : Settings::FileKind::Pdf, title, filter,
+                                     suggestedName,
+                                     QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 PrintDestinations& CurrentPrintDestinations()

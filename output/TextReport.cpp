@@ -1,5 +1,6 @@
 #include "output/TextReport.h"
 
+#include <QLocale>
 #include <QPageLayout>
 
 #include "output/PrintJob.h"
@@ -47,15 +48,32 @@ void PrintScenarioTable(TextWriter& writer, const ScenarioCells& table, const QS
     }
 }
 
+// The heading's block: when, by whom and where, the mix the threshold was chosen for, and
+// an empty line. Returns its height.
+double PrintHeading(TextWriter& writer, const Calculation& c, const ReportHeading& heading)
+{
+    writer.setPosition(0.0, 0.0);
+    writer.setFontSize(BodyFontSize);
+    QString printed = QStringLiteral("Printed ") + QLocale().toString(heading.printed, QLocale::ShortFormat);
+    if (!heading.printedBy.isEmpty())
+        printed += QStringLiteral(" by ") + heading.printedBy;
+    writer.printLine(printed);
+    if (!heading.site.isEmpty())
+        writer.printLine(QStringLiteral("Site: ") + heading.site);
+    writer.printLine(QStringLiteral("Mix: ") + Q(PresetOf(c.request.mix).name));
+    writer.printLine();
+    return writer.currentY();
+}
+
 }  // namespace
 
-void WriteTextReport(TextWriter& writer, const Calculation& c)
+void WriteTextReport(TextWriter& writer, const Calculation& c, const ReportHeading& heading)
 {
     const UnitSystem units = c.request.units;
     const QString temperature = UnitCaptions::Symbol(Quantity::Temperature, units);
     const QString rate = QStringLiteral("(") + UnitCaptions::Symbol(Quantity::Rate, units) + u')';
     const QString userRate = Q(c.request.thresholdText());
-    writer.setPosition(0.0, 0.0);
+    writer.setPosition(0.0, PrintHeading(writer, c, heading));
     writer.setFontSize(TitleFontSize);
     writer.printLine(QStringLiteral("Evaporation Rate Report:"));
     writer.printLine();
@@ -90,16 +108,16 @@ void WriteTextReport(TextWriter& writer, const Calculation& c)
     PrintScenarioTable(writer, c.table(ScenarioBlock::Shall), Q(c.table(ScenarioBlock::Shall).rateText));
 }
 
-PrintOutcome PrintTextReport(QWidget* parent, const Calculation& calculation)
+PrintOutcome PrintTextReport(QWidget* parent, const Calculation& calculation, const ReportHeading& heading)
 {
     if (!calculation.valid) {
         Msg::Box(parent, QStringLiteral("No solution calculated yet!"), Msg::Buttons::Ok, Msg::Icon::Exclamation,
                  QStringLiteral("No Print"));
         return PrintOutcome::NotPrinted;
     }
-    const PrintOutcome outcome = PrintPage(parent, QPageLayout::Portrait, [&calculation](Page& page) {
+    const PrintOutcome outcome = PrintPage(parent, QPageLayout::Portrait, [&calculation, &heading](Page& page) {
         TextWriter writer(page, {ReportLeftMargin, ReportTopMargin});
-        WriteTextReport(writer, calculation);
+        WriteTextReport(writer, calculation, heading);
     });
     if (outcome == PrintOutcome::Printed)
         Msg::Box(parent, QStringLiteral("Print Sent"), Msg::Buttons::Ok, Msg::Icon::Information,

@@ -27,6 +27,7 @@ struct NewRecord {
     QString Source = {};                   // where the readings came from (RecordSources::Text)
     QString ConcreteRule = {};             // the rule that set the concrete temperature; empty when measured
     QString WindFactor = {};               // the factor a 10 m forecast wind was scaled by; empty when measured
+    QString Mix;                           // the code of the mix preset the threshold was chosen for
 };
 
 // What the person saving adds to a calculation, and where its readings came from: typed
@@ -65,5 +66,6 @@ inline NewRecord RecordOf(const Calculation& calculation, const RecordDetails& d
     record.Source = RecordSources::Text(details.source);
     record.ConcreteRule = details.concreteRule;
     record.WindFactor = details.windFactor;
+    record.Mix = Q(PresetOf(request.mix).code);
     return record;
 }

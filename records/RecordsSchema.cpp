@@ -132,6 +132,10 @@ const std::vector<Column>& Columns()
          .field = &NewRecord::WindFactor,
          .appended = true,
          .report = ReportPlace{14, QStringLiteral("Wind factor"), 34}},
+        // Records saved before the column existed name no mix.
+        {.name = QStringLiteral("Mix"),
+         .field = &NewRecord::Mix,
+         .appended = true},
     };
     return columns;
 }

@@ -42,9 +42,17 @@ frmSave::frmSave(const Calculation& calculation, RecordsStore& store, QWidget* p
     addRow(caption("Label1", Input::RelativeHumidity), AddValue("lblRH", shown.RH));
     addRow(caption("Label2", Input::ConcreteTemp), AddValue("lblCT", shown.ConcreteTemp));
     addRow(caption("Label4", Input::WindVelocity), AddValue("lblWV", shown.WindVelocity));
+    // Each rate with its unit beside it.
+    const auto addUnit = [this, values, units](const char* name) {
+        values->addWidget(AddCaption(name, UnitCaptions::Symbol(Quantity::Rate, units)), values->rowCount() - 1, 2);
+    };
     addRow(AddCaption("Label6", QStringLiteral("Selected Threshold Evap. Rate")),
            AddValue("lblSelected", shown.RateThreshold));
+    addUnit("lblSelectedUnit");
+    addRow(AddCaption("lblMixCaption", QStringLiteral("Mix")),
+           AddValue("lblMix", Q(PresetOf(calculation_.request.mix).name)));
     addRow(AddCaption("lvlererer", QStringLiteral("Calculated Evaporation Rate")), AddValue("lblER", shown.EvapRate));
+    addUnit("lblERUnit");
     addRow(AddCaption("Label10", QStringLiteral("Calculation Response")), AddValue("lblAnswer", shown.RateNote));
 
     txtDate = new QLineEdit(RecordTime::DateText(QDate::currentDate()), this);
@@ -71,8 +79,8 @@ frmSave::frmSave(const Calculation& calculation, RecordsStore& store, QWidget* p
     txtNote = new QLineEdit(this);
     txtNote->setObjectName(QStringLiteral("txtNote"));
     txtNote->setMaxLength(NoteMaxLength);
-    values->addWidget(AddCaption("Label5", QStringLiteral("Note")), values->rowCount(), 0, 1, 2);
-    values->addWidget(txtNote, values->rowCount(), 0, 1, 2);
+    values->addWidget(AddCaption("Label5", QStringLiteral("Note")), values->rowCount(), 0, 1, -1);
+    values->addWidget(txtNote, values->rowCount(), 0, 1, -1);
 
     cmdAccept = new QPushButton(QStringLiteral("Accept"), this);
     cmdAccept->setObjectName(QStringLiteral("cmdAccept"));

@@ -14,6 +14,7 @@ QSettings Store()
 }
 
 const QString UnitsKey = QStringLiteral("window/units");
+const QString MixKey = QStringLiteral("window/mix");
 const QString ServerKey = QStringLiteral("outlook/server");
 const QString KeyKey = QStringLiteral("outlook/apiKey");
 const QString SitesKey = QStringLiteral("outlook/sites");
@@ -26,6 +27,12 @@ const QString NetworkWarnedKey = QStringLiteral("records/networkFileWarned");
 const QString RecordSitesKey = QStringLiteral("records/sites");
 constexpr int MaxSites = 20;
 
+QString LastFolderKey(FileKind kind)
+{
+    static const QString kinds[] = {QStringLiteral("pdf"), QStringLiteral("csv"), QStringLiteral("records")};
+    return QStringLiteral("files/lastFolder/") + kinds[static_cast<int>(kind)];
+}
+
 }  // namespace
 
 UnitSystem Units()
@@ -36,6 +43,27 @@ UnitSystem Units()
 void SetUnits(UnitSystem units)
 {
     Store().setValue(UnitsKey, QString::fromUtf8(Units::Code(units).data(), qsizetype(Units::Code(units).size())));
+}
+
+MixPreset Mix()
+{
+    return PresetCoded(Store().value(MixKey).toString().toStdString()).value_or(MixPreset::Standard);
+}
+
+void SetMix(MixPreset mix)
+{
+    const std::string_view code = PresetOf(mix).code;
+    Store().setValue(MixKey, QString::fromUtf8(code.data(), qsizetype(code.size())));
+}
+
+QString LastFolder(FileKind kind)
+{
+    return Store().value(LastFolderKey(kind)).toString();
+}
+
+void SetLastFolder(FileKind kind, const QString& folder)
+{
+    Store().setValue(LastFolderKey(kind), folder);
 }
 
 QString RecordsLocation()

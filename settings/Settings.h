@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "calc/Units.h"
+#include "calc/UnitSystems.h"
 
 // What the program remembers between runs, each setting with its default, in one
 // place. Stored per user (an INI file in the user's configuration folder).
@@ -13,6 +13,15 @@ namespace Settings {
 // The unit system the window shows; US customary by default.
 UnitSystem Units();
 void SetUnits(UnitSystem units);
+// The mix preset the threshold was last chosen for; Standard by default.
+MixPreset Mix();
+void SetMix(MixPreset mix);
+
+// The kinds of file the program asks for, each remembering the folder last used for it.
+enum class FileKind { Pdf, Csv, RecordsFile };
+// That folder; empty when none was used yet.
+QString LastFolder(FileKind kind);
+void SetLastFolder(FileKind kind, const QString& folder);
 
 // Where records live, as chosen in the Records Location dialog: a records file or a
 // server URI (never with a password); empty for the file beside the program.

@@ -82,6 +82,42 @@ TEST_F(HelpViewerTest, ShowsThePicturesOfAPage)
     EXPECT_EQ(picture.size(), QSize(640, 520));
 }
 
+// A picture wider than the pane is drawn at the pane's width and comes back to its own size
+// when the pane is wide enough again.
+TEST_F(HelpViewerTest, PicturesFitThePane)
+{
+    viewer.show();
+    viewer.ShowTopic(ShippedHelpFile, "nomograph.htm");
+    const auto pictureWidth = [this] {
+        for (QTextBlock block = viewer.browser()->document()->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isImageFormat())
+                    return it.fragment().charFormat().toImageFormat().width();
+        return 0.0;
+    };
+    for (const int windowWidth : {520, 1200}) {
+        viewer.resize(windowWidth, 600);
+        QCoreApplication::processEvents();
+        const int pane = viewer.browser()->viewport()->width();
+        SCOPED_TRACE(pane);
+        EXPECT_LE(pictureWidth(), pane);
+        EXPECT_GT(pictureWidth(), pane / 2);
+        EXPECT_EQ(pictureWidth() == 640, pane > 700);
+    }
+}
+
+// Esc and Ctrl+W close the help window, as they close other windows that only show.
+TEST_F(HelpViewerTest, ClosesWithEscapeAndControlW)
+{
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+        viewer.show();
+        viewer.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+        QTest::keyClick(viewer.browser(), key.key(), key.keyboardModifiers());
+        EXPECT_FALSE(viewer.isVisible()) << QKeySequence(key).toString().toStdString();
+    }
+}
+
 TEST_F(HelpViewerTest, ListsTheContentsAndOpensAnEntry)
 {
     viewer.ShowTopic(ShippedHelpFile, "introduction.htm");

@@ -16,6 +16,7 @@
 #include "output/TextReport.h"
 #include "output/TextWriter.h"
 #include "output/capture.h"
+#include "tests/support/DefaultLocale.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RecordingTarget.h"
 
@@ -32,6 +33,8 @@ Calculation TypedCase()
                       .alternateText = ".15"});
 }
 
+const output::ReportHeading Heading{QDateTime(QDate(2026, 5, 4), QTime(14, 5)), "tester", "Pier 4"};
+
 // One printed line: its items at their columns 100 points apart (none for an empty line).
 struct ExpectedLine {
     std::vector<QString> items;
@@ -39,11 +42,16 @@ struct ExpectedLine {
     bool underline = false;
 };
 
-// The 35 lines of the page, texts exactly as the window shows them: the table of the
-// typed threshold first, then those of 0.1 and 0.2, a row per varied input.
+// The heading's four lines, then the 35 lines of the report, texts exactly as the window
+// shows them: the table of the typed threshold first, then those of 0.1 and 0.2, a row per
+// varied input.
 std::vector<ExpectedLine> ExpectedPage()
 {
     std::vector<ExpectedLine> lines{
+        {{"Printed 5/4/26 2:05 PM by tester"}},
+        {{"Site: Pier 4"}},
+        {{"Mix: Standard"}},
+        {},
         {{"Evaporation Rate Report:"}, 14.0},
         {{}, 14.0},
         {{"Inputs"}, 10.0, true},
@@ -87,6 +95,7 @@ QString RunTool(const QString& program, const QStringList& arguments)
 
 class TextReport : public ::testing::Test {
 protected:
+    DefaultLocale english{"en_US"};
     MessageRecorder messages;
     FakePrintDestinations destinations;
 };
@@ -95,7 +104,7 @@ protected:
 // line spacing of its predecessor's font lower.
 TEST_F(TextReport, PrintsEveryLineAtItsPlaceAsTypedAndSaysPrintSent)
 {
-    EXPECT_EQ(output::PrintTextReport(nullptr, TypedCase()), PrintOutcome::Printed);
+    EXPECT_EQ(output::PrintTextReport(nullptr, TypedCase(), Heading), PrintOutcome::Printed);
 
     const std::vector<RecordedText>& printed = destinations.printed.texts;
     std::size_t item = 0;
@@ -122,7 +131,8 @@ TEST_F(TextReport, PrintsEveryLineAtItsPlaceAsTypedAndSaysPrintSent)
 
 TEST_F(TextReport, WithoutSolutionSaysSoAndPrintsNothing)
 {
-    EXPECT_EQ(output::PrintTextReport(nullptr, Calculate({.readings = {"70", "50", "", "10"}})), PrintOutcome::NotPrinted);
+    EXPECT_EQ(output::PrintTextReport(nullptr, Calculate({.readings = {"70", "50", "", "10"}}), Heading),
+              PrintOutcome::NotPrinted);
     EXPECT_EQ(destinations.printed.jobsStarted, 0);
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, "No solution calculated yet!");
@@ -164,7 +174,7 @@ TEST(PrintWithoutPrinter, TheTextReportIsOfferedAsPdf)
         destinations.pdfFileName = c.fileName.isEmpty() ? QString() : folder.filePath(c.fileName);
         messages.answerNext(c.answer);
 
-        EXPECT_EQ(output::PrintTextReport(nullptr, TypedCase()), c.outcome);
+        EXPECT_EQ(output::PrintTextReport(nullptr, TypedCase(), Heading), c.outcome);
 
         EXPECT_EQ(destinations.fileNamesAsked, c.answer == Msg::Answer::Yes ? 1 : 0);
         ASSERT_EQ(messages.messages().size(), c.messages);
@@ -178,7 +188,7 @@ TEST(PrintWithoutPrinter, TheTextReportIsOfferedAsPdf)
             EXPECT_TRUE(last.text.contains(destinations.pdfFileName)) << "names the file";
         }
         if (c.outcome == PrintOutcome::SavedAsPdf) {
-            EXPECT_TRUE(RunTool("pdftotext", {destinations.pdfFileName, "-"}).startsWith("Evaporation Rate Report:"));
+            EXPECT_TRUE(RunTool("pdftotext", {destinations.pdfFileName, "-"}).startsWith("Printed "));
         } else {
             EXPECT_TRUE(QDir(folder.path()).isEmpty());
         }
@@ -204,8 +214,8 @@ TEST(PrintWithoutPrinter, AWindowPictureGoesToPdfInItsOrientation)
 }
 
 // Read back by poppler, from the paper's corner: the PDF's own border, then the report's
-// margins, two 14-point title lines, then 10-point lines: the first table's title 10 lines
-// below "Inputs" and its first cell, "#Num!", 13.
+// margins, the heading's four 10-point lines, two 14-point title lines, then 10-point lines:
+// the first table's title 10 lines below "Inputs" and its first cell, "#Num!", 13.
 TEST(PrintWithoutPrinter, ThePdfPageHasTheReportsMarginsAndLinesInPoints)
 {
     QTemporaryDir folder;
@@ -213,7 +223,7 @@ TEST(PrintWithoutPrinter, ThePdfPageHasTheReportsMarginsAndLinesInPoints)
     output::PdfFileTarget pdf(path);
     ASSERT_TRUE(output::RunPrintJob(pdf, QPageLayout::Portrait, [](output::Page& page) {
         output::TextWriter writer(page, {output::ReportLeftMargin, output::ReportTopMargin});
-        output::WriteTextReport(writer, TypedCase());
+        output::WriteTextReport(writer, TypedCase(), Heading);
     }));
     static const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
     std::map<QString, QPointF> firstAt;
@@ -221,14 +231,16 @@ TEST(PrintWithoutPrinter, ThePdfPageHasTheReportsMarginsAndLinesInPoints)
         firstAt.try_emplace(match.captured(3), match.captured(1).toDouble(), match.captured(2).toDouble());
     const double left = output::PdfFileTarget::MarginPoints + 36.0;
     const double top = output::PdfFileTarget::MarginPoints + 18.0;
-    ASSERT_TRUE(firstAt.contains("Evaporation") && firstAt.contains("Inputs") && firstAt.contains("Variation")
-                && firstAt.contains("#Num!"));
-    EXPECT_NEAR(firstAt["Evaporation"].x(), left, 0.05);
-    EXPECT_NEAR(firstAt["Evaporation"].y(), top, 0.05);
-    EXPECT_NEAR(firstAt["Inputs"].x(), left, 0.05);
+    ASSERT_TRUE(firstAt.contains("Printed") && firstAt.contains("Evaporation") && firstAt.contains("Inputs")
+                && firstAt.contains("Variation") && firstAt.contains("#Num!"));
+    EXPECT_NEAR(firstAt["Printed"].x(), left, 0.05);
+    EXPECT_NEAR(firstAt["Printed"].y(), top, 0.05);
     const double bodyLine = (firstAt["Variation"].y() - firstAt["Inputs"].y()) / 10;
     EXPECT_NEAR(bodyLine, RecordedLineHeight(10), 0.1);
-    EXPECT_GT(firstAt["Inputs"].y() - top, 2 * bodyLine) << "the title lines are in the larger font";
+    EXPECT_NEAR(firstAt["Evaporation"].x(), left, 0.05);
+    EXPECT_NEAR(firstAt["Evaporation"].y(), top + 4 * bodyLine, 0.1);
+    EXPECT_NEAR(firstAt["Inputs"].x(), left, 0.05);
+    EXPECT_GT(firstAt["Inputs"].y() - firstAt["Evaporation"].y(), 2 * bodyLine) << "the title lines are larger";
     EXPECT_NEAR(firstAt["#Num!"].y(), firstAt["Inputs"].y() + 13 * bodyLine, 0.05);
     EXPECT_NEAR(firstAt["#Num!"].x(), left, 0.05);
 }

@@ -25,7 +25,7 @@ NewRecord Record(const char* date, const char* air, const char* note, const char
                  const char* site, const char* savedBy)
 {
     return {date, "9:00:00 AM", air, "90", "50", "10", "0.241", "Measures may be needed.", QString::fromUtf8(note),
-            threshold, units, site, savedBy, "", "", "", ""};
+            threshold, units, site, savedBy, "", "", "", "", ""};
 }
 
 const char* const AwkwardNote = "Slab 3, \"east\" bay\nbelow 5 °C; 12 m²";
@@ -71,11 +71,11 @@ TEST_F(Export, CsvHoldsTheRowsShownWithEveryColumnInTheUnitsShown)
         "\xEF\xBB\xBF"
         "RecID,RecordDate,RecordTime,AirTemp (\xC2\xB0""F),ConcreteTemp (\xC2\xB0""F),RH (%),WindVelocity (mph),"
         "EvapRate (lb/ft\xC2\xB2/hr),RateNote,MiscNote,RateThreshold (lb/ft\xC2\xB2/hr),Units,Site,SavedBy,CopiedFrom,"
-        "Source,ConcreteRule,WindFactor\r\n"
-        "2,1/3/2026,9:00:00 AM,86.0,194.0,50,6.2,0.049,Measures may be needed.,,,US,North slab,lee,,,,\r\n"
+        "Source,ConcreteRule,WindFactor,Mix\r\n"
+        "2,1/3/2026,9:00:00 AM,86.0,194.0,50,6.2,0.049,Measures may be needed.,,,US,North slab,lee,,,,,\r\n"
         "1,1/2/2026,9:00:00 AM,85,90,50,10,0.241,Measures may be needed.,"
         "\"Slab 3, \"\"east\"\" bay\nbelow 5 \xC2\xB0"
-        "C; 12 m\xC2\xB2\",0.2,US,North slab,kim,,,,\r\n";
+        "C; 12 m\xC2\xB2\",0.2,US,North slab,kim,,,,,\r\n";
     QFile csv(folder.filePath("records.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_EQ(csv.readAll(), expected);

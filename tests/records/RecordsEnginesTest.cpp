@@ -39,11 +39,11 @@ const std::vector<int> NothingFails{};
 const QStringList DesignColumns{"RecID", "RecordDate", "RecordTime", "AirTemp", "ConcreteTemp",
                                 "RH", "WindVelocity", "EvapRate", "RateNote", "MiscNote",
                                 "RateThreshold", "Units", "Site", "SavedBy", "CopiedFrom",
-                                "Source", "ConcreteRule", "WindFactor"};
+                                "Source", "ConcreteRule", "WindFactor", "Mix"};
 // A record saved before the appended columns existed, as the program reads it now.
 const QStringList OlderRecord{"1", "1/2/2024", "9:00:00 AM", "85", "90", "50", "10", "0.241",
                               "Measures may be needed.", "old", "<null>", "US", "<null>", "<null>", "<null>",
-                              "<null>", "<null>", "<null>"};
+                              "<null>", "<null>", "<null>", "<null>"};
 
 enum class Engine { File, Server };
 
@@ -127,7 +127,7 @@ TEST_P(BothEngines, RecordSavedThroughTheDialogIsShownCopiedAndReturnedAlike)
     EXPECT_EQ(messages.messages()[0].text, "Record added.");
     const QStringList saved{"2",  "1/3/2024",      "10:11:12 AM", "70", "75",         "40",        "5",     "0.095",
                             "OK", "note 1/3/2024", "0.2",         "US", "north slab", LoginName(), "<null>",
-                            "Typed", "", ""};
+                            "Typed", "", "", "Standard"};
     EXPECT_EQ(records->Rows(), (QList<QStringList>{OlderRecord, saved}));
 
     frmView viewer(store);

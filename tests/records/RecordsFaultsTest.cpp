@@ -89,14 +89,14 @@ int NumberOf(const QStringList& row)
 bool IsWhole(const QStringList& row)
 {
     const int number = NumberOf(row);
-    if (row.size() != 18 || number < 0)
+    if (row.size() != 19 || number < 0)
         return false;
     const NewRecord made = WriterRecord(row[1], number);
     return row.mid(1) == QStringList{made.RecordDate, made.RecordTime,    made.AirTemp,  made.ConcreteTemp,
                                       made.RH,         made.WindVelocity,  made.EvapRate, made.RateNote,
                                       made.MiscNote,   made.RateThreshold, made.Units,    made.Site,
                                       made.SavedBy,    "<null>",           made.Source,   "",
-                                      ""};
+                                      "",              made.Mix};
 }
 
 // What a reader that changes nothing finds in records that writers filled, against the

@@ -38,17 +38,17 @@ TEST(RecordsOpening, ShippedFileGainsRateThresholdOnceAndIsNotWrittenAgain)
             names << store.recordsTable()->record().fieldName(i);
         EXPECT_EQ(names, (QStringList{"RecID", "RecordDate", "RecordTime", "AirTemp", "ConcreteTemp", "RH",
                                       "WindVelocity", "EvapRate", "RateNote", "MiscNote", "RateThreshold", "Units",
-                                      "Site", "SavedBy", "CopiedFrom", "Source", "ConcreteRule", "WindFactor"}));
+                                      "Site", "SavedBy", "CopiedFrom", "Source", "ConcreteRule", "WindFactor", "Mix"}));
         EXPECT_EQ(store.RecordCount(), 2);
     }
     for (const QStringList& row : file.Rows())
-        EXPECT_EQ(row.mid(10), (QStringList{"<null>", "US", "<null>", "<null>", "<null>", "<null>", "<null>", "<null>"}))
+        EXPECT_EQ(row.mid(10), (QStringList{"<null>", "US", "<null>", "<null>", "<null>", "<null>", "<null>", "<null>", "<null>"}))
             << "older rows were US and say nothing of their source";
 
     const QByteArray before = ReadAll(file.path());
     RecordsStore again;
     EXPECT_EQ(OpenStore(again, file.path()), NothingFails);
-    EXPECT_EQ(again.ColumnCount(), 18);
+    EXPECT_EQ(again.ColumnCount(), 19);
     EXPECT_EQ(ReadAll(file.path()), before);
 }
 
@@ -70,7 +70,7 @@ TEST(RecordsOpening, CopyAddingTheColumnAtTheSameMomentIsWaitedFor)
     RecordsStore store;
     EXPECT_EQ(OpenStore(store, file.path()), NothingFails);
     otherCopy.join();
-    EXPECT_EQ(store.ColumnCount(), 18);
+    EXPECT_EQ(store.ColumnCount(), 19);
 }
 
 TEST(RecordsOpening, ColumnDifferingOnlyInCaseIsReportedWithTheReasonAndUsedAsItIs)

@@ -72,7 +72,7 @@ TEST_F(SaveDialog, CancelWritesNothingAndAcceptWritesEveryValueInItsColumn)
     EXPECT_EQ(added.count(), 1);
     EXPECT_EQ(file.Rows(), (QList<QStringList>{{"1", "1/2/2024", "10:11:12 AM", "85", "90", "50", "10", "0.241",
                                                 "Measures may be needed.", "note 1/2/2024", "0.2", "US", "north slab",
-                                                LoginName(), "<null>", "Typed", "", ""}}));
+                                                LoginName(), "<null>", "Typed", "", "", "Standard"}}));
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, "Record added.");
     EXPECT_EQ(messages.messages()[0].title, "Saved");

@@ -59,10 +59,10 @@ protected:
                   {"1/2/2024", "9:00:00 AM", "85", "90", "50", "10", "0.241", "Measures may be needed.", "old"});
         ASSERT_EQ(OpenStore(store, file.path()), std::vector<int>{});
         ASSERT_FALSE(store.AddRecord({"1/3/2024", "10:30:00 AM", "70", "75", "40", "5", "0.095", "OK", "", "0.1",
-                                      "US", "", "", ""})
+                                      "US", "", "", "", ""})
                          .isValid());
         ASSERT_FALSE(store.AddRecord({"1/4/2024", "2:15:00 PM", "95", "98", "20", "15", "0.612",
-                                      "Measures shall be taken.", "west wall", "0.2", "US", "", "", ""})
+                                      "Measures shall be taken.", "west wall", "0.2", "US", "", "", "", ""})
                          .isValid());
     }
 
@@ -105,12 +105,12 @@ TEST_F(Viewer, TheLastColumnFillsTheGrid)
 TEST_F(Viewer, CopiedTextHasATabAfterEveryValueAndACarriageReturnAfterEveryLine)
 {
     const QString rows[] = {
-        "1/2/2024\t9:00:00 AM\t85\t90\t50\t10\t0.241\tMeasures may be needed.\told\t\tUS\t\t\t\t\t\t\t\r",
-        "1/3/2024\t10:30:00 AM\t70\t75\t40\t5\t0.095\tOK\t\t0.1\tUS\t\t\t\t\t\t\t\r",
-        "1/4/2024\t2:15:00 PM\t95\t98\t20\t15\t0.612\tMeasures shall be taken.\twest wall\t0.2\tUS\t\t\t\t\t\t\t\r"};
+        "1/2/2024\t9:00:00 AM\t85\t90\t50\t10\t0.241\tMeasures may be needed.\told\t\tUS\t\t\t\t\t\t\t\t\r",
+        "1/3/2024\t10:30:00 AM\t70\t75\t40\t5\t0.095\tOK\t\t0.1\tUS\t\t\t\t\t\t\t\t\r",
+        "1/4/2024\t2:15:00 PM\t95\t98\t20\t15\t0.612\tMeasures shall be taken.\twest wall\t0.2\tUS\t\t\t\t\t\t\t\t\r"};
     const QString headers = "RecordDate\tRecordTime\tAirTemp (°F)\tConcreteTemp (°F)\tRH (%)\tWindVelocity (mph)\t"
                             "EvapRate (lb/ft²/hr)\tRateNote\tMiscNote\tRateThreshold (lb/ft²/hr)\tUnits\tSite\tSavedBy\t"
-                            "CopiedFrom\tSource\tConcreteRule\tWindFactor\t\r";
+                            "CopiedFrom\tSource\tConcreteRule\tWindFactor\tMix\t\r";
     const struct { bool headers; bool recordNumbers; QString expected; } cases[] = {
         {false, false, rows[0] + rows[1] + rows[2]},
         {true, false, headers + rows[0] + rows[1] + rows[2]},

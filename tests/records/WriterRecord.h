@@ -26,7 +26,8 @@ inline NewRecord WriterRecord(const QString& tag, int i)
     record.MiscNote = QString(255, QChar(u'a' + i % 26));
     record.RateThreshold = QStringLiteral("0.2");
     record.Site = QString();
-    record.SavedBy = LoginName();  // as the save dialog fills it in
+    record.SavedBy = LoginName();  // as the save dialog fills these in
     record.Source = RecordSources::Text(RecordSource::Typed);
+    record.Mix = Q(PresetOf(MixPreset::Standard).code);
     return record;
 }

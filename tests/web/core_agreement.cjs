@@ -1,6 +1,6 @@
 // The WebAssembly core, as the page loads it, against the native core: the same readings
 // (random ones, the ends of every range and odd texts, in both unit systems) must give the
-// same captions, message, scenario cells, slider positions and converted texts.
+// same captions, message, cool-to line, measures, scenario cells, slider positions and converted texts.
 // Usage: node core_agreement.cjs DIST_FOLDER NATIVE_HELPER
 'use strict';
 const fs = require('fs');
@@ -84,7 +84,8 @@ function wasmLine(core, [units, alternate, threshold, ...texts]) {
   const heads = r.heads.map((head) => `${head.title}|${head.rate}`);
   if (!r.valid)
     return [...fields, ...heads, 'invalid', r.problem].join('\t');
-  fields.push(...heads, r.nomoCaption, r.eqnCaption, r.answer, r.precaution);
+  fields.push(...heads, r.nomoCaption, r.eqnCaption, r.answer, r.precaution, r.coolTo, r.measures.summary,
+    r.measures.list.join('|'));
   const state = { fixed: 'f', varied: 'v', failed: 'x' };
   for (const table of r.scenarios)
     for (const row of table.rows)
@@ -123,8 +124,9 @@ async function main() {
   // The comparison means something only when the worked case comes out as the desktop shows it.
   const worked = wasmLine(core, ['us', '0', '0.2', '80', '50', '90', '10']).split('\t');
   // Four slider fields and three table heads come first.
-  if (worked[7] !== '0.241' || worked[8] !== '0.241' || worked[9] !== 'Measures shall be taken.') {
-    console.error(`worked case 80/50/90/10 °F, %, °F, mph gives ${worked.slice(7, 10).join(' / ')}`);
+  if (worked[7] !== '0.241' || worked[8] !== '0.241' || worked[9] !== 'Measures shall be taken.'
+      || worked[11] !== 'Cool the concrete to 86 °F or below') {
+    console.error(`worked case 80/50/90/10 °F, %, °F, mph gives ${worked.slice(7, 12).join(' / ')}`);
     return 1;
   }
   if (valid < list.length / 2) {

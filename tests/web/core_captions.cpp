@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/Calculation.h"
+#include "calc/Measures.h"
 #include "calc/ScrollBarValue.h"
 
 int main()
@@ -38,7 +39,11 @@ int main()
         }
         static constexpr const char* precautions[] = {"ok", "may", "shall"};
         std::cout << c.nomoCaption << '\t' << c.eqnCaption << '\t' << c.answer << '\t'
-                  << precautions[static_cast<int>(c.precaution)];
+                  << precautions[static_cast<int>(c.precaution)] << '\t' << Measures::CoolToLine(c) << '\t'
+                  << Measures::For(c.precaution).summary << '\t';
+        const auto& measures = Measures::For(c.precaution).measures;
+        for (std::size_t i = 0; i < measures.size(); ++i)
+            std::cout << (i ? "|" : "") << measures[i];
         for (const ScenarioCells& table : c.scenarios)
             for (const auto& row : table.rows)
                 for (const ScenarioCell& cell : row)

@@ -31,10 +31,13 @@ CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic
                   '--disable-background-networking', '--disable-component-update', '--disable-sync']
 
 WORKED = [
-    # query, nomograph, equation, message, message is a warning
-    ('ta=80&rh=50&tc=90&v=10&units=us', '0.241', '0.241', 'Measures shall be taken.', True),
-    ('ta=27&rh=50&tc=32&v=16&units=si', None, '1.14', 'Measures shall be taken.', True),
-    ('ta=70&rh=70&tc=70&v=5&units=us', '0.039', '0.037', 'OK', False),
+    # query, nomograph, equation, message, message is a warning, cool-to line (None: hidden), measures listed
+    ('ta=80&rh=50&tc=90&v=10&units=us', '0.241', '0.241', 'Measures shall be taken.', True,
+     'Cool the concrete to 86 °F or below', 8),
+    ('ta=27&rh=50&tc=32&v=16&units=si', None, '1.14', 'Measures shall be taken.', True,
+     'Cool the concrete to 30 °C or below', 8),
+    ('ta=80&rh=50&tc=85&v=10&units=us', None, '0.190', 'Measures may be needed.', False, None, 6),
+    ('ta=70&rh=70&tc=70&v=5&units=us', '0.039', '0.037', 'OK', False, None, 2),
 ]
 
 # The scenario tables of 80 °F, 50 %, 90 °F, 10 mph as the desktop shows them: for the
@@ -187,7 +190,7 @@ def results(dist):
     server = Server(dist)
     browser = Browser(scale=2)
     try:
-        for query, nomo, eqn, message, warning in WORKED:
+        for query, nomo, eqn, message, warning, cool_to, measures in WORKED:
             print(query)
             browser.open(f'{server.url}index.html?{query}')
             if nomo is not None:
@@ -199,6 +202,16 @@ def results(dist):
             unit = 'kg/m²/hr' if 'units=si' in query else 'lb/ft²/hr'
             equal(browser.js("return document.querySelector('.by-equation .unit-rate').textContent"), unit,
                   'rate unit')
+            equal(None if browser.js("return document.getElementById('cool-to').hidden") else browser.text('cool-to'),
+                  cool_to, 'cool-to line')
+            listed = browser.js("return [...document.querySelectorAll('#measures-list li')]"
+                                ".map((li) => li.textContent)")
+            equal(len(listed), measures, 'measures listed')
+            equal(listed, browser.js("const [u, q] = [arguments[0], new URLSearchParams(arguments[1])];"
+                                     "return brackmerePage.core.calculate({air: q.get('ta'), humidity: q.get('rh'),"
+                                     " concrete: q.get('tc'), wind: q.get('v')}, u, false, '').measures.list",
+                                     'si' if 'units=si' in query else 'us', query),
+                  'the core\'s measures for the class, in order')
 
         print('scenario tables of 80 °F, 50 %, 90 °F, 10 mph')
         browser.open(f'{server.url}index.html?{WORKED[0][0]}')
@@ -231,6 +244,9 @@ def results(dist):
               'slider hidden outside the range')
         equal(browser.text('message'), 'The air temperature 120 °F is outside 40 to 100 °F.', 'problem')
         equal(browser.text('nomo') + browser.text('eqn'), '', 'rates blank')
+        check(browser.text('measures-summary').startswith('Enter four readings')
+              and browser.js("return document.querySelectorAll('#measures-list li').length") == 0,
+              'no measures without a rate')
         equal(browser.path_pixels(), 0, 'no solution path')
         browser.js("const s = document.querySelector('[data-input=\"3\"] input[type=range]');"
                    "s.value = '20'; s.dispatchEvent(new Event('input', {bubbles: true}));")

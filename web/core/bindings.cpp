@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "calc/Calculation.h"
+#include "calc/Measures.h"
 #include "calc/NomographGeometry.h"
 #include "calc/NumberReading.h"
 #include "calc/NumberWriting.h"
@@ -131,6 +132,23 @@ val Heads(const Calculation& c)
     return heads;
 }
 
+// The measures for a class, or what is said while there is no rate: {summary, list}.
+val MeasuresValue(const Calculation& c)
+{
+    val measures = val::object();
+    val list = val::array();
+    if (!c.valid) {
+        measures.set("summary", std::string(Measures::NoRate));
+    } else {
+        const Measures::Advice& advice = Measures::For(c.precaution);
+        measures.set("summary", std::string(advice.summary));
+        for (std::string_view measure : advice.measures)
+            list.call<void>("push", std::string(measure));
+    }
+    measures.set("list", list);
+    return measures;
+}
+
 // `readings` holds the four texts by name: {air, humidity, concrete, wind}.
 val JsCalculate(const val& readings, const std::string& units, bool alternate, const std::string& alternateText)
 {
@@ -148,6 +166,8 @@ val JsCalculate(const val& readings, const std::string& units, bool alternate, c
     result.set("valid", c.valid);
     result.set("heads", Heads(c));
     result.set("thresholdText", request.thresholdText());
+    result.set("measures", MeasuresValue(c));
+    result.set("coolTo", Measures::CoolToLine(c));
     if (!c.valid) {
         result.set("problem", WhyInvalid(request.readings, request.units));
         return result;

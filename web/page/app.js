@@ -1,5 +1,5 @@
-// The field edition: four readings in, both rates, the message, the scenario tables and
-// the nomograph out. Every number, range, unit, threshold and text about them comes from
+// The field edition: four readings in, both rates, the message, the measures, the scenario
+// tables and the nomograph out. Every number, range, unit, threshold and text about them comes from
 // the computation core (brackmere-core.js, loaded before this module).
 
 import { Nomograph } from './chart.js';
@@ -178,6 +178,7 @@ class FieldPage {
     $('eqn').textContent = r.valid ? r.eqnCaption : '';
     document.querySelector('.rates').classList.toggle('blank', !r.valid);
     this.showScenarios(r);
+    this.showMeasures(r);
     this.nomograph.drawPath(r.valid ? r : null);
 
     this.result = r.valid ? { r, texts, threshold: r.thresholdText, units: this.system.code } : null;
@@ -198,6 +199,16 @@ class FieldPage {
     const address = `${location.pathname}?${query}`;
     if (address !== location.pathname + location.search)
       history.replaceState(null, '', address);
+  }
+
+  // ---- Measures ---------------------------------------------------------------
+
+  showMeasures(r) {
+    $('measures-summary').textContent = r.measures.summary;
+    const coolTo = $('cool-to');
+    coolTo.textContent = r.coolTo;
+    coolTo.hidden = r.coolTo === '';
+    $('measures-list').replaceChildren(...r.measures.list.map((measure) => element('li', '', measure)));
   }
 
   // ---- Scenario tables --------------------------------------------------------

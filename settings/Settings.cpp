@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include <QSettings>
+#include <algorithm>
 
 #include "calc/UnitSystems.h"
 
@@ -16,6 +17,8 @@ QSettings Store()
 const QString UnitsKey = QStringLiteral("window/units");
 const QString ServerKey = QStringLiteral("outlook/server");
 const QString KeyKey = QStringLiteral("outlook/apiKey");
+const QString KeyInKeychainKey = QStringLiteral("outlook/apiKeyInKeychain");
+const QString ForecastDaysKey = QStringLiteral("outlook/forecastDays");
 const QString SitesKey = QStringLiteral("outlook/sites");
 const QString HeightFactorKey = QStringLiteral("outlook/heightFactor");
 const QString ConcreteConstantKey = QStringLiteral("outlook/concreteConstant");
@@ -86,6 +89,24 @@ void SetForecastServer(const QString& baseUrl)
     Store().setValue(ServerKey, baseUrl);
 }
 
+bool ForecastKeyInKeychain()
+{
+    return Store().value(KeyInKeychainKey, false).toBool();
+}
+
+void SetForecastKeyInKeychain(bool kept)
+{
+    Store().setValue(KeyInKeychainKey, kept);
+}
+
+QString TakeForecastKeyFromFile()
+{
+    QSettings store = Store();
+    const QString key = store.value(KeyKey).toString().trimmed();
+    store.remove(KeyKey);
+    return key;
+}
+
 QString ForecastKey()
 {
     return Store().value(KeyKey).toString();
@@ -94,6 +115,16 @@ QString ForecastKey()
 void SetForecastKey(const QString& key)
 {
     Store().setValue(KeyKey, key);
+}
+
+int ForecastDays()
+{
+    return std::clamp(Store().value(ForecastDaysKey, 7).toInt(), MinForecastDays, MaxForecastDays);
+}
+
+void SetForecastDays(int days)
+{
+    Store().setValue(ForecastDaysKey, std::clamp(days, MinForecastDays, MaxForecastDays));
 }
 
 std::vector<Site> Sites()

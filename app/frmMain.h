@@ -40,6 +40,7 @@
 
 class QLineEdit;
 class QScrollBar;
+class ForecastKey;
 class frmOutlook;
 class RecordsStore;
 struct ReturnedInputs;
@@ -172,5 +173,6 @@ private:
         std::vector<NomographGeometry::Item> items;
     };
     std::unique_ptr<KeptChart> chart_;
+    std::unique_ptr<ForecastKey> forecastKey_;  // the outlook's, kept for the session
     QPointer<frmOutlook> outlook_;
 };

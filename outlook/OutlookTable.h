@@ -30,8 +30,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-    // "ddd yyyy-MM-dd HH:mm", the form the time column shows and reads back.
+    // "ddd yyyy-MM-dd HH:mm", the form the time column shows and reads back, the site's
+    // wall clock with its zone's abbreviation where that is not the computer's zone.
     static QString TimeText(const QDateTime& time);
+    // A time as wide as the widest the hours show, for sizing their column.
+    static QString WidestTimeText(const std::vector<OutlookHour>& hours);
 
 signals:
     // The hours were computed again (readings or settings changed).

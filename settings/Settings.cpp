@@ -107,16 +107,6 @@ QString TakeForecastKeyFromFile()
     return key;
 }
 
-QString ForecastKey()
-{
-    return Store().value(KeyKey).toString();
-}
-
-void SetForecastKey(const QString& key)
-{
-    Store().setValue(KeyKey, key);
-}
-
 int ForecastDays()
 {
     return std::clamp(Store().value(ForecastDaysKey, 7).toInt(), MinForecastDays, MaxForecastDays);

@@ -34,8 +34,6 @@ void SetForecastServer(const QString& baseUrl);
 bool ForecastKeyInKeychain();
 void SetForecastKeyInKeychain(bool kept);
 QString TakeForecastKeyFromFile();
-QString ForecastKey();
-void SetForecastKey(const QString& key);
 
 // How many days a forecast covers: 1 to 16 (the server's limits), 7 by default.
 constexpr int MinForecastDays = 1;

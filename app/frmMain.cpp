@@ -15,6 +15,7 @@
 #include "calc/NumberWriting.h"
 #include "calc/ScrollBarValue.h"
 #include "records/RecordsStore.h"
+#include "settings/ForecastKey.h"
 #include "settings/Settings.h"
 #include "ui/ChartPanel.h"
 #include "ui/Colors.h"
@@ -27,7 +28,9 @@
 #include "ui/WidgetColors.h"
 #include "ui/WindowFont.h"
 
-frmMain::frmMain() : ui(std::make_unique<frmMainForm>()), records_(std::make_unique<RecordsStore>())
+frmMain::frmMain()
+    : ui(std::make_unique<frmMainForm>()), records_(std::make_unique<RecordsStore>()),
+      forecastKey_(std::make_unique<ForecastKey>(SystemKeychain()))
 {
     request_.units = Settings::Units();
     setObjectName(QStringLiteral("frmMain"));

@@ -41,6 +41,7 @@
 class QLineEdit;
 class QScrollBar;
 class frmMeasures;
+class ForecastKey;
 class frmOutlook;
 class RecordsStore;
 struct ReturnedInputs;
@@ -181,6 +182,7 @@ private:
         std::vector<NomographGeometry::Item> items;
     };
     std::unique_ptr<KeptChart> chart_;
+    std::unique_ptr<ForecastKey> forecastKey_;  // the outlook's, kept for the session
     QPointer<frmOutlook> outlook_;
     QPointer<frmMeasures> measures_;
 };

@@ -69,7 +69,7 @@ void frmMain::mnuHelpAbout_Click()
 frmOutlook* frmMain::ShowOutlook()
 {
     if (!outlook_) {
-        outlook_ = new frmOutlook(*records_, this);
+        outlook_ = new frmOutlook(*records_, *forecastKey_, this);
         connect(outlook_, &frmOutlook::hourChosen, this,
                 [this](const Readings& readings) { PutReadings(readings); });
     }

@@ -9,6 +9,7 @@
 #include "calc/ProgramError.h"
 #include "records/RecordsStore.h"
 #include "settings/Settings.h"
+#include "settings/ForecastKey.h"
 #include "ui/ChartPanel.h"
 #include "ui/MessageBox.h"
 #include "ui/ScenarioTable.h"
@@ -59,6 +60,12 @@ void frmMain::Form_Load()
     for (auto& step : RecordsStartupSteps())
         steps.push_back(std::move(step));
     steps.push_back([this] { WarnIfRecordsOnNetworkFile(); });
+    // An API key an older version left in the settings file goes to the keychain.
+    steps.push_back([this] {
+        const QString notice = forecastKey_->MoveFromSettingsFile();
+        if (!notice.isEmpty())
+            Msg::Box(this, notice, Msg::Buttons::Ok, Msg::Icon::Exclamation, windowTitle());
+    });
     steps.push_back([this] { RecalculateAndUnlockRedraw(); });
 
     // The panels are placed line by line, each line a step of its own.

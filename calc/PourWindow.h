@@ -10,7 +10,7 @@
 namespace PourWindow {
 
 struct Verdict {
-    std::int64_t minute = 0;  // the hour's start on a continuous count of local minutes
+    std::int64_t minute = 0;  // the hour's start as an instant, in minutes since 1970
     bool safe = false;        // a valid reading whose rate is not above the threshold in force
 };
 

@@ -39,7 +39,7 @@ struct Unit {
 inline constexpr Unit Fahrenheit{Quantity::Temperature, "°F", 1, 1, 0, {"f", "degf", "fahrenheit"}};
 inline constexpr Unit Celsius{Quantity::Temperature, "°C", 9, 5, 32, {"c", "degc", "celsius"}};
 inline constexpr Unit Percent{Quantity::Humidity, "%", 1, 1, 0, {"percent", "%rh", "pct"}};
-inline constexpr Unit Mph{Quantity::Wind, "mph", 1, 1, 0, {"mi/h", "miles/h", "milesperhour"}};
+inline constexpr Unit Mph{Quantity::Wind, "mph", 1, 1, 0, {"mi/h", "mp/h", "miles/h", "milesperhour"}};
 inline constexpr Unit Kmh{Quantity::Wind, "km/h", 1, 1.609344, 0, {"kmh", "kph", "km/hr", "kmph"}};
 // 3.6 km/h in a metre per second.
 inline constexpr Unit MetresPerSecond{Quantity::Wind, "m/s", 3.6, 1.609344, 0, {"ms-1", "m s-1", "mps", "ms"}};

@@ -1,5 +1,6 @@
 #include "outlook/Forecast.h"
 
+#include <QHostAddress>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,94 +16,116 @@ namespace Forecast {
 namespace {
 
 const QString TimeKey = QStringLiteral("time");
-const QString TemperatureKey = QStringLiteral("temperature_2m");
-const QString HumidityKey = QStringLiteral("relative_humidity_2m");
-const QString WindKey = QStringLiteral("wind_speed_10m");
 
-// What a series measures, and the unit the answer keeps it in.
-Quantity QuantityOf(const QString& series)
-{
-    return series == TemperatureKey ? Quantity::Temperature : series == HumidityKey ? Quantity::Humidity : Quantity::Wind;
-}
-
-const Units::Unit& KeptUnit(Quantity quantity)
-{
-    return quantity == Quantity::Temperature ? Units::Celsius : quantity == Quantity::Wind ? Units::Kmh : Units::Percent;
-}
+// A series the forecast is asked for: its name, the name older servers gave it, and the
+// unit the answer is kept in.
+struct Series {
+    QString name;
+    QString olderName;
+    const Units::Unit& kept;
+};
+const Series Temperature{QStringLiteral("temperature_2m"), QStringLiteral("temperature_2m"), Units::Celsius};
+const Series Humidity{QStringLiteral("relative_humidity_2m"), QStringLiteral("relativehumidity_2m"), Units::Percent};
+const Series Wind{QStringLiteral("wind_speed_10m"), QStringLiteral("windspeed_10m"), Units::Kmh};
 
 QString Coordinate(double degrees)
 {
     return QString::number(degrees, 'f', 4);
 }
 
-const Units::Unit* UnitOf(const QJsonObject& units, const QString& series, QString& error)
+// The name the answer uses for the series, or nothing when it has neither.
+std::optional<QString> NameIn(const QJsonObject& hourly, const Series& series)
 {
-    const QString name = units.value(series).toString();
-    if (name.isEmpty()) {
-        error = QStringLiteral("no unit given for %1").arg(series);
+    for (const QString& name : {series.name, series.olderName}) {
+        if (hourly.contains(name))
+            return name;
+    }
+    return std::nullopt;
+}
+
+const Units::Unit* UnitOf(const QJsonObject& units, const QString& name, const Series& series, QString& error)
+{
+    const QString unit = units.value(name).toString();
+    if (unit.isEmpty()) {
+        error = QStringLiteral("no unit given for %1").arg(name);
         return nullptr;
     }
-    if (const Units::Unit* unit = Units::Find(QuantityOf(series), name.toStdString()))
-        return unit;
-    error = QStringLiteral("unknown unit \"%1\" for %2").arg(name, series);
+    if (const Units::Unit* found = Units::Find(series.kept.quantity, unit.toStdString()))
+        return found;
+    error = QStringLiteral("unknown unit \"%1\" for %2").arg(unit, name);
     return nullptr;
 }
 
-std::optional<QJsonArray> ArrayOf(const QJsonObject& hourly, const QString& series, QString& error)
+// A zone equal to UTC is taken by its tz name: a time in QTimeZone::utc() is a file's
+// wall clock, which names no zone (SiteWallClock).
+QTimeZone SiteZone(const QString& named, int offsetSeconds)
 {
-    const QJsonValue value = hourly.value(series);
-    if (!value.isArray()) {
-        error = QStringLiteral("the series %1 is missing").arg(series);
-        return std::nullopt;
-    }
-    return value.toArray();
+    const QTimeZone zone = QTimeZone(named.toUtf8()).isValid() ? QTimeZone(named.toUtf8()) : QTimeZone(offsetSeconds);
+    return zone == QTimeZone::utc() ? QTimeZone(QByteArrayLiteral("Etc/UTC")) : zone;
 }
 
-// The server writes the site's wall-clock time without an offset; it stays that.
-std::optional<std::vector<QDateTime>> ReadTimes(const QJsonArray& times, QString& error)
+// The server's wall clock "2026-03-29T02:00", written with the one offset of the answer.
+std::optional<QDateTime> WallClockAt(const QString& text, int offsetSeconds)
+{
+    const qsizetype t = text.indexOf(QLatin1Char('T'));
+    const QDate date = QDate::fromString(text.left(t), Qt::ISODate);
+    const QTime time = QTime::fromString(text.mid(t + 1), Qt::ISODate);
+    if (t < 0 || !date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time, QTimeZone(offsetSeconds));
+}
+
+std::optional<std::vector<QDateTime>> ReadTimes(const QJsonArray& times, int offsetSeconds, const QTimeZone& zone,
+                                                QString& error)
 {
     std::vector<QDateTime> read;
+    read.reserve(std::size_t(times.size()));
     for (const QJsonValue& value : times) {
-        const QDateTime time = QDateTime::fromString(value.toString(), Qt::ISODate);
-        if (!time.isValid()) {
+        const std::optional<QDateTime> time =
+            value.isDouble() ? std::optional(QDateTime::fromSecsSinceEpoch(value.toInteger(), zone))
+                             : WallClockAt(value.toString(), offsetSeconds);
+        if (!time) {
             error = QStringLiteral("unreadable time \"%1\" at hour %2")
-                        .arg(value.toString(), QString::number(read.size() + 1));
+                        .arg(value.toVariant().toString(), QString::number(read.size() + 1));
             return std::nullopt;
         }
-        read.push_back(time);
+        read.push_back(time->toTimeZone(zone));
     }
     if (read.empty())
         error = QStringLiteral("the forecast has no hours");
     return read.empty() ? std::nullopt : std::optional(std::move(read));
 }
 
-std::optional<std::vector<double>> ReadSeries(const QJsonObject& hourly, const QJsonObject& units,
-                                              const QString& series, const QJsonArray& times, QString& error)
+// A series' values in the unit it is kept in; an absent series has none at all.
+std::optional<std::vector<std::optional<double>>> ReadSeries(const QJsonObject& hourly, const QJsonObject& units,
+                                                             const Series& series, const QJsonArray& times,
+                                                             QString& error)
 {
-    const std::optional<QJsonArray> values = ArrayOf(hourly, series, error);
-    if (!values)
-        return std::nullopt;
-    if (values->size() != times.size()) {
+    const std::optional<QString> name = NameIn(hourly, series);
+    if (!name)
+        return std::vector<std::optional<double>>(std::size_t(times.size()));
+    const QJsonArray values = hourly.value(*name).toArray();
+    if (values.size() != times.size()) {
         error = QStringLiteral("the series have different lengths (time: %1, %2: %3)")
                     .arg(times.size())
-                    .arg(series)
-                    .arg(values->size());
+                    .arg(*name)
+                    .arg(values.size());
         return std::nullopt;
     }
-    const Units::Unit* unit = UnitOf(units, series, error);
+    const Units::Unit* unit = UnitOf(units, *name, series, error);
     if (!unit)
         return std::nullopt;
-    const Units::Unit& kept = KeptUnit(QuantityOf(series));
-    std::vector<double> read;
-    for (qsizetype i = 0; i < values->size(); ++i) {
-        const QJsonValue value = values->at(i);
-        if (!value.isDouble()) {
-            error = (value.isNull() ? QStringLiteral("no value of %1 at %2")
-                                    : QStringLiteral("the value of %1 at %2 is not a number"))
-                        .arg(series, times.at(i).toString());
+    std::vector<std::optional<double>> read;
+    read.reserve(std::size_t(values.size()));
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const QJsonValue value = values.at(i);
+        if (!value.isDouble() && !value.isNull()) {
+            error = QStringLiteral("the value of %1 at %2 is not a number")
+                        .arg(*name, times.at(i).toVariant().toString());
             return std::nullopt;
         }
-        read.push_back(Units::Convert(value.toDouble(), *unit, kept));
+        read.push_back(value.isNull() ? std::nullopt
+                                      : std::optional(Units::Convert(value.toDouble(), *unit, series.kept)));
     }
     return read;
 }
@@ -129,25 +152,33 @@ std::optional<QJsonObject> ReadObject(const QByteArray& json, QString& error)
     return object;
 }
 
-std::optional<std::vector<Hour>> ReadHours(const QJsonObject& answer, QString& error)
+std::optional<std::vector<Hour>> ReadHours(const QJsonObject& answer, const QTimeZone& zone, QString& error)
 {
     const QJsonObject hourly = answer.value(QStringLiteral("hourly")).toObject();
     const QJsonObject units = answer.value(QStringLiteral("hourly_units")).toObject();
-    const std::optional<QJsonArray> times = ArrayOf(hourly, TimeKey, error);
-    if (!times)
+    if (!hourly.value(TimeKey).isArray()) {
+        error = QStringLiteral("the series time is missing");
         return std::nullopt;
-    const std::optional<std::vector<QDateTime>> timesRead = ReadTimes(*times, error);
+    }
+    const QJsonArray times = hourly.value(TimeKey).toArray();
+    const int offset = answer.value(QStringLiteral("utc_offset_seconds")).toInt();
+    const std::optional<std::vector<QDateTime>> timesRead = ReadTimes(times, offset, zone, error);
     if (!timesRead)
         return std::nullopt;
-    std::vector<double> series[3];
-    const QString keys[3] = {TemperatureKey, HumidityKey, WindKey};
+    if (!NameIn(hourly, Temperature) && !NameIn(hourly, Humidity) && !NameIn(hourly, Wind)) {
+        error = QStringLiteral("the answer holds none of the series %1, %2, %3").arg(Temperature.name, Humidity.name, Wind.name);
+        return std::nullopt;
+    }
+    std::vector<std::optional<double>> series[3];
+    const Series* asked[3] = {&Temperature, &Humidity, &Wind};
     for (int i = 0; i < 3; ++i) {
-        std::optional<std::vector<double>> read = ReadSeries(hourly, units, keys[i], *times, error);
+        std::optional<std::vector<std::optional<double>>> read = ReadSeries(hourly, units, *asked[i], times, error);
         if (!read)
             return std::nullopt;
         series[i] = std::move(*read);
     }
     std::vector<Hour> hours;
+    hours.reserve(timesRead->size());
     for (size_t i = 0; i < timesRead->size(); ++i)
         hours.push_back({(*timesRead)[i], series[0][i], series[1][i], series[2][i]});
     std::stable_sort(hours.begin(), hours.end(), [](const Hour& a, const Hour& b) { return a.time < b.time; });
@@ -156,21 +187,31 @@ std::optional<std::vector<Hour>> ReadHours(const QJsonObject& answer, QString& e
 
 }  // namespace
 
-QUrl RequestUrl(const QString& baseUrl, const QString& apiKey, double latitude, double longitude)
+bool KeyMayGoTo(const QUrl& server)
 {
-    QUrl url(baseUrl.trimmed());
+    const QString host = server.host();
+    return server.scheme() == QLatin1String("https") ||
+           (server.scheme() == QLatin1String("http") &&
+            (host == QLatin1String("localhost") || QHostAddress(host).isLoopback()));
+}
+
+QUrl RequestUrl(const Request& request)
+{
+    QUrl url(request.server.trimmed());
     QString path = url.path();
     while (path.endsWith(QLatin1Char('/')))
         path.chop(1);
     url.setPath(path + QStringLiteral("/v1/forecast"));
     QUrlQuery query;
-    query.addQueryItem(QStringLiteral("latitude"), Coordinate(latitude));
-    query.addQueryItem(QStringLiteral("longitude"), Coordinate(longitude));
-    query.addQueryItem(QStringLiteral("hourly"), QStringList{TemperatureKey, HumidityKey, WindKey}.join(','));
+    query.addQueryItem(QStringLiteral("latitude"), Coordinate(request.latitude));
+    query.addQueryItem(QStringLiteral("longitude"), Coordinate(request.longitude));
+    query.addQueryItem(QStringLiteral("hourly"), QStringList{Temperature.name, Humidity.name, Wind.name}.join(','));
     query.addQueryItem(QStringLiteral("timezone"), QStringLiteral("auto"));
+    query.addQueryItem(QStringLiteral("timeformat"), QStringLiteral("unixtime"));
+    query.addQueryItem(QStringLiteral("forecast_days"), QString::number(request.days));
     // Encoded here in full: QUrlQuery would leave a '+' that the server reads as a space.
-    const QString key = apiKey.trimmed();
-    if (!key.isEmpty())
+    const QString key = request.apiKey.trimmed();
+    if (!key.isEmpty() && KeyMayGoTo(url))
         query.addQueryItem(QStringLiteral("apikey"), QString::fromLatin1(QUrl::toPercentEncoding(key)));
     url.setQuery(query);
     return url;
@@ -187,13 +228,14 @@ std::optional<Answer> Parse(const QByteArray& json, const QDateTime& fetched, QS
         error = QStringLiteral("no latitude or longitude");
         return std::nullopt;
     }
-    std::optional<std::vector<Hour>> hours = ReadHours(*object, error);
+    Answer answer;
+    answer.timezone = object->value(QStringLiteral("timezone")).toString();
+    answer.zone = SiteZone(answer.timezone, object->value(QStringLiteral("utc_offset_seconds")).toInt());
+    std::optional<std::vector<Hour>> hours = ReadHours(*object, answer.zone, error);
     if (!hours)
         return std::nullopt;
-    Answer answer;
     answer.latitude = latitude.toDouble();
     answer.longitude = longitude.toDouble();
-    answer.timezone = object->value(QStringLiteral("timezone")).toString();
     answer.fetched = fetched;
     answer.hours = std::move(*hours);
     answer.json = json;

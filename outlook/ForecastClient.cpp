@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSaveFile>
 #include <QTimer>
 #include <QUrlQuery>
+
+#include <utility>
 
 namespace {
 
@@ -23,6 +26,11 @@ QString ServerOf(const QNetworkReply& reply)
 QString Seconds(int milliseconds)
 {
     return QStringLiteral("%1 s").arg(milliseconds / 1000.0);
+}
+
+QString Megabytes(qint64 bytes)
+{
+    return QStringLiteral("%1 MB").arg(QLocale::c().toString(bytes / 1e6, 'f', bytes % 1'000'000 ? 1 : 0));
 }
 
 // The "reason" of an Open-Meteo error answer, with a leading space, or nothing.
@@ -103,15 +111,22 @@ ForecastClient::~ForecastClient()
     cancel();
 }
 
-void ForecastClient::fetch(const QString& baseUrl, const QString& apiKey, double latitude, double longitude)
+void ForecastClient::fetch(const Forecast::Request& asked)
 {
     cancel();
-    QNetworkRequest request(Forecast::RequestUrl(baseUrl, apiKey, latitude, longitude));
+    body_.clear();
+    QNetworkRequest request(Forecast::RequestUrl(asked));
     request.setTransferTimeout(timeoutMs_);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
     QNetworkReply* reply = network_->get(request);
     reply_ = reply;
     connect(reply, &QNetworkReply::downloadProgress, this, &ForecastClient::progress);
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this] {
+        const QVariant announced = reply_->header(QNetworkRequest::ContentLengthHeader);
+        if (announced.isValid() && announced.toLongLong() > Forecast::MaxAnswerBytes)
+            refuse(announced.toLongLong());
+    });
+    connect(reply, &QNetworkReply::readyRead, this, &ForecastClient::take);
     connect(reply, &QNetworkReply::finished, this, &ForecastClient::done);
     // The transfer timeout only notices silence; a server that trickles needs this too.
     auto* timer = new QTimer(reply);
@@ -131,14 +146,41 @@ void ForecastClient::cancel()
     reply->deleteLater();
 }
 
+// The answer is read as it arrives, so that one too large is stopped at the limit.
+void ForecastClient::take()
+{
+    body_ += reply_->read(Forecast::MaxAnswerBytes + 1 - body_.size());
+    if (body_.size() > Forecast::MaxAnswerBytes)
+        refuse(std::nullopt);
+}
+
+// `announced` is the size the server gave before sending; none when it passed the limit.
+void ForecastClient::refuse(std::optional<qint64> announced)
+{
+    const QString server = ServerOf(*reply_);
+    cancel();
+    body_.clear();
+    const QString limit = Megabytes(Forecast::MaxAnswerBytes);
+    emit failed(announced ? QStringLiteral("The forecast server at %1 sent an answer of %2, more than the %3 a forecast "
+                                           "may be: it was refused and not kept.")
+                                .arg(server, Megabytes(*announced), limit)
+                          : QStringLiteral("The forecast server at %1 sent more than the %2 a forecast may be: the "
+                                           "answer was refused and not kept.")
+                                .arg(server, limit));
+}
+
 void ForecastClient::done()
 {
+    // An aborted reply is closed and has nothing more to read.
+    if (reply_->isOpen())
+        take();
+    if (!reply_)
+        return;
     QNetworkReply* reply = reply_;
     reply_ = nullptr;
     reply->disconnect(this);
     reply->deleteLater();
-    // An aborted reply is closed and has nothing more to read.
-    const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
+    const QByteArray body = std::exchange(body_, {});
     const QString failure = Failure(*reply, body, timeoutMs_);
     if (!failure.isEmpty()) {
         emit failed(failure);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
 #include "outlook/Forecast.h"
 
@@ -10,7 +11,8 @@ class QNetworkReply;
 
 // Fetches one forecast at a time, asynchronously. Exactly one of finished or failed
 // follows each fetch, unless it was cancelled; a failure message names the server and
-// says what went wrong in words for the user.
+// says what went wrong in words for the user. An answer over Forecast::MaxAnswerBytes is
+// refused as soon as it is announced or passes the limit.
 class ForecastClient : public QObject {
     Q_OBJECT
 public:
@@ -21,7 +23,7 @@ public:
 
     // A fetch that takes longer than this in all is given up as timed out.
     void setTimeout(int milliseconds) { timeoutMs_ = milliseconds; }
-    void fetch(const QString& baseUrl, const QString& apiKey, double latitude, double longitude);
+    void fetch(const Forecast::Request& request);
     // Ends a fetch under way; neither finished nor failed follows.
     void cancel();
     bool busy() const { return !reply_.isNull(); }
@@ -32,10 +34,13 @@ signals:
     void failed(const QString& message);
 
 private:
+    void take();
+    void refuse(std::optional<qint64> announced);
     void done();
 
     QNetworkAccessManager* network_;
     QPointer<QNetworkReply> reply_;
+    QByteArray body_;  // the answer as far as it arrived
     int timeoutMs_ = DefaultTimeoutMs;
 };
 

@@ -6,10 +6,14 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
+#include <QTimeZone>
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 #include "calc/NumberWriting.h"
+#include "outlook/SiteTime.h"
 #include "ui/Colors.h"
 #include "ui/TiledStroke.h"
 #include "ui/QtText.h"
@@ -19,6 +23,13 @@
 namespace {
 
 constexpr qint64 HourMs = 3600 * 1000;
+constexpr qint64 DayMs = 24 * HourMs;
+constexpr qint64 JulianDayOf1970 = 2440588;
+
+qint64 FloorTo(qint64 ms, qint64 step)
+{
+    return ms - ((ms % step) + step) % step;
+}
 
 QColor Color(uint32_t color)
 {
@@ -51,6 +62,37 @@ struct Frame {
     // Where the point's hour plus `offset` lies; the left edge for a point without a time.
     double x(std::size_t point, qint64 offset) const { return hours[point] ? x(*hours[point] + offset) : plot.left(); }
     double y(double rate) const { return plot.bottom() - plot.height() * rate / top; }
+};
+
+// The wall clock of the hours' zone along the axis, from its offset at the start and the
+// few changes of it within the span: looking the zone up for every tick would be slow.
+struct AxisClock {
+    std::vector<std::pair<qint64, int>> offsets;  // from this instant on (ms), this offset (s)
+
+    AxisClock(const QDateTime& start, qint64 endMs) : offsets{{std::numeric_limits<qint64>::min(), start.offsetFromUtc()}}
+    {
+        if (start.timeSpec() != Qt::TimeZone && start.timeSpec() != Qt::LocalTime)
+            return;
+        for (const QTimeZone::OffsetData& change :
+             start.timeZone().transitions(start, QDateTime::fromMSecsSinceEpoch(endMs, Qt::UTC)))
+            offsets.emplace_back(change.atUtc.toMSecsSinceEpoch(), change.offsetFromUtc);
+    }
+    qint64 wall(qint64 ms) const
+    {
+        int offset = 0;
+        for (const auto& [from, seconds] : offsets) {
+            if (ms >= from)
+                offset = seconds;
+        }
+        return ms + offset * 1000LL;
+    }
+    // The instant a wall-clock time falls on (near a change, the nearer of the two).
+    qint64 instant(qint64 wallMs) const
+    {
+        qint64 ms = wallMs - (wall(wallMs) - wallMs);
+        return wallMs - (wall(ms) - ms);
+    }
+    int hourOfDay(qint64 ms) const { return int((wall(ms) - FloorTo(wall(ms), DayMs)) / HourMs); }
 };
 
 struct LegendEntry {
@@ -213,22 +255,29 @@ void DrawGrid(QPainter& painter, const QRectF& area, const Frame& frame, const O
         painter.drawText(QPointF(left, baseline), text);
         end = left + width;
     };
-    const QDateTime last = frame.start.addMSecs(frame.spanMs);
-    QDateTime tick(frame.start.date(), QTime(frame.start.time().hour() / every * every, 0));
-    for (; tick <= last; tick = tick.addSecs(every * 3600)) {
-        if (tick < frame.start)
+    const qint64 last = frame.startMs + frame.spanMs;
+    const AxisClock clock(frame.start, last);
+    const qint64 startWall = clock.wall(frame.startMs);
+    const qint64 intoHour = startWall - FloorTo(startWall, HourMs);
+    for (qint64 tick = frame.startMs + (intoHour ? HourMs - intoHour : 0); tick <= last; tick += HourMs) {
+        const int hour = clock.hourOfDay(tick);
+        if (hour % every != 0)
             continue;
         const double x = frame.x(tick);
-        const bool midnight = tick.time().hour() == 0;
-        painter.setPen(QPen(Color(midnight ? Colors::ChartFore : Colors::OutlookGrid), 0));
+        painter.setPen(QPen(Color(hour == 0 ? Colors::ChartFore : Colors::OutlookGrid), 0));
         painter.drawLine(QPointF(x, frame.plot.top()), QPointF(x, frame.plot.bottom()));
         painter.setPen(Qt::black);
-        const QString hour = tick.toString(QStringLiteral("HH"));
-        label(x - metrics.horizontalAdvance(hour) / 2, hourRow, hour, hoursEnd);
+        const QString text = QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0'));
+        label(x - metrics.horizontalAdvance(text) / 2, hourRow, text, hoursEnd);
     }
-    for (QDate day = frame.start.date(); QDateTime(day, QTime(0, 0)) < last; day = day.addDays(1)) {
-        const QDateTime from = std::max(QDateTime(day, QTime(0, 0)), frame.start);
-        label(frame.x(from), dayRow, QLocale::c().toString(day, QStringLiteral("ddd d MMM")), daysEnd);
+    // Where the site's zone is not the computer's, each day names the zone it starts in.
+    const bool zoneNamed = !SiteTime::ZoneLabel(frame.start).isEmpty();
+    for (qint64 day = FloorTo(startWall, DayMs); clock.instant(day) < last; day += DayMs) {
+        const qint64 from = std::max(clock.instant(day), frame.startMs);
+        QString text = QLocale::c().toString(QDate::fromJulianDay(day / DayMs + JulianDayOf1970), QStringLiteral("ddd d MMM"));
+        if (zoneNamed)
+            text += SiteTime::ZoneLabel(QDateTime::fromMSecsSinceEpoch(from, frame.start.timeZone()));
+        label(frame.x(from), dayRow, text, daysEnd);
     }
     painter.setPen(QPen(Qt::black, 0));
     painter.drawRect(frame.plot);

@@ -6,6 +6,7 @@
 
 #include "calc/NumberReading.h"
 #include "calc/NumberWriting.h"
+#include "outlook/SiteTime.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
 
@@ -22,22 +23,28 @@ std::string ConcreteFor(const Readings& read, const OutlookSettings& settings)
     return NumberFormat::ScenarioValue(ReadNumber(read.air) + settings.concrete.value);
 }
 
+// By the instant, not the clock: an hour the clocks repeat in autumn is an hour of its
+// own, and the hour they skip in spring is no gap. A file's wall clock, held as UTC, counts
+// as written.
 std::int64_t MinuteOf(const QDateTime& time)
 {
-    return time.date().toJulianDay() * 24 * 60 + time.time().hour() * 60 + time.time().minute();
+    return time.toSecsSinceEpoch() / 60;
 }
 
-QString HourText(const QDateTime& time)
-{
-    return QLocale::c().toString(time, QStringLiteral("ddd d MMM HH:mm"));
-}
-
+// "Tue 8 Dec 06:00 to 13:00 CET, 7 h": the zone is named where it is not the computer's,
+// at the start too when the clocks change within the run.
 QString RunText(const std::vector<OutlookHour>& hours, const PourWindow::Run& run)
 {
     const QDateTime start = hours[run.first].reading.time;
     const QDateTime end = hours[run.first + run.count - 1].reading.time.addSecs(3600);
-    const QString endText = end.date() == start.date() ? end.toString(QStringLiteral("HH:mm")) : HourText(end);
-    return QStringLiteral("%1 to %2, %3 h").arg(HourText(start), endText).arg(run.count);
+    const QString startZone = SiteTime::ZoneLabel(start);
+    const QString endZone = SiteTime::ZoneLabel(end);
+    const QString day = QStringLiteral("ddd d MMM ");
+    const QString startText = QLocale::c().toString(start, day + QStringLiteral("HH:mm")) +
+                              (startZone == endZone ? QString() : startZone);
+    const QString endText = QLocale::c().toString(end, (end.date() == start.date() ? QString() : day) +
+                                                           QStringLiteral("HH:mm")) + endZone;
+    return QStringLiteral("%1 to %2, %3 h").arg(startText, endText).arg(run.count);
 }
 
 }  // namespace
@@ -116,17 +123,31 @@ QString DescribeWindows(const std::vector<OutlookHour>& hours, const PourWindow:
 
 std::vector<HourlyReading> ReadingsFromForecast(const Forecast::Answer& answer, UnitSystem units, double heightFactor)
 {
+    const UnitSystemTable& shown = SystemOf(units);
     std::vector<HourlyReading> readings;
     readings.reserve(answer.hours.size());
     for (const Forecast::Hour& hour : answer.hours) {
         HourlyReading reading;
         reading.time = hour.time;
-        const UnitSystemTable& shown = SystemOf(units);
-        reading.readings.air =
-            NumberFormat::ScenarioValue(Units::Convert(hour.temperatureC, Units::Celsius, *shown.temperature));
-        reading.readings.humidity = NumberFormat::ScenarioValue(hour.humidity);
-        reading.readings.wind =
-            NumberFormat::ScenarioValue(Units::Convert(hour.windKmh10m * heightFactor, Units::Kmh, *shown.wind));
+        QStringList missing;
+        const auto write = [&](Input input, const std::optional<double>& value, const Units::Unit& unit) {
+            if (value)
+                reading.readings[input] = NumberFormat::ScenarioValue(Units::Convert(*value, unit, shown.unit(input)));
+            else
+                missing << Q(ReadingNames[input].inSentence);
+        };
+        write(Input::AirTemp, hour.temperatureC, Units::Celsius);
+        write(Input::RelativeHumidity, hour.humidity, Units::Percent);
+        write(Input::WindVelocity, hour.windKmh10m ? std::optional(*hour.windKmh10m * heightFactor) : std::nullopt,
+              Units::Kmh);
+        // Marked as an unreadable cell of a file is, the forecast's hour standing for its line.
+        if (!missing.isEmpty()) {
+            const QString last = missing.takeLast();
+            reading.problem = QStringLiteral("Forecast hour %1: no forecast value of %2.")
+                                  .arg(readings.size() + 1)
+                                  .arg(missing.isEmpty() ? last : missing.join(QStringLiteral(", ")) +
+                                                                      QStringLiteral(" or ") + last);
+        }
         reading.source = RecordSource::Forecast;
         reading.windFactor = heightFactor;
         readings.push_back(std::move(reading));

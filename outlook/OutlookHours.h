@@ -54,16 +54,19 @@ struct OutlookHour {
 OutlookHour EvaluateHour(const HourlyReading& reading, const OutlookSettings& settings);
 std::vector<OutlookHour> Evaluate(const std::vector<HourlyReading>& readings, const OutlookSettings& settings);
 
-// The windows among the hours that start at or after `notBefore` (all when invalid).
+// The windows among the hours that end after the instant `notBefore` (all when invalid),
+// hour after hour by their instants; an hour that cannot be computed ends a window.
 PourWindow::Found FindWindows(const std::vector<OutlookHour>& hours, int minimumHours, const QDateTime& notBefore);
 
 // The windows in words: "Longest safe window: Tue 8 Dec 06:00 to 13:00, 7 h. ...", found
-// among the hours from `notBefore` on (all when invalid).
+// among the hours from `notBefore` on (all when invalid), in the site's time, its zone
+// named where it is not the computer's.
 QString DescribeWindows(const std::vector<OutlookHour>& hours, const PourWindow::Found& found, int minimumHours,
                         const QDateTime& notBefore = {});
 
 // A forecast's hours as readings in the outlook's units, the wind brought to the
 // surface by `heightFactor` (Units::ForecastWindHeightFactor, or 1 to leave it as
-// forecast); the concrete temperature is left to the rule.
+// forecast); the concrete temperature is left to the rule. An hour without a forecast
+// value keeps its time and the values it has, marked with what it lacks.
 std::vector<HourlyReading> ReadingsFromForecast(const Forecast::Answer& answer, UnitSystem units,
                                                 double heightFactor);

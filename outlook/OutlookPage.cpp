@@ -63,11 +63,12 @@ TableLayout FitTable(QPainter& painter, const QSizeF& area, const std::vector<Ou
                                          QStringLiteral("Nomo."),
                                          QStringLiteral("Eqn."),
                                          QStringLiteral("Message")};
+    const QString widestTime = OutlookTable::WidestTimeText(hours);
     for (double size = 8; size >= 3.5; size -= 0.5) {
         layout.fontSize = size;
         painter.setFont(PointFont(painter, size));
         const QFontMetricsF metrics(painter.font(), painter.device());
-        layout.widths = {metrics.horizontalAdvance(QStringLiteral("Wed 2026-12-07 14:00")),
+        layout.widths = {metrics.horizontalAdvance(widestTime),
                          metrics.horizontalAdvance(QStringLiteral("-100.0")),
                          metrics.horizontalAdvance(QStringLiteral("100.0")),
                          metrics.horizontalAdvance(QStringLiteral("100.0")),

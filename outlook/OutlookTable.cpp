@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <algorithm>
 
+#include "outlook/SiteTime.h"
 #include "ui/Colors.h"
 #include "ui/UnitCaptions.h"
 #include "ui/QtText.h"
@@ -35,7 +36,19 @@ OutlookTable::OutlookTable(QObject* parent) : QAbstractTableModel(parent) {}
 
 QString OutlookTable::TimeText(const QDateTime& time)
 {
-    return time.isValid() ? QLocale::c().toString(time, QStringLiteral("ddd ") + TimeFormat) : QString();
+    return time.isValid() ? QLocale::c().toString(time, QStringLiteral("ddd ") + TimeFormat) + SiteTime::ZoneLabel(time)
+                          : QString();
+}
+
+QString OutlookTable::WidestTimeText(const std::vector<OutlookHour>& hours)
+{
+    QString zone;
+    for (const OutlookHour& hour : hours) {
+        const QString label = SiteTime::ZoneLabel(hour.reading.time);
+        if (label.size() > zone.size())
+            zone = label;
+    }
+    return QStringLiteral("Wed 2026-12-07 14:00") + zone;
 }
 
 void OutlookTable::setReadings(std::vector<HourlyReading> readings)
@@ -169,8 +182,14 @@ bool OutlookTable::setData(const QModelIndex& index, const QVariant& value, int 
     const QString text = value.toString().trimmed();
     switch (index.column()) {
     case Time: {
-        const QDateTime time = QDateTime::fromString(text, TimeFormat);
-        if (!time.isValid())
+        // Typed as the wall clock of the hour's own zone, or of a file, never the computer's.
+        const QStringList parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QDate date = QDate::fromString(parts.value(0), QStringLiteral("yyyy-MM-dd"));
+        const QTime clock = QTime::fromString(parts.value(1), QStringLiteral("HH:mm"));
+        const QDateTime time = reading.time.timeSpec() == Qt::TimeZone
+                                   ? QDateTime(date, clock, reading.time.timeZone())
+                                   : SiteWallClock(date, clock);
+        if (parts.size() != 2 || !time.isValid())
             return false;
         reading.time = time;
         break;

@@ -30,11 +30,14 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-    // "ddd yyyy-MM-dd HH:mm", the form the time column shows and reads back.
+    // "ddd yyyy-MM-dd HH:mm", the form the time column shows and reads back, the site's
+    // wall clock with its zone's abbreviation where that is not the computer's zone.
     static QString TimeText(const QDateTime& time);
     // Whether the hour's value in `column` was assumed rather than given by the source: a
     // concrete temperature set by the rule, a wind scaled from a 10 m forecast. Shown in italics.
     static bool IsAssumed(const OutlookHour& hour, Column column);
+    // A time as wide as the widest the hours show, for sizing their column.
+    static QString WidestTimeText(const std::vector<OutlookHour>& hours);
 
 signals:
     // The hours were computed again (readings or settings changed).

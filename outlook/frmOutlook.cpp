@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProgressDialog>
-#include <QTimeZone>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,6 +21,7 @@
 #include "calc/Calculation.h"
 #include "outlook/OutlookChart.h"
 #include "outlook/OutlookTable.h"
+#include "outlook/SiteTime.h"
 #include "records/RecordsStore.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
@@ -47,8 +47,8 @@ T* Named(T* widget, const char* name)
 
 }  // namespace
 
-frmOutlook::frmOutlook(RecordsStore& store, QWidget* parent)
-    : QWidget(parent, Qt::Window), store_(store), model_(new OutlookTable(this))
+frmOutlook::frmOutlook(RecordsStore& store, ForecastKey& key, QWidget* parent)
+    : QWidget(parent, Qt::Window), store_(store), key_(key), model_(new OutlookTable(this))
 {
     setObjectName(QStringLiteral("frmOutlook"));
     setWindowTitle(QStringLiteral("Pour-Day Outlook"));
@@ -66,16 +66,17 @@ frmOutlook::frmOutlook(RecordsStore& store, QWidget* parent)
 
 frmOutlook::~frmOutlook() = default;
 
-// Every column as wide as its caption, the time as its longest form; the message takes
-// the rest.
+// Every column as wide as its caption, the time as its longest form with the zone it is
+// shown in; the message takes the rest.
 void frmOutlook::FitColumns()
 {
     QHeaderView* header = tblHours->horizontalHeader();
     for (int column = 0; column < OutlookTable::Message; ++column)
         tblHours->setColumnWidth(column, header->sectionSizeHint(column) + 8);
-    tblHours->setColumnWidth(OutlookTable::Time, std::max(header->sectionSizeHint(OutlookTable::Time),
-                                                          tblHours->fontMetrics().horizontalAdvance(
-                                                              QStringLiteral("Wed 2026-12-07 14:00")) + 16));
+    tblHours->setColumnWidth(OutlookTable::Time,
+                             std::max(header->sectionSizeHint(OutlookTable::Time),
+                                      tblHours->fontMetrics().horizontalAdvance(
+                                          OutlookTable::WidestTimeText(model_->hours())) + 16));
 }
 
 void frmOutlook::BuildElements()
@@ -91,6 +92,12 @@ void frmOutlook::BuildElements()
     txtLongitude = Named(new QLineEdit(forecast), "txtLongitude");
     for (QLineEdit* box : {txtLatitude, txtLongitude})
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-180.00000")) + 12);
+    txtForecastDays = Named(new QSpinBox(forecast), "txtForecastDays");
+    txtForecastDays->setRange(Settings::MinForecastDays, Settings::MaxForecastDays);
+    txtForecastDays->setSuffix(QStringLiteral(" days"));
+    txtForecastDays->setToolTip(QStringLiteral("How many days the forecast covers, 1 to 16. Hours past a model's "
+                                               "horizon may come without values."));
+    txtForecastDays->setValue(Settings::ForecastDays());
     cmdFetch = MakeButton(forecast, "cmdFetch", QStringLiteral("Fetch Forecast"));
     cmdServer = MakeButton(forecast, "cmdServer", QStringLiteral("Server…"));
     auto* forecastRow = new QHBoxLayout(forecast);
@@ -100,6 +107,7 @@ void frmOutlook::BuildElements()
     forecastRow->addWidget(txtLatitude);
     forecastRow->addWidget(new QLabel(QStringLiteral("Longitude (°E)"), forecast));
     forecastRow->addWidget(txtLongitude);
+    forecastRow->addWidget(txtForecastDays);
     forecastRow->addWidget(cmdFetch);
     forecastRow->addWidget(cmdServer);
 
@@ -206,6 +214,7 @@ void frmOutlook::ConnectHandlers()
         ChooseHour(int(hour));
     });
     connect(cboSite, &QComboBox::currentIndexChanged, this, [this] { LoadKeptForecast(); });
+    connect(txtForecastDays, &QSpinBox::valueChanged, this, [](int days) { Settings::SetForecastDays(days); });
     connect(cmdFetch, &QPushButton::clicked, this, &frmOutlook::FetchForecast);
     connect(cmdServer, &QPushButton::clicked, this, &frmOutlook::EditServer);
     connect(cmdImport, &QPushButton::clicked, this, &frmOutlook::AskForCsv);
@@ -316,13 +325,8 @@ void frmOutlook::Refresh()
     txtHeightFactor->setEnabled(forecast_.has_value());
 
     const std::vector<OutlookHour>& hours = model_->hours();
-    QDateTime notBefore;
-    if (forecast_) {
-        const QTimeZone zone(forecast_->timezone.toUtf8());
-        const QDateTime now = zone.isValid() ? QDateTime::currentDateTimeUtc().toTimeZone(zone)
-                                             : QDateTime::currentDateTime();
-        notBefore = QDateTime(now.date(), QTime(now.time().hour(), 0));
-    }
+    // A forecast's hours before the present hour at the site have passed.
+    const QDateTime notBefore = forecast_ ? SiteTime::PresentHour(forecast_->zone) : QDateTime();
     const int minimum = txtWindowHours->value();
     const PourWindow::Found found = FindWindows(hours, minimum, notBefore);
     OutlookChartData data = OutlookChartData::From(hours, model_->settings(), found);
@@ -363,7 +367,7 @@ void frmOutlook::AddHour()
     const auto& readings = model_->readings();
     const QDateTime now = QDateTime::currentDateTime();
     reading.time = readings.empty() || !readings.back().time.isValid()
-                       ? QDateTime(now.date(), QTime(now.time().hour(), 0))
+                       ? SiteWallClock(now.date(), QTime(now.time().hour(), 0))
                        : readings.back().time.addSecs(3600);
     if (forecast_) {
         forecast_.reset();

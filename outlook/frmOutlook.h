@@ -21,6 +21,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTableView;
+class ForecastKey;
 class RecordsStore;
 
 // The pour-day outlook: hours typed, pasted, imported from a CSV file or fetched from a
@@ -31,8 +32,9 @@ class RecordsStore;
 class frmOutlook : public QWidget {
     Q_OBJECT
 public:
-    // `store` receives the hours saved as records; it may be closed.
-    frmOutlook(RecordsStore& store, QWidget* parent = nullptr);
+    // `store` receives the hours saved as records; it may be closed. `key` is the forecast
+    // server's API key, kept for the session beyond this window.
+    frmOutlook(RecordsStore& store, ForecastKey& key, QWidget* parent = nullptr);
     ~frmOutlook() override;
 
     // What the hours are computed with, as the calculator holds it. Readings already in
@@ -80,6 +82,7 @@ private:
     void EndProgress();
 
     RecordsStore& store_;
+    ForecastKey& key_;
     OutlookTable* model_;
     QTableView* tblHours;
     OutlookChart* chart_;
@@ -88,6 +91,7 @@ private:
     QComboBox* cboSite;
     QLineEdit* txtLatitude;
     QLineEdit* txtLongitude;
+    QSpinBox* txtForecastDays;
     QPushButton* cmdFetch;
     QPushButton* cmdServer;
     QPushButton* cmdImport;

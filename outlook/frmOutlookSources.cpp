@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QProgressDialog>
@@ -16,10 +17,18 @@
 #include "outlook/OutlookTable.h"
 #include "outlook/frmOutlook.h"
 #include "ui/FileDialogs.h"
+#include "settings/ForecastKey.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 
 namespace {
+
+QString KeyOverHttpText(const QString& server)
+{
+    return QStringLiteral("The API key is not sent to %1: over plain http anyone on the way could read it. Use the "
+                          "server's https:// address, or leave the key empty.")
+        .arg(server);
+}
 
 QString FetchTime(const QDateTime& fetched)
 {
@@ -169,6 +178,11 @@ void frmOutlook::FetchForecast()
         return;
     }
     const QString server = Settings::ForecastServer();
+    const QString key = key_.Get();
+    if (!key.isEmpty() && !Forecast::KeyMayGoTo(QUrl(server.trimmed()))) {
+        Report(KeyOverHttpText(server), true);
+        return;
+    }
     EndProgress();
     progress_ = new QProgressDialog(QStringLiteral("Fetching the forecast for %1 from %2…").arg(site->name, server),
                                     QStringLiteral("Cancel"), 0, 0, this);
@@ -180,7 +194,11 @@ void frmOutlook::FetchForecast()
         client_.cancel();
         EndProgress();
     });
-    client_.fetch(server, Settings::ForecastKey(), site->latitude, site->longitude);
+    client_.fetch({.server = server,
+                   .apiKey = key,
+                   .latitude = site->latitude,
+                   .longitude = site->longitude,
+                   .days = txtForecastDays->value()});
     progress_->show();
 }
 
@@ -190,14 +208,20 @@ void frmOutlook::ShowForecast(const Forecast::Answer& answer, bool kept)
     forecastKept_ = kept;
     const QString name = cboSite->currentText().trimmed();
     site_ = name.isEmpty() ? Coordinates(answer.latitude, answer.longitude) : name;
-    source_ = QStringLiteral("Forecast for %1 (%2), %3 hours from %4, fetched %5")
-                  .arg(site_,
-                       Coordinates(answer.latitude, answer.longitude))
+    std::vector<HourlyReading> readings = ReadingsFromForecast(answer, model_->settings().units,
+                                                               txtHeightFactor->value());
+    const auto gaps = std::count_if(readings.begin(), readings.end(),
+                                    [](const HourlyReading& hour) { return !hour.problem.isEmpty(); });
+    source_ = QStringLiteral("Forecast for %1 (%2), %3 hours in the site's time (%4)")
+                  .arg(site_, Coordinates(answer.latitude, answer.longitude))
                   .arg(answer.hours.size())
-                  .arg(Settings::ForecastServer(), FetchTime(answer.fetched));
+                  .arg(QString::fromUtf8(answer.zone.id()));
+    if (gaps > 0)
+        source_ += QStringLiteral(", %1 without a forecast value (marked)").arg(gaps);
+    source_ += QStringLiteral(", from %1, fetched %2").arg(Settings::ForecastServer(), FetchTime(answer.fetched));
     if (kept)
         source_ += QStringLiteral(" (kept from then: the server was not asked again)");
-    model_->setReadings(ReadingsFromForecast(answer, model_->settings().units, txtHeightFactor->value()));
+    model_->setReadings(std::move(readings));
 }
 
 // The site chosen in the list opens with the forecast kept for it, if any.
@@ -223,11 +247,18 @@ void frmOutlook::EditServer()
     auto* server = new QLineEdit(Settings::ForecastServer(), &dialog);
     server->setObjectName(QStringLiteral("txtServer"));
     server->setMinimumWidth(320);
-    auto* key = new QLineEdit(Settings::ForecastKey(), &dialog);
+    auto* key = new QLineEdit(key_.Get(), &dialog);
     key->setObjectName(QStringLiteral("txtApiKey"));
     key->setEchoMode(QLineEdit::PasswordEchoOnEdit);
+    auto* kept = new QLabel(key_.Where() + QStringLiteral(" It is sent only over https, or over http to this "
+                                                          "computer: over plain http anyone on the way could "
+                                                          "read it."),
+                            &dialog);
+    kept->setObjectName(QStringLiteral("lblKeyKept"));
+    kept->setWordWrap(true);
     form->addRow(QStringLiteral("Base URL"), server);
     form->addRow(QStringLiteral("API key (optional)"), key);
+    form->addRow(kept);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -239,8 +270,12 @@ void frmOutlook::EditServer()
         Report(QStringLiteral("\"%1\" is not a web address (http:// or https://).").arg(server->text()), true);
         return;
     }
+    if (!key->text().trimmed().isEmpty() && !Forecast::KeyMayGoTo(url)) {
+        Report(KeyOverHttpText(server->text().trimmed()) + QStringLiteral(" Nothing was changed."), true);
+        return;
+    }
     Settings::SetForecastServer(server->text().trimmed());
-    Settings::SetForecastKey(key->text().trimmed());
+    key_.Set(key->text().trimmed());
 }
 
 QString frmOutlook::CacheFolder() const

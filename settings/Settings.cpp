@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include <QSettings>
+#include <algorithm>
 
 #include "calc/UnitSystems.h"
 
@@ -17,6 +18,8 @@ const QString UnitsKey = QStringLiteral("window/units");
 const QString MixKey = QStringLiteral("window/mix");
 const QString ServerKey = QStringLiteral("outlook/server");
 const QString KeyKey = QStringLiteral("outlook/apiKey");
+const QString KeyInKeychainKey = QStringLiteral("outlook/apiKeyInKeychain");
+const QString ForecastDaysKey = QStringLiteral("outlook/forecastDays");
 const QString SitesKey = QStringLiteral("outlook/sites");
 const QString HeightFactorKey = QStringLiteral("outlook/heightFactor");
 const QString ConcreteConstantKey = QStringLiteral("outlook/concreteConstant");
@@ -114,14 +117,32 @@ void SetForecastServer(const QString& baseUrl)
     Store().setValue(ServerKey, baseUrl);
 }
 
-QString ForecastKey()
+bool ForecastKeyInKeychain()
 {
-    return Store().value(KeyKey).toString();
+    return Store().value(KeyInKeychainKey, false).toBool();
 }
 
-void SetForecastKey(const QString& key)
+void SetForecastKeyInKeychain(bool kept)
 {
-    Store().setValue(KeyKey, key);
+    Store().setValue(KeyInKeychainKey, kept);
+}
+
+QString TakeForecastKeyFromFile()
+{
+    QSettings store = Store();
+    const QString key = store.value(KeyKey).toString().trimmed();
+    store.remove(KeyKey);
+    return key;
+}
+
+int ForecastDays()
+{
+    return std::clamp(Store().value(ForecastDaysKey, 7).toInt(), MinForecastDays, MaxForecastDays);
+}
+
+void SetForecastDays(int days)
+{
+    Store().setValue(ForecastDaysKey, std::clamp(days, MinForecastDays, MaxForecastDays));
 }
 
 std::vector<Site> Sites()

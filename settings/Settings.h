@@ -36,11 +36,19 @@ QStringList RecordSites();
 void RememberRecordSite(const QString& site);
 
 // The pour-day outlook's forecast server: an Open-Meteo-compatible base URL (the public
-// server by default) and an optional API key for a commercial plan.
+// server by default). Its API key lives in the keychain (ForecastKey); the file only says
+// whether one was put there. Older versions kept the key in the file: taking it removes it.
 QString ForecastServer();
 void SetForecastServer(const QString& baseUrl);
-QString ForecastKey();
-void SetForecastKey(const QString& key);
+bool ForecastKeyInKeychain();
+void SetForecastKeyInKeychain(bool kept);
+QString TakeForecastKeyFromFile();
+
+// How many days a forecast covers: 1 to 16 (the server's limits), 7 by default.
+constexpr int MinForecastDays = 1;
+constexpr int MaxForecastDays = 16;
+int ForecastDays();
+void SetForecastDays(int days);
 
 struct Site {
     QString name;

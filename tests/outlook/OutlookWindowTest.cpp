@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -12,6 +13,7 @@
 #include <QTextStream>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,7 +44,7 @@ public:
         connect(this, &QTcpServer::newConnection, this, [this] {
             QTcpSocket* socket = nextPendingConnection();
             connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                socket->readAll();
+                request = socket->readAll().split('\r').first();
                 socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: "
                               + QByteArray::number(answer_.size()) + "\r\nConnection: close\r\n\r\n" + answer_);
                 socket->disconnectFromHost();
@@ -51,6 +53,7 @@ public:
         listen(QHostAddress::LocalHost);
     }
     QString url() const { return QStringLiteral("http://127.0.0.1:%1").arg(serverPort()); }
+    QByteArray request;  // the last request line
 
 private:
     QByteArray answer_;
@@ -132,8 +135,10 @@ TEST_F(OutlookTest, AForecastFillsTheHoursAndOpensAgainWithoutTheNetwork)
     outlook->findChild<QComboBox*>("cboSite")->setCurrentText("Test site");
     outlook->findChild<QLineEdit*>("txtLatitude")->setText("47.3769");
     outlook->findChild<QLineEdit*>("txtLongitude")->setText("8.5417");
+    outlook->findChild<QSpinBox*>("txtForecastDays")->setValue(3);
     outlook->FetchForecast();
     ASSERT_TRUE(QTest::qWaitFor([&] { return outlook->table()->rowCount() == 168; }, 5000));
+    EXPECT_TRUE(server.request.contains("&forecast_days=3 ") && Settings::ForecastDays() == 3) << server.request.data();
     EXPECT_TRUE(outlook->sourceText().startsWith("Forecast for Test site (47.3769 N, 8.5417 E), 168 hours")) << outlook->sourceText().toStdString();
     EXPECT_EQ(outlook->windowsText(), "Every hour of this forecast has passed: fetch a new one to find a window.")
         << "the recorded week lies in the past";
@@ -189,6 +194,28 @@ TEST_F(OutlookTest, AForecastFillsTheHoursAndOpensAgainWithoutTheNetwork)
     outlook = window->ShowOutlook();
     EXPECT_EQ(outlook->table()->rowCount(), 168);
     EXPECT_TRUE(outlook->sourceText().contains("(kept from then")) << outlook->sourceText().toStdString();
+}
+
+// The Server dialog says why a key goes only over https or to this computer, and refuses
+// a server on plain http elsewhere with a key.
+TEST_F(OutlookTest, TheServerDialogSendsNoKeyOverPlainHttp)
+{
+    const QString server = Settings::ForecastServer();
+    QString why;
+    OnNextDialog([&why](QWidget& dialog) {
+        why = Element<QLabel>(dialog, "lblKeyKept")->text();
+        Element<QLineEdit>(dialog, "txtServer")->setText("http://forecast.example.org");
+        Element<QLineEdit>(dialog, "txtApiKey")->setText("secret");
+        qobject_cast<QDialog*>(&dialog)->accept();
+    });
+    outlook->findChild<QPushButton*>("cmdServer")->click();
+    EXPECT_TRUE(why.contains("It is sent only over https, or over http to this computer: over plain http anyone on "
+                             "the way could read it.")) << why.toStdString();
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text,
+              "The API key is not sent to http://forecast.example.org: over plain http anyone on the way could read "
+              "it. Use the server's https:// address, or leave the key empty. Nothing was changed.");
+    EXPECT_EQ(Settings::ForecastServer(), server);
 }
 
 // Chosen hours become records, dated by their hour, the note naming the source; the

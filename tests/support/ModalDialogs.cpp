@@ -46,10 +46,20 @@ std::string DescribeDialog(const QWidget& dialog)
     return described;
 }
 
-void OnNextDialog(const std::function<void(QWidget&)>& act)
+namespace {
+
+// The call may wait in an event loop of its own before its dialog shows (the keychain's,
+// for one): the dialog is looked for again, 10 ms later, until it shows or 3 s have passed.
+constexpr int DialogTries = 300;
+
+void ActOnDialog(const std::function<void(QWidget&)>& act, int triesLeft)
 {
-    QTimer::singleShot(0, qApp, [act] {
+    QTimer::singleShot(triesLeft == DialogTries ? 0 : 10, qApp, [act, triesLeft] {
         const QPointer<QWidget> dialog = QApplication::activeModalWidget();
+        if (!dialog && triesLeft > 0) {
+            ActOnDialog(act, triesLeft - 1);
+            return;
+        }
         if (!dialog) {
             ADD_FAILURE() << "no dialog opened";
             return;
@@ -65,6 +75,13 @@ void OnNextDialog(const std::function<void(QWidget&)>& act)
             Reject(*dialog);
         }
     });
+}
+
+}  // namespace
+
+void OnNextDialog(const std::function<void(QWidget&)>& act)
+{
+    ActOnDialog(act, DialogTries);
 }
 
 ModalWatchdog::ModalWatchdog(std::chrono::milliseconds limit) : limit_(limit)

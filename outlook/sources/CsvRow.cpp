@@ -1,6 +1,5 @@
 #include "outlook/sources/CsvRow.h"
 
-#include <QDateTime>
 #include <string_view>
 
 #include "calc/NumberReading.h"
@@ -14,7 +13,7 @@ namespace {
 // Reads the fields of one data line and keeps the first problem it meets.
 class LineReader {
 public:
-    LineReader(const Record& record, bool decimalComma) : record_(record), decimalComma_(decimalComma) {}
+    explicit LineReader(const Record& record) : record_(record) {}
 
     QDateTime time(const Layout& layout)
     {
@@ -24,14 +23,7 @@ public:
                 ? WallClock{timeField(layout.time, ReadDate, QStringLiteral("is not a date")),
                             timeField(layout.clock, ReadClock, QStringLiteral("is not a time of day"))}
                 : timeField(layout.time, ReadDateTime, QStringLiteral("is not a date and time"));
-        if (!read.isValid())
-            return {};
-        const QDateTime local(read.date, read.time);
-        // Qt holds no local time in the hour the clocks skip in spring.
-        if (!local.isValid())
-            fail(layout.time, QStringLiteral("falls in the hour skipped when the clocks go forward"),
-                 read.date.toString(Qt::ISODate) + u' ' + read.time.toString(QStringLiteral("HH:mm")));
-        return local;
+        return read.isValid() ? SiteWallClock(read.date, read.time) : QDateTime();
     }
 
     // The value of a column in the table's unit; as written when it is not a number.
@@ -40,7 +32,7 @@ public:
         const QString text = field(column, required);
         if (text.isEmpty())
             return text;
-        const QString number = decimalComma_ ? QString(text).replace(u',', u'.') : text;
+        const QString number = NumberText(text);
         const QByteArray utf8 = number.toUtf8();
         const std::string_view digits(utf8.constData(), static_cast<std::size_t>(utf8.size()));
         if (!IsNumericText(digits)) {
@@ -102,15 +94,38 @@ private:
     }
 
     const Record& record_;
-    bool decimalComma_;
     QString problem_;
 };
 
 }  // namespace
 
-HourlyReading ReadRow(const Record& record, const Layout& layout, const Conversions& to, bool decimalComma)
+QString NumberText(const QString& field)
 {
-    LineReader line(record, decimalComma);
+    return field.contains(u'.') ? field : QString(field).replace(u',', u'.');
+}
+
+std::optional<ColumnUnits> ReadUnitsRow(const Record& record, const Layout& layout)
+{
+    const auto field = [&record](const Column& column) {
+        return column.present() && column.index < record.fields.size() ? record.fields[column.index].trimmed()
+                                                                         : QString();
+    };
+    const auto isNumber = [&](const Column& column) { return IsNumericText(Std(NumberText(field(column)))); };
+    const QString time = field(layout.time);
+    if (ReadDateTime(time).isValid() || ReadDate(time).isValid() || ReadClock(time).isValid())
+        return std::nullopt;
+    for (const Column* column : {&layout.air, &layout.humidity, &layout.wind, &layout.concrete}) {
+        if (!field(*column).isEmpty() && isNumber(*column))
+            return std::nullopt;
+    }
+    return ColumnUnits{.air = UnitNamed(Quantity::Temperature, field(layout.air)),
+                       .concrete = UnitNamed(Quantity::Temperature, field(layout.concrete)),
+                       .wind = UnitNamed(Quantity::Wind, field(layout.wind))};
+}
+
+HourlyReading ReadRow(const Record& record, const Layout& layout, const Conversions& to)
+{
+    LineReader line(record);
     // The fields are read in the order of the columns a problem names first.
     HourlyReading row;
     row.time = line.time(layout);

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -14,7 +15,9 @@
 #include <QTableView>
 
 #include "calc/NumberReading.h"
+#include "outlook/HourlyMeans.h"
 #include "outlook/OutlookTable.h"
+#include "outlook/sources/TextDecoding.h"
 #include "outlook/frmOutlook.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
@@ -81,49 +84,75 @@ std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport:
 void frmOutlook::AskForCsv()
 {
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Hours from a CSV File"), QString(),
-                                                      QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
+                                                      QStringLiteral("CSV files and logs (*.csv *.txt *.dat);;All files (*)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Report(QStringLiteral("The file \"%1\" could not be read: %2").arg(QDir::toNativeSeparators(path),
-                                                                           file.errorString()), true);
+    const std::optional<CsvImport::Result> read = ReadFile(path, {});
+    if (!read)
+        return;
+    if (!read->temperatureUnitMissing && !read->windUnitMissing) {
+        ShowImported(path, *read, {});
         return;
     }
-    const CsvImport::Result read =
-        CsvImport::Read(QString::fromUtf8(file.readAll()), model_->settings().units);
-    CsvImport::SourceUnits chosen;
-    if (read.readable && (read.temperatureUnitMissing || read.windUnitMissing)) {
-        const std::optional<CsvImport::SourceUnits> asked = AskUnits(this, read, model_->settings().units);
-        if (!asked)
-            return;
-        chosen = *asked;
+    if (const std::optional<CsvImport::SourceUnits> asked = AskUnits(this, *read, model_->settings().units))
+        ImportFile(path, *asked);
+}
+
+std::optional<CsvImport::Result> frmOutlook::ReadFile(const QString& path, const CsvImport::SourceUnits& chosen)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > CsvImport::MaxSourceBytes) {
+        Report(QStringLiteral("The file \"%1\" is %2; the outlook reads files of up to %3.")
+                   .arg(shown, CsvImport::SizeText(info.size()), CsvImport::SizeText(CsvImport::MaxSourceBytes)),
+               true);
+        return std::nullopt;
     }
-    ImportFile(path, chosen);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Report(QStringLiteral("The file \"%1\" could not be read: %2").arg(shown, file.errorString()), true);
+        return std::nullopt;
+    }
+    CsvImport::Result read = CsvImport::Read(file, CsvImport::MaxSourceBytes, model_->settings().units, chosen);
+    if (!read.readable) {
+        Report(QStringLiteral("The file \"%1\" could not be imported.\n%2").arg(shown, read.error), true);
+        return std::nullopt;
+    }
+    return read;
 }
 
 bool frmOutlook::ImportFile(const QString& path, const CsvImport::SourceUnits& chosen)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Report(QStringLiteral("The file \"%1\" could not be read: %2").arg(shown, file.errorString()), true);
-        return false;
-    }
-    const CsvImport::Result read = CsvImport::Read(QString::fromUtf8(file.readAll()), model_->settings().units, chosen);
-    if (!read.readable) {
-        Report(QStringLiteral("The file \"%1\" could not be imported.\n%2").arg(shown, read.error), true);
-        return false;
-    }
-    const auto unreadable = std::count_if(read.rows.begin(), read.rows.end(),
-                                          [](const HourlyReading& row) { return !row.problem.isEmpty(); });
+    const std::optional<CsvImport::Result> read = ReadFile(path, chosen);
+    if (read)
+        ShowImported(path, *read, chosen);
+    return read.has_value();
+}
+
+// A meter's readings are averaged to clock hours unless every reading is to be kept.
+void frmOutlook::ShowImported(const QString& path, const CsvImport::Result& read, const CsvImport::SourceUnits& chosen)
+{
+    const bool averaged = !chkEveryReading->isChecked() && HourlyMeans::FinerThanHourly(read.rows);
+    std::vector<HourlyReading> rows = averaged ? HourlyMeans::Average(read.rows) : read.rows;
+    const auto unreadable =
+        std::count_if(rows.begin(), rows.end(), [](const HourlyReading& row) { return !row.problem.isEmpty(); });
+    int leftOut = 0;
+    for (const HourlyReading& row : rows)
+        leftOut += row.averaged.used > 0 ? row.averaged.leftOut : 0;
     forecast_.reset();
     site_.clear();
-    source_ = QStringLiteral("From %1: %2 hours").arg(QFileInfo(path).fileName()).arg(read.rows.size());
+    imported_ = {path, chosen};
+    source_ = QStringLiteral("From %1 (%2): ").arg(QFileInfo(path).fileName(), read.encoding);
+    source_ += averaged ? QStringLiteral("%1 hours, the means of %2 readings").arg(rows.size()).arg(read.rows.size())
+                        : QStringLiteral("%1 %2").arg(rows.size()).arg(chkEveryReading->isChecked()
+                                                                            ? QStringLiteral("readings")
+                                                                            : QStringLiteral("hours"));
     if (unreadable > 0)
         source_ += QStringLiteral(", %1 with a value that could not be read (marked)").arg(unreadable);
-    model_->setReadings(read.rows);
-    return true;
+    if (leftOut > 0)
+        source_ += leftOut == 1 ? QStringLiteral(", 1 unreadable reading left out of the means")
+                                : QStringLiteral(", %1 unreadable readings left out of the means").arg(leftOut);
+    model_->setReadings(std::move(rows));
 }
 
 bool frmOutlook::PasteRows(const QString& text)
@@ -138,8 +167,10 @@ bool frmOutlook::PasteRows(const QString& text)
         model_->setReadings({});
     }
     site_.clear();
+    imported_.reset();
     source_ = QStringLiteral("Typed or pasted hours");
-    model_->appendReadings(read.rows);
+    const bool averaged = !chkEveryReading->isChecked() && HourlyMeans::FinerThanHourly(read.rows);
+    model_->appendReadings(averaged ? HourlyMeans::Average(read.rows) : read.rows);
     return true;
 }
 

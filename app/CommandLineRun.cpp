@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/BuildInfo.h"
@@ -38,10 +39,28 @@ QStringList Header(UnitSystem units, bool averaged)
     return header;
 }
 
-// The site's wall-clock time as the file wrote it.
+// The site's wall-clock time as the file wrote it, "2026-07-14T08:00:00", written digit by
+// digit: QDate's and QTime's own forms go through a printf each, the most of a row's time.
 QString TimeText(const QDateTime& time)
 {
-    return time.isValid() ? time.date().toString(Qt::ISODate) + u'T' + time.time().toString(Qt::ISODate) : QString();
+    if (!time.isValid())
+        return {};
+    const QDate date = time.date();
+    const QTime clock = time.time();
+    char text[] = "0000-00-00T00:00:00";
+    const auto put = [&text](int at, int value, int digits) {
+        for (int i = at + digits - 1; i >= at; --i, value /= 10)
+            text[i] = char('0' + value % 10);
+    };
+    if (date.year() < 0 || date.year() > 9999)
+        return time.toString(Qt::ISODate);
+    put(0, date.year(), 4);
+    put(5, date.month(), 2);
+    put(8, date.day(), 2);
+    put(11, clock.hour(), 2);
+    put(14, clock.minute(), 2);
+    put(17, clock.second(), 2);
+    return QString::fromLatin1(text, sizeof text - 1);
 }
 
 // Writes the rows of one source as they are computed, and counts those computed.
@@ -55,7 +74,7 @@ public:
     void header(bool averaged)
     {
         averaged_ = averaged;
-        out_ << Csv::Line(Header(settings_.units, averaged), lineEnd_);
+        out_ << Csv::Line(Header(settings_.units, averaged), QStringLiteral("\n"));
     }
 
     void write(const HourlyReading& reading)
@@ -63,14 +82,20 @@ public:
         const OutlookHour hour = EvaluateHour(reading, settings_);
         const bool computed = hour.result.valid;
         computed_ += computed ? 1 : 0;
-        QStringList fields{TimeText(reading.time), Q(reading.readings.air), Q(reading.readings.humidity),
-                           Q(reading.readings.wind), Q(hour.used.concrete),
-                           computed ? Q(hour.result.nomoCaption) : QString(),
-                           computed ? Q(hour.result.eqnCaption) : QString(),
-                           computed ? Q(hour.result.answer) : hour.problem};
+        out_ << TimeText(reading.time);
+        for (const std::string* field : {&reading.readings.air, &reading.readings.humidity, &reading.readings.wind,
+                                         &hour.used.concrete})
+            field_(*field);
         if (averaged_)
-            fields.insert(5, reading.averaged.any() ? reading.averaged.text() : QString());
-        out_ << Csv::Line(fields, lineEnd_);
+            out_ << ',' << (reading.averaged.any() ? reading.averaged.text() : QString());
+        if (computed) {
+            field_(hour.result.nomoCaption);
+            field_(hour.result.eqnCaption);
+            field_(hour.result.answer);
+        } else {
+            out_ << ",,," << Csv::Field(hour.problem);
+        }
+        out_ << '\n';
         const AveragedReadings& averaged = reading.averaged;
         if (averaged.leftOut > 0 && averaged.used > 0)
             err_ << "brackmere: " << shown_ << ": " << TimeText(reading.time) << ": " << averaged.leftOut << " of "
@@ -81,11 +106,24 @@ public:
     std::size_t computed() const { return computed_; }
 
 private:
+    // Writes ",text", quoted as CSV needs it; plain ASCII, as readings and rates nearly always
+    // are, goes out as it stands.
+    void field_(const std::string& text)
+    {
+        const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+            return c > 0 && c != ',' && c != '"' && c != '\n' && c != '\r';
+        });
+        out_ << ',';
+        if (plain)
+            out_ << QLatin1StringView(text.data(), qsizetype(text.size()));
+        else
+            out_ << Csv::Field(Q(text));
+    }
+
     const OutlookSettings& settings_;
     const QString& shown_;
     QTextStream& out_;
     QTextStream& err_;
-    const QString lineEnd_ = QStringLiteral("\n");
     bool averaged_ = false;
     std::size_t computed_ = 0;
 };
@@ -122,33 +160,11 @@ int Outlook(const Request& request, QTextStream& out, QTextStream& err)
     }
     SayUnitsTaken(reader.start(), units, shown, err);
 
-    // The first rows tell whether the readings are a meter's, to be averaged to hours.
-    std::vector<HourlyReading> rows;
-    for (HourlyReading row; rows.size() < HourlyMeans::RowsLookedAt && reader.next(row);)
-        rows.push_back(std::move(row));
-    const bool averaged = !request.everyReading && HourlyMeans::FinerThanHourly(rows);
+    HourlyMeans::Rows rows(reader, request.everyReading);
     RowWriter writer(request, shown, out, err);
-    writer.header(averaged);
-    HourlyMeans::Averager averager;
-    std::vector<HourlyReading> done;
-    const auto take = [&](const HourlyReading& row) {
-        if (!averaged) {
-            writer.write(row);
-            return;
-        }
-        averager.add(row, done);
-        for (const HourlyReading& hour : done)
-            writer.write(hour);
-        done.clear();
-    };
-    for (const HourlyReading& row : rows)
-        take(row);
-    rows.clear();
-    for (HourlyReading row; reader.next(row);)
-        take(row);
-    averager.finish(done);
-    for (const HourlyReading& hour : done)
-        writer.write(hour);
+    writer.header(rows.averaged());
+    for (HourlyReading row; rows.next(row);)
+        writer.write(row);
 
     if (const QString stopped = reader.stopped(); !stopped.isEmpty()) {
         err << "brackmere: " << shown << ": " << stopped << "\n";

@@ -53,7 +53,7 @@ struct CalculationRequest {
     UnitSystem units = UnitSystem::US;
     ThresholdChoice choice = ThresholdChoice::Default;
     std::string alternateText = std::string(ThresholdsOf(UnitSystem::US).alternateStart);  // the alternate rate as typed
-    bool scenarios = true;  // whether to solve the scenario tables too
+    bool scenarios = true;  // whether to fill the scenario tables (heads and cells) too
 
     // The threshold in force as the window writes it: the system's default or the
     // alternate rate as typed.

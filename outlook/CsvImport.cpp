@@ -46,6 +46,7 @@ struct Reader::Source {
     std::optional<DecodedStream> stream;
     std::optional<RecordReader> records;
     std::deque<Record> pending;  // read while the header was looked for, not yet returned
+    Record record;               // the last read, kept to reuse its fields' room
     Layout layout;
     Conversions conversions;
     Start start;
@@ -160,10 +161,9 @@ bool Reader::next(HourlyReading& row)
 {
     if (!source_->start.readable)
         return false;
-    Record record;
-    if (!source_->nextRecord(record))
+    if (!source_->nextRecord(source_->record))
         return false;
-    row = ReadRow(record, source_->layout, source_->conversions);
+    row = ReadRow(source_->record, source_->layout, source_->conversions);
     return true;
 }
 

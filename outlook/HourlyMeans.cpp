@@ -84,4 +84,44 @@ std::vector<HourlyReading> Average(std::span<const HourlyReading> rows)
     return hours;
 }
 
+Rows::Rows(CsvImport::Reader& reader, bool everyReading) : reader_(reader)
+{
+    for (HourlyReading row; first_.size() < RowsLookedAt && reader_.next(row);)
+        first_.push_back(std::move(row));
+    readings_ = first_.size();
+    averaged_ = !everyReading && FinerThanHourly(first_);
+}
+
+bool Rows::fromSource(HourlyReading& row)
+{
+    if (firstAt_ < first_.size()) {
+        row = std::move(first_[firstAt_++]);
+        return true;
+    }
+    const bool read = reader_.next(row);
+    readings_ += read ? 1 : 0;
+    return read;
+}
+
+bool Rows::next(HourlyReading& row)
+{
+    if (!averaged_)
+        return fromSource(row);
+    while (doneAt_ == done_.size()) {
+        done_.clear();
+        doneAt_ = 0;
+        if (ended_)
+            return false;
+        HourlyReading reading;
+        if (fromSource(reading)) {
+            averager_.add(reading, done_);
+        } else {
+            averager_.finish(done_);
+            ended_ = true;
+        }
+    }
+    row = std::move(done_[doneAt_++]);
+    return true;
+}
+
 }  // namespace HourlyMeans

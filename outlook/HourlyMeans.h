@@ -3,6 +3,7 @@
 #include <span>
 #include <vector>
 
+#include "outlook/CsvImport.h"
 #include "outlook/HourlyReading.h"
 
 // A meter's readings, taken every few seconds to every half hour, averaged to the clock
@@ -43,5 +44,32 @@ private:
 
 // All the rows averaged.
 std::vector<HourlyReading> Average(std::span<const HourlyReading> rows);
+
+// A source's rows as the outlook shows them, one at a time: averaged to clock hours when
+// its first rows stand closer together than an hour, unless every reading is to be kept.
+class Rows {
+public:
+    // Reads the first rows of `reader` to decide.
+    Rows(CsvImport::Reader& reader, bool everyReading);
+
+    bool averaged() const { return averaged_; }
+    // The rows of the source read so far.
+    std::size_t readings() const { return readings_; }
+    // The next row; false at the end of the source.
+    bool next(HourlyReading& row);
+
+private:
+    bool fromSource(HourlyReading& row);
+
+    CsvImport::Reader& reader_;
+    std::vector<HourlyReading> first_;  // read to decide, passed on from `firstAt_`
+    std::size_t firstAt_ = 0;
+    bool averaged_ = false;
+    std::size_t readings_ = 0;
+    Averager averager_;
+    std::vector<HourlyReading> done_;  // hours averaged, not yet passed on, from `doneAt_`
+    std::size_t doneAt_ = 0;
+    bool ended_ = false;
+};
 
 }  // namespace HourlyMeans

@@ -39,5 +39,7 @@ struct HourlyReading {
 // A wall-clock time of a site whose zone is not known, as a file or a meter writes it.
 inline QDateTime SiteWallClock(QDate date, QTime time)
 {
-    return QDateTime(date, time, QTimeZone::utc());
+    // Qt::UTC rather than QTimeZone::utc(): a time in a zone object is held on the heap, and a
+    // meter's log has a time a second.
+    return QDateTime(date, time, Qt::UTC);
 }

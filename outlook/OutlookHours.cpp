@@ -12,7 +12,7 @@ namespace {
 
 std::string ConcreteFor(const Readings& read, const OutlookSettings& settings)
 {
-    if (!Q(read.concrete).trimmed().isEmpty())
+    if (!read.concrete.empty() && !Q(read.concrete).trimmed().isEmpty())
         return read.concrete;
     if (settings.concrete.kind == ConcreteRule::Kind::Constant)
         return NumberFormat::ScenarioValue(settings.concrete.value);
@@ -41,21 +41,21 @@ QString RunText(const std::vector<OutlookHour>& hours, const PourWindow::Run& ru
 
 }  // namespace
 
+// The result is made in its place: a Calculation is large, and the outlook makes one an hour.
 OutlookHour EvaluateHour(const HourlyReading& reading, const OutlookSettings& settings)
 {
-    OutlookHour hour;
-    hour.reading = reading;
-    hour.used = reading.readings;
-    hour.used.concrete = ConcreteFor(reading.readings, settings);
-    hour.problem = reading.problem;
-    if (hour.problem.isEmpty() && !reading.time.isValid())
-        hour.problem = QStringLiteral("No time.");
-    if (!hour.problem.isEmpty())
-        return hour;
-    const CalculationRequest request = settings.Request(hour.used);
-    hour.result = Calculate(request);
-    if (!hour.result.valid)
-        hour.problem = Q(WhyInvalid(request.readings, settings.units));
+    Readings used = reading.readings;
+    used.concrete = ConcreteFor(reading.readings, settings);
+    QString problem = reading.problem;
+    if (problem.isEmpty() && !reading.time.isValid())
+        problem = QStringLiteral("No time.");
+    const bool computable = problem.isEmpty();
+    OutlookHour hour{.reading = reading,
+                     .used = used,
+                     .result = computable ? Calculate(settings.Request(std::move(used))) : Calculation{},
+                     .problem = std::move(problem)};
+    if (computable && !hour.result.valid)
+        hour.problem = Q(WhyInvalid(hour.used, settings.units));
     return hour;
 }
 

@@ -70,8 +70,15 @@ private:
     void Refresh();
     void ChooseHour(int row);
     void AskForCsv();
-    std::optional<CsvImport::Result> ReadFile(const QString& path, const CsvImport::SourceUnits& chosen);
-    void ShowImported(const QString& path, const CsvImport::Result& read, const CsvImport::SourceUnits& chosen);
+    // A file's rows as the table shows them.
+    struct ImportedRows {
+        CsvImport::Start start;
+        std::vector<HourlyReading> rows;
+        bool averaged = false;      // a meter's readings, as the means of clock hours
+        std::size_t readings = 0;   // the rows of the file
+    };
+    std::optional<ImportedRows> ReadFile(const QString& path, const CsvImport::SourceUnits& chosen);
+    void ShowImported(const QString& path, const ImportedRows& read, const CsvImport::SourceUnits& chosen);
     void AddHour();
     void DeleteHours();
     void LoadKeptForecast();

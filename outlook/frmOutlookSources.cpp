@@ -39,7 +39,7 @@ QString Coordinates(double latitude, double longitude)
 }
 
 // Asks for the units a file's header does not name; nothing when the user cancels.
-std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport::Result& read, UnitSystem units)
+std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport::Start& read, UnitSystem units)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("frmImportUnits"));
@@ -87,18 +87,20 @@ void frmOutlook::AskForCsv()
                                                       QStringLiteral("CSV files and logs (*.csv *.txt *.dat);;All files (*)"));
     if (path.isEmpty())
         return;
-    const std::optional<CsvImport::Result> read = ReadFile(path, {});
+    const std::optional<ImportedRows> read = ReadFile(path, {});
     if (!read)
         return;
-    if (!read->temperatureUnitMissing && !read->windUnitMissing) {
+    if (!read->start.temperatureUnitMissing && !read->start.windUnitMissing) {
         ShowImported(path, *read, {});
         return;
     }
-    if (const std::optional<CsvImport::SourceUnits> asked = AskUnits(this, *read, model_->settings().units))
+    if (const std::optional<CsvImport::SourceUnits> asked = AskUnits(this, read->start, model_->settings().units))
         ImportFile(path, *asked);
 }
 
-std::optional<CsvImport::Result> frmOutlook::ReadFile(const QString& path, const CsvImport::SourceUnits& chosen)
+// A file of up to 50 MB, its rows as the table shows them: a meter's readings averaged to
+// hours as they are read, so that only the hours are held.
+std::optional<frmOutlook::ImportedRows> frmOutlook::ReadFile(const QString& path, const CsvImport::SourceUnits& chosen)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
@@ -113,9 +115,17 @@ std::optional<CsvImport::Result> frmOutlook::ReadFile(const QString& path, const
         Report(QStringLiteral("The file \"%1\" could not be read: %2").arg(shown, file.errorString()), true);
         return std::nullopt;
     }
-    CsvImport::Result read = CsvImport::Read(file, CsvImport::MaxSourceBytes, model_->settings().units, chosen);
-    if (!read.readable) {
-        Report(QStringLiteral("The file \"%1\" could not be imported.\n%2").arg(shown, read.error), true);
+    CsvImport::Reader reader(file, CsvImport::MaxSourceBytes, model_->settings().units, chosen);
+    ImportedRows read;
+    read.start = reader.start();
+    HourlyMeans::Rows rows(reader, chkEveryReading->isChecked());
+    for (HourlyReading row; rows.next(row);)
+        read.rows.push_back(std::move(row));
+    read.averaged = rows.averaged();
+    read.readings = rows.readings();
+    const QString error = read.start.readable ? reader.stopped() : read.start.error;
+    if (!error.isEmpty()) {
+        Report(QStringLiteral("The file \"%1\" could not be imported.\n%2").arg(shown, error), true);
         return std::nullopt;
     }
     return read;
@@ -123,36 +133,35 @@ std::optional<CsvImport::Result> frmOutlook::ReadFile(const QString& path, const
 
 bool frmOutlook::ImportFile(const QString& path, const CsvImport::SourceUnits& chosen)
 {
-    const std::optional<CsvImport::Result> read = ReadFile(path, chosen);
+    const std::optional<ImportedRows> read = ReadFile(path, chosen);
     if (read)
         ShowImported(path, *read, chosen);
     return read.has_value();
 }
 
-// A meter's readings are averaged to clock hours unless every reading is to be kept.
-void frmOutlook::ShowImported(const QString& path, const CsvImport::Result& read, const CsvImport::SourceUnits& chosen)
+void frmOutlook::ShowImported(const QString& path, const ImportedRows& read, const CsvImport::SourceUnits& chosen)
 {
-    const bool averaged = !chkEveryReading->isChecked() && HourlyMeans::FinerThanHourly(read.rows);
-    std::vector<HourlyReading> rows = averaged ? HourlyMeans::Average(read.rows) : read.rows;
-    const auto unreadable =
-        std::count_if(rows.begin(), rows.end(), [](const HourlyReading& row) { return !row.problem.isEmpty(); });
+    const auto unreadable = std::count_if(read.rows.begin(), read.rows.end(),
+                                          [](const HourlyReading& row) { return !row.problem.isEmpty(); });
     int leftOut = 0;
-    for (const HourlyReading& row : rows)
+    for (const HourlyReading& row : read.rows)
         leftOut += row.averaged.used > 0 ? row.averaged.leftOut : 0;
     forecast_.reset();
     site_.clear();
     imported_ = {path, chosen};
-    source_ = QStringLiteral("From %1 (%2): ").arg(QFileInfo(path).fileName(), read.encoding);
-    source_ += averaged ? QStringLiteral("%1 hours, the means of %2 readings").arg(rows.size()).arg(read.rows.size())
-                        : QStringLiteral("%1 %2").arg(rows.size()).arg(chkEveryReading->isChecked()
-                                                                            ? QStringLiteral("readings")
-                                                                            : QStringLiteral("hours"));
+    source_ = QStringLiteral("From %1 (%2): ").arg(QFileInfo(path).fileName(), read.start.encoding);
+    if (read.averaged)
+        source_ += QStringLiteral("%1 hours, the means of %2 readings").arg(read.rows.size()).arg(read.readings);
+    else
+        source_ += QStringLiteral("%1 %2").arg(read.rows.size()).arg(chkEveryReading->isChecked()
+                                                                         ? QStringLiteral("readings")
+                                                                         : QStringLiteral("hours"));
     if (unreadable > 0)
         source_ += QStringLiteral(", %1 with a value that could not be read (marked)").arg(unreadable);
     if (leftOut > 0)
         source_ += leftOut == 1 ? QStringLiteral(", 1 unreadable reading left out of the means")
                                 : QStringLiteral(", %1 unreadable readings left out of the means").arg(leftOut);
-    model_->setReadings(std::move(rows));
+    model_->setReadings(read.rows);
 }
 
 bool frmOutlook::PasteRows(const QString& text)

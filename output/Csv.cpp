@@ -1,10 +1,13 @@
 #include "output/Csv.h"
 
+#include <algorithm>
+
 namespace Csv {
 
 QString Field(const QString& value)
 {
-    if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r'))
+    if (std::none_of(value.cbegin(), value.cend(),
+                     [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; }))
         return value;
     QString quoted = value;
     quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "outlook/HourlyReading.h"
 #include "outlook/sources/CsvHeader.h"
@@ -17,7 +18,7 @@ HourlyReading ReadRow(const Record& record, const Layout& layout, const Conversi
 
 // A reading as a number's text: a comma is its decimal point where it has no point, as in
 // semicolon-separated text or quoted in comma-separated text ("27,4").
-QString NumberText(const QString& field);
+std::string NumberText(std::string field);
 
 // The units a row under the header names for its columns (°F, C, degC, mph, ms-1, …),
 // none where it names none; nothing when the row is data, its time a date or time of day

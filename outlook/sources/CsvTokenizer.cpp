@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 namespace CsvImport {
 namespace {
@@ -73,14 +72,21 @@ void RecordReader::read(Record& record)
 {
     start_ = pos_;
     record.line = line_;
-    record.fields.clear();
-    QString field;
-    qsizetype run = pos_;     // where the characters not yet added to `field` start
-    qsizetype quote = -1;     // where the open quote of `field` stands; -1 outside quotes
+    // The last record's fields lend their room to this one's.
+    qsizetype count = 0;
+    const auto nextField = [&record, &count]() -> QString& {
+        if (count == record.fields.size())
+            record.fields.emplaceBack();
+        QString& field = record.fields[count++];
+        field.resize(0);
+        return field;
+    };
+    QString* field = &nextField();
+    qsizetype run = 0;        // where the characters not yet added to the field start
+    qsizetype quote = -1;     // where the open quote of the field stands; -1 outside quotes
     int quoteLine = 0;
     // Positions are kept from the record's start, which a stream's next piece may move.
-    const auto flush = [&] { field += text_.sliced(start_ + run, pos_ - run - start_); };
-    run -= start_;
+    const auto flush = [&] { field->append(text_.sliced(start_ + run, pos_ - run - start_)); };
     for (; has(); ++pos_) {
         const QChar c = text_[pos_];
         if (quote >= 0) {
@@ -99,20 +105,20 @@ void RecordReader::read(Record& record)
             if (quote >= 0 && (!has(1) || pos_ - start_ - quote > LongestQuotedField)) {
                 pos_ = start_ + quote;
                 line_ = quoteLine;
-                field = QStringLiteral("\"");
+                *field = QStringLiteral("\"");
                 run = quote + 1;
                 quote = -1;
             }
-        } else if (c == u'"' && field.trimmed().isEmpty()
+        } else if (c == u'"' && field->trimmed().isEmpty()
                    && text_.sliced(start_ + run, pos_ - start_ - run).trimmed().isEmpty()) {
             // Blanks before an opening quote are not part of the field.
-            field.clear();
+            field->resize(0);
             quote = pos_ - start_;
             quoteLine = line_;
             run = quote + 1;
         } else if (c == separator_) {
             flush();
-            record.fields.append(std::exchange(field, QString()));
+            field = &nextField();
             run = pos_ + 1 - start_;
         } else if (c == u'\r' || c == u'\n') {
             flush();
@@ -120,13 +126,13 @@ void RecordReader::read(Record& record)
             if (endsLine()) {
                 ++line_;
                 ++pos_;
-                record.fields.append(field);
+                record.fields.resize(count);
                 return;
             }
         }
     }
     flush();
-    record.fields.append(field);
+    record.fields.resize(count);
 }
 
 // A tie goes to the tab of a pasted block, then to the semicolon of texts that write a

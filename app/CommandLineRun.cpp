@@ -166,6 +166,11 @@ int Outlook(const Request& request, QTextStream& out, QTextStream& err)
     for (HourlyReading row; rows.next(row);)
         writer.write(row);
 
+    out.flush();
+    if (out.status() == QTextStream::WriteFailed) {
+        err << "brackmere: the results could not be written to standard output.\n";
+        return Unusable;
+    }
     if (const QString stopped = reader.stopped(); !stopped.isEmpty()) {
         err << "brackmere: " << shown << ": " << stopped << "\n";
         return Unusable;

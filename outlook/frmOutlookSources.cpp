@@ -119,8 +119,21 @@ std::optional<frmOutlook::ImportedRows> frmOutlook::ReadFile(const QString& path
     ImportedRows read;
     read.start = reader.start();
     HourlyMeans::Rows rows(reader, chkEveryReading->isChecked());
-    for (HourlyReading row; rows.next(row);)
+    // A large log takes a second or two: it shows how far it has come and can be cancelled.
+    QProgressDialog progress(QStringLiteral("Reading %1…").arg(shown), QStringLiteral("Cancel"), 0,
+                             int(info.isFile() ? info.size() / 1024 : 0), this);
+    progress.setObjectName(QStringLiteral("frmReading"));
+    progress.setWindowModality(Qt::WindowModal);
+    std::size_t shownAt = 0;
+    for (HourlyReading row; rows.next(row);) {
         read.rows.push_back(std::move(row));
+        if (rows.readings() - shownAt >= 8192) {
+            shownAt = rows.readings();
+            progress.setValue(int(file.pos() / 1024));
+            if (progress.wasCanceled())
+                return std::nullopt;
+        }
+    }
     read.averaged = rows.averaged();
     read.readings = rows.readings();
     const QString error = read.start.readable ? reader.stopped() : read.start.error;

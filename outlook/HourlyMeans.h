@@ -11,8 +11,9 @@
 // start. Readings are taken in the order of the log, so the means can be made as the log
 // streams past, holding one hour at a time.
 //
-// A reading with an unreadable value is left out of its hour's means (all four means
-// come from the same readings) and counted; an hour none of whose readings could be
+// A reading with an unreadable value is left out of its hour's means (the means come
+// from the same readings; the optional concrete temperature from those that have one)
+// and counted; an hour none of whose readings could be
 // read keeps the first one's problem. A row without a time belongs to no hour and is
 // passed on as it is; a reading earlier than the hour being averaged starts an hour of
 // its own.

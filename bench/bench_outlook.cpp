@@ -146,7 +146,8 @@ void BM_CommandLineMemory(benchmark::State& state)
     }
     QFile null(QStringLiteral("/dev/null"));
     null.open(QIODevice::WriteOnly);
-    const CommandLine::Request request = CommandLine::Parse({QStringLiteral("brackmere"), QStringLiteral("--outlook"), path});
+    const CommandLine::Request request =
+        CommandLine::Parse({QStringLiteral("brackmere"), QStringLiteral("--outlook"), path});
     for (auto _ : state) {
         QTextStream out(&null), err(&null);
         benchmark::DoNotOptimize(CommandLine::Run(request, out, err));

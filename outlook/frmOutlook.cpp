@@ -224,9 +224,8 @@ void frmOutlook::ConnectHandlers()
     // The count of readings shows only where hours are a meter's means.
     const auto showCount = [this] {
         const std::vector<HourlyReading>& rows = model_->readings();
-        tblHours->setColumnHidden(OutlookTable::ReadingCount, std::none_of(rows.begin(), rows.end(), [](const auto& row) {
-                                      return row.averaged.any();
-                                  }));
+        const bool any = std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row.averaged.any(); });
+        tblHours->setColumnHidden(OutlookTable::ReadingCount, !any);
     };
     showCount();
     connect(model_, &QAbstractItemModel::modelReset, this, showCount);

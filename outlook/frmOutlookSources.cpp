@@ -83,8 +83,9 @@ std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport:
 
 void frmOutlook::AskForCsv()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Hours from a CSV File"), QString(),
-                                                      QStringLiteral("CSV files and logs (*.csv *.txt *.dat);;All files (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Import Hours from a CSV File"), QString(),
+                                     QStringLiteral("CSV files and logs (*.csv *.txt *.dat);;All files (*)"));
     if (path.isEmpty())
         return;
     const std::optional<ImportedRows> read = ReadFile(path, {});

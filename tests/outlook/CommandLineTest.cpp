@@ -24,7 +24,8 @@ TEST(CommandLineTest, RunsGiveTheirRowsAndExitStatus)
     {
         QFile file(hours);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("time,air temperature (C),rh,wind (km/h)\n2026-12-08T06:00,26.7,50,16.1\n2026-12-08T07:00,abc,50,16\n");
+        file.write("time,air temperature (C),rh,wind (km/h)\n2026-12-08T06:00,26.7,50,16.1\n"
+                   "2026-12-08T07:00,abc,50,16\n");
         QFile bad(none);
         ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
         bad.write("Time,Air (F),RH,Wind (mph)\n2026-12-08 06:00,200,50,5\n");
@@ -52,9 +53,9 @@ TEST(CommandLineTest, RunsGiveTheirRowsAndExitStatus)
          ",Readings,Nomograph Rate (lb/ft²/hr),Equation Rate (lb/ft²/hr),Message\n"
          "2026-07-14T11:00:00,81.3,47.0,11.9,81.3,3,0.182,0.182,Measures may be needed.\n",
          ""},
-        {"every reading kept, an alternate threshold", {"--outlook", Data + "meter-us.csv", "--every-reading",
-         "--threshold", "0.17"}, {}, 0, 10, "2026-07-14T11:20:00,81.3,47.0,11.9,81.3,0.182,0.182,Measures shall be taken.",
-         ""},
+        {"every reading kept, an alternate threshold",
+         {"--outlook", Data + "meter-us.csv", "--every-reading", "--threshold", "0.17"}, {}, 0, 10,
+         "2026-07-14T11:20:00,81.3,47.0,11.9,81.3,0.182,0.182,Measures shall be taken.", ""},
         {"standard input in SI, concrete air + 2", {"--outlook", "-", "--units", "si", "--threshold", "1.0",
          "--concrete", "air+2"}, Contents(Data + "meter-us.csv"), 0, 4,
          "2026-07-14T11:00:00,27.4,47.0,19.2,29.4,3,1.08,1.08,Measures shall be taken.", ""},

@@ -157,7 +157,8 @@ TEST(CsvImport, MeterLogsAndSpreadsheetExportsAreReadInEachEncoding)
         {"Unicode text without a byte-order mark", "unicode-text.txt", Bytes::WithoutMark, UnitSystem::SI,
          "UTF-16LE", "2026-07-14 08:00 | 25.0 | 50 | 10 |  / 2026-07-14 09:00 | 26.5 | 48 | 12 | "},
         {"big-endian Unicode text", "unicode-text.txt", Bytes::BigEndian, UnitSystem::SI,
-         "UTF-16BE with byte-order mark", "2026-07-14 08:00 | 25.0 | 50 | 10 |  / 2026-07-14 09:00 | 26.5 | 48 | 12 | "},
+         "UTF-16BE with byte-order mark",
+         "2026-07-14 08:00 | 25.0 | 50 | 10 |  / 2026-07-14 09:00 | 26.5 | 48 | 12 | "},
         {"Windows-1252 °C", "windows-1252.csv", Bytes::AsSaved, UnitSystem::US, "Windows-1252",
          "2026-07-14 08:00 | 77.0 | 50 | 6.2 | "},
     };

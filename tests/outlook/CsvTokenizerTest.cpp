@@ -21,8 +21,8 @@ std::string Records(const char* text)
     const QChar separator = CsvImport::SeparatorOf(all);
     CsvImport::RecordReader whole(all, separator);
     qsizetype given = 0;
-    CsvImport::RecordReader streamed({}, [&](QString& more) { return given < all.size() && (more += all[given++], true); },
-                                     separator);
+    const auto oneMore = [&](QString& more) { return given < all.size() && (more += all[given++], true); };
+    CsvImport::RecordReader streamed({}, oneMore, separator);
     const std::string records = Shown(whole);
     EXPECT_EQ(Shown(streamed), records) << "streamed";
     return records;

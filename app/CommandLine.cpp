@@ -1,15 +1,12 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFile>
-#include <QTextStream>
+#include <array>
 
-#include "app/BuildInfo.h"
+#include "calc/NumberReading.h"
 #include "calc/UnitSystems.h"
 #include "outlook/CsvImport.h"
-#include "outlook/OutlookHours.h"
-#include "output/Csv.h"
+#include "outlook/sources/TextDecoding.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
 
@@ -18,130 +15,199 @@ namespace {
 
 const QString OutlookOption = QStringLiteral("outlook");
 const QString UnitsOption = QStringLiteral("units");
+const QString ThresholdOption = QStringLiteral("threshold");
+const QString ConcreteOption = QStringLiteral("concrete");
+const QString EveryReadingOption = QStringLiteral("every-reading");
 
-QString Version()
+struct WindowOption {
+    const char* name;
+    bool takesValue;
+};
+
+// Qt's own options of a window program, which it takes with one dash or two.
+constexpr std::array kWindowOptions{
+    WindowOption{"platform", true},   WindowOption{"platformpluginpath", true}, WindowOption{"platformtheme", true},
+    WindowOption{"plugin", true},     WindowOption{"qwindowgeometry", true},    WindowOption{"qwindowicon", true},
+    WindowOption{"qwindowtitle", true}, WindowOption{"display", true},          WindowOption{"geometry", true},
+    WindowOption{"style", true},      WindowOption{"stylesheet", true},         WindowOption{"session", true},
+    WindowOption{"title", true},      WindowOption{"name", true},               WindowOption{"reverse", false},
+    WindowOption{"widgetcount", false}, WindowOption{"nograb", false},          WindowOption{"dograb", false},
+    WindowOption{"sync", false},
+};
+
+const WindowOption* WindowOptionNamed(const QString& argument)
 {
-    return QStringLiteral("%1.%2.%3").arg(BuildInfo::VersionMajor).arg(BuildInfo::VersionMinor).arg(BuildInfo::VersionRevision);
+    if (!argument.startsWith(u'-') || argument == QStringLiteral("-"))
+        return nullptr;
+    const QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1).section(u'=', 0, 0);
+    for (const WindowOption& option : kWindowOptions) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
 }
 
-QStringList Header(UnitSystem units)
+// The window's threshold choices: the system's default, or any other rate as the alternate.
+std::optional<OutlookSettings> WithThreshold(OutlookSettings settings, const QString& text)
 {
-    const QString temperature = UnitCaptions::Symbol(Quantity::Temperature, units);
-    const QString rate = UnitCaptions::Symbol(Quantity::Rate, units);
-    return {QStringLiteral("Time"),
-            QStringLiteral("Air Temperature (%1)").arg(temperature),
-            QStringLiteral("Relative Humidity (%)"),
-            QStringLiteral("Wind Velocity (%1)").arg(UnitCaptions::Symbol(Quantity::Wind, units)),
-            QStringLiteral("Concrete Temperature (%1)").arg(temperature),
-            QStringLiteral("Nomograph Rate (%1)").arg(rate),
-            QStringLiteral("Equation Rate (%1)").arg(rate),
-            QStringLiteral("Message")};
+    const std::string rate = Std(text.trimmed());
+    if (!IsNumericText(rate) || !(ReadNumber(rate) > 0))
+        return std::nullopt;
+    if (ReadNumber(rate) == ThresholdsOf(settings.units).shall) {
+        settings.choice = ThresholdChoice::Default;
+    } else {
+        settings.choice = ThresholdChoice::Alternate;
+        settings.alternateText = rate;
+    }
+    return settings;
 }
 
-int Outlook(const Request& request, QTextStream& out, QTextStream& err)
+// "air+5", "air-2", "air" or a temperature such as "75", in the units of the output.
+std::optional<ConcreteRule> ConcreteRuleNamed(QString text)
 {
-    const QString shown = QDir::toNativeSeparators(request.file);
-    QFile file(request.file);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "brackmere: cannot read " << shown << ": " << file.errorString() << "\n";
-        return 2;
-    }
-    const UnitSystem units = request.units;
-    const CsvImport::Result read = CsvImport::Read(QString::fromUtf8(file.readAll()), units);
-    if (!read.readable) {
-        err << "brackmere: cannot read " << shown << ": " << read.error << "\n";
-        return 2;
-    }
-    // The default threshold of the units; a missing concrete temperature is the air's.
-    OutlookSettings settings;
-    settings.units = units;
-    const QString lineEnd = QStringLiteral("\n");
-    out << Csv::Line(Header(units), lineEnd);
-    for (const HourlyReading& reading : read.rows) {
-        const OutlookHour hour = EvaluateHour(reading, settings);
-        const bool computed = hour.result.valid;
-        const Readings& used = hour.used;
-        out << Csv::Line({reading.time.isValid() ? reading.time.toString(Qt::ISODate) : QString(),
-                          Q(reading.readings.air), Q(reading.readings.humidity), Q(reading.readings.wind),
-                          Q(used.concrete), computed ? Q(hour.result.nomoCaption) : QString(),
-                          computed ? Q(hour.result.eqnCaption) : QString(),
-                          computed ? Q(hour.result.answer) : hour.problem},
-                         lineEnd);
-    }
-    return 0;
+    text = text.toLower().remove(u' ');
+    const bool offset = text.startsWith(QStringLiteral("air"));
+    const std::string value = Std(offset ? text.mid(3) : text);
+    if (offset && value.empty())
+        return ConcreteRule{ConcreteRule::Kind::AirPlusOffset, 0};
+    if ((offset && value[0] != '+' && value[0] != '-') || !IsNumericText(value))
+        return std::nullopt;
+    return ConcreteRule{offset ? ConcreteRule::Kind::AirPlusOffset : ConcreteRule::Kind::Constant, ReadNumber(value)};
+}
+
+Request Refused(const QString& why)
+{
+    Request request;
+    request.action = Action::Refuse;
+    request.refusal = why;
+    return request;
 }
 
 }  // namespace
 
+QStringList WithoutWindowOptions(const QStringList& arguments)
+{
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const WindowOption* option = i > 0 ? WindowOptionNamed(arguments[i]) : nullptr;
+        if (!option)
+            kept << arguments[i];
+        else if (option->takesValue && !arguments[i].contains(u'='))
+            ++i;
+    }
+    return kept;
+}
+
 Request Parse(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.addOption({OutlookOption, QStringLiteral("Computes the hours of FILE.csv."), QStringLiteral("FILE.csv")});
-    parser.addOption({UnitsOption, QStringLiteral("us or si."), QStringLiteral("us|si"), QStringLiteral("us")});
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows the help."));
-    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Shows the version."));
+    parser.addOption({OutlookOption, {}, QStringLiteral("FILE")});
+    for (const QString& option : {UnitsOption, ThresholdOption, ConcreteOption})
+        parser.addOption({option, {}, QStringLiteral("VALUE")});
+    parser.addOption({EveryReadingOption, {}});
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
+    const QCommandLineOption version(QStringLiteral("version"), {});
     parser.addOption(help);
     parser.addOption(version);
 
+    if (!parser.parse(WithoutWindowOptions(arguments)))
+        return Refused(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return Refused(QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().first()));
     Request request;
-    if (!parser.parse(arguments)) {
-        request.action = Action::Refuse;
-        request.refusal = parser.errorText();
+    if (parser.isSet(help)) {
+        request.action = Action::Help;
         return request;
     }
-    if (parser.isSet(help))
-        request.action = Action::Help;
-    else if (parser.isSet(version))
+    if (parser.isSet(version)) {
         request.action = Action::Version;
-    else if (parser.isSet(OutlookOption))
-        request.action = Action::Outlook;
-    const std::optional<UnitSystem> units = Units::SystemNamed(parser.value(UnitsOption).toStdString());
-    if (!units) {
-        request.action = Action::Refuse;
-        request.refusal = QStringLiteral("--units takes us or si, not \"%1\".").arg(parser.value(UnitsOption));
+        return request;
     }
-    if (!parser.positionalArguments().isEmpty() && request.action != Action::Refuse) {
-        request.action = Action::Refuse;
-        request.refusal = QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().first());
+    for (const QString& option : {UnitsOption, ThresholdOption, ConcreteOption, EveryReadingOption}) {
+        if (parser.isSet(option) && !parser.isSet(OutlookOption))
+            return Refused(QStringLiteral("--%1 goes with --outlook FILE.csv.").arg(option));
     }
-    request.units = units.value_or(UnitSystem::US);
+    if (!parser.isSet(OutlookOption))
+        return request;
+
+    request.action = Action::Outlook;
     request.file = parser.value(OutlookOption);
+    request.everyReading = parser.isSet(EveryReadingOption);
+    OutlookSettings& settings = request.settings;
+    if (parser.isSet(UnitsOption)) {
+        const std::optional<UnitSystem> units = Units::SystemNamed(Std(parser.value(UnitsOption)));
+        if (!units)
+            return Refused(QStringLiteral("--units takes us or si, not \"%1\".").arg(parser.value(UnitsOption)));
+        settings.units = *units;
+    }
+    if (parser.isSet(ThresholdOption)) {
+        const std::optional<OutlookSettings> with = WithThreshold(settings, parser.value(ThresholdOption));
+        const ThresholdPolicy thresholds = ThresholdsOf(settings.units);
+        if (!with)
+            return Refused(QStringLiteral("--threshold takes %1, %2 or another rate above 0 in %3, not \"%4\".")
+                               .arg(Q(thresholds.mayText), Q(thresholds.shallText),
+                                    UnitCaptions::Symbol(Quantity::Rate, settings.units),
+                                    parser.value(ThresholdOption)));
+        settings = *with;
+    }
+    if (parser.isSet(ConcreteOption)) {
+        const std::optional<ConcreteRule> rule = ConcreteRuleNamed(parser.value(ConcreteOption));
+        if (!rule)
+            return Refused(QStringLiteral("--concrete takes air+N, air-N or N in %1, not \"%2\".")
+                               .arg(UnitCaptions::Symbol(Quantity::Temperature, settings.units),
+                                    parser.value(ConcreteOption)));
+        settings.concrete = *rule;
+    }
     return request;
+}
+
+QString Usage()
+{
+    return QStringLiteral(
+        "Usage: brackmere [--outlook FILE.csv|- [--units us|si] [--threshold RATE]\n"
+        "                 [--concrete air+N|N] [--every-reading]]\n"
+        "       brackmere --help | --version\n");
 }
 
 QString HelpText()
 {
-    return QStringLiteral(
-        "Usage: brackmere [--outlook FILE.csv [--units us|si]]\n"
+    const ThresholdPolicy us = ThresholdsOf(UnitSystem::US);
+    const ThresholdPolicy si = ThresholdsOf(UnitSystem::SI);
+    return Usage() + QStringLiteral(
         "\n"
         "Without options, opens the calculator window.\n"
         "\n"
-        "  --outlook FILE.csv  Reads hourly readings from FILE.csv (columns named by a header,\n"
-        "                      or without one in the order time, air temperature, relative\n"
-        "                      humidity, wind, concrete temperature; the last is optional)\n"
-        "                      and writes each hour's nomograph rate,\n"
-        "                      equation rate and message as CSV to standard output, without\n"
-        "                      opening a window. A missing concrete temperature is taken as\n"
-        "                      the air's; the threshold is the default one.\n"
-        "  --units us|si       The units of the results, and of values whose header names no\n"
-        "                      unit: us (°F, mph, lb/ft²/hr, the default) or si (°C, km/h,\n"
-        "                      kg/m²/hr).\n"
+        "  --outlook FILE.csv  Reads readings from FILE.csv, or from standard input for -,\n"
+        "                      and writes each row's nomograph rate, equation rate and\n"
+        "                      message as CSV to standard output as it is computed, without\n"
+        "                      opening a window. Columns are found by the names in a header\n"
+        "                      within the first 20 lines (lines before it, such as a meter's\n"
+        "                      device lines, are passed over); without one they stand in the\n"
+        "                      order time, air temperature, relative humidity, wind, concrete\n"
+        "                      temperature (the last is optional). Units come from the header\n"
+        "                      or a units row under it. The text may be UTF-8, UTF-16 or\n"
+        "                      Windows-1252. Readings closer together than an hour (a meter's\n"
+        "                      log) are averaged to clock hours; the Readings column counts\n"
+        "                      them. Standard input and other files that are not regular\n"
+        "                      files are read up to %1.\n"
+        "  --units us|si       The units of the results, of the options below, and of values\n"
+        "                      whose source names no unit: us (°F, mph, lb/ft²/hr, the\n"
+        "                      default) or si (°C, km/h, kg/m²/hr).\n"
+        "  --threshold RATE    The threshold in force, as in the window: the default %2\n"
+        "                      (%3 in si), %4 (%5 in si) or another rate (an alternate rate).\n"
+        "  --concrete air+N|N  A missing concrete temperature: the air temperature plus N\n"
+        "                      (air+0, the default; air-2 too), or N.\n"
+        "  --every-reading     One row per reading rather than the means of each clock hour.\n"
         "  --version           Prints the version.\n"
         "  -h, --help          Prints this help.\n"
         "\n"
-        "Exit status: 0 on success, 2 when the arguments or the file cannot be used.\n");
-}
-
-int Run(const Request& request, QTextStream& out, QTextStream& err)
-{
-    switch (request.action) {
-    case Action::Help: out << HelpText(); return 0;
-    case Action::Version: out << "brackmere " << Version() << "\n"; return 0;
-    case Action::Outlook: return Outlook(request, out, err);
-    case Action::Refuse: err << "brackmere: " << request.refusal << "\n" << "Try brackmere --help.\n"; return 2;
-    case Action::OpenWindow: break;
-    }
-    return 0;
+        "Exit status: %6 when at least one row was computed, %7 when the file was read but no\n"
+        "row could be computed, %8 when the arguments or the input cannot be used.\n")
+        .arg(CsvImport::SizeText(CsvImport::MaxSourceBytes), Q(us.shallText), Q(si.shallText), Q(us.mayText),
+             Q(si.mayText))
+        .arg(Computed)
+        .arg(NoneComputed)
+        .arg(Unusable);
 }
 
 }  // namespace CommandLine

@@ -9,31 +9,20 @@
 #include "ui/WindowFont.h"
 
 namespace Startup {
-namespace {
-
-// The window takes Qt's own options (-platform, -style, ...); only the program's own
-// options lead to the command line.
-bool AsksForCommandLine(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        for (const char* option : {"--outlook", "--units", "--help", "-h", "--version"}) {
-            if (argument == QLatin1String(option) || argument.startsWith(QLatin1String(option) + u'='))
-                return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
 
 int Main(int argc, char** argv)
 {
-    if (AsksForCommandLine(argc, argv)) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Only the window system's own options lead to the window; anything else is the
+    // command line's, refused there if unknown, so that a mistyped option opens no window
+    // (and needs no display).
+    if (CommandLine::WithoutWindowOptions(arguments).size() > 1) {
         QCoreApplication app(argc, argv);
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return CommandLine::Run(CommandLine::Parse(QCoreApplication::arguments()), out, err);
+        return CommandLine::Run(CommandLine::Parse(arguments), out, err);
     }
     QApplication app(argc, argv);
     return Run(app);

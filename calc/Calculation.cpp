@@ -116,7 +116,8 @@ Calculation Calculate(const CalculationRequest& request, const InputSet& previou
     c.request = request;
     c.read = previousReadings;
     c.solution = previousSolution;
-    c.scenarios = ScenarioHeads(request);
+    if (request.scenarios)
+        c.scenarios = ScenarioHeads(request);
     c.valid = GoodInputs(request.readings, c.read, request.units);
     if (!c.valid)
         return c;

@@ -14,7 +14,7 @@ namespace {
 
 std::string ConcreteFor(const Readings& read, const OutlookSettings& settings)
 {
-    if (!Q(read.concrete).trimmed().isEmpty())
+    if (!read.concrete.empty() && !Q(read.concrete).trimmed().isEmpty())
         return read.concrete;
     if (settings.concrete.kind == ConcreteRule::Kind::Constant)
         return NumberFormat::ScenarioValue(settings.concrete.value);

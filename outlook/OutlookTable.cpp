@@ -125,6 +125,7 @@ QVariant OutlookTable::data(const QModelIndex& index, int role) const
         case Humidity:
         case Wind:
         case Concrete: return Q(hour.used[InputOf(Column(index.column()))]);
+        case ReadingCount: return hour.reading.averaged.any() ? hour.reading.averaged.text() : QString();
         case Nomograph: return computed ? Q(hour.result.nomoCaption) : QString();
         case Equation: return computed ? Q(hour.result.eqnCaption) : QString();
         case Message: return computed ? Q(hour.result.answer) : hour.problem;
@@ -140,6 +141,8 @@ QVariant OutlookTable::data(const QModelIndex& index, int role) const
         italic.setItalic(true);
         return italic;
     }
+    if (role == Qt::ToolTipRole && index.column() == ReadingCount && hour.reading.averaged.leftOut > 0)
+        return QStringLiteral("Left out of the means: %1").arg(hour.reading.averaged.firstLeftOut);
     if (role == Qt::ToolTipRole && !hour.problem.isEmpty())
         return hour.problem;
     if (role == Qt::TextAlignmentRole)
@@ -161,6 +164,7 @@ QVariant OutlookTable::headerData(int section, Qt::Orientation orientation, int 
     case Humidity: return QStringLiteral("RH (%)");
     case Wind: return QStringLiteral("Wind (%1)").arg(UnitCaptions::Symbol(Quantity::Wind, units));
     case Concrete: return QStringLiteral("Concrete (%1)").arg(UnitCaptions::Symbol(Quantity::Temperature, units));
+    case ReadingCount: return QStringLiteral("Readings");
     case Nomograph: return QStringLiteral("Nomograph (%1)").arg(UnitCaptions::Symbol(Quantity::Rate, units));
     case Equation: return QStringLiteral("Equation (%1)").arg(UnitCaptions::Symbol(Quantity::Rate, units));
     case Message: return QStringLiteral("Message");

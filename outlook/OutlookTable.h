@@ -6,11 +6,12 @@
 #include "outlook/OutlookHours.h"
 
 // The outlook's hours as a table: the time and the four readings, which can be edited,
-// then both rates and the message (or why the hour cannot be computed).
+// how many of a meter's readings an hour averages, then both rates and the message (or
+// why the hour cannot be computed).
 class OutlookTable : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Time, Air, Humidity, Wind, Concrete, Nomograph, Equation, Message, ColumnCount };
+    enum Column { Time, Air, Humidity, Wind, Concrete, ReadingCount, Nomograph, Equation, Message, ColumnCount };
 
     explicit OutlookTable(QObject* parent = nullptr);
 

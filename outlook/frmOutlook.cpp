@@ -1,5 +1,6 @@
 #include "outlook/frmOutlook.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QClipboard>
@@ -116,9 +117,13 @@ void frmOutlook::BuildElements()
     cmdPaste = MakeButton(rows, "cmdPaste", QStringLiteral("Paste Rows"));
     cmdAddHour = MakeButton(rows, "cmdAddHour", QStringLiteral("Add Hour"));
     cmdDeleteHours = MakeButton(rows, "cmdDeleteHours", QStringLiteral("Delete Hours"));
+    chkEveryReading = Named(new QCheckBox(QStringLiteral("Every reading"), rows), "chkEveryReading");
+    chkEveryReading->setToolTip(QStringLiteral("A meter's readings one row each, rather than the means of each "
+                                               "clock hour; an imported file is read again."));
     auto* rowButtons = new QHBoxLayout(rows);
     for (QPushButton* button : {cmdImport, cmdPaste, cmdAddHour, cmdDeleteHours})
         rowButtons->addWidget(button);
+    rowButtons->addWidget(chkEveryReading);
 
     auto* rules = Named(new QGroupBox(QStringLiteral("Where the source has no value"), this), "fraRules");
     optConcreteOffset = Named(new QRadioButton(QStringLiteral("Concrete = air +"), rules), "optConcreteOffset");
@@ -221,6 +226,19 @@ void frmOutlook::ConnectHandlers()
     connect(cmdPaste, &QPushButton::clicked, this, [this] { PasteRows(QGuiApplication::clipboard()->text()); });
     connect(cmdAddHour, &QPushButton::clicked, this, &frmOutlook::AddHour);
     connect(cmdDeleteHours, &QPushButton::clicked, this, &frmOutlook::DeleteHours);
+    connect(chkEveryReading, &QCheckBox::toggled, this, [this] {
+        if (imported_ && !forecast_)
+            ImportFile(imported_->path, imported_->units);
+    });
+    // The count of readings shows only where hours are a meter's means.
+    const auto showCount = [this] {
+        const std::vector<HourlyReading>& rows = model_->readings();
+        const bool any = std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row.averaged.any(); });
+        tblHours->setColumnHidden(OutlookTable::ReadingCount, !any);
+    };
+    showCount();
+    connect(model_, &QAbstractItemModel::modelReset, this, showCount);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, showCount);
     for (QRadioButton* option : {optConcreteOffset, optConcreteConstant})
         connect(option, &QRadioButton::toggled, this, [this](bool on) { if (on) ApplyRules(); });
     connect(txtConcrete, &QDoubleSpinBox::valueChanged, this, &frmOutlook::ApplyRules);
@@ -373,6 +391,7 @@ void frmOutlook::AddHour()
         forecast_.reset();
         source_ = QStringLiteral("Forecast hours, edited");
     }
+    imported_.reset();
     model_->appendReadings({reading});
     tblHours->setCurrentIndex(model_->index(model_->rowCount() - 1, OutlookTable::Air));
     tblHours->edit(tblHours->currentIndex());
@@ -383,6 +402,7 @@ void frmOutlook::DeleteHours()
     std::vector<int> rows;
     for (const QModelIndex& index : tblHours->selectionModel()->selectedRows())
         rows.push_back(index.row());
+    imported_.reset();
     model_->removeHours(rows);
 }
 

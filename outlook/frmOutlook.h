@@ -12,6 +12,7 @@
 
 class OutlookChart;
 class OutlookTable;
+class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -71,6 +72,15 @@ private:
     void Refresh();
     void ChooseHour(int row);
     void AskForCsv();
+    // A file's rows as the table shows them.
+    struct ImportedRows {
+        CsvImport::Start start;
+        std::vector<HourlyReading> rows;
+        bool averaged = false;      // a meter's readings, as the means of clock hours
+        std::size_t readings = 0;   // the rows of the file
+    };
+    std::optional<ImportedRows> ReadFile(const QString& path, const CsvImport::SourceUnits& chosen);
+    void ShowImported(const QString& path, const ImportedRows& read, const CsvImport::SourceUnits& chosen);
     void AddHour();
     void DeleteHours();
     void LoadKeptForecast();
@@ -98,6 +108,7 @@ private:
     QPushButton* cmdPaste;
     QPushButton* cmdAddHour;
     QPushButton* cmdDeleteHours;
+    QCheckBox* chkEveryReading;
     QRadioButton* optConcreteOffset;
     QRadioButton* optConcreteConstant;
     QDoubleSpinBox* txtConcrete;
@@ -119,4 +130,11 @@ private:
     QString source_;   // where the hours came from, as the window and the printout say it
     QString windows_;  // the safe windows found, in words
     QString site_;  // the forecast's site, saved with its hours; empty for other sources
+    // The file the hours were imported from, read again when the choice of every reading
+    // changes; none once the hours came from elsewhere or were added to.
+    struct Imported {
+        QString path;
+        CsvImport::SourceUnits units;
+    };
+    std::optional<Imported> imported_;
 };

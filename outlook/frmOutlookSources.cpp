@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -14,7 +15,9 @@
 #include <QTableView>
 
 #include "calc/NumberReading.h"
+#include "outlook/HourlyMeans.h"
 #include "outlook/OutlookTable.h"
+#include "outlook/sources/TextDecoding.h"
 #include "outlook/frmOutlook.h"
 #include "ui/FileDialogs.h"
 #include "settings/ForecastKey.h"
@@ -45,7 +48,7 @@ QString Coordinates(double latitude, double longitude)
 }
 
 // Asks for the units a file's header does not name; nothing when the user cancels.
-std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport::Result& read, UnitSystem units)
+std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport::Start& read, UnitSystem units)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("frmImportUnits"));
@@ -91,52 +94,100 @@ void frmOutlook::AskForCsv()
 {
     const QString path =
         FileDialogs::OpenFileName(this, Settings::FileKind::Csv, QStringLiteral("Import Hours from a CSV File"),
-                                  QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
+                                  QStringLiteral("CSV files and logs (*.csv *.txt *.dat);;All files (*)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Report(QStringLiteral("The file \"%1\" could not be read: %2").arg(QDir::toNativeSeparators(path),
-                                                                           file.errorString()), true);
+    const std::optional<ImportedRows> read = ReadFile(path, {});
+    if (!read)
+        return;
+    if (!read->start.temperatureUnitMissing && !read->start.windUnitMissing) {
+        ShowImported(path, *read, {});
         return;
     }
-    const CsvImport::Result read =
-        CsvImport::Read(QString::fromUtf8(file.readAll()), model_->settings().units);
-    CsvImport::SourceUnits chosen;
-    if (read.readable && (read.temperatureUnitMissing || read.windUnitMissing)) {
-        const std::optional<CsvImport::SourceUnits> asked = AskUnits(this, read, model_->settings().units);
-        if (!asked)
-            return;
-        chosen = *asked;
+    if (const std::optional<CsvImport::SourceUnits> asked = AskUnits(this, read->start, model_->settings().units))
+        ImportFile(path, *asked);
+}
+
+// A file of up to 50 MB, its rows as the table shows them: a meter's readings averaged to
+// hours as they are read, so that only the hours are held.
+std::optional<frmOutlook::ImportedRows> frmOutlook::ReadFile(const QString& path, const CsvImport::SourceUnits& chosen)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > CsvImport::MaxSourceBytes) {
+        Report(QStringLiteral("The file \"%1\" is %2; the outlook reads files of up to %3.")
+                   .arg(shown, CsvImport::SizeText(info.size()), CsvImport::SizeText(CsvImport::MaxSourceBytes)),
+               true);
+        return std::nullopt;
     }
-    ImportFile(path, chosen);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Report(QStringLiteral("The file \"%1\" could not be read: %2").arg(shown, file.errorString()), true);
+        return std::nullopt;
+    }
+    CsvImport::Reader reader(file, CsvImport::MaxSourceBytes, model_->settings().units, chosen);
+    ImportedRows read;
+    read.start = reader.start();
+    HourlyMeans::Rows rows(reader, chkEveryReading->isChecked());
+    // A large log takes a second or two: it shows how far it has come and can be cancelled.
+    QProgressDialog progress(QStringLiteral("Reading %1…").arg(shown), QStringLiteral("Cancel"), 0,
+                             int(info.isFile() ? info.size() / 1024 : 0), this);
+    progress.setObjectName(QStringLiteral("frmReading"));
+    progress.setWindowModality(Qt::WindowModal);
+    std::size_t shownAt = 0;
+    for (HourlyReading row; rows.next(row);) {
+        read.rows.push_back(std::move(row));
+        if (rows.readings() - shownAt >= 8192) {
+            shownAt = rows.readings();
+            progress.setValue(int(file.pos() / 1024));
+            if (progress.wasCanceled())
+                return std::nullopt;
+        }
+    }
+    read.averaged = rows.averaged();
+    read.readings = rows.readings();
+    const QString error = read.start.readable ? reader.stopped() : read.start.error;
+    if (!error.isEmpty()) {
+        Report(QStringLiteral("The file \"%1\" could not be imported.\n%2").arg(shown, error), true);
+        return std::nullopt;
+    }
+    return read;
 }
 
 bool frmOutlook::ImportFile(const QString& path, const CsvImport::SourceUnits& chosen)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Report(QStringLiteral("The file \"%1\" could not be read: %2").arg(shown, file.errorString()), true);
-        return false;
-    }
-    const CsvImport::Result read = CsvImport::Read(QString::fromUtf8(file.readAll()), model_->settings().units, chosen);
-    if (!read.readable) {
-        Report(QStringLiteral("The file \"%1\" could not be imported.\n%2").arg(shown, read.error), true);
-        return false;
-    }
+    const std::optional<ImportedRows> read = ReadFile(path, chosen);
+    if (read)
+        ShowImported(path, *read, chosen);
+    return read.has_value();
+}
+
+void frmOutlook::ShowImported(const QString& path, const ImportedRows& read, const CsvImport::SourceUnits& chosen)
+{
     const auto unreadable = std::count_if(read.rows.begin(), read.rows.end(),
                                           [](const HourlyReading& row) { return !row.problem.isEmpty(); });
+    int leftOut = 0;
+    for (const HourlyReading& row : read.rows)
+        leftOut += row.averaged.used > 0 ? row.averaged.leftOut : 0;
     forecast_.reset();
     site_.clear();
-    source_ = QStringLiteral("From %1: %2 hours").arg(QFileInfo(path).fileName()).arg(read.rows.size());
+    imported_ = {path, chosen};
+    source_ = QStringLiteral("From %1 (%2): ").arg(QFileInfo(path).fileName(), read.start.encoding);
+    if (read.averaged)
+        source_ += QStringLiteral("%1 hours, the means of %2 readings").arg(read.rows.size()).arg(read.readings);
+    else
+        source_ += QStringLiteral("%1 %2").arg(read.rows.size()).arg(chkEveryReading->isChecked()
+                                                                         ? QStringLiteral("readings")
+                                                                         : QStringLiteral("hours"));
     if (unreadable > 0)
         source_ += QStringLiteral(", %1 with a value that could not be read (marked)").arg(unreadable);
+    if (leftOut > 0)
+        source_ += leftOut == 1 ? QStringLiteral(", 1 unreadable reading left out of the means")
+                                : QStringLiteral(", %1 unreadable readings left out of the means").arg(leftOut);
     std::vector<HourlyReading> rows = read.rows;
     for (HourlyReading& row : rows)
         row.source = RecordSource::Csv;
     model_->setReadings(std::move(rows));
-    return true;
 }
 
 bool frmOutlook::PasteRows(const QString& text)
@@ -151,8 +202,10 @@ bool frmOutlook::PasteRows(const QString& text)
         model_->setReadings({});
     }
     site_.clear();
+    imported_.reset();
     source_ = QStringLiteral("Typed or pasted hours");
-    model_->appendReadings(read.rows);
+    const bool averaged = !chkEveryReading->isChecked() && HourlyMeans::FinerThanHourly(read.rows);
+    model_->appendReadings(averaged ? HourlyMeans::Average(read.rows) : read.rows);
     return true;
 }
 

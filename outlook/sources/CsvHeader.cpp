@@ -18,11 +18,14 @@ constexpr std::array kKnownNames{
     KnownName{"datetime", Role::Stamp},
     KnownName{"date/time", Role::Stamp},
     KnownName{"timestamp", Role::Stamp},
+    KnownName{"formatteddatetime", Role::Stamp},
+    KnownName{"dateandtime", Role::Stamp},
     KnownName{"date", Role::Date},
     KnownName{"time", Role::Clock},
     KnownName{"hour", Role::Clock},
     KnownName{"airtemperature", Role::Air},
     KnownName{"airtemp", Role::Air},
+    KnownName{"airtc", Role::Air},
     KnownName{"temperature", Role::Air},
     KnownName{"temp", Role::Air},
     KnownName{"ta", Role::Air},
@@ -53,10 +56,13 @@ struct HeaderField {
     QString unit;              // lower case; empty when the field names none
 };
 
-// Reads "Air Temperature (°F)", "temp [C]", "Temperature, °C", "temp_c", "Wind m/s".
+// Reads "Air Temperature (°F)", "temp [C]", "Temperature, °C", "temp_c", "Wind m/s", "RH%",
+// and a data logger's "WS_ms_Avg" (its mean or sample is the reading).
 HeaderField ReadHeaderField(const QString& field)
 {
-    QString name = field.trimmed().toLower();
+    QString name = field.trimmed().toLower().remove(u'%');
+    if (name.endsWith(u"_avg") || name.endsWith(u"_smp"))
+        name.chop(4);
     QString unit;
     const auto open = std::find_if(name.cbegin(), name.cend(),
                                    [](QChar c) { return c == u'(' || c == u'[' || c == u','; });
@@ -91,7 +97,7 @@ std::optional<Layout> ReadHeader(const QStringList& fields)
 {
     std::array<Column, kRoleCount> found;  // by Role
     std::array<QString, kRoleCount> units;
-    bool any = false;
+    int known = 0;
     for (int i = 0; i < fields.size(); ++i) {
         const HeaderField field = ReadHeaderField(fields[i]);
         if (!field.role)
@@ -101,9 +107,9 @@ std::optional<Layout> ReadHeader(const QStringList& fields)
             continue;
         found[role] = {i, fields[i].trimmed()};
         units[role] = field.unit;
-        any = true;
+        ++known;
     }
-    if (!any)
+    if (known == 0)
         return std::nullopt;
     const auto at = [](Role role) { return static_cast<std::size_t>(role); };
     Layout layout{.air = found[at(Role::Air)],
@@ -112,7 +118,8 @@ std::optional<Layout> ReadHeader(const QStringList& fields)
                   .concrete = found[at(Role::Concrete)],
                   .units = {.air = UnitNamed(Quantity::Temperature, units[at(Role::Air)]),
                             .concrete = UnitNamed(Quantity::Temperature, units[at(Role::Concrete)]),
-                            .wind = UnitNamed(Quantity::Wind, units[at(Role::Wind)])}};
+                            .wind = UnitNamed(Quantity::Wind, units[at(Role::Wind)])},
+                  .knownColumns = known};
     const Column& date = found[at(Role::Date)];
     const Column& clock = found[at(Role::Clock)];
     if (found[at(Role::Stamp)].present()) {

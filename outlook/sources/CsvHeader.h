@@ -24,14 +24,16 @@ struct Layout {
     Column wind = {};
     Column concrete = {};
     ColumnUnits units = {};
+    int knownColumns = 0;  // how many columns the header names by a known name
 };
 
 // Without a header the columns stand in the order the import dialog shows.
 Layout PositionalLayout();
 
 // The columns a header names by their common names ("Air Temperature (°F)", "temp [C]",
-// "Temperature, °C", "temp_c", "Wind m/s"), the first column of a kind counting; nothing
-// when the fields name no column at all and so are a line of data.
+// "Temperature, °C", "temp_c", "Wind m/s", a meter's "FORMATTED DATE_TIME", a data
+// logger's "AirTC_Avg"), the first column of a kind counting; nothing when the fields name
+// no column at all and so are a line of data (or a device line before the header).
 std::optional<Layout> ReadHeader(const QStringList& fields);
 
 // The first required column the layout lacks, as a message names it; empty when none is lacking.

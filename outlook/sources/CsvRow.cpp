@@ -1,7 +1,6 @@
 #include "outlook/sources/CsvRow.h"
 
-#include <QDateTime>
-#include <string_view>
+#include <algorithm>
 
 #include "calc/NumberReading.h"
 #include "calc/NumberWriting.h"
@@ -11,10 +10,23 @@
 namespace CsvImport {
 namespace {
 
+// A field as UTF-8; a reading is nearly always ASCII, which needs no conversion of its own.
+std::string Utf8(const QString& text)
+{
+    std::string ascii(std::size_t(text.size()), '\0');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80)
+            return Std(text);
+        ascii[std::size_t(i)] = char(c);
+    }
+    return ascii;
+}
+
 // Reads the fields of one data line and keeps the first problem it meets.
 class LineReader {
 public:
-    LineReader(const Record& record, bool decimalComma) : record_(record), decimalComma_(decimalComma) {}
+    explicit LineReader(const Record& record) : record_(record) {}
 
     QDateTime time(const Layout& layout)
     {
@@ -24,32 +36,21 @@ public:
                 ? WallClock{timeField(layout.time, ReadDate, QStringLiteral("is not a date")),
                             timeField(layout.clock, ReadClock, QStringLiteral("is not a time of day"))}
                 : timeField(layout.time, ReadDateTime, QStringLiteral("is not a date and time"));
-        if (!read.isValid())
-            return {};
-        const QDateTime local(read.date, read.time);
-        // Qt holds no local time in the hour the clocks skip in spring.
-        if (!local.isValid())
-            fail(layout.time, QStringLiteral("falls in the hour skipped when the clocks go forward"),
-                 read.date.toString(Qt::ISODate) + u' ' + read.time.toString(QStringLiteral("HH:mm")));
-        return local;
+        return read.isValid() ? SiteWallClock(read.date, read.time) : QDateTime();
     }
 
     // The value of a column in the table's unit; as written when it is not a number.
-    QString reading(const Column& column, Conversion convert, bool required)
+    std::string reading(const Column& column, Conversion convert, bool required)
     {
         const QString text = field(column, required);
         if (text.isEmpty())
-            return text;
-        const QString number = decimalComma_ ? QString(text).replace(u',', u'.') : text;
-        const QByteArray utf8 = number.toUtf8();
-        const std::string_view digits(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-        if (!IsNumericText(digits)) {
+            return {};
+        const std::string number = NumberText(Utf8(text));
+        if (!IsNumericText(number)) {
             fail(column, QStringLiteral("is not a number"), text);
-            return text;
+            return Std(text);
         }
-        if (!convert.changes())
-            return number;
-        return QString::fromStdString(NumberFormat::ScenarioValue(convert(ReadNumber(digits))));
+        return convert.changes() ? NumberFormat::ScenarioValue(convert(ReadNumber(number))) : number;
     }
 
     const QString& problem() const { return problem_; }
@@ -102,22 +103,47 @@ private:
     }
 
     const Record& record_;
-    bool decimalComma_;
     QString problem_;
 };
 
 }  // namespace
 
-HourlyReading ReadRow(const Record& record, const Layout& layout, const Conversions& to, bool decimalComma)
+std::string NumberText(std::string field)
 {
-    LineReader line(record, decimalComma);
+    if (field.find('.') == std::string::npos)
+        std::replace(field.begin(), field.end(), ',', '.');
+    return field;
+}
+
+std::optional<ColumnUnits> ReadUnitsRow(const Record& record, const Layout& layout)
+{
+    const auto field = [&record](const Column& column) {
+        return column.present() && column.index < record.fields.size() ? record.fields[column.index].trimmed()
+                                                                         : QString();
+    };
+    const auto isNumber = [&](const Column& column) { return IsNumericText(NumberText(Std(field(column)))); };
+    const QString time = field(layout.time);
+    if (ReadDateTime(time).isValid() || ReadDate(time).isValid() || ReadClock(time).isValid())
+        return std::nullopt;
+    for (const Column* column : {&layout.air, &layout.humidity, &layout.wind, &layout.concrete}) {
+        if (!field(*column).isEmpty() && isNumber(*column))
+            return std::nullopt;
+    }
+    return ColumnUnits{.air = UnitNamed(Quantity::Temperature, field(layout.air)),
+                       .concrete = UnitNamed(Quantity::Temperature, field(layout.concrete)),
+                       .wind = UnitNamed(Quantity::Wind, field(layout.wind))};
+}
+
+HourlyReading ReadRow(const Record& record, const Layout& layout, const Conversions& to)
+{
+    LineReader line(record);
     // The fields are read in the order of the columns a problem names first.
     HourlyReading row;
     row.time = line.time(layout);
-    row.readings.air = Std(line.reading(layout.air, to.air, true));
-    row.readings.humidity = Std(line.reading(layout.humidity, {}, true));
-    row.readings.wind = Std(line.reading(layout.wind, to.wind, true));
-    row.readings.concrete = Std(line.reading(layout.concrete, to.concrete, false));
+    row.readings.air = line.reading(layout.air, to.air, true);
+    row.readings.humidity = line.reading(layout.humidity, {}, true);
+    row.readings.wind = line.reading(layout.wind, to.wind, true);
+    row.readings.concrete = line.reading(layout.concrete, to.concrete, false);
     row.problem = line.problem();
     return row;
 }

@@ -41,6 +41,9 @@ TEST(CsvHeader, ColumnsAndUnitsAreKnownByTheirCommonNames)
         {"a stamp wins over date and time", "Date|Time|Timestamp|T|Relative Humidity|V|Concrete",
          "2 - 3 4 5 6 | - - - | "},
         {"kelvin not known, knots known", "Time|Temp (K)|RH|Wind (knots)", "0 - 1 2 3 - | - - kn | "},
+        {"a meter's export", "FORMATTED DATE_TIME|Temperature|Wet Bulb Temp|Relative Humidity|Barometric Pressure|"
+                             "Wind Speed|Dew Point|Data Type", "0 - 1 3 5 - | - - - | "},
+        {"a data logger's table", "TIMESTAMP|RECORD|BattV_Min|AirTC_Avg|RH%|WS_ms_Avg", "0 - 3 4 5 - | - - m/s | "},
         {"no time", "Air|RH|Wind", "- - 0 1 2 - | - - - | time"},
         {"no humidity", "Date|Air|Wind", "0 - 1 - 2 - | - - - | relative-humidity"},
         {"no wind", "Time|Air|RH|Concrete", "0 - 1 2 - 3 | - - - | wind"},

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QFile>
+
 #include "outlook/CsvImport.h"
+#include "outlook/HourlyMeans.h"
 
 void PrintTo(const QString& text, std::ostream* out)
 {
@@ -15,11 +19,21 @@ namespace {
 std::string Shown(const HourlyReading& row)
 {
     const Readings& r = row.readings;
+    const std::string count = row.averaged.any() ? " | " + row.averaged.text().toStdString() : "";
     return row.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString() + " | " + r.air + " | " + r.humidity +
-           " | " + r.wind + " | " + r.concrete;
+           " | " + r.wind + " | " + r.concrete + count;
 }
 
-CsvImport::Result Import(const char* text, UnitSystem units, const SourceUnits& chosen = {})
+// Rows shown, joined by " / ", each with its problem where it has one.
+std::string AllShown(const std::vector<HourlyReading>& rows)
+{
+    QStringList shown;
+    for (const HourlyReading& row : rows)
+        shown << QString::fromStdString(Shown(row)) + (row.problem.isEmpty() ? QString() : u' ' + row.problem);
+    return shown.join(QStringLiteral(" / ")).toStdString();
+}
+
+CsvImport::Result Import(const QByteArray& text, UnitSystem units, const SourceUnits& chosen = {})
 {
     return CsvImport::Read(QString::fromUtf8(text), units, chosen);
 }
@@ -96,16 +110,93 @@ TEST(CsvImport, AUnitTheHeaderNamesWinsAndAMissingOneIsReported)
     }
 }
 
-// A local time the clocks skip cannot be held; the line says so rather than call it unreadable.
-TEST(CsvImport, ATimeTheClocksSkipIsNamedAsSuch)
+// A file's times are the site's wall clock: an hour the computer's clock skips or repeats
+// is a reading like any other, and a meter's readings in it make an hour of their own.
+TEST(CsvImport, TimesTheComputersClockSkipsOrRepeatsAreValidReadings)
 {
+    QString log = QStringLiteral("Time,Temp,RH,Wind\n");
+    for (const char* day : {"2026-03-08", "2026-03-29", "2026-09-27", "2026-10-25"})
+        log += QStringLiteral("%1 02:00,70,50,5\n%1 02:30,72,50,5\n").arg(QLatin1String(day));
     const QByteArray zone = qgetenv("TZ");
-    qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");  // 02:00 is 03:00 on 31 March 2024
-    const CsvImport::Result result = Import("2024-03-31T02:30\t40\t50\t5", UnitSystem::US);
+    for (const char* tz : {"Europe/Berlin", "America/Denver", "Pacific/Auckland"}) {
+        SCOPED_TRACE(tz);
+        qputenv("TZ", tz);
+        EXPECT_EQ(AllShown(HourlyMeans::Average(Import(log.toUtf8(), UnitSystem::US).rows)),
+                  "2026-03-08 02:00 | 71.0 | 50.0 | 5.0 |  | 2 / 2026-03-29 02:00 | 71.0 | 50.0 | 5.0 |  | 2 / "
+                  "2026-09-27 02:00 | 71.0 | 50.0 | 5.0 |  | 2 / 2026-10-25 02:00 | 71.0 | 50.0 | 5.0 |  | 2");
+    }
     zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
-    ASSERT_EQ(result.rows.size(), 1u);
-    EXPECT_EQ(result.rows[0].problem,
-              "Line 1, column 1: \"2024-03-31 02:30\" falls in the hour skipped when the clocks go forward.");
+}
+
+// Logs as meters and data loggers export them and texts as spreadsheets save them, read
+// and averaged as the outlook and the command line do.
+TEST(CsvImport, MeterLogsAndSpreadsheetExportsAreReadInEachEncoding)
+{
+    enum class Bytes { AsSaved, WithoutMark, BigEndian };
+    const struct {
+        const char* name;
+        const char* file;
+        Bytes bytes;
+        UnitSystem units;
+        const char* encoding;
+        const char* rows;
+    } cases[] = {
+        {"meter log: device lines, a units row, AM and PM", "meter-us.csv", Bytes::AsSaved, UnitSystem::US, "UTF-8",
+         "2026-07-14 11:00 | 81.3 | 47.0 | 11.9 |  | 3 / 2026-07-14 12:00 | 85.0 | 43.0 | 15.0 |  | 3 / "
+         "2026-07-14 13:00 | 86.0 | 41.5 | 11.0 |  | 3"},
+        {"metric meter log: quoted decimal commas, m/s, one unreadable humidity", "meter-metric.csv", Bytes::AsSaved,
+         UnitSystem::SI, "UTF-8",
+         "2026-07-14 08:00 | 27.5 | 35.9 | 18.0 |  | 2 of 3 / 2026-07-14 09:00 | 28.1 | 34.0 | 10.8 |  | 1"},
+        {"meter log without device lines, columns in another order, F and kn", "meter-reordered.csv",
+         Bytes::AsSaved, UnitSystem::US, "UTF-8",
+         "2026-07-14 06:00 | 66.0 | 68.0 | 5.8 |  | 2 / 2026-07-14 07:00 | 70.0 | 60.0 | 9.2 |  | 1"},
+        {"data logger: degC and ms-1 under TIMESTAMP", "logger.dat", Bytes::AsSaved, UnitSystem::SI, "UTF-8",
+         "2026-07-14 08:00 | 22.5 | 57.0 | 12.6 |  | 4"},
+        {"Unicode text", "unicode-text.txt", Bytes::AsSaved, UnitSystem::SI, "UTF-16LE with byte-order mark",
+         "2026-07-14 08:00 | 25.0 | 50 | 10 |  / 2026-07-14 09:00 | 26.5 | 48 | 12 | "},
+        {"Unicode text without a byte-order mark", "unicode-text.txt", Bytes::WithoutMark, UnitSystem::SI,
+         "UTF-16LE", "2026-07-14 08:00 | 25.0 | 50 | 10 |  / 2026-07-14 09:00 | 26.5 | 48 | 12 | "},
+        {"big-endian Unicode text", "unicode-text.txt", Bytes::BigEndian, UnitSystem::SI,
+         "UTF-16BE with byte-order mark",
+         "2026-07-14 08:00 | 25.0 | 50 | 10 |  / 2026-07-14 09:00 | 26.5 | 48 | 12 | "},
+        {"Windows-1252 °C", "windows-1252.csv", Bytes::AsSaved, UnitSystem::US, "Windows-1252",
+         "2026-07-14 08:00 | 77.0 | 50 | 6.2 | "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile file(QStringLiteral(BRACKMERE_OUTLOOK_TEST_DATA "/") + QLatin1String(c.file));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        if (c.bytes == Bytes::WithoutMark)
+            bytes.remove(0, 2);
+        for (qsizetype i = 0; c.bytes == Bytes::BigEndian && i + 1 < bytes.size(); i += 2)
+            std::swap(bytes[i], bytes[i + 1]);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        const CsvImport::Result result = CsvImport::Read(buffer, std::nullopt, c.units);
+        ASSERT_TRUE(result.readable) << result.error.toStdString();
+        EXPECT_EQ(result.encoding.toStdString(), c.encoding);
+        const std::vector<HourlyReading> rows =
+            HourlyMeans::FinerThanHourly(result.rows) ? HourlyMeans::Average(result.rows) : result.rows;
+        EXPECT_EQ(AllShown(rows), c.rows);
+    }
+}
+
+// A stream is read up to its limit and no further.
+TEST(CsvImport, AStreamStopsAtItsLimit)
+{
+    QByteArray bytes = "Time,Temp (F),RH,Wind (mph)\n";
+    while (bytes.size() < 1024)
+        bytes += "2026-07-14 08:00,70,50,5\n";
+    bytes.truncate(1024);
+    for (const qint64 extra : {0, 1}) {
+        QByteArray text = bytes + QByteArray(extra, '\n');
+        QBuffer buffer(&text);
+        buffer.open(QIODevice::ReadOnly);
+        const CsvImport::Result result = CsvImport::Read(buffer, 1024, UnitSystem::US);
+        EXPECT_EQ(result.readable, extra == 0);
+        EXPECT_EQ(result.error.toStdString(), extra == 0 ? "" : "The input goes on past 1 KB; it was read no further.");
+    }
 }
 
 // The pieces fit: a byte-order mark is no part of the first name, a quoted name keeps its

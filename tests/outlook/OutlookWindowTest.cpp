@@ -2,7 +2,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -10,14 +9,13 @@
 #include <QTableView>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTextStream>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/CommandLine.h"
 #include "outlook/OutlookChart.h"
 #include "outlook/OutlookTable.h"
 #include "outlook/frmOutlook.h"
@@ -218,6 +216,34 @@ TEST_F(OutlookTest, TheServerDialogSendsNoKeyOverPlainHttp)
     EXPECT_EQ(Settings::ForecastServer(), server);
 }
 
+// A meter's log comes in as the means of its clock hours, the count of readings shown; at
+// the user's choice every reading is a row. A file over the size limit is refused.
+TEST_F(OutlookTest, AMetersLogIsAveragedToHoursOrKeptReadingByReading)
+{
+    ASSERT_TRUE(outlook->ImportFile(QStringLiteral(BRACKMERE_OUTLOOK_TEST_DATA "/meter-metric.csv")));
+    EXPECT_EQ(outlook->sourceText(), "From meter-metric.csv (UTF-8): 2 hours, the means of 4 readings, "
+                                     "1 unreadable reading left out of the means");
+    auto* table = outlook->findChild<QTableView*>("tblHours");
+    EXPECT_FALSE(table->isColumnHidden(OutlookTable::ReadingCount));
+    EXPECT_EQ(cell(0, OutlookTable::ReadingCount), "2 of 3");
+    EXPECT_EQ(cell(0, OutlookTable::Air), "81.5");
+    outlook->findChild<QCheckBox*>("chkEveryReading")->click();
+    EXPECT_EQ(outlook->table()->rowCount(), 4) << "the file is read again";
+    EXPECT_TRUE(table->isColumnHidden(OutlookTable::ReadingCount));
+    EXPECT_EQ(cell(2, OutlookTable::Message), "Line 8, column 4 (Relative Humidity): \"--\" is not a number.");
+
+    QTemporaryDir folder;
+    QFile large(folder.filePath("large.csv"));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.resize(60 * 1024 * 1024));
+    large.close();
+    EXPECT_FALSE(outlook->ImportFile(large.fileName()));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, QStringLiteral("The file \"%1\" is 60 MB; the outlook reads files of up to "
+                                                          "50 MB.").arg(QDir::toNativeSeparators(large.fileName())));
+    messages.clear();
+    EXPECT_EQ(outlook->table()->rowCount(), 4) << "the hours shown stay";
+}
+
 // Chosen hours become records, dated by their hour, the note naming the source; the
 // outlook prints on one page.
 TEST_F(OutlookTest, HoursBecomeRecordsAndTheOutlookPrintsOnOnePage)
@@ -266,52 +292,6 @@ TEST_F(OutlookTest, HoursBecomeRecordsAndTheOutlookPrintsOnOnePage)
     EXPECT_EQ(notice->text, QStringLiteral("%1 more hours, to Thu 2027-02-11 15:00, do not fit on the page.")
                                 .arg(1004 - rowsPrinted))
         << notice->text.toStdString() << " after " << rowsPrinted;
-}
-
-// The command line computes a file's hours as the outlook does, without a window.
-TEST(CommandLineTest, OutlookWritesEachHoursResultsAsCsv)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath("hours.csv");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("time,air temperature (C),rh,wind (km/h)\n2026-12-08T06:00,26.7,50,16.1\n2026-12-08T07:00,=1+1,50,16\n");
-    file.close();
-
-    const struct {
-        QStringList arguments;
-        int status;
-        const char* out;
-        const char* err;
-    } runs[] = {
-        {{"--outlook", path, "--units", "si"}, 0,
-         "Time,Air Temperature (°C),Relative Humidity (%),Wind Velocity (km/h),Concrete Temperature (°C),"
-         "Nomograph Rate (kg/m²/hr),Equation Rate (kg/m²/hr),Message\n"
-         "2026-12-08T06:00:00,26.7,50,16.1,26.7,0.71,0.70,Measures may be needed.\n"
-         "2026-12-08T07:00:00,'=1+1,50,16,,,,\"Line 3, column 2 (air temperature (C)): \"\"=1+1\"\" is not a number.\"\n",
-         ""},
-        {{"--outlook", folder.filePath("missing.csv")}, 2, "", "brackmere: cannot read"},
-        {{"--units", "metric"}, 2, "", "brackmere: --units takes us or si, not \"metric\"."},
-        {{"--version"}, 0, "brackmere 1.0.17\n", ""},
-    };
-    for (const auto& run : runs) {
-        SCOPED_TRACE(run.arguments.join(' ').toStdString());
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        const int status = CommandLine::Run(CommandLine::Parse(QStringList{"brackmere"} + run.arguments), outStream,
-                                            errStream);
-        outStream.flush();
-        errStream.flush();
-        EXPECT_EQ(status, run.status);
-        EXPECT_EQ(out.toStdString(), run.out);
-        EXPECT_EQ(err.left(int(std::strlen(run.err))).toStdString(), run.err);
-    }
-    // The program itself, as a user runs it: no window, the CSV on standard output.
-    QProcess program;
-    program.start(QStringLiteral(BRACKMERE_PROGRAM), {QStringLiteral("--outlook"), path});
-    ASSERT_TRUE(program.waitForFinished(20000));
-    EXPECT_EQ(program.exitCode(), 0);
-    EXPECT_TRUE(program.readAllStandardOutput().startsWith("Time,Air Temperature (°F)"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "app/BuildInfo.h"
 #include "app/CommandLine.h"
@@ -106,13 +107,14 @@ public:
     std::size_t computed() const { return computed_; }
 
 private:
-    // Writes ",text", quoted as CSV needs it; plain ASCII, as readings and rates nearly always
-    // are, goes out as it stands.
+    // Writes ",text" as Csv::Field would; plain ASCII that cannot start a formula, as readings
+    // and rates nearly always are, goes out as it stands.
     void field_(const std::string& text)
     {
-        const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
-            return c > 0 && c != ',' && c != '"' && c != '\n' && c != '\r';
-        });
+        const bool plain = (text.empty() || std::string_view("=+-@\t\r").find(text.front()) == std::string_view::npos) &&
+                           std::all_of(text.begin(), text.end(), [](char c) {
+                               return c > 0 && c != ',' && c != '"' && c != '\n' && c != '\r';
+                           });
         out_ << ',';
         if (plain)
             out_ << QLatin1StringView(text.data(), qsizetype(text.size()));

@@ -27,7 +27,7 @@ struct NewRecord {
     QString Source = {};                   // where the readings came from (RecordSources::Text)
     QString ConcreteRule = {};             // the rule that set the concrete temperature; empty when measured
     QString WindFactor = {};               // the factor a 10 m forecast wind was scaled by; empty when measured
-    QString Mix;                           // the code of the mix preset the threshold was chosen for
+    QString Mix = {};                      // the code of the mix preset the threshold was chosen for
 };
 
 // What the person saving adds to a calculation, and where its readings came from: typed

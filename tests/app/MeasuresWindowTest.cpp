@@ -111,7 +111,7 @@ TEST_F(MeasuresWindowTest, APresetFillsTheAlternateRateAndIsSavedAndKept)
     });
     element<QPushButton>("cmdSave")->click();
     messages.clear();
-    EXPECT_EQ(LookReadOnly(RecordsPath::ForThisProgram()).rows.value(0).value(15), "LatexModified");
+    EXPECT_EQ(LookReadOnly(RecordsPath::ForThisProgram()).rows.value(0).value(18), "LatexModified");
 
     window = std::make_unique<frmMain>();
     EXPECT_EQ(element<QComboBox>("cboMix")->currentIndex(), int(MixPreset::LatexModified));

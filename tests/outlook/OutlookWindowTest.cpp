@@ -182,7 +182,8 @@ TEST_F(OutlookTest, AForecastFillsTheHoursAndOpensAgainWithoutTheNetwork)
         element<QPushButton>("cmdRecords")->click();
         QFile exported(destinations.saveFileName);
         ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(exported.readAll().endsWith(",Test site," + LoginName().toUtf8() + ",,Forecast,air + 0.0 °F,1\r\n"));
+        const QByteArray text = exported.readAll();
+        EXPECT_TRUE(text.endsWith(",Test site," + LoginName().toUtf8() + ",,Forecast,air + 0.0 °F,1,Standard\r\n")) << text.right(80).toStdString();
     }
     messages.clear();
 

@@ -356,7 +356,7 @@ TEST_P(BothEngines, ImportAddsEachRowOnceAndSaysWhatItRefused)
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[1].mid(1, 3) + rows[1].mid(9, 1) + rows[1].mid(11, 3) + rows[1].mid(15),
               (QStringList{"6/1/25", "2:03:00 PM", "80", "=HYPERLINK(\"http://x\")", "US", "Quay 3, \"north\" bay",
-                           LoginName(), "Field log", "", ""}));
+                           LoginName(), "Field log", "", "", ""}));
     EXPECT_EQ(rows[3].value(9), "-5 below, cold");
 
     // Exported in the other system and imported again: every record is there already.

@@ -77,7 +77,7 @@ TEST_F(Viewer, TheLastColumnFillsTheGrid)
 {
     frmView viewer(store);
     QTableView* grid = Grid(viewer);
-    viewer.resize(1400, 600);  // wide enough for every header, whatever the font
+    viewer.resize(1800, 600);  // wide enough for every header, whatever the font
     viewer.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewer));
     viewer.FitDBGrid(grid);

@@ -7,7 +7,13 @@
 
 // Finding the hours in which a slab can be placed without measures against
 // evaporation, from hourly verdicts in time order.
+
+// Which hours count as safe: those not above the threshold in force (the default), or
+// only those whose message is "OK", below the lower of the two fixed rates.
+enum class SafeCriterion { BelowThreshold, OkOnly };
+
 namespace PourWindow {
+
 
 struct Verdict {
     std::int64_t minute = 0;  // the hour's start as an instant, in minutes since 1970

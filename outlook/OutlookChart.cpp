@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "calc/NumberWriting.h"
+#include "calc/RateBand.h"
 #include "outlook/SiteTime.h"
 #include "ui/Colors.h"
 #include "ui/TiledStroke.h"
@@ -109,10 +110,13 @@ QStringList AssumedNotes(const OutlookChartData& data)
     QStringList notes;
     if (!data.concreteRule.isEmpty())
         notes << QStringLiteral("Italics: assumed values. Concrete: %1 (the rule).").arg(data.concreteRule);
-    if (data.windAdjusted)
-        notes << QStringLiteral("%1Wind: the 10 m forecast × %2, brought to about 0.5 m above the surface.")
-                     .arg(notes.isEmpty() ? QStringLiteral("Italics: assumed values. ") : QString(),
-                          QString::fromStdString(NumberFormat::General(data.heightFactor)));
+    if (data.windAdjusted) {
+        const QString lead = notes.isEmpty() ? QStringLiteral("Italics: assumed values. ") : QString();
+        notes << (data.heightFactor == 1.0
+                      ? QStringLiteral("%1Wind: the 10 m forecast as given.").arg(lead)
+                      : QStringLiteral("%1Wind: the 10 m forecast × %2, brought to about 0.5 m above the surface.")
+                            .arg(lead, QString::fromStdString(NumberFormat::General(data.heightFactor))));
+    }
     return notes;
 }
 
@@ -122,6 +126,8 @@ std::vector<LegendEntry> LayOutLegend(const QRectF& area, const OutlookChartData
     const QString unit = UnitCaptions::Symbol(Quantity::Rate, data.units);
     std::vector<LegendEntry> entries{
         {Colors::OutlookEquation, Qt::SolidLine, false, QStringLiteral("Equation rate"), {}},
+        {Colors::OutlookBand, Qt::SolidLine, true,
+         QStringLiteral("±%1 % (measured rates)").arg(int(EquationSpread * 100)), {}},
         {Colors::OutlookNomograph, Qt::DashLine, false, QStringLiteral("Nomograph rate"), {}},
         {Colors::OutlookMay, Qt::DashLine, false,
          QStringLiteral("%1 and %2 %3").arg(QString::fromStdString(RateText(data.may, data.units)),
@@ -196,7 +202,7 @@ std::optional<Frame> FrameFor(const QRectF& area, const OutlookChartData& data, 
             first = i;
         if (!last || *frame.hours[i] > *frame.hours[*last])
             last = i;
-        highest = std::max({highest, point.nomograph.value_or(0), point.equation.value_or(0)});
+        highest = std::max({highest, point.nomograph.value_or(0), BandAround(point.equation.value_or(0)).high});
     }
     if (!first)
         return std::nullopt;
@@ -211,11 +217,33 @@ std::optional<Frame> FrameFor(const QRectF& area, const OutlookChartData& data, 
     return frame;
 }
 
-void ShadeHour(QPainter& painter, const Frame& frame, std::size_t point, const QColor& color)
+// The hours above the threshold in force, shaded from where the equation's line crosses
+// it (each reading at its hour) to where it comes back; the last reading of a stretch
+// stands for its whole hour.
+void ShadeAbove(QPainter& painter, const Frame& frame, const OutlookChartData& data, const QColor& color)
 {
-    painter.fillRect(QRectF(QPointF(frame.x(point, 0), frame.plot.top()),
-                            QPointF(frame.x(point, HourMs), frame.plot.bottom())),
-                     color);
+    const double threshold = data.inForce.value_or(data.shall);
+    const auto joined = [&](std::size_t i, std::size_t j) {
+        return data.points[i].equation && data.points[j].equation && frame.hours[i] && frame.hours[j]
+               && *frame.hours[j] - *frame.hours[i] == HourMs;
+    };
+    // Where the line between readings i and j meets the threshold.
+    const auto crossing = [&](std::size_t i, std::size_t j) {
+        const double from = *data.points[i].equation;
+        const double to = *data.points[j].equation;
+        const double t = from == to ? 0.5 : std::clamp((threshold - from) / (to - from), 0.0, 1.0);
+        return frame.x(i, 0) + t * (frame.x(j, 0) - frame.x(i, 0));
+    };
+    for (std::size_t i = 0; i < data.points.size(); ++i) {
+        if (!data.points[i].above || !frame.hours[i])
+            continue;
+        const bool afterBelow = i > 0 && joined(i - 1, i) && !data.points[i - 1].above;
+        const bool hasNext = i + 1 < data.points.size() && joined(i, i + 1);
+        const double left = afterBelow ? crossing(i - 1, i) : frame.x(i, 0);
+        const double right = !hasNext ? frame.x(i, HourMs)
+                                      : data.points[i + 1].above ? frame.x(i + 1, 0) : crossing(i, i + 1);
+        painter.fillRect(QRectF(QPointF(left, frame.plot.top()), QPointF(right, frame.plot.bottom())), color);
+    }
 }
 
 void DrawGrid(QPainter& painter, const QRectF& area, const Frame& frame, const OutlookChartData& data,
@@ -305,7 +333,7 @@ void DrawRate(QPainter& painter, const Frame& frame, const OutlookChartData& dat
             drawing = false;
             continue;
         }
-        const QPointF at(frame.x(i, HourMs / 2), frame.y(*value));
+        const QPointF at(frame.x(i, 0), frame.y(*value));
         // A gap in time breaks the line as a missing hour does.
         if (drawing && *frame.hours[i] - previous == HourMs)
             path.lineTo(at);
@@ -315,6 +343,42 @@ void DrawRate(QPainter& painter, const Frame& frame, const OutlookChartData& dat
         previous = *frame.hours[i];
     }
     StrokeInTiles(painter, path, QPen(Color(color), 2, style, Qt::RoundCap, Qt::RoundJoin));
+}
+
+// The band about the equation's rate, a polygon along each unbroken stretch of the line.
+void DrawBand(QPainter& painter, const Frame& frame, const OutlookChartData& data)
+{
+    QPainterPath path;
+    std::vector<QPointF> low;
+    std::vector<QPointF> high;
+    const auto close = [&] {
+        if (!low.empty()) {
+            QPolygonF polygon(qsizetype(low.size() + high.size()));
+            std::copy(high.begin(), high.end(), polygon.begin());
+            std::copy(low.rbegin(), low.rend(), polygon.begin() + qsizetype(high.size()));
+            path.addPolygon(polygon);
+            path.closeSubpath();
+        }
+        low.clear();
+        high.clear();
+    };
+    qint64 previous = 0;
+    for (std::size_t i = 0; i < data.points.size(); ++i) {
+        const std::optional<double> rate = data.points[i].equation;
+        if (!rate || !frame.hours[i]) {
+            close();
+            continue;
+        }
+        if (!low.empty() && *frame.hours[i] - previous != HourMs)
+            close();
+        const RateBand band = BandAround(*rate);
+        const double x = frame.x(i, 0);
+        low.emplace_back(x, frame.y(band.low));
+        high.emplace_back(x, frame.y(band.high));
+        previous = *frame.hours[i];
+    }
+    close();
+    painter.fillPath(path, Color(Colors::OutlookBand));
 }
 
 void ShadeRun(QPainter& painter, const Frame& frame, const PourWindow::Run& run, const QColor& color)
@@ -354,7 +418,8 @@ OutlookChartData OutlookChartData::From(const std::vector<OutlookHour>& hours, c
             const Units::Unit& rate = SystemOf(settings.units).unit(Quantity::Rate);
             point.nomograph = rate.FromModel(std::max(0.0f, hour.result.solution.EvaporationRateNomo));
             point.equation = rate.FromModel(std::max(0.0f, hour.result.solution.RateACI));
-            point.above = !hour.safe();
+            point.above = hour.above();
+            point.borderline = hour.borderline;
             if (settings.choice == ThresholdChoice::Alternate)
                 data.inForce = hour.result.threshold;
         }
@@ -390,10 +455,8 @@ void OutlookChart::Paint(QPainter& painter, const QRectF& area, const OutlookCha
     }
     if (data.windows.longest)
         ShadeRun(painter, *frame, *data.windows.longest, Color(Colors::OutlookWindowShade));
-    for (std::size_t i = 0; i < data.points.size(); ++i) {
-        if (data.points[i].above && frame->hours[i])
-            ShadeHour(painter, *frame, i, Color(Colors::OutlookAboveShade));
-    }
+    ShadeAbove(painter, *frame, data, Color(Colors::OutlookAboveShade));
+    DrawBand(painter, *frame, data);
     DrawGrid(painter, area, *frame, data, metrics);
     DrawThreshold(painter, *frame, data.may, Colors::OutlookMay, Qt::DashLine,
                   QString::fromStdString(RateText(data.may, data.units)));
@@ -421,7 +484,7 @@ std::optional<std::size_t> OutlookChart::HourAt(const QRectF& area, const Outloo
     for (std::size_t i = 0; i < data.points.size(); ++i) {
         if (!frame->hours[i])
             continue;
-        const double d = std::abs(frame->x(i, HourMs / 2) - x);
+        const double d = std::abs(frame->x(i, 0) - x);
         if (!nearest || d < distance) {
             nearest = i;
             distance = d;
@@ -445,6 +508,9 @@ QString OutlookChart::HourTip(const OutlookChartData& data, std::size_t hour)
         tip += QStringLiteral("<br>Equation %1 %2")
                    .arg(QString::fromStdString(RateText(*point.equation, data.units)),
                         UnitCaptions::Symbol(Quantity::Rate, data.units));
+    if (point.borderline)
+        tip += QStringLiteral("<br>Borderline: the ±%1 % band reaches across the threshold in force")
+                   .arg(int(EquationSpread * 100));
     if (point.concreteAssumed || point.windAssumed)
         tip += QStringLiteral("<br><i>Italics: assumed</i>");
     return tip;

@@ -10,7 +10,8 @@
 
 class QPainter;
 
-// Both rates against time, the 0.1 / 0.2 lines (0.5 / 1.0 in SI) and the threshold in
+// Both rates against time, each reading at its hour, the equation's with the ±40 % band
+// of measured rates about it; the 0.1 / 0.2 lines (0.5 / 1.0 in SI) and the threshold in
 // force, the hours above it shaded and the safe pour windows marked. The same drawing
 // serves the window and the printed page.
 struct OutlookChartData {
@@ -19,6 +20,7 @@ struct OutlookChartData {
         std::optional<double> nomograph;  // rates in the units shown; none where the hour has no result
         std::optional<double> equation;
         bool above = false;               // computed and above the threshold in force
+        bool borderline = false;          // its band reaches across the threshold in force
         Readings used;                    // as computed, for the hour's tooltip
         bool concreteAssumed = false;     // set by the concrete rule
         bool windAssumed = false;         // scaled from a 10 m forecast

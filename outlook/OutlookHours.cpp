@@ -4,7 +4,9 @@
 
 #include <QLocale>
 
+#include "calc/ConcreteAtMost.h"
 #include "calc/NumberReading.h"
+#include "calc/RateBand.h"
 #include "calc/NumberWriting.h"
 #include "outlook/SiteTime.h"
 #include "ui/QtText.h"
@@ -44,10 +46,40 @@ QString RunText(const std::vector<OutlookHour>& hours, const PourWindow::Run& ru
                               (startZone == endZone ? QString() : startZone);
     const QString endText = QLocale::c().toString(end, (end.date() == start.date() ? QString() : day) +
                                                            QStringLiteral("HH:mm")) + endZone;
-    return QStringLiteral("%1 to %2, %3 h").arg(startText, endText).arg(run.count);
+    QString text = QStringLiteral("%1 to %2, %3 h").arg(startText, endText).arg(run.count);
+    const auto borderline = std::count_if(hours.begin() + std::ptrdiff_t(run.first),
+                                          hours.begin() + std::ptrdiff_t(run.first + run.count),
+                                          [](const OutlookHour& hour) { return hour.borderline; });
+    if (borderline > 0)
+        text += borderline == 1 ? QStringLiteral(", 1 borderline hour")
+                                : QStringLiteral(", %1 borderline hours").arg(borderline);
+    return text;
+}
+
+// Not above the threshold in force, and for "OK" only also at or below the lower fixed
+// rate, which an alternate threshold's messages never name.
+bool IsSafe(const Calculation& result, SafeCriterion criterion)
+{
+    if (!result.valid || result.precaution == Precaution::Shall)
+        return false;
+    if (criterion == SafeCriterion::BelowThreshold)
+        return true;
+    const UnitSystem units = result.request.units;
+    return ClassifyRate(result.eqnCaption, ThresholdChoice::Default, {}, ThresholdsOf(units)).precaution
+           == Precaution::Ok;
 }
 
 }  // namespace
+
+QString SunWords(SunOnSlab sun)
+{
+    switch (sun) {
+    case SunOnSlab::Sunny: return QStringLiteral("sunny");
+    case SunOnSlab::Shaded: return QStringLiteral("shaded");
+    case SunOnSlab::Unknown: break;
+    }
+    return QStringLiteral("unknown");
+}
 
 QString ConcreteRule::Words(UnitSystem units) const
 {
@@ -72,8 +104,15 @@ OutlookHour EvaluateHour(const HourlyReading& reading, const OutlookSettings& se
         return hour;
     const CalculationRequest request = settings.Request(hour.used);
     hour.result = Calculate(request);
-    if (!hour.result.valid)
+    if (!hour.result.valid) {
         hour.problem = Q(WhyInvalid(request.readings, settings.units));
+        return hour;
+    }
+    hour.safe = IsSafe(hour.result, settings.safeHours);
+    // The rate as the table shows it, as the message is chosen by.
+    hour.borderline = IsBorderline(ReadNumber(hour.result.eqnCaption), hour.result.threshold);
+    if (hour.above())
+        hour.concreteAtMost = ConcreteAtMost(hour.result);
     return hour;
 }
 
@@ -93,13 +132,13 @@ PourWindow::Found FindWindows(const std::vector<OutlookHour>& hours, int minimum
     for (const OutlookHour& hour : hours) {
         const bool counted = hour.reading.time.isValid()
                              && (!notBefore.isValid() || hour.reading.time.addSecs(3600) > notBefore);
-        verdicts.push_back({MinuteOf(hour.reading.time), counted && hour.safe()});
+        verdicts.push_back({MinuteOf(hour.reading.time), counted && hour.safe});
     }
     return PourWindow::Find(verdicts, minimumHours);
 }
 
 QString DescribeWindows(const std::vector<OutlookHour>& hours, const PourWindow::Found& found, int minimumHours,
-                        const QDateTime& notBefore)
+                        const QDateTime& notBefore, SafeCriterion criterion)
 {
     if (!found.longest) {
         const bool anyAhead = std::any_of(hours.begin(), hours.end(), [&](const OutlookHour& hour) {
@@ -107,11 +146,12 @@ QString DescribeWindows(const std::vector<OutlookHour>& hours, const PourWindow:
         });
         if (notBefore.isValid() && !anyAhead)
             return QStringLiteral("Every hour of this forecast has passed: fetch a new one to find a window.");
+        const QString why = criterion == SafeCriterion::OkOnly ? QStringLiteral("is not OK")
+                                                               : QStringLiteral("is above the threshold in force");
         return notBefore.isValid()
-                   ? QStringLiteral("No hour without measures ahead: every hour still to come is above the threshold "
-                                    "in force or cannot be computed.")
-                   : QStringLiteral("No hour without measures: every hour is above the threshold in force or cannot "
-                                    "be computed.");
+                   ? QStringLiteral("No hour without measures ahead: every hour still to come %1 or cannot be "
+                                    "computed.").arg(why)
+                   : QStringLiteral("No hour without measures: every hour %1 or cannot be computed.").arg(why);
     }
     QString text = QStringLiteral("Longest safe window: %1.").arg(RunText(hours, *found.longest));
     if (found.next)

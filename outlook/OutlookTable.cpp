@@ -5,6 +5,10 @@
 #include <QLocale>
 #include <algorithm>
 
+#include "calc/ConcreteAtMost.h"
+#include "calc/NumberReading.h"
+#include "calc/NumberWriting.h"
+#include "calc/RateBand.h"
 #include "outlook/SiteTime.h"
 #include "ui/Colors.h"
 #include "ui/UnitCaptions.h"
@@ -55,6 +59,7 @@ void OutlookTable::setReadings(std::vector<HourlyReading> readings)
 {
     beginResetModel();
     readings_ = std::move(readings);
+    ++revision_;
     hours_ = Evaluate(readings_, settings_);
     endResetModel();
     emit hoursChanged();
@@ -66,6 +71,7 @@ void OutlookTable::appendReadings(const std::vector<HourlyReading>& readings)
         return;
     beginInsertRows({}, int(readings_.size()), int(readings_.size() + readings.size()) - 1);
     readings_.insert(readings_.end(), readings.begin(), readings.end());
+    ++revision_;
     const std::vector<OutlookHour> added = Evaluate(readings, settings_);
     hours_.insert(hours_.end(), added.begin(), added.end());
     endInsertRows();
@@ -84,6 +90,7 @@ void OutlookTable::removeHours(std::vector<int> rows)
         hours_.erase(hours_.begin() + row);
         endRemoveRows();
     }
+    ++revision_;
     emit hoursChanged();
 }
 
@@ -118,20 +125,10 @@ QVariant OutlookTable::data(const QModelIndex& index, int role) const
         return {};
     const OutlookHour& hour = hours_[std::size_t(index.row())];
     const bool computed = hour.result.valid;
-    if (role == Qt::DisplayRole || role == Qt::EditRole) {
-        switch (index.column()) {
-        case Time: return role == Qt::EditRole ? hour.reading.time.toString(TimeFormat) : TimeText(hour.reading.time);
-        case Air:
-        case Humidity:
-        case Wind:
-        case Concrete: return Q(hour.used[InputOf(Column(index.column()))]);
-        case ReadingCount: return hour.reading.averaged.any() ? hour.reading.averaged.text() : QString();
-        case Nomograph: return computed ? Q(hour.result.nomoCaption) : QString();
-        case Equation: return computed ? Q(hour.result.eqnCaption) : QString();
-        case Message: return computed ? Q(hour.result.answer) : hour.problem;
-        default: return {};
-        }
-    }
+    if (role == Qt::EditRole && index.column() == Time)
+        return hour.reading.time.toString(TimeFormat);
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return Text(hour, Column(index.column()));
     if (role == Qt::ForegroundRole && index.column() == Message) {
         const bool warning = !computed || hour.result.precaution == Precaution::Shall;
         return QColor(Colors::toQColor(warning ? Colors::MessageWarning : Colors::MessageNormal));
@@ -145,20 +142,72 @@ QVariant OutlookTable::data(const QModelIndex& index, int role) const
         return QStringLiteral("Left out of the means: %1").arg(hour.reading.averaged.firstLeftOut);
     if (role == Qt::ToolTipRole && !hour.problem.isEmpty())
         return hour.problem;
+    if (role == Qt::ToolTipRole && index.column() == Band && hour.borderline)
+        return BandWords(hour);
     if (role == Qt::TextAlignmentRole)
         return int((index.column() == Message || index.column() == Time ? Qt::AlignLeft : Qt::AlignRight)
                    | Qt::AlignVCenter);
     return {};
 }
 
+QString OutlookTable::Text(const OutlookHour& hour, Column column)
+{
+    const bool computed = hour.result.valid;
+    switch (column) {
+    case Time: return TimeText(hour.reading.time);
+    case Air:
+    case Humidity:
+    case Wind:
+    case Concrete: return Q(hour.used[InputOf(column)]);
+    case ReadingCount: return hour.reading.averaged.any() ? hour.reading.averaged.text() : QString();
+    case Nomograph: return computed ? Q(hour.result.nomoCaption) : QString();
+    case Equation: return computed ? Q(hour.result.eqnCaption) : QString();
+    case CoolTo: return hour.concreteAtMost ? Q(ConcreteAtMostFigure(*hour.concreteAtMost)) : QString();
+    case Band: return hour.borderline ? BorderlineMark() : QString();
+    case Message: return computed ? Q(hour.result.answer) : hour.problem;
+    case ColumnCount: break;
+    }
+    return {};
+}
+
+QString OutlookTable::BorderlineMark()
+{
+    return QStringLiteral("borderline");
+}
+
+QString OutlookTable::BandWords(const OutlookHour& hour)
+{
+    if (!hour.result.valid)
+        return {};
+    const UnitSystem units = hour.result.request.units;
+    const RateBand band = BandAround(ReadNumber(hour.result.eqnCaption));
+    const QString unit = UnitCaptions::Symbol(Quantity::Rate, units);
+    return QStringLiteral("Measured rates differ from the equation's by up to ±%1 %: %2 to %3 %4 here, on both sides "
+                          "of the threshold in force, %5 %4.")
+        .arg(int(EquationSpread * 100))
+        .arg(QString::fromStdString(RateText(band.low, units)), QString::fromStdString(RateText(band.high, units)),
+             unit, QString::fromStdString(RateText(hour.result.threshold, units)));
+}
+
 QVariant OutlookTable::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
-        return {};
     if (orientation == Qt::Vertical)
-        return section + 1;
-    const UnitSystem units = settings_.units;
-    switch (section) {
+        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
+    if (role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
+        return Heading(Column(section), settings_.units);
+    if (role == Qt::ToolTipRole && section == CoolTo)
+        return QStringLiteral("Above the threshold in force: the concrete temperature that brings the equation's rate "
+                              "down to it, the other readings held. Blank where none in range does.");
+    if (role == Qt::ToolTipRole && section == Band)
+        return QStringLiteral("Measured evaporation differs from the equation's rate by up to ±%1 %. An hour whose "
+                              "band reaches across the threshold in force is borderline.")
+            .arg(int(EquationSpread * 100));
+    return {};
+}
+
+QString OutlookTable::Heading(Column column, UnitSystem units)
+{
+    switch (column) {
     case Time: return QStringLiteral("Time");
     case Air: return QStringLiteral("Air (%1)").arg(UnitCaptions::Symbol(Quantity::Temperature, units));
     case Humidity: return QStringLiteral("RH (%)");
@@ -167,9 +216,13 @@ QVariant OutlookTable::headerData(int section, Qt::Orientation orientation, int 
     case ReadingCount: return QStringLiteral("Readings");
     case Nomograph: return QStringLiteral("Nomograph (%1)").arg(UnitCaptions::Symbol(Quantity::Rate, units));
     case Equation: return QStringLiteral("Equation (%1)").arg(UnitCaptions::Symbol(Quantity::Rate, units));
+    case CoolTo:
+        return QStringLiteral("Concrete at most (%1)").arg(UnitCaptions::Symbol(Quantity::Temperature, units));
+    case Band: return QStringLiteral("±%1 %").arg(int(EquationSpread * 100));
     case Message: return QStringLiteral("Message");
-    default: return {};
+    case ColumnCount: break;
     }
+    return {};
 }
 
 Qt::ItemFlags OutlookTable::flags(const QModelIndex& index) const
@@ -205,8 +258,10 @@ bool OutlookTable::setData(const QModelIndex& index, const QVariant& value, int 
         reading.windFactor.reset();
     // The hour is read again as it now stands.
     reading.problem.clear();
+    ++revision_;
     hours_[std::size_t(index.row())] = Evaluate({reading}, settings_).front();
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), ColumnCount - 1));
+    emit readingEdited(index.row());
     emit hoursChanged();
     return true;
 }

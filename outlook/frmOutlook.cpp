@@ -12,6 +12,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -20,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "calc/Calculation.h"
+#include "calc/NomographRun.h"
 #include "outlook/OutlookChart.h"
 #include "outlook/OutlookTable.h"
 #include "outlook/SiteTime.h"
@@ -28,6 +32,7 @@
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
 #include "ui/WindowFont.h"
+#include "ui/frmMeasures.h"
 
 namespace {
 
@@ -60,9 +65,11 @@ frmOutlook::frmOutlook(RecordsStore& store, ForecastKey& key, QWidget* parent)
     OutlookSettings settings;
     settings.concrete = {Settings::ConcreteIsConstant() ? ConcreteRule::Kind::Constant : ConcreteRule::Kind::AirPlusOffset,
                          ConcreteRuleValue(settings.units)};
+    settings.safeHours = Settings::SafeHours();
     model_->setSettings(settings);
     LoadKeptForecast();
-    resize(980, 720);
+    // As large as a 1024 × 768 screen leaves room for, and no larger.
+    resize(980, 700);
 }
 
 frmOutlook::~frmOutlook() = default;
@@ -120,10 +127,26 @@ void frmOutlook::BuildElements()
     chkEveryReading = Named(new QCheckBox(QStringLiteral("Every reading"), rows), "chkEveryReading");
     chkEveryReading->setToolTip(QStringLiteral("A meter's readings one row each, rather than the means of each "
                                                "clock hour; an imported file is read again."));
+    cboSun = Named(new QComboBox(rows), "cboSun");
+    for (SunOnSlab sun : AllSunOnSlab) {
+        QString words = SunWords(sun);
+        words[0] = words[0].toUpper();
+        cboSun->addItem(words, int(sun));
+    }
+    cboSun->setCurrentIndex(cboSun->findData(int(SunOnSlab::Unknown)));
+    cboSun->setToolTip(QStringLiteral("Recorded and printed with the hours; it changes no rate. Direct sun can double "
+                                      "what shade gives, but no published model of its effect yet agrees well "
+                                      "enough with measured evaporation."));
+    auto* sunLabel = new QLabel(QStringLiteral("Sun on the slab"), rows);
+    sunLabel->setBuddy(cboSun);
     auto* rowButtons = new QHBoxLayout(rows);
     for (QPushButton* button : {cmdImport, cmdPaste, cmdAddHour, cmdDeleteHours})
         rowButtons->addWidget(button);
     rowButtons->addWidget(chkEveryReading);
+    rowButtons->addSpacing(16);
+    rowButtons->addStretch();
+    rowButtons->addWidget(sunLabel);
+    rowButtons->addWidget(cboSun);
 
     auto* rules = Named(new QGroupBox(QStringLiteral("Where the source has no value"), this), "fraRules");
     optConcreteOffset = Named(new QRadioButton(QStringLiteral("Concrete = air +"), rules), "optConcreteOffset");
@@ -138,21 +161,31 @@ void frmOutlook::BuildElements()
     txtHeightFactor->setSingleStep(0.01);
     txtHeightFactor->setToolTip(QStringLiteral("Forecast wind is given 10 m above ground; the nomograph wants it about "
                                                "0.5 m above the slab. 0.65 is the 1/7 power law; 1 leaves it."));
-    txtWindowHours = Named(new QSpinBox(rules), "txtWindowHours");
-    txtWindowHours->setRange(1, 48);
-    txtWindowHours->setSuffix(QStringLiteral(" h"));
     auto* rulesRow = new QHBoxLayout(rules);
     rulesRow->addWidget(optConcreteOffset);
     rulesRow->addWidget(optConcreteConstant);
     rulesRow->addWidget(txtConcrete);
     rulesRow->addWidget(lblConcreteUnit);
-    rulesRow->addSpacing(16);
+    rulesRow->addSpacing(12);
     rulesRow->addWidget(new QLabel(QStringLiteral("Wind height factor"), rules));
     rulesRow->addWidget(txtHeightFactor);
-    rulesRow->addSpacing(16);
-    rulesRow->addWidget(new QLabel(QStringLiteral("Window of at least"), rules));
-    rulesRow->addWidget(txtWindowHours);
     rulesRow->addStretch();
+
+    // The safe window's own radio buttons, in a box of their own so that they exclude only each other.
+    auto* safe = Named(new QGroupBox(QStringLiteral("Safe window"), this), "fraSafeWindow");
+    txtWindowHours = Named(new QSpinBox(safe), "txtWindowHours");
+    txtWindowHours->setRange(1, 48);
+    txtWindowHours->setSuffix(QStringLiteral(" h"));
+    txtWindowHours->setToolTip(QStringLiteral("The next window looked for is at least this long."));
+    optSafeBelowThreshold = Named(new QRadioButton(QStringLiteral("Below the threshold"), safe),
+                                  "optSafeBelowThreshold");
+    optSafeBelowThreshold->setToolTip(QStringLiteral("Hours not above the threshold in force are safe."));
+    optSafeOkOnly = Named(new QRadioButton(QStringLiteral("“OK” only"), safe), "optSafeOkOnly");
+    auto* safeRow = new QHBoxLayout(safe);
+    safeRow->addWidget(new QLabel(QStringLiteral("At least"), safe));
+    safeRow->addWidget(txtWindowHours);
+    safeRow->addWidget(optSafeBelowThreshold);
+    safeRow->addWidget(optSafeOkOnly);
 
     tblHours = Named(new QTableView(this), "tblHours");
     tblHours->setModel(model_);
@@ -181,22 +214,37 @@ void frmOutlook::BuildElements()
 
     cmdShowHour = MakeButton(this, "cmdShowHour", QStringLiteral("Show Hour in Calculator"));
     cmdSaveRecords = MakeButton(this, "cmdSaveRecords", QStringLiteral("Save Hours as Records"));
+    cmdMeasures = MakeButton(this, "cmdMeasures", QStringLiteral("Measures…"));
+    cmdMeasures->setToolTip(QStringLiteral("What a crew does against plastic cracking for the selected hour's class."));
+    cmdPourReport = MakeButton(this, "cmdPourReport", QStringLiteral("Pour Report…"));
     cmdPrint = MakeButton(this, "cmdPrint", QStringLiteral("Print…"));
     cmdPdf = MakeButton(this, "cmdPdf", QStringLiteral("Save as PDF…"));
     cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close"));
     auto* actions = new QHBoxLayout;
-    for (QPushButton* button : {cmdShowHour, cmdSaveRecords})
+    for (QPushButton* button : {cmdShowHour, cmdSaveRecords, cmdMeasures})
         actions->addWidget(button);
     actions->addStretch();
-    for (QPushButton* button : {cmdPrint, cmdPdf, cmdClose})
+    for (QPushButton* button : {cmdPourReport, cmdPrint, cmdPdf, cmdClose})
         actions->addWidget(button);
 
-    auto* sources = new QHBoxLayout;
-    sources->addWidget(forecast, 1);
-    sources->addWidget(rows);
+    auto* menus = new QMenuBar(this);
+    QMenu* edit = menus->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuOutlookEdit"));
+    mnuUndo = edit->addAction(QStringLiteral("&Undo Delete Hours"));
+    mnuUndo->setObjectName(QStringLiteral("mnuUndoDelete"));
+    mnuUndo->setShortcut(QKeySequence::Undo);
+    edit->addSeparator();
+    for (QPushButton* button : {cmdPaste, cmdAddHour, cmdDeleteHours})
+        connect(edit->addAction(button->text()), &QAction::triggered, button, &QPushButton::click);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(rules, 1);
+    choices->addWidget(safe);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(sources);
-    layout->addWidget(rules);
+    layout->setMenuBar(menus);
+    layout->addWidget(forecast);
+    layout->addWidget(rows);
+    layout->addLayout(choices);
     layout->addWidget(split, 1);
     layout->addWidget(lblWindow);
     layout->addWidget(lblSource);
@@ -207,6 +255,8 @@ void frmOutlook::BuildElements()
     txtConcrete->setValue(ConcreteRuleValue(UnitSystem::US));
     txtHeightFactor->setValue(Settings::HeightFactor());
     txtWindowHours->setValue(Settings::WindowHours());
+    (Settings::SafeHours() == SafeCriterion::OkOnly ? optSafeOkOnly : optSafeBelowThreshold)->setChecked(true);
+    UpdatePourReport();
 }
 
 void frmOutlook::ConnectHandlers()
@@ -247,6 +297,28 @@ void frmOutlook::ConnectHandlers()
         Settings::SetWindowHours(txtWindowHours->value());
         Refresh();
     });
+    for (QRadioButton* option : {optSafeBelowThreshold, optSafeOkOnly}) {
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (!on)
+                return;
+            const SafeCriterion criterion =
+                optSafeOkOnly->isChecked() ? SafeCriterion::OkOnly : SafeCriterion::BelowThreshold;
+            Settings::SetSafeHours(criterion);
+            OutlookSettings settings = model_->settings();
+            settings.safeHours = criterion;
+            model_->setSettings(settings);
+        });
+    }
+    connect(cboSun, &QComboBox::currentIndexChanged, this, [this] {
+        OutlookSettings settings = model_->settings();
+        settings.sun = SunOnSlab(cboSun->currentData().toInt());
+        model_->setSettings(settings);
+    });
+    connect(model_, &OutlookTable::readingEdited, this, &frmOutlook::MarkEdited);
+    connect(mnuUndo, &QAction::triggered, this, &frmOutlook::UndoDelete);
+    connect(cmdMeasures, &QPushButton::clicked, this, &frmOutlook::ShowMeasures);
+    connect(cmdPourReport, &QPushButton::clicked, this, &frmOutlook::pourReportRequested);
+    connect(tblHours->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &frmOutlook::UpdateMeasures);
     connect(cmdShowHour, &QPushButton::clicked, this, [this] { ChooseHour(tblHours->currentIndex().row()); });
     connect(cmdSaveRecords, &QPushButton::clicked, this, &frmOutlook::SaveSelectedAsRecords);
     connect(cmdPrint, &QPushButton::clicked, this, &frmOutlook::PrintOutlook);
@@ -347,18 +419,27 @@ void frmOutlook::Refresh()
     const QDateTime notBefore = forecast_ ? SiteTime::PresentHour(forecast_->zone) : QDateTime();
     const int minimum = txtWindowHours->value();
     const PourWindow::Found found = FindWindows(hours, minimum, notBefore);
+    const SafeCriterion criterion = model_->settings().safeHours;
     OutlookChartData data = OutlookChartData::From(hours, model_->settings(), found);
     data.minimumHours = minimum;
     data.windAdjusted = forecast_.has_value();
     data.heightFactor = txtHeightFactor->value();
     chart_->setData(std::move(data));
     windows_ = hours.empty() ? QStringLiteral("No hours yet: fetch a forecast, import a CSV file or paste rows.")
-                             : DescribeWindows(hours, found, minimum, notBefore);
+                             : DescribeWindows(hours, found, minimum, notBefore, criterion);
     lblWindow->setText(windows_);
     lblSource->setText(source_);
     const bool any = !hours.empty();
-    for (QPushButton* button : {cmdShowHour, cmdSaveRecords, cmdPrint, cmdPdf, cmdDeleteHours})
+    for (QPushButton* button : {cmdShowHour, cmdSaveRecords, cmdPrint, cmdPdf, cmdDeleteHours, cmdMeasures})
         button->setEnabled(any);
+    mnuUndo->setEnabled(canUndo());
+    const ThresholdPolicy thresholds = ThresholdsOf(units);
+    optSafeOkOnly->setToolTip(QStringLiteral("Only hours whose rate is at or below %1 %2, the message “OK”, "
+                                             "are safe.")
+                                  .arg(QString::fromStdString(RateText(thresholds.may, units)),
+                                       UnitCaptions::Symbol(Quantity::Rate, units)));
+    UpdatePourReport();
+    UpdateMeasures();
 }
 
 QString frmOutlook::windowsText() const
@@ -371,12 +452,83 @@ QString frmOutlook::sourceText() const
     return source_;
 }
 
+// An hour without a single reading (one just added) leaves the calculator as it is.
 void frmOutlook::ChooseHour(int row)
 {
     if (row < 0 || row >= model_->rowCount())
         return;
     const OutlookHour& hour = model_->hours()[std::size_t(row)];
-    emit hourChosen(hour.used);
+    const Readings& given = hour.reading.readings;
+    const bool none = std::all_of(AllInputs.begin(), AllInputs.end(),
+                                  [&given](Input input) { return Q(given[input]).trimmed().isEmpty(); });
+    if (!none)
+        emit hourChosen(hour.used);
+}
+
+void frmOutlook::ShowMeasures()
+{
+    if (!measures_) {
+        measures_ = new frmMeasures(this);
+        measures_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    UpdateMeasures();
+    measures_->show();
+    measures_->raise();
+}
+
+// The measures pane follows the selected hour, the first when none is.
+void frmOutlook::UpdateMeasures()
+{
+    if (!measures_ || model_->rowCount() == 0)
+        return;
+    const int row = std::max(0, tblHours->currentIndex().row());
+    measures_->ShowFor(model_->hours()[std::size_t(row)].result);
+    measures_->setWindowTitle(QStringLiteral("Measures: %1").arg(OutlookTable::TimeText(
+        model_->hours()[std::size_t(row)].reading.time)));
+}
+
+void frmOutlook::UpdatePourReport()
+{
+    const bool answered = isSignalConnected(QMetaMethod::fromSignal(&frmOutlook::pourReportRequested));
+    cmdPourReport->setEnabled(answered && model_->rowCount() > 0);
+    cmdPourReport->setToolTip(answered ? QStringLiteral("A pour report of these hours, to print or save as PDF.")
+                                       : QStringLiteral("The pour report is not available in this window."));
+}
+
+void frmOutlook::connectNotify(const QMetaMethod& signal)
+{
+    if (signal == QMetaMethod::fromSignal(&frmOutlook::pourReportRequested) && cmdPourReport)
+        UpdatePourReport();
+}
+
+void frmOutlook::disconnectNotify(const QMetaMethod& signal)
+{
+    if (signal == QMetaMethod::fromSignal(&frmOutlook::pourReportRequested) && cmdPourReport)
+        UpdatePourReport();
+}
+
+bool frmOutlook::MayReplaceTyped(const QString& what)
+{
+    if (!typed_ || model_->rowCount() == 0)
+        return true;
+    return Msg::Box(this,
+                    QStringLiteral("Replace the %1 hours shown, typed or edited here, with %2? They are not kept "
+                                   "anywhere else.").arg(model_->rowCount()).arg(what),
+                    Msg::Buttons::YesNo, Msg::Icon::Question, windowTitle())
+           == Msg::Answer::Yes;
+}
+
+void frmOutlook::MarkEdited()
+{
+    typed_ = true;
+    if (forecast_) {
+        forecast_.reset();
+        source_ = QStringLiteral("Forecast hours, edited");
+    } else if (imported_) {
+        imported_.reset();
+        source_ += QStringLiteral(", edited");
+    }
+    lblSource->setText(source_);
 }
 
 void frmOutlook::AddHour()
@@ -387,11 +539,7 @@ void frmOutlook::AddHour()
     reading.time = readings.empty() || !readings.back().time.isValid()
                        ? SiteWallClock(now.date(), QTime(now.time().hour(), 0))
                        : readings.back().time.addSecs(3600);
-    if (forecast_) {
-        forecast_.reset();
-        source_ = QStringLiteral("Forecast hours, edited");
-    }
-    imported_.reset();
+    MarkEdited();
     model_->appendReadings({reading});
     tblHours->setCurrentIndex(model_->index(model_->rowCount() - 1, OutlookTable::Air));
     tblHours->edit(tblHours->currentIndex());
@@ -402,8 +550,37 @@ void frmOutlook::DeleteHours()
     std::vector<int> rows;
     for (const QModelIndex& index : tblHours->selectionModel()->selectedRows())
         rows.push_back(index.row());
-    imported_.reset();
+    if (rows.empty())
+        return;
+    BeforeDelete before{model_->readings(), source_, site_, forecast_, forecastKept_, imported_, typed_, 0};
+    // Once hours are gone the rest no longer follow the forecast or the file.
+    const bool wasTyped = typed_;
+    MarkEdited();
+    typed_ = wasTyped;
     model_->removeHours(rows);
+    before.revision = model_->revision();
+    undo_ = std::move(before);
+    mnuUndo->setEnabled(true);
+}
+
+bool frmOutlook::canUndo() const
+{
+    return undo_ && undo_->revision == model_->revision();
+}
+
+void frmOutlook::UndoDelete()
+{
+    if (!canUndo())
+        return;
+    BeforeDelete kept = std::move(*undo_);
+    undo_.reset();
+    source_ = kept.source;
+    site_ = kept.site;
+    forecast_ = std::move(kept.forecast);
+    forecastKept_ = kept.forecastKept;
+    imported_ = std::move(kept.imported);
+    typed_ = kept.typed;
+    model_->setReadings(std::move(kept.readings));
 }
 
 void frmOutlook::Report(const QString& text, bool error)

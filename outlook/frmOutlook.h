@@ -11,6 +11,8 @@
 #include "settings/Settings.h"
 
 class OutlookChart;
+class QAction;
+class frmMeasures;
 class OutlookTable;
 class QCheckBox;
 class QComboBox;
@@ -29,7 +31,8 @@ class RecordsStore;
 // forecast server, each computed by the calculator's core against the threshold in
 // force, the rates drawn over time and the safe pour windows found. A window of its
 // own beside the calculator, which it follows in units and threshold; choosing an hour
-// puts its readings into the calculator.
+// puts its readings into the calculator. Hours typed or edited here are replaced by a
+// source only when the user agrees, and deleted hours can be brought back (Edit, Undo).
 class frmOutlook : public QWidget {
     Q_OBJECT
 public:
@@ -43,7 +46,8 @@ public:
     void SetCalculation(const CalculationRequest& request);
 
     // Sources. Each replaces the hours shown, except pasting, which adds to them; a source
-    // that cannot be read leaves them as they are and says why.
+    // that cannot be read leaves them as they are and says why. Hours typed or edited are
+    // replaced only when the user agrees.
     bool ImportFile(const QString& path, const CsvImport::SourceUnits& chosen = {});
     bool PasteRows(const QString& text);
     void FetchForecast();
@@ -55,6 +59,11 @@ public:
     // Saves the selected computed hours as records, one per hour; returns how many.
     int SaveSelectedAsRecords();
 
+    // Deleted hours back as they were, with where they came from; only while nothing else
+    // changed the hours since.
+    void UndoDelete();
+    bool canUndo() const;
+
     OutlookTable* table() const { return model_; }
     OutlookChart* chart() const { return chart_; }
     QString windowsText() const;
@@ -63,6 +72,13 @@ public:
 signals:
     // The readings of an hour the user chose, in the units shown.
     void hourChosen(const Readings& readings);
+    // The user asked for a pour report of the hours shown (cmdPourReport).
+    void pourReportRequested();
+
+protected:
+    // cmdPourReport is enabled only while something answers pourReportRequested.
+    void connectNotify(const QMetaMethod& signal) override;
+    void disconnectNotify(const QMetaMethod& signal) override;
 
 private:
     void BuildElements();
@@ -71,6 +87,13 @@ private:
     double ConcreteRuleValue(UnitSystem units) const;
     void Refresh();
     void ChooseHour(int row);
+    void ShowMeasures();
+    void UpdateMeasures();
+    void UpdatePourReport();
+    // Whether hours typed or edited here may be replaced by `what`: asks the user.
+    bool MayReplaceTyped(const QString& what);
+    // An hour was typed over: the hours are no longer a source's as it gave them.
+    void MarkEdited();
     void AskForCsv();
     // A file's rows as the table shows them.
     struct ImportedRows {
@@ -80,7 +103,7 @@ private:
         std::size_t readings = 0;   // the rows of the file
     };
     std::optional<ImportedRows> ReadFile(const QString& path, const CsvImport::SourceUnits& chosen);
-    void ShowImported(const QString& path, const ImportedRows& read, const CsvImport::SourceUnits& chosen);
+    bool ShowImported(const QString& path, const ImportedRows& read, const CsvImport::SourceUnits& chosen);
     void AddHour();
     void DeleteHours();
     void LoadKeptForecast();
@@ -115,6 +138,12 @@ private:
     QLabel* lblConcreteUnit;
     QDoubleSpinBox* txtHeightFactor;
     QSpinBox* txtWindowHours;
+    QComboBox* cboSun;
+    QRadioButton* optSafeBelowThreshold;
+    QRadioButton* optSafeOkOnly;
+    QAction* mnuUndo;
+    QPushButton* cmdMeasures;
+    QPushButton* cmdPourReport;
     QPushButton* cmdShowHour;
     QPushButton* cmdSaveRecords;
     QPushButton* cmdPrint;
@@ -137,4 +166,18 @@ private:
         CsvImport::SourceUnits units;
     };
     std::optional<Imported> imported_;
+    bool typed_ = false;  // some hours were typed, pasted or edited here
+    // The hours as they were before the last deletion, and the table's revision after it.
+    struct BeforeDelete {
+        std::vector<HourlyReading> readings;
+        QString source;
+        QString site;
+        std::optional<Forecast::Answer> forecast;
+        bool forecastKept = false;
+        std::optional<Imported> imported;
+        bool typed = false;
+        int revision = 0;
+    };
+    std::optional<BeforeDelete> undo_;
+    QPointer<frmMeasures> measures_;
 };

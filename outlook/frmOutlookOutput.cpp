@@ -46,7 +46,10 @@ int frmOutlook::SaveSelectedAsRecords()
         Report(RecordsUnavailableText(store_), true);
         return 0;
     }
-    const QString note = (QStringLiteral("Pour-day outlook: ") + source_).left(255);
+    // The sun on the slab, where the user said, goes with the hours it was seen in.
+    const SunOnSlab sun = model_->settings().sun;
+    const QString sunWords = sun == SunOnSlab::Unknown ? QString() : QStringLiteral("; sun on the slab: ") + SunWords(sun);
+    const QString note = (QStringLiteral("Pour-day outlook: ") + source_).left(255 - sunWords.size()) + sunWords;
     std::vector<NewRecord> records;
     int skipped = 0;
     for (int row : rows) {

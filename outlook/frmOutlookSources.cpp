@@ -157,13 +157,13 @@ std::optional<frmOutlook::ImportedRows> frmOutlook::ReadFile(const QString& path
 bool frmOutlook::ImportFile(const QString& path, const CsvImport::SourceUnits& chosen)
 {
     const std::optional<ImportedRows> read = ReadFile(path, chosen);
-    if (read)
-        ShowImported(path, *read, chosen);
-    return read.has_value();
+    return read && ShowImported(path, *read, chosen);
 }
 
-void frmOutlook::ShowImported(const QString& path, const ImportedRows& read, const CsvImport::SourceUnits& chosen)
+bool frmOutlook::ShowImported(const QString& path, const ImportedRows& read, const CsvImport::SourceUnits& chosen)
 {
+    if (!MayReplaceTyped(QStringLiteral("the hours of %1").arg(QFileInfo(path).fileName())))
+        return false;
     const auto unreadable = std::count_if(read.rows.begin(), read.rows.end(),
                                           [](const HourlyReading& row) { return !row.problem.isEmpty(); });
     int leftOut = 0;
@@ -187,7 +187,9 @@ void frmOutlook::ShowImported(const QString& path, const ImportedRows& read, con
     std::vector<HourlyReading> rows = read.rows;
     for (HourlyReading& row : rows)
         row.source = RecordSource::Csv;
+    typed_ = false;
     model_->setReadings(std::move(rows));
+    return true;
 }
 
 bool frmOutlook::PasteRows(const QString& text)
@@ -203,6 +205,7 @@ bool frmOutlook::PasteRows(const QString& text)
     }
     site_.clear();
     imported_.reset();
+    typed_ = true;
     source_ = QStringLiteral("Typed or pasted hours");
     const bool averaged = !chkEveryReading->isChecked() && HourlyMeans::FinerThanHourly(read.rows);
     model_->appendReadings(averaged ? HourlyMeans::Average(read.rows) : read.rows);
@@ -230,6 +233,8 @@ void frmOutlook::FetchForecast()
                true);
         return;
     }
+    if (!MayReplaceTyped(QStringLiteral("the forecast for %1").arg(site->name)))
+        return;
     const QString server = Settings::ForecastServer();
     const QString key = key_.Get();
     if (!key.isEmpty() && !Forecast::KeyMayGoTo(QUrl(server.trimmed()))) {
@@ -259,6 +264,7 @@ void frmOutlook::ShowForecast(const Forecast::Answer& answer, bool kept)
 {
     forecast_ = answer;
     forecastKept_ = kept;
+    typed_ = false;
     const QString name = cboSite->currentText().trimmed();
     site_ = name.isEmpty() ? Coordinates(answer.latitude, answer.longitude) : name;
     std::vector<HourlyReading> readings = ReadingsFromForecast(answer, model_->settings().units,
@@ -287,7 +293,8 @@ void frmOutlook::LoadKeptForecast()
         return;
     txtLatitude->setText(QString::number(site->latitude, 'f', 4));
     txtLongitude->setText(QString::number(site->longitude, 'f', 4));
-    if (const std::optional<Forecast::Answer> kept = ForecastCache::Load(CacheFolder(), site->latitude, site->longitude))
+    const std::optional<Forecast::Answer> kept = ForecastCache::Load(CacheFolder(), site->latitude, site->longitude);
+    if (kept && MayReplaceTyped(QStringLiteral("the forecast kept for %1").arg(site->name)))
         ShowForecast(*kept, true);
 }
 

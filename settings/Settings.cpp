@@ -25,6 +25,7 @@ const QString HeightFactorKey = QStringLiteral("outlook/heightFactor");
 const QString ConcreteConstantKey = QStringLiteral("outlook/concreteConstant");
 const QString ConcreteValueKey = QStringLiteral("outlook/concreteValue");
 const QString WindowHoursKey = QStringLiteral("outlook/windowHours");
+const QString SafeHoursKey = QStringLiteral("outlook/safeOkOnly");
 const QString RecordsLocationKey = QStringLiteral("records/location");
 const QString NetworkWarnedKey = QStringLiteral("records/networkFileWarned");
 const QString RecordSitesKey = QStringLiteral("records/sites");
@@ -212,6 +213,16 @@ int WindowHours()
 void SetWindowHours(int hours)
 {
     Store().setValue(WindowHoursKey, hours);
+}
+
+SafeCriterion SafeHours()
+{
+    return Store().value(SafeHoursKey, false).toBool() ? SafeCriterion::OkOnly : SafeCriterion::BelowThreshold;
+}
+
+void SetSafeHours(SafeCriterion criterion)
+{
+    Store().setValue(SafeHoursKey, criterion == SafeCriterion::OkOnly);
 }
 
 }  // namespace Settings

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "calc/PourWindow.h"
 #include "calc/UnitSystems.h"
 
 // What the program remembers between runs, each setting with its default, in one
@@ -70,5 +71,8 @@ double ConcreteValue();
 void SetConcreteRule(bool constant, double value);
 int WindowHours();
 void SetWindowHours(int hours);
+// Which hours the outlook's safe windows are made of; below the threshold in force by default.
+SafeCriterion SafeHours();
+void SetSafeHours(SafeCriterion criterion);
 
 }  // namespace Settings

@@ -63,6 +63,7 @@ inline constexpr uint32_t OutlookNomograph = Rgb(0, 128, 0);
 inline constexpr uint32_t OutlookMay = Rgb(230, 140, 0);
 inline constexpr uint32_t OutlookShall = Rgb(200, 0, 0);
 inline constexpr uint32_t OutlookInForce = Rgb(128, 0, 128);
+inline constexpr uint32_t OutlookBand = Rgb(200, 210, 245);
 inline constexpr uint32_t OutlookAboveShade = Rgb(255, 215, 215);
 inline constexpr uint32_t OutlookWindowShade = Rgb(200, 240, 200);
 inline constexpr uint32_t OutlookGrid = Rgb(215, 215, 215);

@@ -75,12 +75,15 @@ frmOutlook::frmOutlook(RecordsStore& store, ForecastKey& key, QWidget* parent)
 frmOutlook::~frmOutlook() = default;
 
 // Every column as wide as its caption, the time as its longest form with the zone it is
-// shown in; the message takes the rest.
+// shown in, the band as its mark; the message takes the rest.
 void frmOutlook::FitColumns()
 {
     QHeaderView* header = tblHours->horizontalHeader();
     for (int column = 0; column < OutlookTable::Message; ++column)
         tblHours->setColumnWidth(column, header->sectionSizeHint(column) + 8);
+    tblHours->setColumnWidth(OutlookTable::Band,
+                             std::max(header->sectionSizeHint(OutlookTable::Band),
+                                      tblHours->fontMetrics().horizontalAdvance(OutlookTable::BorderlineMark()) + 16));
     tblHours->setColumnWidth(OutlookTable::Time,
                              std::max(header->sectionSizeHint(OutlookTable::Time),
                                       tblHours->fontMetrics().horizontalAdvance(

@@ -1,4 +1,7 @@
+#include <QAction>
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -19,6 +22,7 @@
 #include "outlook/OutlookChart.h"
 #include "outlook/OutlookTable.h"
 #include "outlook/frmOutlook.h"
+#include "ui/frmMeasures.h"
 #include "records/LoginName.h"
 #include "settings/Settings.h"
 #include "tests/app/MainWindowFixture.h"
@@ -91,6 +95,15 @@ protected:
     }
     QString cell(int row, int column) const { return outlook->table()->index(row, column).data().toString(); }
     void choose(int row) const { outlook->findChild<QTableView*>("tblHours")->selectRow(row); }
+    void type(int row, int column, const QString& text) const
+    {
+        outlook->table()->setData(outlook->table()->index(row, column), text, Qt::EditRole);
+    }
+    void useThreshold(const QString& rate)
+    {
+        element<QRadioButton>("optAlternate")->click();
+        box("txtAlternateRate")->setText(rate);
+    }
 
     frmOutlook* outlook = nullptr;
 };
@@ -163,6 +176,7 @@ TEST_F(OutlookTest, AForecastFillsTheHoursAndOpensAgainWithoutTheNetwork)
         for (const RecordedText& text : destinations.printed.texts)
             italics << (text.italic ? text.text : QString());
         EXPECT_TRUE(italics.contains("Italics: assumed values. Concrete: air + 0.0 °F (the rule)."));
+        EXPECT_TRUE(italics.contains("Wind: the 10 m forecast as given.")) << "at a factor of 1";
         EXPECT_TRUE(italics.contains(cell(0, OutlookTable::Concrete)));
     }
 
@@ -293,6 +307,204 @@ TEST_F(OutlookTest, HoursBecomeRecordsAndTheOutlookPrintsOnOnePage)
     EXPECT_EQ(notice->text, QStringLiteral("%1 more hours, to Thu 2027-02-11 15:00, do not fit on the page.")
                                 .arg(1004 - rowsPrinted))
         << notice->text.toStdString() << " after " << rowsPrinted;
+}
+
+// Equation rates 0.061 (OK), 0.148 and 0.162 (may be needed, borderline), 0.267 (shall be taken, borderline).
+const QString Afternoon = QStringLiteral(
+    "Time\tAir (°F)\tRH\tWind (mph)\tConcrete (°F)\n"
+    "2026-12-08 10:00\t70\t50\t5\t70\n"
+    "2026-12-08 11:00\t80\t45\t8\t82\n"
+    "2026-12-08 12:00\t80\t45\t9\t82\n"
+    "2026-12-08 13:00\t85\t40\t12\t88\n");
+
+// Above the threshold in force an hour names the hottest concrete that brings the rate down
+// to it: typed in, that figure is no longer above, a degree more is.
+TEST_F(OutlookTest, ConcreteAtMostBringsTheRateDownToTheThreshold)
+{
+    ASSERT_TRUE(outlook->PasteRows(Afternoon));
+    const auto header = [&] { return outlook->table()->headerData(OutlookTable::CoolTo, Qt::Horizontal, Qt::DisplayRole).toString(); };
+    EXPECT_EQ(header(), "Concrete at most (°F)");
+    EXPECT_EQ(cell(2, OutlookTable::CoolTo), "") << "not above the threshold";
+    for (UnitSystem units : {UnitSystem::US, UnitSystem::SI}) {
+        window->SetUnits(units);
+        SCOPED_TRACE(header().toStdString());
+        const QString atMost = cell(3, OutlookTable::CoolTo);
+        ASSERT_FALSE(atMost.isEmpty());
+        type(3, OutlookTable::Concrete, atMost);
+        EXPECT_NE(cell(3, OutlookTable::Message), "Measures shall be taken.");
+        EXPECT_EQ(cell(3, OutlookTable::CoolTo), "");
+        type(3, OutlookTable::Concrete, QString::number(atMost.toInt() + 1));
+        EXPECT_EQ(cell(3, OutlookTable::Message), "Measures shall be taken.");
+        choose(3);
+        outlook->findChild<QPushButton*>("cmdMeasures")->click();
+        EXPECT_EQ(Element<QLabel>(*outlook->findChild<frmMeasures*>(), "lblCoolTo")->text(),
+                  QStringLiteral("Cool the concrete to %1 %2 or below").arg(cell(3, OutlookTable::CoolTo),
+                                                                               units == UnitSystem::US ? "°F" : "°C"));
+    }
+    EXPECT_EQ(header(), "Concrete at most (°C)");
+    // Below a low alternate threshold even the coldest concrete in range is too warm.
+    window->SetUnits(UnitSystem::US);
+    useThreshold("0.05");
+    type(0, OutlookTable::Air, "40");
+    type(0, OutlookTable::Humidity, "0");
+    type(0, OutlookTable::Wind, "25");
+    type(0, OutlookTable::Concrete, "40");
+    EXPECT_EQ(cell(0, OutlookTable::Message), "Measures shall be taken.");
+    EXPECT_EQ(cell(0, OutlookTable::CoolTo), "") << "none in range reaches the threshold";
+}
+
+// An hour is borderline when the ±40 % band about its equation rate (0.241) holds rates on
+// both sides of the threshold in force: 0.6 × 0.241 = 0.1446 and 1.4 × 0.241 = 0.3374.
+TEST_F(OutlookTest, AnHourIsBorderlineWhereItsBandCrossesTheThreshold)
+{
+    ASSERT_TRUE(outlook->PasteRows(Hours));
+    ASSERT_EQ(cell(0, OutlookTable::Equation), "0.241");
+    const struct {
+        const char* name;
+        const char* threshold;
+        bool borderline;
+    } rows[] = {
+        {"band wholly above", "0.144", false}, {"lower edge", "0.145", true},
+        {"upper edge", "0.337", true},         {"band wholly below", "0.338", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        useThreshold(row.threshold);
+        EXPECT_EQ(cell(0, OutlookTable::Band), row.borderline ? "borderline" : "");
+        EXPECT_EQ(outlook->chart()->data().points[0].borderline, row.borderline);
+    }
+}
+
+// The safe window counts its borderline hours; "OK" only leaves the hours that may need measures out.
+TEST_F(OutlookTest, TheSafeWindowFollowsTheChosenCriterion)
+{
+    ASSERT_TRUE(outlook->PasteRows(Afternoon));
+    EXPECT_TRUE(outlook->windowsText().startsWith("Longest safe window: Tue 8 Dec 10:00 to 13:00, 3 h, "
+                                                  "2 borderline hours.")) << outlook->windowsText().toStdString();
+    outlook->findChild<QRadioButton*>("optSafeOkOnly")->click();
+    EXPECT_TRUE(outlook->windowsText().startsWith("Longest safe window: Tue 8 Dec 10:00 to 11:00, 1 h."))
+        << outlook->windowsText().toStdString();
+    EXPECT_EQ(Settings::SafeHours(), SafeCriterion::OkOnly);
+    outlook->findChild<QRadioButton*>("optSafeBelowThreshold")->click();
+    EXPECT_EQ(Settings::SafeHours(), SafeCriterion::BelowThreshold);
+}
+
+// The sun on the slab goes with the hours into their records and changes no number.
+TEST_F(OutlookTest, TheSunOnTheSlabIsRecordedAndChangesNoNumber)
+{
+    ASSERT_TRUE(outlook->PasteRows(Hours));
+    const QString rate = cell(0, OutlookTable::Equation);
+    auto* sun = outlook->findChild<QComboBox*>("cboSun");
+    EXPECT_EQ(sun->currentText(), "Unknown");
+    sun->setCurrentIndex(sun->findText("Sunny"));
+    EXPECT_EQ(outlook->table()->settings().sun, SunOnSlab::Sunny);
+    EXPECT_EQ(cell(0, OutlookTable::Equation), rate);
+    choose(0);
+    ASSERT_EQ(outlook->SaveSelectedAsRecords(), 1);
+    EXPECT_EQ(SavedRecords("MiscNote").value(0).value(0),
+              "Pour-day outlook: Typed or pasted hours; sun on the slab: sunny");
+}
+
+// Each reading is drawn at its hour: two equal hours draw the equation's line from the
+// plot's left edge to its middle, not from a quarter to three quarters.
+TEST_F(OutlookTest, EachReadingIsDrawnAtItsHour)
+{
+    ASSERT_TRUE(outlook->PasteRows(QStringLiteral("Time\tAir\tRH\tWind\tConcrete\n2026-12-08 10:00\t70\t50\t5\t70\n"
+                                                  "2026-12-08 11:00\t70\t50\t5\t70\n")));
+    QImage image(600, 300, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        OutlookChart::Paint(painter, image.rect(), outlook->chart()->data());
+    }
+    const auto count = [&](auto test, bool byRow, int at) {
+        int n = 0;
+        for (int i = 0; i < (byRow ? image.width() : image.height()); ++i)
+            n += test(QColor(byRow ? image.pixel(i, at) : image.pixel(at, i))) ? 1 : 0;
+        return n;
+    };
+    const auto blue = [](const QColor& c) { return c.blue() > 120 && c.red() < 60 && c.green() < 60; };
+    const auto dark = [](const QColor& c) { return c.red() < 90 && c.green() < 90 && c.blue() < 90; };
+    int lineRow = 0;
+    for (int y = 0; y < image.height(); ++y)
+        lineRow = count(blue, true, y) > count(blue, true, lineRow) ? y : lineRow;
+    int lineStart = 0;
+    while (lineStart < image.width() && !blue(QColor(image.pixel(lineStart, lineRow))))
+        ++lineStart;
+    int plotLeft = 0;
+    while (plotLeft < image.width() && count(dark, false, plotLeft) < image.height() / 3)
+        ++plotLeft;
+    EXPECT_NEAR(lineStart, plotLeft, 3);
+    EXPECT_GT(count(blue, true, lineRow), image.width() / 3) << "the line runs for an hour";
+}
+
+// Add Hour leaves the calculator's readings as they are; hours typed here are replaced by a
+// file or a forecast only when the user agrees; deleted hours come back with Edit, Undo.
+TEST_F(OutlookTest, HoursTypedHereAreNeitherLostNorLostUnasked)
+{
+    enterInputs("80", "50", "90", "10");
+    ASSERT_TRUE(outlook->PasteRows(Hours));
+    outlook->findChild<QPushButton*>("cmdAddHour")->click();
+    EXPECT_EQ(outlook->table()->rowCount(), 5);
+    EXPECT_EQ(box("txtAirTemp")->text(), "80") << "the new hour has no readings to show";
+
+    const QString meter = QStringLiteral(BRACKMERE_OUTLOOK_TEST_DATA "/meter-metric.csv");
+    messages.answerNext(Msg::Answer::No);
+    EXPECT_FALSE(outlook->ImportFile(meter));
+    EXPECT_EQ(outlook->table()->rowCount(), 5);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "Replace the 5 hours shown, typed or edited here, with the hours of "
+                                           "meter-metric.csv? They are not kept anywhere else.");
+    outlook->findChild<QLineEdit*>("txtLatitude")->setText("47.3769");
+    outlook->findChild<QLineEdit*>("txtLongitude")->setText("8.5417");
+    messages.answerNext(Msg::Answer::No);
+    outlook->FetchForecast();
+    EXPECT_EQ(outlook->findChild<QWidget*>("frmFetching"), nullptr) << "nothing fetched";
+    EXPECT_EQ(outlook->table()->rowCount(), 5);
+    messages.answerNext(Msg::Answer::Yes);
+    EXPECT_TRUE(outlook->ImportFile(meter));
+    EXPECT_EQ(outlook->table()->rowCount(), 2);
+    messages.clear();
+
+    ASSERT_TRUE(outlook->PasteRows(Hours));
+    const QString source = outlook->sourceText();
+    const auto airs = [&] {
+        QStringList column;
+        for (int row = 0; row < outlook->table()->rowCount(); ++row)
+            column << cell(row, OutlookTable::Air);
+        return column;
+    };
+    const QStringList before = airs();
+    auto* undo = outlook->findChild<QAction*>("mnuUndoDelete");
+    EXPECT_FALSE(undo->isEnabled());
+    auto* table = outlook->findChild<QTableView*>("tblHours");
+    table->selectRow(1);
+    outlook->findChild<QPushButton*>("cmdDeleteHours")->click();
+    EXPECT_EQ(outlook->table()->rowCount(), 5);
+    ASSERT_TRUE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(airs(), before);
+    EXPECT_EQ(outlook->sourceText(), source);
+    table->selectRow(0);
+    outlook->findChild<QPushButton*>("cmdDeleteHours")->click();
+    type(0, OutlookTable::Air, "75");
+    EXPECT_FALSE(undo->isEnabled()) << "an edit after the deletion would be lost";
+}
+
+// The outlook fits a 1024 × 768 screen; its pour report button waits for someone to answer it.
+TEST_F(OutlookTest, TheOutlookFitsASmallScreenAndOffersAPourReport)
+{
+    outlook->show();
+    EXPECT_LT(outlook->minimumSizeHint().width(), 1000);
+    EXPECT_LE(outlook->frameGeometry().width(), 1024);
+    EXPECT_LE(outlook->frameGeometry().height(), 740);
+    ASSERT_TRUE(outlook->PasteRows(Hours));
+    auto* report = outlook->findChild<QPushButton*>("cmdPourReport");
+    EXPECT_FALSE(report->isEnabled());
+    int asked = 0;
+    QObject::connect(outlook, &frmOutlook::pourReportRequested, outlook, [&asked] { ++asked; });
+    ASSERT_TRUE(report->isEnabled());
+    report->click();
+    EXPECT_EQ(asked, 1);
 }
 
 }  // namespace

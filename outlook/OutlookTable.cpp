@@ -193,8 +193,12 @@ QVariant OutlookTable::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation == Qt::Vertical)
         return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
-    if (role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
-        return Heading(Column(section), settings_.units);
+    // The widest headings put their unit on a second line, leaving the message room in a small window.
+    if (role == Qt::DisplayRole && section >= 0 && section < ColumnCount) {
+        const QString heading = Heading(Column(section), settings_.units);
+        const bool wide = section == Nomograph || section == Equation || section == CoolTo;
+        return wide ? QString(heading).replace(QStringLiteral(" ("), QStringLiteral("\n(")) : heading;
+    }
     if (role == Qt::ToolTipRole && section == CoolTo)
         return QStringLiteral("Above the threshold in force: the concrete temperature that brings the equation's rate "
                               "down to it, the other readings held. Blank where none in range does.");

@@ -322,7 +322,10 @@ const QString Afternoon = QStringLiteral(
 TEST_F(OutlookTest, ConcreteAtMostBringsTheRateDownToTheThreshold)
 {
     ASSERT_TRUE(outlook->PasteRows(Afternoon));
-    const auto header = [&] { return outlook->table()->headerData(OutlookTable::CoolTo, Qt::Horizontal, Qt::DisplayRole).toString(); };
+    const auto header = [&] {
+        return outlook->table()->headerData(OutlookTable::CoolTo, Qt::Horizontal, Qt::DisplayRole).toString().replace(
+            '\n', ' ');
+    };
     EXPECT_EQ(header(), "Concrete at most (°F)");
     EXPECT_EQ(cell(2, OutlookTable::CoolTo), "") << "not above the threshold";
     for (UnitSystem units : {UnitSystem::US, UnitSystem::SI}) {

@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QFile>
+#include <algorithm>
 #include <QFileInfo>
 #include <QImage>
 #include <cstdio>
@@ -37,18 +38,28 @@ std::vector<HourlyReading> Week(int hours)
     return readings;
 }
 
-// A week of hours computed, windows found and the chart drawn at the outlook's size.
+// A week of hours computed with their "Concrete at most" and borderline marks, windows
+// found and described, and the chart drawn with its band at the outlook's size.
 void BM_OutlookWeek(benchmark::State& state)
 {
     const std::vector<HourlyReading> readings = Week(168);
     QImage canvas(940, 300, QImage::Format_ARGB32_Premultiplied);
+    std::size_t cooled = 0;
+    std::size_t borderline = 0;
     for (auto _ : state) {
         const OutlookSettings settings;
         const std::vector<OutlookHour> hours = Evaluate(readings, settings);
         const PourWindow::Found found = FindWindows(hours, 4, {});
+        benchmark::DoNotOptimize(DescribeWindows(hours, found, 4));
         QPainter painter(&canvas);
         OutlookChart::Paint(painter, canvas.rect(), OutlookChartData::From(hours, settings, found));
+        cooled = std::size_t(std::count_if(hours.begin(), hours.end(), [](const auto& h) { return h.concreteAtMost; }));
+        borderline = std::size_t(std::count_if(hours.begin(), hours.end(), [](const auto& h) { return h.borderline; }));
     }
+    if (cooled == 0 || borderline == 0)
+        state.SkipWithError("the week has no hour to cool or no borderline hour");
+    state.counters["concrete_at_most"] = double(cooled);
+    state.counters["borderline"] = double(borderline);
 }
 BENCHMARK(BM_OutlookWeek)->Unit(benchmark::kMillisecond);
 

@@ -237,7 +237,7 @@ void frmOutlook::BuildElements()
     mnuUndo->setObjectName(QStringLiteral("mnuUndoDelete"));
     mnuUndo->setShortcut(QKeySequence::Undo);
     edit->addSeparator();
-    for (QPushButton* button : {cmdPaste, cmdAddHour, cmdDeleteHours})
+    for (QPushButton* button : {cmdPaste, cmdAddHour})
         connect(edit->addAction(button->text()), &QAction::triggered, button, &QPushButton::click);
 
     auto* choices = new QHBoxLayout;

@@ -48,7 +48,8 @@ int frmOutlook::SaveSelectedAsRecords()
     }
     // The sun on the slab, where the user said, goes with the hours it was seen in.
     const SunOnSlab sun = model_->settings().sun;
-    const QString sunWords = sun == SunOnSlab::Unknown ? QString() : QStringLiteral("; sun on the slab: ") + SunWords(sun);
+    const QString sunWords =
+        sun == SunOnSlab::Unknown ? QString() : QStringLiteral("; sun on the slab: ") + SunWords(sun);
     const QString note = (QStringLiteral("Pour-day outlook: ") + source_).left(255 - sunWords.size()) + sunWords;
     std::vector<NewRecord> records;
     int skipped = 0;

@@ -340,9 +340,9 @@ TEST_F(OutlookTest, ConcreteAtMostBringsTheRateDownToTheThreshold)
         EXPECT_EQ(cell(3, OutlookTable::Message), "Measures shall be taken.");
         choose(3);
         outlook->findChild<QPushButton*>("cmdMeasures")->click();
+        const QString unit = units == UnitSystem::US ? "°F" : "°C";
         EXPECT_EQ(Element<QLabel>(*outlook->findChild<frmMeasures*>(), "lblCoolTo")->text(),
-                  QStringLiteral("Cool the concrete to %1 %2 or below").arg(cell(3, OutlookTable::CoolTo),
-                                                                               units == UnitSystem::US ? "°F" : "°C"));
+                  QStringLiteral("Cool the concrete to %1 %2 or below").arg(cell(3, OutlookTable::CoolTo), unit));
     }
     EXPECT_EQ(header(), "Concrete at most (°C)");
     // Below a low alternate threshold even the coldest concrete in range is too warm.

@@ -442,7 +442,7 @@ TEST_F(OutlookTest, EachReadingIsDrawnAtItsHour)
 
 // Add Hour leaves the calculator's readings as they are; hours typed here are replaced by a
 // file or a forecast only when the user agrees; deleted hours come back with Edit, Undo.
-TEST_F(OutlookTest, HoursTypedHereAreNeitherLostNorLostUnasked)
+TEST_F(OutlookTest, TypedHoursAreReplacedOnlyWhenTheUserAgreesAndDeletedOnesComeBack)
 {
     enterInputs("80", "50", "90", "10");
     ASSERT_TRUE(outlook->PasteRows(Hours));
@@ -498,6 +498,7 @@ TEST_F(OutlookTest, TheOutlookFitsASmallScreenAndOffersAPourReport)
 {
     outlook->show();
     EXPECT_LT(outlook->minimumSizeHint().width(), 1000);
+    EXPECT_LT(outlook->minimumSizeHint().height(), 700);
     EXPECT_LE(outlook->frameGeometry().width(), 1024);
     EXPECT_LE(outlook->frameGeometry().height(), 740);
     ASSERT_TRUE(outlook->PasteRows(Hours));

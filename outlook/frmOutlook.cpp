@@ -555,7 +555,13 @@ void frmOutlook::DeleteHours()
         rows.push_back(index.row());
     if (rows.empty())
         return;
-    BeforeDelete before{model_->readings(), source_, site_, forecast_, forecastKept_, imported_, typed_, 0};
+    BeforeDelete before{.readings = model_->readings(),
+                        .source = source_,
+                        .site = site_,
+                        .forecast = forecast_,
+                        .forecastKept = forecastKept_,
+                        .imported = imported_,
+                        .typed = typed_};
     // Once hours are gone the rest no longer follow the forecast or the file.
     const bool wasTyped = typed_;
     MarkEdited();

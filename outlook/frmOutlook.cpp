@@ -197,6 +197,7 @@ void frmOutlook::BuildElements()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(sources);
     layout->addWidget(rules);
+    BuildPlannedPours(layout);
     layout->addWidget(split, 1);
     layout->addWidget(lblWindow);
     layout->addWidget(lblSource);

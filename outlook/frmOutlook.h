@@ -11,6 +11,9 @@
 #include "settings/Settings.h"
 
 class OutlookChart;
+class PlannedPoursPanel;
+class QVBoxLayout;
+class SiteSearch;
 class OutlookTable;
 class QCheckBox;
 class QComboBox;
@@ -55,6 +58,11 @@ public:
     // Saves the selected computed hours as records, one per hour; returns how many.
     int SaveSelectedAsRecords();
 
+    // Planned pours (frmOutlookPours.cpp): shows the pour's site and forecast.
+    void ShowPlannedPour(qint64 id);
+    PlannedPoursPanel* plannedPours() const { return pours_; }
+    SiteSearch* siteSearch() const { return siteSearch_; }
+
     OutlookTable* table() const { return model_; }
     OutlookChart* chart() const { return chart_; }
     QString windowsText() const;
@@ -66,6 +74,7 @@ signals:
 
 private:
     void BuildElements();
+    void BuildPlannedPours(QVBoxLayout* layout);
     void ConnectHandlers();
     void ApplyRules();
     double ConcreteRuleValue(UnitSystem units) const;
@@ -120,6 +129,8 @@ private:
     QPushButton* cmdPrint;
     QPushButton* cmdPdf;
     QPushButton* cmdClose;
+    SiteSearch* siteSearch_;
+    PlannedPoursPanel* pours_;
 
     ForecastClient client_;
     QPointer<QProgressDialog> progress_;

@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include <QSettings>
+#include <QUrl>
 #include <algorithm>
 
 #include "calc/UnitSystems.h"
@@ -17,6 +18,10 @@ QSettings Store()
 const QString UnitsKey = QStringLiteral("window/units");
 const QString MixKey = QStringLiteral("window/mix");
 const QString ServerKey = QStringLiteral("outlook/server");
+const QString GeocodingKey = QStringLiteral("outlook/geocodingServer");
+const QString MailCommandKey = QStringLiteral("watch/mailCommand");
+const QString MailToKey = QStringLiteral("watch/mailTo/");
+const QString PourStateKey = QStringLiteral("watch/pourState/");
 const QString KeyKey = QStringLiteral("outlook/apiKey");
 const QString KeyInKeychainKey = QStringLiteral("outlook/apiKeyInKeychain");
 const QString ForecastDaysKey = QStringLiteral("outlook/forecastDays");
@@ -117,6 +122,16 @@ void SetForecastServer(const QString& baseUrl)
     Store().setValue(ServerKey, baseUrl);
 }
 
+QString GeocodingServer()
+{
+    return Store().value(GeocodingKey, QStringLiteral("https://geocoding-api.open-meteo.com")).toString();
+}
+
+void SetGeocodingServer(const QString& baseUrl)
+{
+    Store().setValue(GeocodingKey, baseUrl);
+}
+
 bool ForecastKeyInKeychain()
 {
     return Store().value(KeyInKeychainKey, false).toBool();
@@ -212,6 +227,41 @@ int WindowHours()
 void SetWindowHours(int hours)
 {
     Store().setValue(WindowHoursKey, hours);
+}
+
+QString MailCommand()
+{
+    return Store().value(MailCommandKey).toString();
+}
+
+void SetMailCommand(const QString& path)
+{
+    Store().setValue(MailCommandKey, path);
+}
+
+// Site names may hold any character: the key holds them percent-encoded.
+QStringList MailRecipients(const QString& site)
+{
+    return Store().value(MailToKey + QString::fromLatin1(QUrl::toPercentEncoding(site))).toStringList();
+}
+
+void SetMailRecipients(const QString& site, const QStringList& addresses)
+{
+    Store().setValue(MailToKey + QString::fromLatin1(QUrl::toPercentEncoding(site)), addresses);
+}
+
+std::optional<PourCheckState> LastPourState(qint64 pourId)
+{
+    const QStringList kept = Store().value(PourStateKey + QString::number(pourId)).toStringList();
+    if (kept.size() != 2)
+        return std::nullopt;
+    return PourCheckState{kept[0], QDateTime::fromString(kept[1], Qt::ISODate).toUTC()};
+}
+
+void SetLastPourState(qint64 pourId, const PourCheckState& state)
+{
+    Store().setValue(PourStateKey + QString::number(pourId),
+                     QStringList{state.state, state.checked.toUTC().toString(Qt::ISODate)});
 }
 
 }  // namespace Settings

@@ -2,7 +2,6 @@
 
 #include <QLocale>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <algorithm>
 
 #include "records/LoginName.h"
@@ -41,15 +40,29 @@ QSqlError Failed(const QSqlQuery& query, const QString& what)
                      error.type());
 }
 
+// Whether the table is there, found as the engine finds it (on a server, along the
+// login's search path).
+bool Exists(QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    query.prepare(OnServer(db) ? QStringLiteral("SELECT to_regclass(?) IS NOT NULL")
+                               : QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"));
+    query.addBindValue(OnServer(db) ? Quoted(db, TableName) : TableName);
+    return query.exec() && query.next() && query.value(0).toBool();
+}
+
 QSqlError Create(QSqlDatabase& db)
 {
+    if (Exists(db))
+        return {};
     const auto type = OnServer(db) ? &Column::serverType : &Column::sqliteType;
     QStringList columns;
     for (const Column& column : Columns())
         columns << Quoted(db, column.name) + u' ' + QString::fromLatin1(column.*type);
     QSqlQuery create(db);
-    if (!create.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")
-                         .arg(Quoted(db, TableName), columns.join(QStringLiteral(", ")))))
+    if (!create.exec(QStringLiteral("CREATE TABLE %1 (%2)")
+                         .arg(Quoted(db, TableName), columns.join(QStringLiteral(", ")))) &&
+        !Exists(db))  // another copy may have made it meanwhile
         return Failed(create, QStringLiteral("kept (the table %1 could not be made)").arg(TableName));
     // Everyone who records on the server plans pours too; a login that may not grant
     // leaves that to the owner.
@@ -115,7 +128,7 @@ QSqlError Add(QSqlDatabase& db, PlannedPour& pour)
 QSqlError List(QSqlDatabase& db, std::vector<PlannedPour>& pours)
 {
     pours.clear();
-    if (db.record(Quoted(db, TableName)).isEmpty() && db.record(TableName).isEmpty())
+    if (!Exists(db))
         return {};
     QStringList names;
     for (const Column& column : Columns())

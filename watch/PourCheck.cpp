@@ -50,6 +50,7 @@ PourCheck CheckPour(const PlannedPour& pour, const Forecast::Answer& forecast, d
         check.hoursBorderline += state == PourState::Borderline ? 1 : 0;
         if (!check.worstHour.isValid() || rate > check.worstRate) {
             check.worstRate = rate;
+            check.worstRateText = Q(hour.result.eqnCaption);
             check.worstHour = reading.time;
         }
     }

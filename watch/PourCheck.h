@@ -18,6 +18,7 @@ struct PourCheck {
     int hoursAtRisk = 0;
     int hoursBorderline = 0;
     double worstRate = 0;  // the highest equation rate of its hours, in the pour's units
+    QString worstRateText;  // as the calculator writes it
     QDateTime worstHour;   // when it is forecast, in the site's zone
     QString threshold;     // the threshold in force, as written
     UnitSystem units = UnitSystem::US;

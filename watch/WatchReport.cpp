@@ -18,11 +18,6 @@ QString Clock(const QDateTime& time, const char* format)
     return QLocale::c().toString(time, QString::fromLatin1(format));
 }
 
-QString WorstRateText(double rate, UnitSystem units)
-{
-    return QStringLiteral("%1 %2").arg(QLocale::c().toString(rate, 'f', 2), UnitCaptions::Symbol(Quantity::Rate, units));
-}
-
 int AgeHours(const PourCheck& check, const QDateTime& now)
 {
     return int(check.fetched.secsTo(now) / 3600);
@@ -40,7 +35,7 @@ QString Finding(const PourCheck& check)
     if (!check.state)
         return QStringLiteral("not checked: %1").arg(check.reason);
     const QString worst = QStringLiteral("the worst %1 at %2")
-                              .arg(WorstRateText(check.worstRate, check.units),
+                              .arg(check.worstRateText + u' ' + UnitCaptions::Symbol(Quantity::Rate, check.units),
                                    Clock(check.worstHour.toTimeZone(PlannedPours::ZoneOf(check.pour)), "HH:mm"));
     const QString threshold = QStringLiteral("%1 %2").arg(check.threshold, UnitCaptions::Symbol(Quantity::Rate, check.units));
     switch (*check.state) {
@@ -104,7 +99,7 @@ QByteArray Json(const std::vector<PourCheck>& checks, const QDateTime& now, int 
             pour.insert(QStringLiteral("forecastFetched"), check.fetched.toUTC().toString(Qt::ISODate));
             pour.insert(QStringLiteral("forecastKept"), check.kept);
             if (check.kept)
-                pour.insert(QStringLiteral("forecastAgeHours"), int(check.fetched.secsTo(now) / 3600));
+                pour.insert(QStringLiteral("forecastAgeHours"), AgeHours(check, now));
         } else {
             pour.insert(QStringLiteral("state"), QStringLiteral("not-checked"));
         }

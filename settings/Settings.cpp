@@ -1,7 +1,6 @@
 #include "settings/Settings.h"
 
 #include <QSettings>
-#include <QUrl>
 #include <algorithm>
 
 #include "calc/UnitSystems.h"
@@ -239,15 +238,24 @@ void SetMailCommand(const QString& path)
     Store().setValue(MailCommandKey, path);
 }
 
-// Site names may hold any character: the key holds them percent-encoded.
+namespace {
+
+// The file escapes what a key may not hold itself, except the group separators.
+QString MailToKeyOf(QString site)
+{
+    return MailToKey + site.replace(u'/', u'_').replace(u'\\', u'_');
+}
+
+}  // namespace
+
 QStringList MailRecipients(const QString& site)
 {
-    return Store().value(MailToKey + QString::fromLatin1(QUrl::toPercentEncoding(site))).toStringList();
+    return Store().value(MailToKeyOf(site)).toStringList();
 }
 
 void SetMailRecipients(const QString& site, const QStringList& addresses)
 {
-    Store().setValue(MailToKey + QString::fromLatin1(QUrl::toPercentEncoding(site)), addresses);
+    Store().setValue(MailToKeyOf(site), addresses);
 }
 
 std::optional<PourCheckState> LastPourState(qint64 pourId)

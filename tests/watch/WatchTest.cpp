@@ -40,7 +40,7 @@ TEST_F(WatchRun, ExitStatusSaysWhetherEveryPourIsClear)
          "not checked: The forecast server at", "answered with HTTP status 404"},
         {"days out of range", {}, {"--days", "16"}, 2, 0, "",
          "brackmere: --days takes a number of days from 1 to 15, not \"16\"."},
-        {"json without watch", {}, {"--json", "--outlook", "x.csv"}, 2, 0, "", "--outlook, --watch and --outlook-pour go"},
+        {"the watch and the outlook at once", {}, {"--json", "--outlook", "x.csv"}, 2, 0, "", "--outlook, --watch and --outlook-pour go"},
     };
     for (const auto& run : runs) {
         SCOPED_TRACE(run.name);

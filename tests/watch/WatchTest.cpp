@@ -38,6 +38,8 @@ TEST_F(WatchRun, ExitStatusSaysWhetherEveryPourIsClear)
         {"a pour that has ended", {Pour(AtRisk, -8, 4)}, {}, 0, 0, "No pour is planned", ""},
         {"a site the server does not know, no forecast kept", {Pour(Unknown, 2), Pour(AtRisk, 2)}, {}, 2, 2,
          "not checked: The forecast server at", "answered with HTTP status 404"},
+        {"a pour past the forecast's last hour", {Pour(Clear, 90, 8)}, {"--days", "4"}, 2, 1,
+         "not checked: the forecast covers", "could not be checked: the forecast covers"},
         {"days out of range", {}, {"--days", "16"}, 2, 0, "",
          "brackmere: --days takes a number of days from 1 to 15, not \"16\"."},
         {"the watch and the outlook at once", {}, {"--json", "--outlook", "x.csv"}, 2, 0, "", "--outlook, --watch and --outlook-pour go"},

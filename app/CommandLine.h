@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "outlook/OutlookHours.h"
+#include "watch/Watch.h"
 
 class QTextStream;
 
@@ -23,7 +24,7 @@ struct Request {
     bool everyReading = false;  // a row per reading rather than the means of each clock hour
     QString refusal;  // why the arguments cannot be followed
     // The watch's choices, and the pour to open.
-    int days = 3;
+    int days = Watch::DefaultDays;
     bool json = false;
     bool notify = false;
     qint64 pourId = 0;

@@ -126,13 +126,12 @@ int RunWatch(const Request& request, QTextStream& out, QTextStream& err)
         return Unusable;
     }
     ForecastKey key(SystemKeychain());
-    const std::vector<PourCheck> checks =
-        Watch::Check(Watch::Due(*pours, now, request.days), {.days = request.days,
-                                                            .server = Settings::ForecastServer(),
-                                                            .apiKey = Settings::ForecastKeyInKeychain() ? key.Get() : QString(),
-                                                            .cacheFolder = ForecastCacheFolder(),
-                                                            .heightFactor = Settings::HeightFactor(),
-                                                            .now = now});
+    const Watch::Options options{.server = Settings::ForecastServer(),
+                                 .apiKey = Settings::ForecastKeyInKeychain() ? key.Get() : QString(),
+                                 .cacheFolder = ForecastCacheFolder(),
+                                 .heightFactor = Settings::HeightFactor(),
+                                 .now = now};
+    const std::vector<PourCheck> checks = Watch::Check(Watch::Due(*pours, now, request.days), options);
     out << (request.json ? QString::fromUtf8(WatchReport::Json(checks, now, request.days))
                          : WatchReport::Text(checks, now, request.days));
     out.flush();

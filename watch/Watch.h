@@ -16,7 +16,6 @@ inline constexpr int DefaultDays = 3;
 inline constexpr int MaxDays = 15;  // the forecast reaches 16 days from today
 
 struct Options {
-    int days = DefaultDays;
     QString server;  // the forecast server's base URL
     QString apiKey;
     QString cacheFolder;  // where forecasts are kept for the outlook and the watch

@@ -30,9 +30,13 @@ void BM_WatchTwentyPours(benchmark::State& state)
         store.OpenDatabase();
         const QDateTime hour = QDateTime(QDate::currentDate().addDays(1), QTime(6, 0), Qt::UTC);
         for (int i = 0; i < 20; ++i) {
-            PlannedPour pour{.site = QStringLiteral("Site %1").arg(i % 10), .latitude = 40.0 + i % 10,
-                             .longitude = 8.5, .timeZone = QStringLiteral("Europe/Zurich"),
-                             .start = hour.addSecs(3600LL * (i / 10) * 26), .end = hour.addSecs(3600LL * ((i / 10) * 26 + 6))};
+            PlannedPour pour;
+            pour.site = QStringLiteral("Site %1").arg(i % 10);
+            pour.latitude = 40.0 + i % 10;
+            pour.longitude = 8.5;
+            pour.timeZone = QStringLiteral("Europe/Zurich");
+            pour.start = hour.addSecs(3600LL * (i / 10) * 26);
+            pour.end = pour.start.addSecs(6 * 3600);
             PlannedPours::Add(store.database(), pour);
         }
     }

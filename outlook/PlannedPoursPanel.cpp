@@ -13,10 +13,7 @@
 #include "settings/Settings.h"
 #include "ui/QtText.h"
 
-namespace {
-
-// "at risk (checked Mon 7 Dec 14:00)", or "not checked yet".
-QString LastState(const PlannedPour& pour)
+QString LastCheckText(const PlannedPour& pour)
 {
     const std::optional<Settings::PourCheckState> last = Settings::LastPourState(pour.id);
     const std::optional<PourState> state = last ? PourStateCoded(Std(last->state)) : std::nullopt;
@@ -26,8 +23,6 @@ QString LastState(const PlannedPour& pour)
         .arg(Q(EntryOf(*state).name),
              QLocale::c().toString(last->checked.toLocalTime(), QStringLiteral("ddd d MMM HH:mm")));
 }
-
-}  // namespace
 
 PlannedPoursPanel::PlannedPoursPanel(RecordsStore& store, std::function<Current()> current, QWidget* parent)
     : QGroupBox(QStringLiteral("Planned Pours"), parent), store_(store), current_(std::move(current))
@@ -79,10 +74,10 @@ void PlannedPoursPanel::Reload()
     }
     pours_ = PlannedPours::Coming(all, QDateTime::currentDateTimeUtc());
     for (const PlannedPour& pour : pours_)
-        lstPlannedPours->addItem(QStringLiteral("%1: %2").arg(PlannedPours::Title(pour), LastState(pour)));
+        lstPlannedPours->addItem(QStringLiteral("%1: %2").arg(PlannedPours::Title(pour), LastCheckText(pour)));
     lblNextPour->setText(pours_.empty() ? QStringLiteral("No pour is planned.")
                                         : QStringLiteral("Next: %1: %2")
-                                              .arg(PlannedPours::Title(pours_.front()), LastState(pours_.front())));
+                                              .arg(PlannedPours::Title(pours_.front()), LastCheckText(pours_.front())));
     cmdDeletePour->setEnabled(!pours_.empty());
 }
 

@@ -12,6 +12,10 @@ class QListWidget;
 class QPushButton;
 class RecordsStore;
 
+// What the last watch found of the pour: "at risk (checked Mon 7 Dec 14:00)", or "not
+// checked yet".
+QString LastCheckText(const PlannedPour& pour);
+
 // The outlook's planned pours: the coming ones listed with the state the last watch found,
 // the next one named above them; "Plan a Pour…" adds one to the records, and choosing one
 // shows its site's forecast.

@@ -3,11 +3,13 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QTest>
 
 #include "outlook/PlannedPoursPanel.h"
 #include "outlook/SiteSearch.h"
 #include "outlook/frmOutlook.h"
+#include "records/RecordsStore.h"
 #include "settings/Settings.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/ModalDialogs.h"
@@ -82,6 +84,36 @@ TEST_F(PlannedPoursWindowTest, APourPlannedAtASiteFoundByNameIsListed)
     EXPECT_TRUE(list->item(0)->text().contains(": at risk (checked ")) << list->item(0)->text().toStdString();
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_TRUE(messages.messages().empty());
+}
+
+// The window names the next planned pour and its state when it starts; without one it
+// shows no status bar at all, as before.
+TEST_F(PlannedPoursWindowTest, TheMainWindowNamesTheNextPourAtStart)
+{
+    EXPECT_FALSE(window->findChild<QStatusBar*>());
+    window.reset();
+    PlannedPour pour;
+    pour.site = "Quay 4";
+    pour.timeZone = "UTC";
+    pour.start = QDateTime(QDate::currentDate().addDays(2), QTime(6, 0), Qt::UTC);
+    pour.end = pour.start.addSecs(4 * 3600);
+    PlannedPour ended = pour;
+    ended.start = pour.start.addDays(-5);
+    ended.end = ended.start.addSecs(3600);
+    {
+        RecordsStore store;
+        store.UseDatabasePath(RecordsPath::ForThisProgram());
+        store.OpenDatabase();
+        ASSERT_FALSE(PlannedPours::Add(store.database(), ended).isValid());
+        ASSERT_FALSE(PlannedPours::Add(store.database(), pour).isValid());
+    }
+    Settings::SetLastPourState(pour.id, {"borderline", QDateTime::currentDateTimeUtc()});
+    window = std::make_unique<frmMain>();
+    ASSERT_TRUE(window->startupCompleted());
+    EXPECT_EQ(element<QLabel>("lblMainNextPour")->text().section(" (checked", 0, 0),
+              QStringLiteral("Next planned pour: Pour %1 at Quay 4, %2 06:00 to 10:00 UTC: borderline")
+                  .arg(pour.id)
+                  .arg(QLocale::c().toString(pour.start.date(), "ddd d MMM")));
 }
 
 }  // namespace

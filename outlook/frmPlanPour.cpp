@@ -9,12 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QTimeZone>
 
 #include "calc/NumberReading.h"
 #include "outlook/SiteSearch.h"
+#include "ui/MessageBox.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
 
@@ -107,8 +107,9 @@ frmPlanPour::frmPlanPour(const QString& site, double latitude, double longitude,
         txtPourLongitude->setText(QString::number(place.longitude, 'f', 4));
         SetZone(place.timeZone);
     });
-    connect(search_, &SiteSearch::problem, this,
-            [this](const QString& message) { QMessageBox::warning(this, windowTitle(), message); });
+    connect(search_, &SiteSearch::problem, this, [this](const QString& message) {
+        Msg::Box(this, message, Msg::Buttons::Ok, Msg::Icon::Exclamation, windowTitle());
+    });
     connect(cboPourMix, &QComboBox::currentIndexChanged, this, &frmPlanPour::ChooseMix);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
@@ -116,7 +117,7 @@ frmPlanPour::frmPlanPour(const QString& site, double latitude, double longitude,
         if (pour(why))
             accept();
         else
-            QMessageBox::warning(this, windowTitle(), why);
+            Msg::Box(this, why, Msg::Buttons::Ok, Msg::Icon::Exclamation, windowTitle());
     });
 }
 

@@ -59,11 +59,18 @@ TEST_F(PlannedPoursWindowTest, APourPlannedAtASiteFoundByNameIsListed)
         EXPECT_EQ(Element<QLineEdit>(dialog, "txtPourSite")->text(), "Zurich, Switzerland");
         Find(dialog, "Pour");
         EXPECT_EQ(Element<QLabel>(dialog, "lblPourZone")->text(), "Europe/Zurich");
+        auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        Element<QDateTimeEdit>(dialog, "dtpPourStart")->setDateTime(QDateTime(tomorrow, QTime(12, 0)));
+        Element<QDateTimeEdit>(dialog, "dtpPourEnd")->setDateTime(QDateTime(tomorrow, QTime(7, 0)));
+        ok->click();
+        ASSERT_EQ(messages.messages().size(), 1u);
+        EXPECT_EQ(messages.messages()[0].text, "The pour's end must come after its start.");
+        EXPECT_TRUE(dialog.isVisible());
         Element<QDateTimeEdit>(dialog, "dtpPourStart")->setDateTime(QDateTime(tomorrow, QTime(7, 0)));
         Element<QDateTimeEdit>(dialog, "dtpPourEnd")->setDateTime(QDateTime(tomorrow, QTime(12, 0)));
         Element<QComboBox>(dialog, "cboPourMix")->setCurrentIndex(int(MixPreset::LowBleed));
         EXPECT_EQ(Element<QLineEdit>(dialog, "txtPourThreshold")->text(), "0.1");
-        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        ok->click();
     });
     element<QPushButton>("cmdPlanPour")->click();
 
@@ -83,7 +90,7 @@ TEST_F(PlannedPoursWindowTest, APourPlannedAtASiteFoundByNameIsListed)
         QStringLiteral("Next: Pour %1 at Zurich, Switzerland, ").arg(pours[0].id)));
     EXPECT_TRUE(list->item(0)->text().contains(": at risk (checked ")) << list->item(0)->text().toStdString();
     EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_EQ(messages.messages().size(), 1u);
 }
 
 // The window names the next planned pour and its state when it starts; without one it

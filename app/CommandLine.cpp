@@ -9,6 +9,7 @@
 #include "outlook/sources/TextDecoding.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
+#include "watch/Watch.h"
 
 namespace CommandLine {
 namespace {
@@ -18,6 +19,11 @@ const QString UnitsOption = QStringLiteral("units");
 const QString ThresholdOption = QStringLiteral("threshold");
 const QString ConcreteOption = QStringLiteral("concrete");
 const QString EveryReadingOption = QStringLiteral("every-reading");
+const QString WatchOption = QStringLiteral("watch");
+const QString DaysOption = QStringLiteral("days");
+const QString JsonOption = QStringLiteral("json");
+const QString NotifyOption = QStringLiteral("notify");
+const QString OpenPourOption = QStringLiteral("outlook-pour");
 
 struct WindowOption {
     const char* name;
@@ -83,6 +89,23 @@ Request Refused(const QString& why)
     return request;
 }
 
+Request WatchRequest(const QCommandLineParser& parser)
+{
+    Request request;
+    request.action = Action::Watch;
+    request.json = parser.isSet(JsonOption);
+    request.notify = parser.isSet(NotifyOption);
+    if (parser.isSet(DaysOption)) {
+        bool read = false;
+        request.days = parser.value(DaysOption).toInt(&read);
+        if (!read || request.days < 1 || request.days > Watch::MaxDays)
+            return Refused(QStringLiteral("--days takes a number of days from 1 to %1, not \"%2\".")
+                               .arg(Watch::MaxDays)
+                               .arg(parser.value(DaysOption)));
+    }
+    return request;
+}
+
 }  // namespace
 
 QStringList WithoutWindowOptions(const QStringList& arguments)
@@ -105,6 +128,10 @@ Request Parse(const QStringList& arguments)
     for (const QString& option : {UnitsOption, ThresholdOption, ConcreteOption})
         parser.addOption({option, {}, QStringLiteral("VALUE")});
     parser.addOption({EveryReadingOption, {}});
+    for (const QString& option : {WatchOption, JsonOption, NotifyOption})
+        parser.addOption({option, {}});
+    parser.addOption({DaysOption, {}, QStringLiteral("N")});
+    parser.addOption({OpenPourOption, {}, QStringLiteral("ID")});
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
     const QCommandLineOption version(QStringLiteral("version"), {});
     parser.addOption(help);
@@ -126,6 +153,23 @@ Request Parse(const QStringList& arguments)
     for (const QString& option : {UnitsOption, ThresholdOption, ConcreteOption, EveryReadingOption}) {
         if (parser.isSet(option) && !parser.isSet(OutlookOption))
             return Refused(QStringLiteral("--%1 goes with --outlook FILE.csv.").arg(option));
+    }
+    for (const QString& option : {DaysOption, JsonOption, NotifyOption}) {
+        if (parser.isSet(option) && !parser.isSet(WatchOption))
+            return Refused(QStringLiteral("--%1 goes with --watch.").arg(option));
+    }
+    if (int(parser.isSet(OutlookOption)) + int(parser.isSet(WatchOption)) + int(parser.isSet(OpenPourOption)) > 1)
+        return Refused(QStringLiteral("--outlook, --watch and --outlook-pour go one at a time."));
+    if (parser.isSet(WatchOption))
+        return WatchRequest(parser);
+    if (parser.isSet(OpenPourOption)) {
+        bool read = false;
+        request.pourId = parser.value(OpenPourOption).toLongLong(&read);
+        if (!read || request.pourId <= 0)
+            return Refused(QStringLiteral("--outlook-pour takes a planned pour's number, not \"%1\".")
+                               .arg(parser.value(OpenPourOption)));
+        request.action = Action::OpenPour;
+        return request;
     }
     if (!parser.isSet(OutlookOption))
         return request;
@@ -166,6 +210,8 @@ QString Usage()
     return QStringLiteral(
         "Usage: brackmere [--outlook FILE.csv|- [--units us|si] [--threshold RATE]\n"
         "                 [--concrete air+N|N] [--every-reading]]\n"
+        "       brackmere --watch [--days N] [--json] [--notify]\n"
+        "       brackmere --outlook-pour ID\n"
         "       brackmere --help | --version\n");
 }
 
@@ -198,11 +244,24 @@ QString HelpText()
         "  --concrete air+N|N  A missing concrete temperature: the air temperature plus N\n"
         "                      (air+0, the default; air-2 too), or N.\n"
         "  --every-reading     One row per reading rather than the means of each clock hour.\n"
+        "  --watch             Checks the planned pours of the coming days against their\n"
+        "                      sites' forecasts (each site fetched once; the kept forecast,\n"
+        "                      with its age, when the server cannot be reached) and writes a\n"
+        "                      line per pour: at risk, borderline or clear, with its hours\n"
+        "                      and the worst rate.\n"
+        "  --days N            The coming days the watch looks at, 1 to 15 (3 by default).\n"
+        "  --json              The watch's findings as JSON.\n"
+        "  --notify            A desktop notification for each pour whose state changed since\n"
+        "                      the last check; clicking it opens the outlook at the pour. A\n"
+        "                      configured mail command mails the changes too.\n"
+        "  --outlook-pour ID   Opens the window with the outlook at planned pour ID.\n"
         "  --version           Prints the version.\n"
         "  -h, --help          Prints this help.\n"
         "\n"
         "Exit status: %6 when at least one row was computed, %7 when the file was read but no\n"
-        "row could be computed, %8 when the arguments or the input cannot be used.\n")
+        "row could be computed, %8 when the arguments or the input cannot be used. The watch:\n"
+        "%6 when every pour is clear, %7 when any is at risk or borderline, %8 when a pour could\n"
+        "not be checked (network, server, records), with the reason.\n")
         .arg(CsvImport::SizeText(CsvImport::MaxSourceBytes), Q(us.shallText), Q(si.shallText), Q(us.mayText),
              Q(si.mayText))
         .arg(Computed)

@@ -193,7 +193,9 @@ int Run(const Request& request, QTextStream& out, QTextStream& err)
     case Action::Version: out << "brackmere " << Version() << "\n"; return Computed;
     case Action::Outlook: return Outlook(request, out, err);
     case Action::Refuse: err << "brackmere: " << request.refusal << "\n" << Usage(); return Unusable;
-    case Action::OpenWindow: break;
+    case Action::Watch: return RunWatch(request, out, err);
+    case Action::OpenWindow:
+    case Action::OpenPour: break;
     }
     return Computed;
 }

@@ -6,6 +6,7 @@
 
 #include "app/CommandLine.h"
 #include "app/frmMain.h"
+#include "outlook/frmOutlook.h"
 #include "ui/WindowFont.h"
 
 namespace Startup {
@@ -18,17 +19,22 @@ int Main(int argc, char** argv)
     // Only the window system's own options lead to the window; anything else is the
     // command line's, refused there if unknown, so that a mistyped option opens no window
     // (and needs no display).
+    qint64 pour = 0;
     if (CommandLine::WithoutWindowOptions(arguments).size() > 1) {
-        QCoreApplication app(argc, argv);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return CommandLine::Run(CommandLine::Parse(arguments), out, err);
+        const CommandLine::Request request = CommandLine::Parse(arguments);
+        if (request.action != CommandLine::Action::OpenPour) {
+            QCoreApplication app(argc, argv);
+            QTextStream out(stdout);
+            QTextStream err(stderr);
+            return CommandLine::Run(request, out, err);
+        }
+        pour = request.pourId;
     }
     QApplication app(argc, argv);
-    return Run(app);
+    return Run(app, pour);
 }
 
-int Run(QApplication& app)
+int Run(QApplication& app, qint64 plannedPour)
 {
     QApplication::setApplicationName(QStringLiteral("Brackmere"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -38,6 +44,8 @@ int Run(QApplication& app)
     if (!window.startupCompleted())
         return 0;
     window.show();
+    if (plannedPour > 0)
+        window.ShowOutlook()->ShowPlannedPour(plannedPour);
     return app.exec();
 }
 

@@ -85,6 +85,9 @@ public:
     // The pour-day outlook (frmMainDialogs.cpp), made on first use; it follows the
     // window's units and threshold in force.
     frmOutlook* ShowOutlook();
+    // The next planned pour and its state in the status bar, shown at start-up when a pour
+    // is planned (frmMainPours.cpp).
+    void ShowNextPlannedPour();
 
     // Printing (frmMainOutput.cpp).
     void cmdPrint_Click();

@@ -96,6 +96,7 @@ void frmMain::Form_Load()
         if (!RunStartupStep(this, step))
             return;
     }
+    ShowNextPlannedPour();
     startupCompleted_ = true;
 }
 

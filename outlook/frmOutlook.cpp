@@ -248,6 +248,7 @@ void frmOutlook::BuildElements()
     layout->addWidget(forecast);
     layout->addWidget(rows);
     layout->addLayout(choices);
+    BuildPlannedPours(layout);
     layout->addWidget(split, 1);
     layout->addWidget(lblWindow);
     layout->addWidget(lblSource);

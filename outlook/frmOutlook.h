@@ -13,6 +13,9 @@
 class OutlookChart;
 class QAction;
 class frmMeasures;
+class PlannedPoursPanel;
+class QVBoxLayout;
+class SiteSearch;
 class OutlookTable;
 class QCheckBox;
 class QComboBox;
@@ -63,6 +66,10 @@ public:
     // changed the hours since.
     void UndoDelete();
     bool canUndo() const;
+    // Planned pours (frmOutlookPours.cpp): shows the pour's site and forecast.
+    void ShowPlannedPour(qint64 id);
+    PlannedPoursPanel* plannedPours() const { return pours_; }
+    SiteSearch* siteSearch() const { return siteSearch_; }
 
     OutlookTable* table() const { return model_; }
     OutlookChart* chart() const { return chart_; }
@@ -82,6 +89,7 @@ protected:
 
 private:
     void BuildElements();
+    void BuildPlannedPours(QVBoxLayout* layout);
     void ConnectHandlers();
     void ApplyRules();
     double ConcreteRuleValue(UnitSystem units) const;
@@ -149,6 +157,8 @@ private:
     QPushButton* cmdPrint;
     QPushButton* cmdPdf;
     QPushButton* cmdClose;
+    SiteSearch* siteSearch_;
+    PlannedPoursPanel* pours_;
 
     ForecastClient client_;
     QPointer<QProgressDialog> progress_;

@@ -316,7 +316,10 @@ void frmOutlook::EditServer()
                             &dialog);
     kept->setObjectName(QStringLiteral("lblKeyKept"));
     kept->setWordWrap(true);
+    auto* geocoding = new QLineEdit(Settings::GeocodingServer(), &dialog);
+    geocoding->setObjectName(QStringLiteral("txtGeocodingServer"));
     form->addRow(QStringLiteral("Base URL"), server);
+    form->addRow(QStringLiteral("Geocoding service (Find Site)"), geocoding);
     form->addRow(QStringLiteral("API key (optional)"), key);
     form->addRow(kept);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
@@ -334,6 +337,13 @@ void frmOutlook::EditServer()
         Report(KeyOverHttpText(server->text().trimmed()) + QStringLiteral(" Nothing was changed."), true);
         return;
     }
+    const QUrl geocodingUrl(geocoding->text().trimmed());
+    if (!geocodingUrl.isValid() ||
+        (geocodingUrl.scheme() != QStringLiteral("http") && geocodingUrl.scheme() != QStringLiteral("https"))) {
+        Report(QStringLiteral("\"%1\" is not a web address (http:// or https://).").arg(geocoding->text()), true);
+        return;
+    }
+    Settings::SetGeocodingServer(geocoding->text().trimmed());
     Settings::SetForecastServer(server->text().trimmed());
     key_.Set(key->text().trimmed());
 }

@@ -9,6 +9,7 @@
 #include "calc/ProgramError.h"
 #include "calc/Single.h"
 #include "records/RecordsEngine.h"
+#include "records/RecordsServerRoles.h"
 #include "records/RecordsStore.h"
 
 namespace {
@@ -33,10 +34,8 @@ const QString HistoryFunction = RecordsSchema::HistoryTableName + QStringLiteral
 const QString HistoryTriggerPrefix = RecordsSchema::HistoryTableName + u'_';
 // The setting that marks a transaction's writes as a restore.
 const QString RestoreSetting = QStringLiteral("brackmere.action");
-// The group roles an owner grants to logins: recorders read and add records, editors
-// also change, delete and restore them.
-const QString RecorderRole = QStringLiteral("brackmere_recorder");
-const QString EditorRole = QStringLiteral("brackmere_editor");
+const QString RecorderRole = RecordsServerRoles::Recorder;
+const QString EditorRole = RecordsServerRoles::Editor;
 
 // A PostgreSQL database reached through Qt's driver from a libpq connection URI.
 class ServerEngine : public RecordsEngine {

@@ -6,12 +6,15 @@ set -euo pipefail
 # Records live in a file (SQLite) or on a PostgreSQL server: the program needs both drivers,
 # and the tests run a PostgreSQL 15 server of their own. The forecast API key lives in the
 # system keychain (QtKeychain, which loads libsecret at run time); forecast times need the
-# zone database. The keychain's tests run gnome-keyring on a session bus of their own.
+# zone database. The keychain's tests run gnome-keyring on a session bus of their own, the
+# watch's tests a notification service on one (dbus-run-session); systemd-analyze checks
+# the watch's user units.
 run_packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libchm-dev fonts-liberation
               libgl1-mesa-dev qtkeychain-qt6-dev libsecret-1-0 tzdata)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick poppler-utils sqlite3
                clang libclang-rt-14-dev cppcheck desktop-file-utils appstream postgresql-15
-               emscripten chromium chromium-driver python3-selenium dbus gnome-keyring)
+               emscripten chromium chromium-driver python3-selenium dbus gnome-keyring
+               systemd)
 
 # Building the Debian package needs dpkg-shlibdeps (dpkg-dev) and file.
 package_packages=(dpkg-dev file)

@@ -17,6 +17,10 @@ QSettings Store()
 const QString UnitsKey = QStringLiteral("window/units");
 const QString MixKey = QStringLiteral("window/mix");
 const QString ServerKey = QStringLiteral("outlook/server");
+const QString GeocodingKey = QStringLiteral("outlook/geocodingServer");
+const QString MailCommandKey = QStringLiteral("watch/mailCommand");
+const QString MailToKey = QStringLiteral("watch/mailTo/");
+const QString PourStateKey = QStringLiteral("watch/pourState/");
 const QString KeyKey = QStringLiteral("outlook/apiKey");
 const QString KeyInKeychainKey = QStringLiteral("outlook/apiKeyInKeychain");
 const QString ForecastDaysKey = QStringLiteral("outlook/forecastDays");
@@ -116,6 +120,16 @@ QString ForecastServer()
 void SetForecastServer(const QString& baseUrl)
 {
     Store().setValue(ServerKey, baseUrl);
+}
+
+QString GeocodingServer()
+{
+    return Store().value(GeocodingKey, QStringLiteral("https://geocoding-api.open-meteo.com")).toString();
+}
+
+void SetGeocodingServer(const QString& baseUrl)
+{
+    Store().setValue(GeocodingKey, baseUrl);
 }
 
 bool ForecastKeyInKeychain()
@@ -223,6 +237,50 @@ SafeCriterion SafeHours()
 void SetSafeHours(SafeCriterion criterion)
 {
     Store().setValue(SafeHoursKey, criterion == SafeCriterion::OkOnly);
+}
+
+QString MailCommand()
+{
+    return Store().value(MailCommandKey).toString();
+}
+
+void SetMailCommand(const QString& path)
+{
+    Store().setValue(MailCommandKey, path);
+}
+
+namespace {
+
+// The file escapes what a key may not hold itself, except the group separators.
+QString MailToKeyOf(QString site)
+{
+    return MailToKey + site.replace(u'/', u'_').replace(u'\\', u'_');
+}
+
+}  // namespace
+
+QStringList MailRecipients(const QString& site)
+{
+    return Store().value(MailToKeyOf(site)).toStringList();
+}
+
+void SetMailRecipients(const QString& site, const QStringList& addresses)
+{
+    Store().setValue(MailToKeyOf(site), addresses);
+}
+
+std::optional<PourCheckState> LastPourState(qint64 pourId)
+{
+    const QStringList kept = Store().value(PourStateKey + QString::number(pourId)).toStringList();
+    if (kept.size() != 2)
+        return std::nullopt;
+    return PourCheckState{kept[0], QDateTime::fromString(kept[1], Qt::ISODate).toUTC()};
+}
+
+void SetLastPourState(qint64 pourId, const PourCheckState& state)
+{
+    Store().setValue(PourStateKey + QString::number(pourId),
+                     QStringList{state.state, state.checked.toUTC().toString(Qt::ISODate)});
 }
 
 }  // namespace Settings

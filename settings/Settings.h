@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "calc/PourWindow.h"
@@ -41,6 +43,10 @@ void RememberRecordSite(const QString& site);
 // whether one was put there. Older versions kept the key in the file: taking it removes it.
 QString ForecastServer();
 void SetForecastServer(const QString& baseUrl);
+// The forecast provider's geocoding service, which finds sites by name or postcode: a
+// base URL (the provider's public one by default).
+QString GeocodingServer();
+void SetGeocodingServer(const QString& baseUrl);
 bool ForecastKeyInKeychain();
 void SetForecastKeyInKeychain(bool kept);
 QString TakeForecastKeyFromFile();
@@ -74,5 +80,21 @@ void SetWindowHours(int hours);
 // Which hours the outlook's safe windows are made of; below the threshold in force by default.
 SafeCriterion SafeHours();
 void SetSafeHours(SafeCriterion criterion);
+
+// The watch's mail: a sendmail-compatible command (none by default: nothing is mailed)
+// and the addresses mailed about each site's pours, by site name.
+QString MailCommand();
+void SetMailCommand(const QString& path);
+QStringList MailRecipients(const QString& site);
+void SetMailRecipients(const QString& site, const QStringList& addresses);
+
+// What the last check of each planned pour found (a PourState code) and when, by the
+// pour's number; none before its first check.
+struct PourCheckState {
+    QString state;
+    QDateTime checked;  // UTC
+};
+std::optional<PourCheckState> LastPourState(qint64 pourId);
+void SetLastPourState(qint64 pourId, const PourCheckState& state);
 
 }  // namespace Settings

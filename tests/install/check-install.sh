@@ -15,12 +15,16 @@ id=org.brackmere.Brackmere
 for file in bin/brackmere share/brackmere/brackmere.chm share/applications/$id.desktop \
             share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
             share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
-            share/man/man1/brackmere.1.gz; do
+            share/man/man1/brackmere.1.gz lib/systemd/user/brackmere-watch.service \
+            lib/systemd/user/brackmere-watch.timer; do
   [ -f "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml"
+
+grep -qx "ExecStart=$prefix/bin/brackmere --watch --notify" "$prefix/lib/systemd/user/brackmere-watch.service" ||
+  { echo "the watch's service does not start the installed program"; exit 1; }
 
 printed=$("$prefix/bin/brackmere" --version)
 [ "$printed" = "brackmere $version" ] || { echo "--version printed \"$printed\""; exit 1; }

@@ -20,7 +20,9 @@ constexpr double CellPadding = 3.0;   // each side of a cell's text, in points
 constexpr double RowPadding = 1.5;    // above and below a row's texts
 constexpr double BlockGap = 4.0;      // below a paragraph or a table
 constexpr double BandGap = 6.0;       // between the page's heading or footer and its body
-constexpr int WrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+// Texts are measured and set with the same flags; a text never clipped, so a measurement a
+// hair off shows as a line a hair longer, never as a missing word.
+constexpr int WrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip;
 
 // Territories whose printers hold Letter paper.
 constexpr std::array LetterTerritories{QLocale::UnitedStates, QLocale::Canada,      QLocale::Mexico,
@@ -55,24 +57,42 @@ double TextHeight(const QFontMetricsF& metrics, const QString& text, double widt
     return metrics.boundingRect(QRectF(0, 0, width, 1e6), flags, text).height();
 }
 
-// Each column gets its widest text where all fit; otherwise at least its longest word, and
-// the room left shared out by how much more each would take.
+// Each column gets its widest text where all fit. Otherwise the columns narrower than an
+// even share of the room keep their width, and the others share what is left by their
+// widest texts, each keeping at least its longest word where the room allows.
 std::vector<double> ColumnWidths(const std::vector<double>& natural, const std::vector<double>& minimum, double width)
 {
-    const double naturalSum = std::accumulate(natural.begin(), natural.end(), 0.0);
-    if (naturalSum <= width)
-        return natural;
-    const double minimumSum = std::accumulate(minimum.begin(), minimum.end(), 0.0);
-    std::vector<double> widths(natural.size());
-    if (minimumSum >= width) {
-        for (std::size_t i = 0; i < widths.size(); ++i)
-            widths[i] = minimum[i] * width / minimumSum;
-        return widths;
+    std::vector<double> widths = natural;
+    std::vector<std::size_t> open(natural.size());
+    std::iota(open.begin(), open.end(), std::size_t{0});
+    double room = width;
+    for (bool settled = true; settled && !open.empty();) {
+        settled = false;
+        const double share = room / double(open.size());
+        for (auto it = open.begin(); it != open.end();) {
+            if (natural[*it] <= share) {
+                room -= natural[*it];
+                it = open.erase(it);
+                settled = true;
+            } else {
+                ++it;
+            }
+        }
     }
-    const double room = width - minimumSum;
-    const double wanted = naturalSum - minimumSum;
-    for (std::size_t i = 0; i < widths.size(); ++i)
-        widths[i] = minimum[i] + room * (natural[i] - minimum[i]) / wanted;
+    if (open.empty())
+        return widths;
+    double wanted = 0;
+    for (std::size_t column : open)
+        wanted += natural[column];
+    double given = 0;
+    for (std::size_t column : open) {
+        widths[column] = std::max(minimum[column], room * natural[column] / wanted);
+        given += widths[column];
+    }
+    if (given > room) {
+        for (std::size_t column : open)
+            widths[column] *= room / given;
+    }
     return widths;
 }
 
@@ -280,7 +300,8 @@ void PagedDocument::placeTable(Layout& layout, const PagedTable& table) const
             const int flags = WrapFlags | (inner < minimum[column] - 2 * CellPadding ? Qt::TextWrapAnywhere : 0);
             const double textHeight = TextHeight(heading ? bold : metrics, text, inner, flags);
             height = std::max(height, textHeight);
-            pieces.push_back({.rect = QRectF(x + CellPadding, 0, inner, textHeight), .text = text,
+            // The rectangle reaches into the right padding, as metrics may round a width up when set.
+            pieces.push_back({.rect = QRectF(x + CellPadding, 0, inner + CellPadding, textHeight), .text = text,
                               .points = TablePoints, .bold = heading,
                               .italic = !heading && table.italic && table.italic(rowIndex, int(column)),
                               .flags = flags});

@@ -31,10 +31,10 @@ QFont PointFont(const QPaintDevice* device, double points, bool bold = false);
 
 // A table for a paged document: its heading row is repeated on every page it continues on.
 struct PagedTable {
-    QStringList headers;
-    std::vector<QStringList> rows;
+    QStringList headers{};
+    std::vector<QStringList> rows{};
     // Whether a cell is set in italics (a value assumed rather than given); none: no cell is.
-    std::function<bool(int row, int column)> italic;
+    std::function<bool(int row, int column)> italic{};
 };
 
 // The display texts of a model's columns and rows; a cell whose font role is italic stays

@@ -25,10 +25,13 @@ QString ProvenanceOf(std::optional<RecordSource> source)
 
 QString WithAssumptions(QString provenance, const QString& concreteRule, const QString& windFactor)
 {
+    QStringList assumed;
     if (!concreteRule.isEmpty())
-        provenance += QStringLiteral("; concrete assumed (%1)").arg(concreteRule);
+        assumed << QStringLiteral("concrete %1").arg(concreteRule);
     if (!windFactor.isEmpty() && windFactor != QStringLiteral("1"))
-        provenance += QStringLiteral("; wind assumed (10 m forecast × %1)").arg(windFactor);
+        assumed << QStringLiteral("wind 10 m × %1").arg(windFactor);
+    if (!assumed.isEmpty())
+        provenance += QStringLiteral("; assumed: ") + assumed.join(QStringLiteral(", "));
     return provenance;
 }
 

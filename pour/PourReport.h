@@ -19,7 +19,7 @@
 struct PourHour {
     QDateTime time{};  // the site's clock; invalid when not known
     QString air{}, humidity{}, wind{}, concrete{};  // as shown, in the report's units
-    QString provenance{};  // "measured", "forecast; concrete assumed (air + 0.0 °F)", …
+    QString provenance{};  // "measured", "forecast; assumed: concrete air + 0.0 °F, wind 10 m × 0.65", …
     std::optional<double> rate{};  // the equation's rate, in the report's units; none when not computed
     QString message{};             // the hour's class in words ("Measures shall be taken."), or why not computed
     Precaution precaution = Precaution::Ok;

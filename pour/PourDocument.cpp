@@ -34,7 +34,8 @@ output::PagedTable HoursTable(const PourReport& report)
 
 output::PagedTable MeasuresTable(const PourReport& report)
 {
-    output::PagedTable table{.headers = {QStringLiteral("Measure"), QStringLiteral("Planned"), QStringLiteral("Taken")}};
+    output::PagedTable table{
+        .headers = {QStringLiteral("Measure"), QStringLiteral("Planned"), QStringLiteral("Taken")}};
     for (const PourMeasure& measure : report.measures) {
         table.rows.push_back({measure.text, measure.planned ? QStringLiteral("yes") : QStringLiteral("no"),
                               measure.taken ? QStringLiteral("yes") : QStringLiteral("no")});

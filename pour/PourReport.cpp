@@ -124,7 +124,8 @@ QString CanonicalText(const PourReport& report)
         QStringLiteral("Prepared by: ") + report.preparedBy,
         QStringLiteral("Units: ") + Q(std::string(SystemOf(report.units).code)),
         QStringLiteral("Mix: ") + Q(std::string(PresetOf(report.mix).name)),
-        QStringLiteral("Threshold: %1 %2").arg(report.thresholdText, UnitCaptions::Symbol(Quantity::Rate, report.units)),
+        QStringLiteral("Threshold: %1 %2")
+            .arg(report.thresholdText, UnitCaptions::Symbol(Quantity::Rate, report.units)),
         QStringLiteral("Safe window: ") + report.safeWindow,
         QStringLiteral("Hours: %1").arg(report.hours.size()),
     };
@@ -236,9 +237,10 @@ PourReport ReportFromRecords(const QList<QSqlRecord>& records, UnitSystem units)
              .humidity = Field(record, QStringLiteral("RH")),
              .wind = converted(record, Input::WindVelocity, QStringLiteral("WindVelocity")),
              .concrete = converted(record, Input::ConcreteTemp, QStringLiteral("ConcreteTemp")),
-             .provenance = WithAssumptions(ProvenanceOf(RecordSources::FromText(Field(record, RecordsSchema::SourceColumn))),
-                                           Field(record, QStringLiteral("ConcreteRule")),
-                                           Field(record, QStringLiteral("WindFactor"))),
+             .provenance =
+                 WithAssumptions(ProvenanceOf(RecordSources::FromText(Field(record, RecordsSchema::SourceColumn))),
+                                 Field(record, QStringLiteral("ConcreteRule")),
+                                 Field(record, QStringLiteral("WindFactor"))),
              .rate = rate,
              .message = Field(record, QStringLiteral("RateNote")),
              .precaution = rate ? PrecautionOf(*rate, units, report.threshold) : Precaution::Ok});

@@ -31,6 +31,11 @@ QTableWidgetItem* CheckItem(bool checked)
     return item;
 }
 
+output::DrawPages Pages(output::PagedDocument& document)
+{
+    return [&document](output::Page& page, int index) { return document.drawPages(page, index); };
+}
+
 }  // namespace
 
 frmPourReport::frmPourReport(PourReport report, RecordsStore& store, QWidget* parent)
@@ -149,9 +154,7 @@ output::PrintOutcome frmPourReport::SavePdf()
     const PourReport shown = report();
     output::PagedDocument document = PourDocument(shown);
     QString path;
-    const output::PrintOutcome outcome = output::SavePagesAsPdf(
-        this, output::PaperFor(), [&document](output::Page& page, int index) { return document.drawPages(page, index); },
-        &path);
+    const output::PrintOutcome outcome = output::SavePagesAsPdf(this, output::PaperFor(), Pages(document), &path);
     if (outcome != output::PrintOutcome::NotPrinted)
         Keep(shown, QStringLiteral("The report was saved as \"%1\"").arg(path));
     return outcome;
@@ -161,8 +164,7 @@ output::PrintOutcome frmPourReport::Print()
 {
     const PourReport shown = report();
     output::PagedDocument document = PourDocument(shown);
-    const output::PrintOutcome outcome = output::PrintPages(
-        this, output::PaperFor(), [&document](output::Page& page, int index) { return document.drawPages(page, index); });
+    const output::PrintOutcome outcome = output::PrintPages(this, output::PaperFor(), Pages(document));
     if (outcome == output::PrintOutcome::Printed)
         Keep(shown, QStringLiteral("The report was sent to the default printer"));
     return outcome;

@@ -38,9 +38,10 @@ frmSavedReports::frmSavedReports(RecordsStore& store, QWidget* parent) : QDialog
     auto* lblState = new QLabel(this);
     lblState->setObjectName(QStringLiteral("lblState"));
     lblState->setWordWrap(true);
-    lblState->setText(error.isValid()
-                          ? QStringLiteral("The pour reports in %1 could not be read: %2").arg(store.describe(), error.text())
-                          : QStringLiteral("%1 pour reports in %2.").arg(reports_.size()).arg(store.describe()));
+    lblState->setText(
+        error.isValid()
+            ? QStringLiteral("The pour reports in %1 could not be read: %2").arg(store.describe(), error.text())
+            : QStringLiteral("%1 pour reports in %2.").arg(reports_.size()).arg(store.describe()));
 
     txtDigest = new QLineEdit(this);
     txtDigest->setObjectName(QStringLiteral("txtDigest"));

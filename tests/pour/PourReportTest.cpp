@@ -146,8 +146,8 @@ TEST(PourReport, PdfReadsBackPageByPageAndItsDigestIsTheSavedContents)
     for (const QString& page : pages) {
         if (page.contains("Mon 2026-06-01") || page.contains("Tue 2026-06-02")) {
             ++withHours;
-            EXPECT_TRUE(page.contains("Time Air (°F) RH (%) Wind (mph) Concrete (°F) Rate (lb/ft²/hr) ±40 % band Class "
-                                      "Readings"));
+            EXPECT_TRUE(page.contains("Time Air (°F) RH (%) Wind (mph) Concrete (°F) Rate (lb/ft²/hr) ±40 % band "
+                                      "Class Readings"));
         }
     }
     EXPECT_GE(withHours, 2);

@@ -95,7 +95,6 @@ void frmPourReport::BuildElements()
     grdMeasures->horizontalHeader()->setSectionResizeMode(Planned, QHeaderView::ResizeToContents);
     grdMeasures->horizontalHeader()->setSectionResizeMode(Taken, QHeaderView::ResizeToContents);
     grdMeasures->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grdMeasures->setMinimumHeight(200);
 
     txtOtherMeasures = named(new QPlainTextEdit(report_.otherMeasures, this), "txtOtherMeasures");
     txtRemarks = named(new QPlainTextEdit(report_.remarks, this), "txtRemarks");
@@ -110,8 +109,8 @@ void frmPourReport::BuildElements()
     form->addRow(QStringLiteral("Mix:"), lblThreshold);
     form->addRow(QStringLiteral("Hours:"), lblHours);
 
-    cmdSavePdf = named(new QPushButton(QStringLiteral("Save as P&DF…"), this), "cmdSavePdf");
-    cmdPrint = named(new QPushButton(QStringLiteral("&Print"), this), "cmdPrint");
+    cmdSavePdf = named(new QPushButton(QStringLiteral("Save &as PDF…"), this), "cmdSavePdf");
+    cmdPrint = named(new QPushButton(QStringLiteral("Pri&nt"), this), "cmdPrint");
     cmdClose = named(new QPushButton(QStringLiteral("&Close"), this), "cmdClose");
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(cmdSavePdf, QDialogButtonBox::ActionRole);
@@ -123,14 +122,17 @@ void frmPourReport::BuildElements()
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QStringLiteral("Measures planned and taken:"), this));
-    layout->addWidget(grdMeasures, 1);
-    layout->addWidget(new QLabel(QStringLiteral("&Other measures:"), this));
-    layout->addWidget(txtOtherMeasures);
-    layout->addWidget(new QLabel(QStringLiteral("&Remarks:"), this));
-    layout->addWidget(txtRemarks);
+    const auto caption = [this, layout](const QString& text, QWidget* buddy) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(buddy);
+        layout->addWidget(label);
+        layout->addWidget(buddy, buddy == grdMeasures ? 1 : 0);
+    };
+    caption(QStringLiteral("&Measures planned and taken:"), grdMeasures);
+    caption(QStringLiteral("&Other measures:"), txtOtherMeasures);
+    caption(QStringLiteral("&Remarks:"), txtRemarks);
     layout->addWidget(buttons);
-    resize(720, 680);
+    resize(720, 600);
 }
 
 PourReport frmPourReport::report() const

@@ -476,6 +476,8 @@ TEST(RecordsServer, RecorderMayNotChangeOrDeleteAndTheViewerSaysWhyAnEditorMay)
         RecordsStore store;
         ASSERT_EQ(OpenStore(store, schema.uri(login)), NothingFails);
         EXPECT_FALSE(store.AddRecord(SampleRecord("1/4/2024", "0.2")).isValid());
+        SavedReport report{.title = "Slab", .content = "Pour: Slab\n"};
+        EXPECT_FALSE(store.AddSavedReport(report).isValid()) << "both keep pour reports";
         {
             frmView viewer(store);
             Grid(viewer)->selectRow(0);
@@ -494,6 +496,7 @@ TEST(RecordsServer, RecorderMayNotChangeOrDeleteAndTheViewerSaysWhyAnEditorMay)
         EXPECT_EQ(erase.lastError().text().contains("permission denied"), !l.may)
             << erase.lastError().text().toStdString();
         EXPECT_FALSE(erase.exec("DELETE FROM \"tblBrackmereHistory\""));
+        EXPECT_FALSE(erase.exec("DELETE FROM \"tblPourReports\"")) << "a kept report stays as it was";
         if (l.may)
             editor = login;
     }

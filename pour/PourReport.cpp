@@ -3,9 +3,11 @@
 #include <QLocale>
 
 #include "calc/Measures.h"
+#include "calc/NumberReading.h"
 #include "calc/NumberWriting.h"
 #include "calc/PourWindow.h"
 #include "calc/RateBand.h"
+#include "calc/Single.h"
 #include "outlook/OutlookTable.h"
 #include "records/RecordReading.h"
 #include "records/RecordSource.h"
@@ -162,7 +164,7 @@ PourReport ReportFromCalculation(const Calculation& calculation, const QDateTime
                                 .wind = Q(readings.wind),
                                 .concrete = Q(readings.concrete),
                                 .provenance = QStringLiteral("measured"),
-                                .rate = std::stod(calculation.eqnCaption),
+                                .rate = ReadNumber(calculation.eqnCaption),
                                 .message = Q(calculation.answer),
                                 .precaution = calculation.precaution});
     }
@@ -178,8 +180,8 @@ PourReport ReportFromOutlook(const std::vector<OutlookHour>& hours, const Outloo
                       .thresholdText = Q(request.thresholdText()),
                       .safeWindow = windows,
                       .measures = MeasureList()};
-    report.threshold = Calculate(settings.Request({.air = "70", .humidity = "50", .concrete = "70", .wind = "5"}))
-                           .threshold;
+    // Read as the calculation reads the threshold in force.
+    report.threshold = ToSingle(ReadNumber(request.thresholdText()));
     for (const OutlookHour& hour : hours) {
         if (!report.date.isValid() && hour.reading.time.isValid())
             report.date = hour.reading.time.date();
@@ -195,7 +197,7 @@ PourReport ReportFromOutlook(const std::vector<OutlookHour>& hours, const Outloo
                                            hour.reading.windFactor
                                                ? Q(NumberFormat::General(float(*hour.reading.windFactor)))
                                                : QString()),
-             .rate = computed ? std::optional<double>(std::stod(hour.result.eqnCaption)) : std::nullopt,
+             .rate = computed ? std::optional<double>(ReadNumber(hour.result.eqnCaption)) : std::nullopt,
              .message = computed ? Q(hour.result.answer) : hour.problem,
              .precaution = hour.result.precaution});
     }

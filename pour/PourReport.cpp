@@ -1,6 +1,7 @@
 #include "pour/PourReport.h"
 
 #include <QLocale>
+#include <algorithm>
 
 #include "calc/Measures.h"
 #include "calc/NumberReading.h"
@@ -107,6 +108,8 @@ QString DescribeSafeWindow(const std::vector<PourHour>& hours)
         verdicts.push_back({.minute = hour.time.toSecsSinceEpoch() / 60,
                             .safe = hour.time.isValid() && hour.rate && hour.precaution != Precaution::Shall});
     const PourWindow::Found found = PourWindow::Find(verdicts, 1);
+    if (std::none_of(hours.begin(), hours.end(), [](const PourHour& hour) { return hour.rate.has_value(); }))
+        return QStringLiteral("No hour has a rate.");
     if (!found.longest)
         return QStringLiteral("No safe hour: measures shall be taken in every hour.");
     const PourHour& first = hours[found.longest->first];

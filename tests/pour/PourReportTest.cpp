@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSqlField>
+#include <QSqlRecord>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <cmath>
@@ -199,6 +201,46 @@ TEST(PourReport, HoursTakeAsManyPagesAsTheyNeed)
         EXPECT_GE(smallest->fontSize * RecordingDevice::Dpi / 72.0, output::SmallestType - 1e-9)
             << smallest->text.toStdString();
     }
+}
+
+// Records become hours in the report's units, in time order, with where their readings
+// came from; the threshold, the mix and the site are the first record's.
+TEST(PourReport, RecordsBecomeHoursInTheReportsUnits)
+{
+    DefaultLocale locale{"en_US"};
+    const auto record = [](const QStringList& values) {
+        const QStringList names{"RecordDate", "RecordTime", "AirTemp", "RH", "WindVelocity", "ConcreteTemp",
+                                "EvapRate", "RateNote", "RateThreshold", "Units", "Site", "Source",
+                                "ConcreteRule", "WindFactor", "Mix"};
+        QSqlRecord fields;
+        for (int i = 0; i < names.size(); ++i) {
+            QSqlField field(names[i], QMetaType(QMetaType::QString));
+            field.setValue(values.value(i));
+            fields.append(field);
+        }
+        return fields;
+    };
+    const PourReport report = ReportFromRecords(
+        {record({"6/1/2026", "9:00:00 AM", "30", "50", "16", "32", "1.18", "Measures shall be taken.", "0.5", "SI",
+                 "Dock 4", "Forecast", "air + 2.0 °C", "0.65", "LowBleed"}),
+         record({"6/1/2026", "8:00:00 AM", "80", "50", "10", "90", "0.241", "Measures shall be taken.", "0.2", "US",
+                 "Dock 5", "Typed", "", "", "Standard"}),
+         record({"6/1/2026", "7:00:00 AM", "70", "70", "5", "70", "0.039", "OK", "0.2", "US", "", "", "", "", ""})},
+        UnitSystem::US);
+    EXPECT_EQ(report.site, "Dock 4");
+    EXPECT_EQ(report.mix, MixPreset::LowBleed);
+    EXPECT_EQ(report.thresholdText, "0.102");
+    ASSERT_EQ(report.hours.size(), 3u);
+    const auto row = [&](std::size_t i) {
+        const PourHour& h = report.hours[i];
+        return QStringList{HourTimeText(h).right(5), h.air, h.wind, h.concrete, RateText(h.rate), ClassText(report, h),
+                           h.provenance};
+    };
+    EXPECT_EQ(row(0), (QStringList{"07:00", "70", "5", "70", "0.039", "OK", "not recorded"}));
+    EXPECT_EQ(row(1), (QStringList{"08:00", "80", "10", "90", "0.241", "Measures shall be taken.", "measured"}));
+    EXPECT_EQ(row(2), (QStringList{"09:00", "86.0", "9.9", "89.6", "0.242", "Measures shall be taken.",
+                                   "forecast; assumed: concrete air + 2.0 °C, wind 10 m × 0.65"}));
+    EXPECT_EQ(report.safeWindow, "Longest safe window: Mon 2026-06-01 07:00 to 07:00, 1 h.");
 }
 
 TEST(PourReport, PaperFollowsTheLocale)

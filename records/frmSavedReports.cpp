@@ -41,7 +41,7 @@ frmSavedReports::frmSavedReports(RecordsStore& store, QWidget* parent) : QDialog
     lblState->setText(
         error.isValid()
             ? QStringLiteral("The pour reports in %1 could not be read: %2").arg(store.describe(), error.text())
-            : QStringLiteral("%1 pour reports in %2.").arg(reports_.size()).arg(store.describe()));
+            : QStringLiteral("Pour reports kept in %1: %2.").arg(store.describe()).arg(reports_.size()));
 
     txtDigest = new QLineEdit(this);
     txtDigest->setObjectName(QStringLiteral("txtDigest"));
@@ -52,7 +52,9 @@ frmSavedReports::frmSavedReports(RecordsStore& store, QWidget* parent) : QDialog
     connect(txtDigest, &QLineEdit::textChanged, this, [this](const QString& text) { CheckDigest(text); });
 
     auto* check = new QHBoxLayout;
-    check->addWidget(new QLabel(QStringLiteral("Check a copy's &digest:"), this));
+    auto* caption = new QLabel(QStringLiteral("Check a copy's &digest:"), this);
+    caption->setBuddy(txtDigest);
+    check->addWidget(caption);
     check->addWidget(txtDigest, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdClose"));

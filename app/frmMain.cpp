@@ -77,6 +77,7 @@ void frmMain::connectHandlers()
     connect(ui->mnuFilePrintTextReport, &QAction::triggered, this, [this] { mnuFilePrintTextReport_Click(); });
     connect(ui->mnuFileExit, &QAction::triggered, this, [this] { close(); });
     connect(ui->mnuOutlook, &QAction::triggered, this, [this] { ShowOutlook(); });
+    connect(ui->mnuPourReport, &QAction::triggered, this, [this] { mnuPourReport_Click(); });
     connect(ui->mnuRecordsLocation, &QAction::triggered, this, [this] { mnuRecordsLocation_Click(); });
     connect(ui->mnuCopyToServer, &QAction::triggered, this, [this] { mnuCopyToServer_Click(); });
     connect(ui->mnuImportRecords, &QAction::triggered, this, [this] { mnuImportRecords_Click(); });

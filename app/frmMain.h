@@ -43,6 +43,7 @@ class QScrollBar;
 class frmMeasures;
 class ForecastKey;
 class frmOutlook;
+struct PourReport;
 class RecordsStore;
 struct ReturnedInputs;
 struct frmMainForm;
@@ -160,6 +161,11 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void mnuMeasures_Click();
+    // A pour report of the readings shown, of the outlook's hours, or of records; the
+    // outlook's request for one is handled by PourReportFromOutlook.
+    void mnuPourReport_Click();
+    void PourReportFromOutlook();
+    void ShowPourReport(const PourReport& report, QWidget* parent);
     void UpdateMeasures();
     void UpdateOutlook();
     void mnuRecordsLocation_Click();

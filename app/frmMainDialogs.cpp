@@ -19,6 +19,7 @@
 #include "ui/frmMeasures.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
+#include "outlook/OutlookTable.h"
 #include "outlook/frmOutlook.h"
 #include "records/RecordsAvailability.h"
 #include "records/RecordsImportDialog.h"
@@ -26,6 +27,8 @@
 #include "records/ReturnedInputs.h"
 #include "records/frmSave.h"
 #include "records/frmView.h"
+#include "pour/PourReport.h"
+#include "pour/frmPourReport.h"
 
 void frmMain::cmdValid_Click()
 {
@@ -72,6 +75,7 @@ frmOutlook* frmMain::ShowOutlook()
         outlook_ = new frmOutlook(*records_, *forecastKey_, this);
         connect(outlook_, &frmOutlook::hourChosen, this,
                 [this](const Readings& readings) { PutReadings(readings); });
+        connect(outlook_, &frmOutlook::pourReportRequested, this, [this] { PourReportFromOutlook(); });
     }
     UpdateOutlook();
     outlook_->show();
@@ -105,6 +109,9 @@ void frmMain::cmdRecords_Click()
     frmView viewer(*records_, this, request_.units);
     connect(&viewer, &frmView::recordReturned, this, [this](const ReturnedInputs& record) {
         ReturnRecordInputs(record);
+    });
+    connect(&viewer, &frmView::pourReportRequested, this, [this, &viewer](const QList<QSqlRecord>& records) {
+        ShowPourReport(ReportFromRecords(records, request_.units), &viewer);
     });
     viewer.exec();
     RecalculateAndUnlockRedraw();
@@ -218,4 +225,25 @@ void frmMain::WarnIfRecordsOnNetworkFile()
                             "Records Location.")
                  .arg(location.shown(), fileSystem),
              Msg::Buttons::Ok, Msg::Icon::Exclamation, QStringLiteral("Records on a Network File System"));
+}
+
+void frmMain::mnuPourReport_Click()
+{
+    ShowPourReport(ReportFromCalculation(calculation_, QDateTime::currentDateTime()), this);
+}
+
+void frmMain::PourReportFromOutlook()
+{
+    if (!outlook_)
+        return;
+    PourReport report =
+        ReportFromOutlook(outlook_->table()->hours(), outlook_->table()->settings(), outlook_->windowsText());
+    report.mix = request_.mix;
+    ShowPourReport(report, outlook_);
+}
+
+void frmMain::ShowPourReport(const PourReport& report, QWidget* parent)
+{
+    frmPourReport dialog(report, *records_, parent);
+    dialog.exec();
 }

@@ -328,6 +328,7 @@ void frmMainForm::setupUi(QMainWindow* window)
     mnuFile = bar->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuOutlook = AddAction(mnuFile, "mnuOutlook", QStringLiteral("Pour-Day &Outlook…"));
+    mnuPourReport = AddAction(mnuFile, "mnuPourReport", QStringLiteral("Pour &Report…"));
     mnuRecordsLocation = AddAction(mnuFile, "mnuRecordsLocation", QStringLiteral("Records &Location…"));
     mnuCopyToServer = AddAction(mnuFile, "mnuCopyToServer", QStringLiteral("&Copy Local Records to Server…"));
     mnuImportRecords = AddAction(mnuFile, "mnuImportRecords", QStringLiteral("&Import Records…"));

@@ -85,6 +85,7 @@ struct frmMainForm {
     // Menus.
     QMenu* mnuFile = nullptr;
     QAction* mnuOutlook = nullptr;
+    QAction* mnuPourReport = nullptr;
     QAction* mnuRecordsLocation = nullptr;
     QAction* mnuCopyToServer = nullptr;
     QAction* mnuImportRecords = nullptr;

@@ -1,23 +1,20 @@
 #pragma once
 
 #include <QString>
-#include <vector>
 
 #include "outlook/OutlookChart.h"
-#include "outlook/OutlookHours.h"
+#include "output/PagedDocument.h"
 
-namespace output {
-class Page;
-}
-
-// The outlook on one printed page: title, source and fetch time, the windows found, the
-// chart and every hour of the table, in as many columns and as small a type as it takes.
+// The outlook printed: title, source and fetch time, the windows found, the chart, then
+// every hour of the table with whatever columns it has, on as many pages as it takes.
 struct OutlookPageContent {
     QString source;
     QString windows;
     OutlookChartData chart;
-    std::vector<OutlookHour> hours;
-    UnitSystem units = UnitSystem::US;
+    output::PagedTable table;
 };
 
-void DrawOutlookPage(output::Page& page, const OutlookPageContent& content);
+// The chart's height on the printed page, in points.
+inline constexpr double OutlookChartPoints = 250.0;
+
+output::PagedDocument OutlookDocument(const OutlookPageContent& content);

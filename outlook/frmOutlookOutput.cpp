@@ -16,20 +16,22 @@
 
 void frmOutlook::PrintOutlook()
 {
-    const OutlookPageContent content{sourceText(), windowsText(), chart_->data(), model_->hours(),
-                                     model_->settings().units};
-    const output::PrintOutcome outcome = output::PrintPage(
-        this, QPageLayout::Landscape, [&content](output::Page& page) { DrawOutlookPage(page, content); });
+    output::PagedDocument document =
+        OutlookDocument({sourceText(), windowsText(), chart_->data(), output::TableFromModel(*model_)});
+    const output::PrintOutcome outcome =
+        output::PrintPages(this, output::PaperFor(), [&document](output::Page& page, int index) {
+            return document.drawPages(page, index);
+        });
     if (outcome == output::PrintOutcome::Printed)
         Report(QStringLiteral("The outlook was sent to the default printer."), false);
 }
 
 void frmOutlook::SaveOutlookPdf()
 {
-    const OutlookPageContent content{sourceText(), windowsText(), chart_->data(), model_->hours(),
-                                     model_->settings().units};
-    output::SavePageAsPdf(this, QPageLayout::Landscape,
-                          [&content](output::Page& page) { DrawOutlookPage(page, content); });
+    output::PagedDocument document =
+        OutlookDocument({sourceText(), windowsText(), chart_->data(), output::TableFromModel(*model_)});
+    output::SavePagesAsPdf(this, output::PaperFor(),
+                           [&document](output::Page& page, int index) { return document.drawPages(page, index); });
 }
 
 int frmOutlook::SaveSelectedAsRecords()

@@ -1,6 +1,7 @@
 #include "output/PrintJob.h"
 
 #include <QPainter>
+#include <optional>
 
 #include "output/Page.h"
 #include "output/PrintDestinations.h"
@@ -12,32 +13,67 @@ namespace {
 
 const QString FailedTitle = QStringLiteral("Print Failed");
 
-bool OfferPdfInstead(QWidget* parent, const QString& failure)
+struct JobSetup {
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    std::optional<QPageSize> paper{};
+    bool several = false;  // a document of pages rather than one page
+};
+
+QString What(const JobSetup& setup)
+{
+    return setup.several ? QStringLiteral("document") : QStringLiteral("page");
+}
+
+bool OfferPdfInstead(QWidget* parent, const JobSetup& setup, const QString& failure)
 {
     const QString question =
-        QStringLiteral("The page was not printed. %1\n\nSave it as a PDF file instead?").arg(failure);
+        QStringLiteral("The %1 was not printed. %2\n\nSave it as a PDF file instead?").arg(What(setup), failure);
     return Msg::Box(parent, question, Msg::Buttons::YesNo, Msg::Icon::Exclamation, FailedTitle)
            == Msg::Answer::Yes;
 }
 
-}  // namespace
+DrawPages OnePage(const DrawPage& drawPage)
+{
+    return [&drawPage](Page& page, int) {
+        drawPage(page);
+        return false;
+    };
+}
 
-PrintOutcome SavePageAsPdf(QWidget* parent, QPageLayout::Orientation orientation, const DrawPage& drawPage)
+PrintOutcome SaveJobAsPdf(QWidget* parent, const JobSetup& setup, const DrawPages& drawPages, QString* savedAt)
 {
     const QString path = CurrentPrintDestinations().askPdfFileName(parent);
     if (path.isEmpty())
         return PrintOutcome::NotPrinted;
 
     PdfFileTarget pdf(path);
-    if (!RunPrintJob(pdf, orientation, drawPage)) {
+    if (setup.paper)
+        pdf.setPaper(*setup.paper);
+    if (!RunMultiPagePrintJob(pdf, setup.orientation, drawPages)) {
         Msg::Box(parent, QStringLiteral("The PDF file could not be written:\n%1\n%2").arg(path, pdf.failure()),
                  Msg::Buttons::Ok, Msg::Icon::Critical, FailedTitle);
         return PrintOutcome::NotPrinted;
     }
-    Msg::Box(parent, QStringLiteral("The page was saved as a PDF file:\n%1").arg(path), Msg::Buttons::Ok,
-             Msg::Icon::Information, QStringLiteral("Saved as PDF"));
+    Msg::Box(parent, QStringLiteral("The %1 was saved as a PDF file:\n%2").arg(What(setup), path),
+             Msg::Buttons::Ok, Msg::Icon::Information, QStringLiteral("Saved as PDF"));
+    if (savedAt)
+        *savedAt = path;
     return PrintOutcome::SavedAsPdf;
 }
+
+PrintOutcome PrintJob(QWidget* parent, const JobSetup& setup, const DrawPages& drawPages)
+{
+    const auto printer = CurrentPrintDestinations().defaultPrinter();
+    if (setup.paper)
+        printer->setPaper(*setup.paper);
+    if (RunMultiPagePrintJob(*printer, setup.orientation, drawPages))
+        return PrintOutcome::Printed;
+    if (!OfferPdfInstead(parent, setup, printer->failure()))
+        return PrintOutcome::NotPrinted;
+    return SaveJobAsPdf(parent, setup, drawPages, nullptr);
+}
+
+}  // namespace
 
 bool RunPrintJob(PrintTarget& target, QPageLayout::Orientation orientation, const DrawPage& drawPage)
 {
@@ -69,12 +105,22 @@ bool RunMultiPagePrintJob(PrintTarget& target, QPageLayout::Orientation orientat
 
 PrintOutcome PrintPage(QWidget* parent, QPageLayout::Orientation orientation, const DrawPage& drawPage)
 {
-    const auto printer = CurrentPrintDestinations().defaultPrinter();
-    if (RunPrintJob(*printer, orientation, drawPage))
-        return PrintOutcome::Printed;
-    if (!OfferPdfInstead(parent, printer->failure()))
-        return PrintOutcome::NotPrinted;
-    return SavePageAsPdf(parent, orientation, drawPage);
+    return PrintJob(parent, {.orientation = orientation}, OnePage(drawPage));
+}
+
+PrintOutcome SavePageAsPdf(QWidget* parent, QPageLayout::Orientation orientation, const DrawPage& drawPage)
+{
+    return SaveJobAsPdf(parent, {.orientation = orientation}, OnePage(drawPage), nullptr);
+}
+
+PrintOutcome PrintPages(QWidget* parent, const QPageSize& paper, const DrawPages& drawPages)
+{
+    return PrintJob(parent, {.paper = paper, .several = true}, drawPages);
+}
+
+PrintOutcome SavePagesAsPdf(QWidget* parent, const QPageSize& paper, const DrawPages& drawPages, QString* savedAt)
+{
+    return SaveJobAsPdf(parent, {.paper = paper, .several = true}, drawPages, savedAt);
 }
 
 }  // namespace output

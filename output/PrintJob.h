@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QPageSize>
+#include <QString>
 
 #include <functional>
 
@@ -39,5 +41,11 @@ using DrawPages = std::function<bool(Page&, int index)>;
 // Runs one job of as many pages as drawPages asks for, each of the same size, as
 // RunPrintJob runs one.
 bool RunMultiPagePrintJob(PrintTarget& target, QPageLayout::Orientation orientation, const DrawPages& drawPages);
+
+// PrintPage and SavePageAsPdf for a document of as many pages as drawPages asks for, in
+// portrait on `paper`. SavePagesAsPdf gives the file's path in `savedAt` when it was saved.
+PrintOutcome PrintPages(QWidget* parent, const QPageSize& paper, const DrawPages& drawPages);
+PrintOutcome SavePagesAsPdf(QWidget* parent, const QPageSize& paper, const DrawPages& drawPages,
+                            QString* savedAt = nullptr);
 
 }  // namespace output

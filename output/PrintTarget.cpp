@@ -23,6 +23,8 @@ bool QPrinterTarget::begin(QPageLayout::Orientation orientation, QPainter& paint
         return false;
     printer_->setDocName(QCoreApplication::applicationName());
     printer_->setFullPage(false);
+    if (paper())
+        printer_->setPageSize(*paper());
     printer_->setPageOrientation(orientation);
     if (!painter.begin(printer_.get())) {
         failure_ = QStringLiteral("The print job could not be started.");

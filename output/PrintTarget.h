@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QSizeF>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -40,6 +42,13 @@ public:
 
     // Why begin() or end() failed, in words for the user.
     virtual QString failure() const = 0;
+
+    // The paper of the jobs begun from now on; none: the printer's own.
+    void setPaper(const QPageSize& paper) { paper_ = paper; }
+    const std::optional<QPageSize>& paper() const { return paper_; }
+
+private:
+    std::optional<QPageSize> paper_;
 };
 
 // A target backed by a QPrinter; subclasses say which printer.

@@ -82,6 +82,9 @@ protected:
     // The statements that make (or make again) the triggers copying the `copied` columns
     // of a changed or deleted record into the history.
     virtual QStringList HistoryTriggers(const QSqlDatabase& db, const QStringList& copied) const = 0;
+    static QString CreateTableSql(const QSqlDatabase& db, const QString& name,
+                                  const std::vector<RecordsSchema::Column>& layout,
+                                  const char* RecordsSchema::Column::*type);
     // Throws ProgramError for a step that was refused; `what` names the column or the table.
     [[noreturn]] virtual void SchemaRefused(SchemaStep step, const QString& what, const QSqlError& error) const = 0;
 };

@@ -98,6 +98,19 @@ inline const QString HistoryDeleted = QStringLiteral("deleted");
 inline const QString HistoryRestored = QStringLiteral("restored");
 std::vector<Column> HistoryColumns();
 
+// The pour reports saved beside the records, each with the text its printed copies were
+// made from and that text's SHA-256 digest, so that a copy can be checked against it.
+// Made on the first opening by a version that keeps them; never changed afterwards.
+inline const QString SavedReportsTableName = QStringLiteral("tblPourReports");
+inline const QString SavedReportIdColumn = QStringLiteral("ReportID");
+inline const QString SavedReportAtColumn = QStringLiteral("SavedAt");  // UTC, ISO 8601
+inline const QString SavedReportByColumn = QStringLiteral("SavedBy");
+inline const QString SavedReportSiteColumn = QStringLiteral("Site");
+inline const QString SavedReportTitleColumn = QStringLiteral("Title");
+inline const QString SavedReportDigestColumn = QStringLiteral("Digest");  // SHA-256 of Content, lower-case hex
+inline const QString SavedReportContentColumn = QStringLiteral("Content");
+std::vector<Column> SavedReportColumns();
+
 // Writes a new records file at `path` holding the empty table as the program is
 // shipped with it (without the appended columns, which the program adds on first use).
 // Never touches an existing file: returns true without writing when one is

@@ -21,6 +21,16 @@ std::vector<RecordsSchema::Column> MissingFrom(const QStringList& present,
 
 }  // namespace
 
+QString RecordsEngine::CreateTableSql(const QSqlDatabase& db, const QString& name,
+                                      const std::vector<RecordsSchema::Column>& layout,
+                                      const char* RecordsSchema::Column::*type)
+{
+    QStringList columns;
+    for (const RecordsSchema::Column& column : layout)
+        columns << Quoted(db, column.name) + u' ' + QString::fromLatin1(column.*type);
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(Quoted(db, name), columns.join(QStringLiteral(", ")));
+}
+
 QStringList RecordsEngine::HistoryCopies(const QSqlDatabase& db) const
 {
     const QStringList records = ColumnNames(db, RecordsSchema::TableName);
@@ -47,8 +57,15 @@ void RecordsEngine::UpgradeSchema(QSqlDatabase& db)
     if (rules.leavesCompleteTable) {
         const std::vector<RecordsSchema::Column> missing =
             MissingFrom(ColumnNames(db, RecordsSchema::TableName), RecordsSchema::AppendedColumns());
-        if (missing.empty() && HistoryComplete(db))
+        if (missing.empty() && HistoryComplete(db)) {
+            // A table of its own, made in one statement (one made meanwhile by another copy
+            // of the program refuses it harmlessly); where it cannot be made, the records
+            // still open, and saving a report says why.
+            if (ColumnNames(db, RecordsSchema::SavedReportsTableName).isEmpty())
+                QSqlQuery(db).exec(CreateTableSql(db, RecordsSchema::SavedReportsTableName,
+                                                  RecordsSchema::SavedReportColumns(), rules.type));
             return;
+        }
         lockedFor = missing.empty() ? RecordsSchema::HistoryTableName : missing.front().name;
     }
 
@@ -70,14 +87,13 @@ void RecordsEngine::UpgradeSchema(QSqlDatabase& db)
             SchemaRefused(SchemaStep::Lock, lockedFor, lock.lastError());
     }
 
+    const auto createSql = [&](const QString& name, const std::vector<RecordsSchema::Column>& layout) {
+        return CreateTableSql(db, name, layout, rules.type);
+    };
     const auto createTable = [&](const QString& name, const std::vector<RecordsSchema::Column>& layout,
                                  SchemaStep step) {
-        QStringList columns;
-        for (const RecordsSchema::Column& column : layout)
-            columns << Quoted(db, column.name) + u' ' + QString::fromLatin1(column.*rules.type);
         QSqlQuery create(db);
-        if (!create.exec(
-                QStringLiteral("CREATE TABLE %1 (%2)").arg(Quoted(db, name), columns.join(QStringLiteral(", ")))))
+        if (!create.exec(createSql(name, layout)))
             SchemaRefused(step, name, create.lastError());
     };
     if (ColumnNames(db, RecordsSchema::TableName).isEmpty())
@@ -134,6 +150,11 @@ void RecordsEngine::UpgradeSchema(QSqlDatabase& db)
         else
             step.exec(QStringLiteral("ROLLBACK TO SAVEPOINT optional"));
     };
+    // The saved pour reports: a login that may not make their table still works with the
+    // records, and is told when it saves a report.
+    const bool reportsMade = ColumnNames(db, RecordsSchema::SavedReportsTableName).isEmpty();
+    if (reportsMade)
+        whereAllowed(createSql(RecordsSchema::SavedReportsTableName, RecordsSchema::SavedReportColumns()));
     std::vector<SchemaIndex> indexes = rules.indexes;
     indexes.push_back({.table = RecordsSchema::HistoryTableName, .column = RecordsSchema::RecordNumber().name});
     for (const SchemaIndex& index : indexes)
@@ -141,7 +162,7 @@ void RecordsEngine::UpgradeSchema(QSqlDatabase& db)
                          .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(),
                               Quoted(db, index.table + u'_' + index.column), Quoted(db, index.table),
                               Quoted(db, index.column)));
-    if (historyMade) {
+    if (historyMade || reportsMade) {
         for (const QString& sql : rules.grants)
             whereAllowed(sql);
     }

@@ -184,6 +184,8 @@ protected:
                       .arg(RecorderRole)
                << QStringLiteral("GRANT SELECT, INSERT ON %1 TO %2").arg(table, RecorderRole)
                << QStringLiteral("GRANT SELECT ON %1 TO %2").arg(history, RecorderRole)
+               << QStringLiteral("GRANT SELECT, INSERT ON \"%1\" TO %2")
+                      .arg(RecordsSchema::SavedReportsTableName, RecorderRole)
                << QStringLiteral("GRANT UPDATE, DELETE ON %1 TO %2").arg(table, EditorRole);
         return grants;
     }

@@ -12,6 +12,7 @@
 #include "records/RecordsHistory.h"
 #include "records/RecordsLocation.h"
 #include "records/RecordsPermissions.h"
+#include "records/SavedReport.h"
 
 class QSqlQuery;
 class QSqlTableModel;
@@ -133,6 +134,12 @@ public:
     // record, or for a deleted record as a record again, under its old number when that is
     // free. `recordNumber` is the number the record has then.
     QSqlError Restore(const RecordVersion& version, qint64& recordNumber);
+
+    // Keeps a pour report beside the records, with the time, the login and the digest of
+    // its content; fills those and its number in.
+    QSqlError AddSavedReport(SavedReport& report);
+    // The pour reports kept, the latest first.
+    QSqlError SavedReports(std::vector<SavedReport>& reports);
 
 private:
     void RequireDatabase() const;

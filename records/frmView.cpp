@@ -31,6 +31,7 @@
 #include "records/RecordsReport.h"
 #include "records/RecordsStore.h"
 #include "records/frmHistory.h"
+#include "records/frmSavedReports.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 
@@ -217,6 +218,14 @@ void frmView::BuildElements()
     cmdShowDeleted->setToolTip(QStringLiteral("List the deleted records, to bring one back."));
     count->addWidget(cmdHistory);
     count->addWidget(cmdShowDeleted);
+    cmdPourReport = MakeButton(this, "cmdPourReport", QStringLiteral("Pour Report…"));
+    cmdPourReport->setToolTip(QStringLiteral("Make a pour report of the selected records."));
+    cmdPourReport->setEnabled(false);
+    cmdPourReports = MakeButton(this, "cmdPourReports", QStringLiteral("Pour Reports…"));
+    cmdPourReports->setToolTip(QStringLiteral("List the pour reports kept beside the records, and check a copy's "
+                                              "digest."));
+    count->addWidget(cmdPourReport);
+    count->addWidget(cmdPourReports);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblDB);
@@ -235,6 +244,11 @@ void frmView::BuildElements()
     connect(cmdHistory, &QPushButton::clicked, this, &frmView::cmdHistory_Click);
     connect(cmdShowDeleted, &QPushButton::clicked, this, &frmView::cmdShowDeleted_Click);
     connect(cmdImport, &QPushButton::clicked, this, &frmView::cmdImport_Click);
+    connect(cmdPourReport, &QPushButton::clicked, this, &frmView::cmdPourReport_Click);
+    connect(cmdPourReports, &QPushButton::clicked, this, [this] {
+        frmSavedReports reports(store_, this);
+        reports.exec();
+    });
 }
 
 QLayout* frmView::BuildFilterElements()
@@ -499,6 +513,18 @@ void frmView::UpdateRowButtons()
     cmdDelete->setEnabled(selected);
     cmdReturn->setEnabled(selected);
     cmdHistory->setEnabled(selected && permissions_.history);
+    cmdPourReport->setEnabled(selected);
+}
+
+void frmView::cmdPourReport_Click()
+{
+    if (!SubmitPendingEdit())
+        return;
+    QList<QSqlRecord> records;
+    for (const QModelIndex& index : DBGrid1->selectionModel()->selectedRows())
+        records << store_.recordsTable()->record(proxy_->mapToSource(index).row());
+    if (!records.isEmpty())
+        emit pourReportRequested(records);
 }
 
 int frmView::SelectedRow() const

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QSqlRecord>
 #include <QTimer>
 
 #include "records/RecordsPermissions.h"
@@ -43,6 +45,8 @@ public:
 signals:
     // The user chose "Return Record Inputs to Calculator"; the viewer closes next.
     void recordReturned(const ReturnedInputs& inputs);
+    // The user asked for a pour report of the selected records, given as the table holds them.
+    void pourReportRequested(const QList<QSqlRecord>& records);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,6 +83,7 @@ private:
     void ApplyPermissions();
     void cmdHistory_Click();
     void cmdShowDeleted_Click();
+    void cmdPourReport_Click();
 
     RecordsStore& store_;
     QTimer fetchTimer_;
@@ -106,6 +111,8 @@ private:
     QPushButton* cmdExit;
     QPushButton* cmdHistory;
     QPushButton* cmdShowDeleted;
+    QPushButton* cmdPourReport;
+    QPushButton* cmdPourReports;
     QLabel* lblPermissions;
     RecordsPermissions permissions_;
 };

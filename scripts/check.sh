@@ -8,5 +8,5 @@ cd "$(dirname "$0")/.."
 cppcheck --enable=warning,performance,portability --std=c++20 --library=qt \
   --inline-suppr --quiet --error-exitcode=1 --suppress=missingIncludeSystem \
   -I . -I build-test \
-  calc ui records output outlook watch settings app
+  calc ui records output outlook pour watch settings app
 echo "cppcheck: no findings"

@@ -389,6 +389,34 @@ TEST_P(BothEngines, ImportAddsEachRowOnceAndSaysWhatItRefused)
     EXPECT_EQ(records->Rows().size(), 4);
 }
 
+// The opening of older records made the table of pour reports; a report is kept with its
+// login, time and the SHA-256 digest of its content, listed the latest first, and its
+// content reads back whole (line breaks and all), so that the digest can be computed again.
+TEST_P(BothEngines, PourReportsAreKeptWithTheDigestOfTheirContent)
+{
+    EXPECT_EQ(ReportDigest("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    SavedReport first{.site = "north slab", .title = "Slab A", .content = "Site: north slab\nPour: Slab A\n"};
+    SavedReport second{.site = "", .title = "Wall 2 — 8 °C", .content = "Pour: Wall 2 — 8 °C\r\n\tend"};
+    ASSERT_FALSE(store.AddSavedReport(first).isValid());
+    ASSERT_FALSE(store.AddSavedReport(second).isValid());
+    EXPECT_LT(first.id, second.id);
+    EXPECT_EQ(first.savedBy, LoginName());
+    EXPECT_LE(qAbs(QDateTime::fromString(first.savedAt, Qt::ISODate).secsTo(QDateTime::currentDateTimeUtc())), 60);
+
+    std::vector<SavedReport> kept;
+    ASSERT_FALSE(store.SavedReports(kept).isValid());
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0].id, second.id);
+    for (const auto& [read, written] : {std::pair{kept[0], second}, std::pair{kept[1], first}}) {
+        EXPECT_EQ(read.content, written.content);
+        EXPECT_EQ(read.title, written.title);
+        EXPECT_EQ(read.site, written.site);
+        EXPECT_EQ(read.savedAt, written.savedAt);
+        EXPECT_EQ(read.digest, ReportDigest(read.content));
+    }
+    EXPECT_NE(kept[0].digest, kept[1].digest);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, BothEngines, ::testing::Values(Engine::File, Engine::Server),
                          [](const auto& info) { return info.param == Engine::File ? "File" : "Server"; });
 
@@ -448,6 +476,8 @@ TEST(RecordsServer, RecorderMayNotChangeOrDeleteAndTheViewerSaysWhyAnEditorMay)
         RecordsStore store;
         ASSERT_EQ(OpenStore(store, schema.uri(login)), NothingFails);
         EXPECT_FALSE(store.AddRecord(SampleRecord("1/4/2024", "0.2")).isValid());
+        SavedReport report{.title = "Slab", .content = "Pour: Slab\n"};
+        EXPECT_FALSE(store.AddSavedReport(report).isValid()) << "both keep pour reports";
         {
             frmView viewer(store);
             Grid(viewer)->selectRow(0);
@@ -466,6 +496,7 @@ TEST(RecordsServer, RecorderMayNotChangeOrDeleteAndTheViewerSaysWhyAnEditorMay)
         EXPECT_EQ(erase.lastError().text().contains("permission denied"), !l.may)
             << erase.lastError().text().toStdString();
         EXPECT_FALSE(erase.exec("DELETE FROM \"tblBrackmereHistory\""));
+        EXPECT_FALSE(erase.exec("DELETE FROM \"tblPourReports\"")) << "a kept report stays as it was";
         if (l.may)
             editor = login;
     }

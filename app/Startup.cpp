@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "app/CommandLine.h"
+#include "ui/Language.h"
 #include "app/frmMain.h"
 #include "ui/WindowFont.h"
 
@@ -20,6 +21,7 @@ int Main(int argc, char** argv)
     // (and needs no display).
     if (CommandLine::WithoutWindowOptions(arguments).size() > 1) {
         QCoreApplication app(argc, argv);
+        Language::Apply(Language::FromEnvironment());
         QTextStream out(stdout);
         QTextStream err(stderr);
         return CommandLine::Run(CommandLine::Parse(arguments), out, err);
@@ -33,6 +35,7 @@ int Run(QApplication& app)
     QApplication::setApplicationName(QStringLiteral("Brackmere"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(WindowFont());
+    Language::Apply(Language::Chosen());
 
     frmMain window;
     if (!window.startupCompleted())

@@ -1,5 +1,6 @@
 #include "output/PrintJob.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "output/Page.h"
@@ -10,14 +11,17 @@
 namespace output {
 namespace {
 
-const QString FailedTitle = QStringLiteral("Print Failed");
+QString FailedTitle()
+{
+    return QCoreApplication::translate("PrintJob", "Print Failed");
+}
 
 bool OfferPdfInstead(QWidget* parent, const QString& failure)
 {
     const QString question =
-        QStringLiteral("The page was not printed. %1\n\nSave it as a PDF file instead?").arg(failure);
-    return Msg::Box(parent, question, Msg::Buttons::YesNo, Msg::Icon::Exclamation, FailedTitle)
-           == Msg::Answer::Yes;
+        QCoreApplication::translate("PrintJob", "The page was not printed. %1\n\nSave it as a PDF file instead?")
+            .arg(failure);
+    return Msg::Box(parent, question, Msg::Buttons::YesNo, Msg::Icon::Exclamation, FailedTitle()) == Msg::Answer::Yes;
 }
 
 }  // namespace
@@ -30,12 +34,14 @@ PrintOutcome SavePageAsPdf(QWidget* parent, QPageLayout::Orientation orientation
 
     PdfFileTarget pdf(path);
     if (!RunPrintJob(pdf, orientation, drawPage)) {
-        Msg::Box(parent, QStringLiteral("The PDF file could not be written:\n%1\n%2").arg(path, pdf.failure()),
-                 Msg::Buttons::Ok, Msg::Icon::Critical, FailedTitle);
+        Msg::Box(parent,
+                 QCoreApplication::translate("PrintJob", "The PDF file could not be written:\n%1\n%2")
+                     .arg(path, pdf.failure()),
+                 Msg::Buttons::Ok, Msg::Icon::Critical, FailedTitle());
         return PrintOutcome::NotPrinted;
     }
-    Msg::Box(parent, QStringLiteral("The page was saved as a PDF file:\n%1").arg(path), Msg::Buttons::Ok,
-             Msg::Icon::Information, QStringLiteral("Saved as PDF"));
+    Msg::Box(parent, QCoreApplication::translate("PrintJob", "The page was saved as a PDF file:\n%1").arg(path),
+             Msg::Buttons::Ok, Msg::Icon::Information, QCoreApplication::translate("PrintJob", "Saved as PDF"));
     return PrintOutcome::SavedAsPdf;
 }
 

@@ -115,9 +115,8 @@ void frmMain::changeEvent(QEvent* event)
         ui->retranslateUi(this);
         ShowUnitCaptions();
         ShowLanguage();
-        if (calculation_.valid)
-            ShowCalculation();
-        else
+        RedrawChart();  // its captions and scales, then the solution shown again
+        if (!calculation_.valid)
             DescribeNomograph();
         UpdateMeasures();
     }

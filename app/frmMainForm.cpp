@@ -1,6 +1,7 @@
 #include "app/frmMainForm.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -25,6 +26,11 @@
 #include "ui/WidgetColors.h"
 
 namespace {
+
+// The mix caption and box share the room right of the default rate's caption.
+constexpr int MixCaptionLeft = 194;
+constexpr int MixCaptionWidth = 22;
+constexpr int MixBoxRight = 331;
 
 constexpr const char* RedrawNote =
     QT_TRANSLATE_NOOP("frmMain", "Only necessary if erased by other forms or after resizing window.");
@@ -293,12 +299,12 @@ void frmMainForm::setupUi(QMainWindow* window)
     txtAlternateRate->setEnabled(false);
     Label43 = MakeLabel(fraPrecautionRate, "Label43", QString(), QRect(207, 38, 70, 19));
     // The mix the threshold is chosen for, in the room the default rate's caption leaves.
-    lblMix = MakeLabel(fraPrecautionRate, "lblMix", QString(), QRect(194, 17, 22, 20));
+    lblMix = MakeLabel(fraPrecautionRate, "lblMix", QString(), QRect(MixCaptionLeft, 17, MixCaptionWidth, 20));
     cboMix = new CompactComboBox(fraPrecautionRate);
     cboMix->setObjectName(QStringLiteral("cboMix"));
-    cboMix->setGeometry(218, 16, 113, 22);
-    for (const MixPresetEntry& entry : MixPresets)
-        cboMix->addEntry(QString(), QString());
+    cboMix->setGeometry(MixCaptionLeft + MixCaptionWidth + 2, 16, MixBoxRight - MixCaptionLeft - MixCaptionWidth - 2, 22);
+    for (std::size_t i = 0; i < MixPresets.size(); ++i)
+        cboMix->addEntry(QString(), QString());  // named in the language in force by retranslateUi
     MakeCaptionBold(fraPrecautionRate);
 
     txtUserRate = new QLineEdit(right);
@@ -467,6 +473,12 @@ void frmMainForm::retranslateUi(QMainWindow* window)
         panel->setAccessibleName(QCoreApplication::translate("frmMain", "Nomograph"));
     mnuUnitsUS->setText(CoreText(UnitSystems::US.menuText));
     mnuUnitsSI->setText(CoreText(UnitSystems::SI.menuText));
+    // A caption of the mix wider than the design's "Mix:" takes its room from the box, which then
+    // shows the preset's short name.
+    const int mixCaption = std::max(MixCaptionWidth, lblMix->fontMetrics().horizontalAdvance(lblMix->text()));
+    lblMix->setGeometry(MixCaptionLeft, lblMix->y(), mixCaption, lblMix->height());
+    const int mixBoxLeft = MixCaptionLeft + mixCaption + 2;
+    cboMix->setGeometry(mixBoxLeft, cboMix->y(), MixBoxRight - mixBoxLeft, cboMix->height());
     for (std::size_t i = 0; i < MixPresets.size(); ++i) {
         cboMix->setItemText(int(i), CoreText(MixPresets[i].name));
         cboMix->setItemData(int(i), CoreText(MixPresets[i].shortName), CompactComboBox::ShortTextRole);

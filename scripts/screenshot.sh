@@ -20,7 +20,7 @@ sleep 1
 DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$settings "${BRACKMERE_PROGRAM:-build/brackmere}" &
 app=$!
 sleep 2
-window=$(DISPLAY=$display xdotool search --sync --name "^Brackmere - " | head -1)
+window=$(DISPLAY=$display xdotool search --sync --onlyvisible --name "^Brackmere - " | head -1)
 # Tab order starts at the air-temperature box.
 DISPLAY=$display xdotool windowfocus --sync "$window"
 for value in "${inputs[@]}"; do

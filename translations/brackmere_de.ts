@@ -271,6 +271,10 @@ aber keine Zeile berechnet werden konnte, %8, wenn Argumente oder Eingabe unbrau
         <source>No concrete temperature from %1 to %2 brings the rate down to the threshold: take the other measures</source>
         <translation>Keine Betontemperatur von %1 bis %2 senkt die Rate auf den Grenzwert: die übrigen Maßnahmen ergreifen</translation>
     </message>
+    <message>
+        <source>Relative Humidty</source>
+        <translation>Rel. Luftfeuchte</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -611,7 +615,7 @@ Stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>Use default rate of %1 %2</source>
-        <translation>Standardrate von %1 %2 verwenden</translation>
+        <translation>Standard: %1 %2</translation>
     </message>
     <message>
         <source>Variation Scenarios to Get Evaporation Rate of %1 %2</source>
@@ -765,15 +769,15 @@ Stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>Save Data</source>
-        <translation>Daten speichern</translation>
+        <translation>Daten sichern</translation>
     </message>
     <message>
         <source>View Saved Data Records</source>
-        <translation>Gespeicherte Datensätze</translation>
+        <translation>Daten ansehen</translation>
     </message>
     <message>
         <source>By Nomograph</source>
-        <translation>Nach Nomogramm</translation>
+        <translation>Nomogramm</translation>
     </message>
     <message>
         <source>By ACI Eqn.</source>

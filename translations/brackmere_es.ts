@@ -136,7 +136,7 @@ no se pudo calcular ninguna fila, %8 si no se pueden usar los argumentos o la en
     </message>
     <message>
         <source>Concrete Temperature</source>
-        <translation>Temperatura del concreto</translation>
+        <translation>Temp. del concreto</translation>
     </message>
     <message>
         <source>Wind Velocity</source>
@@ -269,6 +269,10 @@ no se pudo calcular ninguna fila, %8 si no se pueden usar los argumentos o la en
     <message>
         <source>No concrete temperature from %1 to %2 brings the rate down to the threshold: take the other measures</source>
         <translation>Ninguna temperatura del concreto de %1 a %2 baja la tasa hasta el umbral: tome las demás medidas</translation>
+    </message>
+    <message>
+        <source>Relative Humidty</source>
+        <translation>Humedad relativa</translation>
     </message>
 </context>
 <context>
@@ -610,7 +614,7 @@ Save it as a PDF file instead?</source>
     </message>
     <message>
         <source>Use default rate of %1 %2</source>
-        <translation>Usar la tasa por defecto de %1 %2</translation>
+        <translation>Por defecto, %1 %2</translation>
     </message>
     <message>
         <source>Variation Scenarios to Get Evaporation Rate of %1 %2</source>
@@ -768,7 +772,7 @@ Save it as a PDF file instead?</source>
     </message>
     <message>
         <source>View Saved Data Records</source>
-        <translation>Ver registros guardados</translation>
+        <translation>Ver registros</translation>
     </message>
     <message>
         <source>By Nomograph</source>

@@ -271,6 +271,10 @@ mais aucune ligne n'a pu être calculée, %8 si les arguments ou l'entrée sont 
         <source>No concrete temperature from %1 to %2 brings the rate down to the threshold: take the other measures</source>
         <translation>Aucune température du béton de %1 à %2 ne ramène le taux au seuil : prenez les autres mesures</translation>
     </message>
+    <message>
+        <source>Relative Humidty</source>
+        <translation>Humidité relative</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -611,7 +615,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Use default rate of %1 %2</source>
-        <translation>Utiliser le taux par défaut de %1 %2</translation>
+        <translation>Par défaut, %1 %2</translation>
     </message>
     <message>
         <source>Variation Scenarios to Get Evaporation Rate of %1 %2</source>
@@ -765,11 +769,11 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Save Data</source>
-        <translation>Enregistrer</translation>
+        <translation>Garder les données</translation>
     </message>
     <message>
         <source>View Saved Data Records</source>
-        <translation>Voir les enregistrements</translation>
+        <translation>Voir les relevés</translation>
     </message>
     <message>
         <source>By Nomograph</source>

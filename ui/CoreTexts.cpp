@@ -19,6 +19,8 @@ namespace {
     QT_TRANSLATE_NOOP("Core", "relative humidity"),
     QT_TRANSLATE_NOOP("Core", "concrete temperature"),
     QT_TRANSLATE_NOOP("Core", "wind velocity"),
+    // The nomograph's caption of the humidity curves (calc/NomographGeometry.cpp), spelt as drawn.
+    QT_TRANSLATE_NOOP("Core", "Relative Humidty"),
     // Unit systems and mixes (calc/UnitSystems.h).
     QT_TRANSLATE_NOOP("Core", "US Customary (°F, mph, lb/ft²/hr)"),
     QT_TRANSLATE_NOOP("Core", "SI (°C, km/h, kg/m²/hr)"),

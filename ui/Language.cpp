@@ -102,8 +102,8 @@ QLocale Numbers()
         return QLocale::c();
     // The system's own locale where it speaks the language (es_MX writes a decimal point,
     // es_ES a comma); the language's usual one otherwise.
-    const QLocale system = QLocale::system();
-    QLocale locale = LanguageOf(system.name()) == language ? system : QLocale(language);
+    const QString system = QLocale::system().name();
+    QLocale locale(LanguageOf(system) == language ? system : language);
     locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
     return locale;
 }

@@ -151,9 +151,9 @@ TEST_F(LanguageWindowTest, TheMenuSwitchesEveryTextAndBackToTheExactEnglish)
     };
     const Sample samples[] = {
         {"es", "mnuLanguageEs", "&Archivo", "Guardar datos", "Temperatura del aire (°F)", "Deben tomarse medidas."},
-        {"fr", "mnuLanguageFr", "&Fichier", "Enregistrer", "Température de l'air (°F)",
+        {"fr", "mnuLanguageFr", "&Fichier", "Garder les données", "Température de l'air (°F)",
          "Des mesures doivent être prises."},
-        {"de", "mnuLanguageDe", "&Datei", "Daten speichern", "Lufttemperatur (°F)", "Maßnahmen sind zu ergreifen."},
+        {"de", "mnuLanguageDe", "&Datei", "Daten sichern", "Lufttemperatur (°F)", "Maßnahmen sind zu ergreifen."},
     };
     for (const Sample& sample : samples) {
         choose(sample.item);

@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Unexpected argument "%1".</source>
+        <source>Unexpected argument &quot;%1&quot;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
@@ -12,15 +12,15 @@
         <translation>--%1 gehört zu --outlook FILE.csv.</translation>
     </message>
     <message>
-        <source>--units takes us or si, not "%1".</source>
+        <source>--units takes us or si, not &quot;%1&quot;.</source>
         <translation>--units erwartet us oder si, nicht „%1“.</translation>
     </message>
     <message>
-        <source>--threshold takes %1, %2 or another rate above 0 in %3, not "%4".</source>
+        <source>--threshold takes %1, %2 or another rate above 0 in %3, not &quot;%4&quot;.</source>
         <translation>--threshold erwartet %1, %2 oder eine andere Rate über 0 in %3, nicht „%4“.</translation>
     </message>
     <message>
-        <source>--concrete takes air+N, air-N or N in %1, not "%2".</source>
+        <source>--concrete takes air+N, air-N or N in %1, not &quot;%2&quot;.</source>
         <translation>--concrete erwartet air+N, air-N oder N in %1, nicht „%2“.</translation>
     </message>
     <message>
@@ -38,15 +38,15 @@
 Without options, opens the calculator window.
 
   --outlook FILE.csv  Reads readings from FILE.csv, or from standard input for -,
-                      and writes each row's nomograph rate, equation rate and
+                      and writes each row&apos;s nomograph rate, equation rate and
                       message as CSV to standard output as it is computed, without
                       opening a window. Columns are found by the names in a header
-                      within the first 20 lines (lines before it, such as a meter's
+                      within the first 20 lines (lines before it, such as a meter&apos;s
                       device lines, are passed over); without one they stand in the
                       order time, air temperature, relative humidity, wind, concrete
                       temperature (the last is optional). Units come from the header
                       or a units row under it. The text may be UTF-8, UTF-16 or
-                      Windows-1252. Readings closer together than an hour (a meter's
+                      Windows-1252. Readings closer together than an hour (a meter&apos;s
                       log) are averaged to clock hours; the Readings column counts
                       them. Standard input and other files that are not regular
                       files are read up to %1.
@@ -101,15 +101,15 @@ aber keine Zeile berechnet werden konnte, %8, wenn Argumente oder Eingabe unbrau
 <context>
     <name>CopyUp</name>
     <message>
-        <source>The records file "%1" was not found.</source>
+        <source>The records file &quot;%1&quot; was not found.</source>
         <translation>Die Datensatzdatei „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
-        <source>The records file "%1" could not be opened: %2</source>
+        <source>The records file &quot;%1&quot; could not be opened: %2</source>
         <translation>Die Datensatzdatei „%1“ konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>The records of "%1" could not be read: %2</source>
+        <source>The records of &quot;%1&quot; could not be read: %2</source>
         <translation>Die Datensätze von „%1“ konnten nicht gelesen werden: %2</translation>
     </message>
     <message>
@@ -311,7 +311,7 @@ aber keine Zeile berechnet werden konnte, %8, wenn Argumente oder Eingabe unbrau
         <translation>Hilfedatei nicht gefunden</translation>
     </message>
     <message>
-        <source>The help file "%1" could not be opened: it is missing, unreadable or not a compiled help file. Brackmere expects its help as brackmere.chm in the program's folder; installing the program again restores it.</source>
+        <source>The help file &quot;%1&quot; could not be opened: it is missing, unreadable or not a compiled help file. Brackmere expects its help as brackmere.chm in the program&apos;s folder; installing the program again restores it.</source>
         <translation>Die Hilfedatei „%1“ konnte nicht geöffnet werden: sie fehlt, ist unlesbar oder keine kompilierte Hilfedatei. Brackmere erwartet seine Hilfe als brackmere.chm im Programmordner; eine Neuinstallation stellt sie wieder her.</translation>
     </message>
     <message>
@@ -319,8 +319,8 @@ aber keine Zeile berechnet werden konnte, %8, wenn Argumente oder Eingabe unbrau
         <translation>Hilfethema nicht gefunden</translation>
     </message>
     <message>
-        <source>The topic "%1" was not found in the help file "%2". &lt;a href="%3"&gt;Show the introduction&lt;/a&gt;.</source>
-        <translation>Das Thema „%1“ fehlt in der Hilfedatei „%2“. &lt;a href="%3"&gt;Einführung anzeigen&lt;/a&gt;.</translation>
+        <source>The topic &quot;%1&quot; was not found in the help file &quot;%2&quot;. &lt;a href=&quot;%3&quot;&gt;Show the introduction&lt;/a&gt;.</source>
+        <translation>Das Thema „%1“ fehlt in der Hilfedatei „%2“. &lt;a href=&quot;%3&quot;&gt;Einführung anzeigen&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
@@ -409,7 +409,7 @@ Stattdessen als PDF-Datei speichern?</translation>
         <translation>Es gibt keinen Standarddrucker.</translation>
     </message>
     <message>
-        <source>The default printer "%1" cannot be used.</source>
+        <source>The default printer &quot;%1&quot; cannot be used.</source>
         <translation>Der Standarddrucker „%1“ kann nicht verwendet werden.</translation>
     </message>
     <message>
@@ -432,7 +432,7 @@ Stattdessen als PDF-Datei speichern?</translation>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <source>The records could not be exported to "%1".
+        <source>The records could not be exported to &quot;%1&quot;.
 %2</source>
         <translation>Die Datensätze konnten nicht nach „%1“ exportiert werden.
 %2</translation>
@@ -454,7 +454,7 @@ Stattdessen als PDF-Datei speichern?</translation>
         <translation>Gespeicherte Datensätze.pdf</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist.</source>
+        <source>The folder &quot;%1&quot; does not exist.</source>
         <translation>Der Ordner „%1“ existiert nicht.</translation>
     </message>
 </context>
@@ -496,11 +496,11 @@ Stattdessen als PDF-Datei speichern?</translation>
         <translation>CSV-Dateien: Komma zwischen Feldern, Dezimalpunkt (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>The file "%1" could not be read: %2</source>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
         <translation>Die Datei „%1“ konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>Importing the records of "%1" into %2…</source>
+        <source>Importing the records of &quot;%1&quot; into %2…</source>
         <translation>Datensätze aus „%1“ werden in %2 importiert…</translation>
     </message>
     <message>
@@ -739,7 +739,7 @@ Stattdessen als PDF-Datei speichern?</translation>
         <translation>Datensatz %1 wiederherstellen, wie er vor „%2“ war?</translation>
     </message>
     <message>
-        <source>The record could not be restored in "%1".
+        <source>The record could not be restored in &quot;%1&quot;.
 %2</source>
         <translation>Der Datensatz konnte in „%1“ nicht wiederhergestellt werden.
 %2</translation>
@@ -966,7 +966,7 @@ Die Datensätze bleiben, wo sie waren: %1.</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>The records file "%1" lies on a network file system (%2). When several computers save to it at once, its locking cannot be trusted there and the file can be damaged.
+        <source>The records file &quot;%1&quot; lies on a network file system (%2). When several computers save to it at once, its locking cannot be trusted there and the file can be damaged.
 
 To keep one log for a team, keep the records on a records server instead: File, Records Location.</source>
         <translation>Die Datensatzdatei „%1“ liegt auf einem Netzwerkdateisystem (%2). Speichern mehrere Rechner gleichzeitig hinein, ist die Sperre dort unzuverlässig und die Datei kann beschädigt werden.
@@ -1010,8 +1010,8 @@ Für ein gemeinsames Protokoll eines Teams die Datensätze besser auf einem Date
         <translation>Erledigt.</translation>
     </message>
     <message>
-        <source>Error #%1 %2<byte value="xd" />Try to continue?</source>
-        <translation>Fehler Nr. %1 %2<byte value="xd" />Trotzdem fortfahren?</translation>
+        <source>Error #%1 %2<byte value="xd"/>Try to continue?</source>
+        <translation>Fehler Nr. %1 %2<byte value="xd"/>Trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>Error encountered.</source>
@@ -1036,19 +1036,19 @@ Für ein gemeinsames Protokoll eines Teams die Datensätze besser auf einem Date
         <translation>Speicherort der Datensätze</translation>
     </message>
     <message>
-        <source>On this computer the environment variable %1 sets where records live: "%2". The choice below is kept for when it is not set.</source>
+        <source>On this computer the environment variable %1 sets where records live: &quot;%2&quot;. The choice below is kept for when it is not set.</source>
         <translation>Auf diesem Rechner legt die Umgebungsvariable %1 fest, wo die Datensätze liegen: „%2“. Die Wahl unten gilt, wenn sie nicht gesetzt ist.</translation>
     </message>
     <message>
-        <source>This computer's records file: "%1"</source>
+        <source>This computer&apos;s records file: &quot;%1&quot;</source>
         <translation>Die Datensatzdatei dieses Rechners: „%1“</translation>
     </message>
     <message>
-        <source>A records server (PostgreSQL), for a team's one log:</source>
+        <source>A records server (PostgreSQL), for a team&apos;s one log:</source>
         <translation>Ein Datensatz-Server (PostgreSQL) für das gemeinsame Protokoll eines Teams:</translation>
     </message>
     <message>
-        <source>No password is kept here: the server's password comes from libpq's password file (~/.pgpass) or PGPASSWORD, or is asked for once each time the program starts.</source>
+        <source>No password is kept here: the server&apos;s password comes from libpq&apos;s password file (~/.pgpass) or PGPASSWORD, or is asked for once each time the program starts.</source>
         <translation>Hier wird kein Passwort gespeichert: das Passwort des Servers kommt aus der Passwortdatei von libpq (~/.pgpass) oder PGPASSWORD oder wird bei jedem Programmstart einmal abgefragt.</translation>
     </message>
     <message>
@@ -1056,7 +1056,7 @@ Für ein gemeinsames Protokoll eines Teams die Datensätze besser auf einem Date
         <translation>Verbindung testen</translation>
     </message>
     <message>
-        <source>Type the server's address as postgresql://user@host:5432/database.</source>
+        <source>Type the server&apos;s address as postgresql://user@host:5432/database.</source>
         <translation>Die Serveradresse als postgresql://user@host:5432/database eingeben.</translation>
     </message>
 </context>
@@ -1107,15 +1107,15 @@ Für ein gemeinsames Protokoll eines Teams die Datensätze besser auf einem Date
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>The record time "%1" cannot be read. Type it as %2.</source>
+        <source>The record time &quot;%1&quot; cannot be read. Type it as %2.</source>
         <translation>Die Uhrzeit „%1“ ist nicht lesbar. Bitte als %2 eingeben.</translation>
     </message>
     <message>
-        <source>The record date "%1" cannot be read. Type it as %2.</source>
+        <source>The record date &quot;%1&quot; cannot be read. Type it as %2.</source>
         <translation>Das Datum „%1“ ist nicht lesbar. Bitte als %2 eingeben.</translation>
     </message>
     <message>
-        <source>The record could not be saved in "%1".
+        <source>The record could not be saved in &quot;%1&quot;.
 %2</source>
         <translation>Der Datensatz konnte in „%1“ nicht gespeichert werden.
 %2</translation>
@@ -1140,11 +1140,11 @@ Für ein gemeinsames Protokoll eines Teams die Datensätze besser auf einem Date
         <translation>Gespeicherte Datensätze</translation>
     </message>
     <message>
-        <source>These records are from the records server: "%1"</source>
+        <source>These records are from the records server: &quot;%1&quot;</source>
         <translation>Diese Datensätze stammen vom Datensatz-Server: „%1“</translation>
     </message>
     <message>
-        <source>These records are from the Access database: "%1"</source>
+        <source>These records are from the Access database: &quot;%1&quot;</source>
         <translation>Diese Datensätze stammen aus der Access-Datenbank: „%1“</translation>
     </message>
     <message>
@@ -1216,7 +1216,7 @@ Für ein gemeinsames Protokoll eines Teams die Datensätze besser auf einem Date
         <translation>Importieren…</translation>
     </message>
     <message>
-        <source>Add the records of a CSV file written by Export CSV or by the field edition's log; records already here are not added again.</source>
+        <source>Add the records of a CSV file written by Export CSV or by the field edition&apos;s log; records already here are not added again.</source>
         <translation>Fügt die Datensätze einer CSV-Datei hinzu, die CSV exportieren oder das Protokoll der Baustellenausgabe geschrieben hat; vorhandene werden nicht erneut hinzugefügt.</translation>
     </message>
     <message>

@@ -4,24 +4,24 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Unexpected argument "%1".</source>
-        <translation>Argumento inesperado "%1".</translation>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Argumento inesperado &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--%1 goes with --outlook FILE.csv.</source>
         <translation>--%1 va con --outlook FILE.csv.</translation>
     </message>
     <message>
-        <source>--units takes us or si, not "%1".</source>
-        <translation>--units admite us o si, no "%1".</translation>
+        <source>--units takes us or si, not &quot;%1&quot;.</source>
+        <translation>--units admite us o si, no &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--threshold takes %1, %2 or another rate above 0 in %3, not "%4".</source>
-        <translation>--threshold admite %1, %2 u otra tasa mayor que 0 en %3, no "%4".</translation>
+        <source>--threshold takes %1, %2 or another rate above 0 in %3, not &quot;%4&quot;.</source>
+        <translation>--threshold admite %1, %2 u otra tasa mayor que 0 en %3, no &quot;%4&quot;.</translation>
     </message>
     <message>
-        <source>--concrete takes air+N, air-N or N in %1, not "%2".</source>
-        <translation>--concrete admite air+N, air-N o N en %1, no "%2".</translation>
+        <source>--concrete takes air+N, air-N or N in %1, not &quot;%2&quot;.</source>
+        <translation>--concrete admite air+N, air-N o N en %1, no &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Usage: brackmere [--outlook FILE.csv|- [--units us|si] [--threshold RATE]
@@ -38,15 +38,15 @@
 Without options, opens the calculator window.
 
   --outlook FILE.csv  Reads readings from FILE.csv, or from standard input for -,
-                      and writes each row's nomograph rate, equation rate and
+                      and writes each row&apos;s nomograph rate, equation rate and
                       message as CSV to standard output as it is computed, without
                       opening a window. Columns are found by the names in a header
-                      within the first 20 lines (lines before it, such as a meter's
+                      within the first 20 lines (lines before it, such as a meter&apos;s
                       device lines, are passed over); without one they stand in the
                       order time, air temperature, relative humidity, wind, concrete
                       temperature (the last is optional). Units come from the header
                       or a units row under it. The text may be UTF-8, UTF-16 or
-                      Windows-1252. Readings closer together than an hour (a meter's
+                      Windows-1252. Readings closer together than an hour (a meter&apos;s
                       log) are averaged to clock hours; the Readings column counts
                       them. Standard input and other files that are not regular
                       files are read up to %1.
@@ -100,16 +100,16 @@ no se pudo calcular ninguna fila, %8 si no se pueden usar los argumentos o la en
 <context>
     <name>CopyUp</name>
     <message>
-        <source>The records file "%1" was not found.</source>
-        <translation>No se encontró el archivo de registros "%1".</translation>
+        <source>The records file &quot;%1&quot; was not found.</source>
+        <translation>No se encontró el archivo de registros &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>The records file "%1" could not be opened: %2</source>
-        <translation>No se pudo abrir el archivo de registros "%1": %2</translation>
+        <source>The records file &quot;%1&quot; could not be opened: %2</source>
+        <translation>No se pudo abrir el archivo de registros &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>The records of "%1" could not be read: %2</source>
-        <translation>No se pudieron leer los registros de "%1": %2</translation>
+        <source>The records of &quot;%1&quot; could not be read: %2</source>
+        <translation>No se pudieron leer los registros de &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Nothing was copied to %1: %2</source>
@@ -310,16 +310,16 @@ no se pudo calcular ninguna fila, %8 si no se pueden usar los argumentos o la en
         <translation>No se encontró el archivo de ayuda</translation>
     </message>
     <message>
-        <source>The help file "%1" could not be opened: it is missing, unreadable or not a compiled help file. Brackmere expects its help as brackmere.chm in the program's folder; installing the program again restores it.</source>
-        <translation>No se pudo abrir el archivo de ayuda "%1": falta, no se puede leer o no es un archivo de ayuda compilado. Brackmere espera su ayuda como brackmere.chm en la carpeta del programa; al instalar el programa de nuevo se restaura.</translation>
+        <source>The help file &quot;%1&quot; could not be opened: it is missing, unreadable or not a compiled help file. Brackmere expects its help as brackmere.chm in the program&apos;s folder; installing the program again restores it.</source>
+        <translation>No se pudo abrir el archivo de ayuda &quot;%1&quot;: falta, no se puede leer o no es un archivo de ayuda compilado. Brackmere espera su ayuda como brackmere.chm en la carpeta del programa; al instalar el programa de nuevo se restaura.</translation>
     </message>
     <message>
         <source>Help topic not found</source>
         <translation>No se encontró el tema de ayuda</translation>
     </message>
     <message>
-        <source>The topic "%1" was not found in the help file "%2". &lt;a href="%3"&gt;Show the introduction&lt;/a&gt;.</source>
-        <translation>El tema "%1" no está en el archivo de ayuda "%2". &lt;a href="%3"&gt;Mostrar la introducción&lt;/a&gt;.</translation>
+        <source>The topic &quot;%1&quot; was not found in the help file &quot;%2&quot;. &lt;a href=&quot;%3&quot;&gt;Show the introduction&lt;/a&gt;.</source>
+        <translation>El tema &quot;%1&quot; no está en el archivo de ayuda &quot;%2&quot;. &lt;a href=&quot;%3&quot;&gt;Mostrar la introducción&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
@@ -408,8 +408,8 @@ Save it as a PDF file instead?</source>
         <translation>No hay impresora predeterminada.</translation>
     </message>
     <message>
-        <source>The default printer "%1" cannot be used.</source>
-        <translation>No se puede usar la impresora predeterminada "%1".</translation>
+        <source>The default printer &quot;%1&quot; cannot be used.</source>
+        <translation>No se puede usar la impresora predeterminada &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>No file name was given for the PDF file.</source>
@@ -431,9 +431,9 @@ Save it as a PDF file instead?</source>
         <translation>Exportar PDF</translation>
     </message>
     <message>
-        <source>The records could not be exported to "%1".
+        <source>The records could not be exported to &quot;%1&quot;.
 %2</source>
-        <translation>No se pudieron exportar los registros a "%1".
+        <translation>No se pudieron exportar los registros a &quot;%1&quot;.
 %2</translation>
     </message>
     <message>
@@ -453,8 +453,8 @@ Save it as a PDF file instead?</source>
         <translation>Registros guardados.pdf</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist.</source>
-        <translation>La carpeta "%1" no existe.</translation>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation>La carpeta &quot;%1&quot; no existe.</translation>
     </message>
 </context>
 <context>
@@ -495,12 +495,12 @@ Save it as a PDF file instead?</source>
         <translation>Archivos CSV: comas entre campos, punto decimal (*.csv *.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <source>The file "%1" could not be read: %2</source>
-        <translation>No se pudo leer el archivo "%1": %2</translation>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <translation>No se pudo leer el archivo &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>Importing the records of "%1" into %2…</source>
-        <translation>Importando los registros de "%1" en %2…</translation>
+        <source>Importing the records of &quot;%1&quot; into %2…</source>
+        <translation>Importando los registros de &quot;%1&quot; en %2…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -738,9 +738,9 @@ Save it as a PDF file instead?</source>
         <translation>¿Devolver el registro %1 a como estaba antes de ser %2?</translation>
     </message>
     <message>
-        <source>The record could not be restored in "%1".
+        <source>The record could not be restored in &quot;%1&quot;.
 %2</source>
-        <translation>No se pudo recuperar el registro en "%1".
+        <translation>No se pudo recuperar el registro en &quot;%1&quot;.
 %2</translation>
     </message>
     <message>
@@ -965,10 +965,10 @@ Los registros siguen donde estaban: %1.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>The records file "%1" lies on a network file system (%2). When several computers save to it at once, its locking cannot be trusted there and the file can be damaged.
+        <source>The records file &quot;%1&quot; lies on a network file system (%2). When several computers save to it at once, its locking cannot be trusted there and the file can be damaged.
 
 To keep one log for a team, keep the records on a records server instead: File, Records Location.</source>
-        <translation>El archivo de registros "%1" está en un sistema de archivos de red (%2). Si varios equipos guardan en él a la vez, su bloqueo no es fiable allí y el archivo puede dañarse.
+        <translation>El archivo de registros &quot;%1&quot; está en un sistema de archivos de red (%2). Si varios equipos guardan en él a la vez, su bloqueo no es fiable allí y el archivo puede dañarse.
 
 Para llevar un registro único de equipo, guarde los registros en un servidor de registros: Archivo, Ubicación de registros.</translation>
     </message>
@@ -1009,8 +1009,8 @@ Para llevar un registro único de equipo, guarde los registros en un servidor de
         <translation>Hecho.</translation>
     </message>
     <message>
-        <source>Error #%1 %2<byte value="xd" />Try to continue?</source>
-        <translation>Error n.º %1 %2<byte value="xd" />¿Intentar continuar?</translation>
+        <source>Error #%1 %2<byte value="xd"/>Try to continue?</source>
+        <translation>Error n.º %1 %2<byte value="xd"/>¿Intentar continuar?</translation>
     </message>
     <message>
         <source>Error encountered.</source>
@@ -1035,19 +1035,19 @@ Para llevar un registro único de equipo, guarde los registros en un servidor de
         <translation>Ubicación de registros</translation>
     </message>
     <message>
-        <source>On this computer the environment variable %1 sets where records live: "%2". The choice below is kept for when it is not set.</source>
-        <translation>En este equipo la variable de entorno %1 fija dónde están los registros: "%2". La elección de abajo se guarda para cuando no esté definida.</translation>
+        <source>On this computer the environment variable %1 sets where records live: &quot;%2&quot;. The choice below is kept for when it is not set.</source>
+        <translation>En este equipo la variable de entorno %1 fija dónde están los registros: &quot;%2&quot;. La elección de abajo se guarda para cuando no esté definida.</translation>
     </message>
     <message>
-        <source>This computer's records file: "%1"</source>
-        <translation>El archivo de registros de este equipo: "%1"</translation>
+        <source>This computer&apos;s records file: &quot;%1&quot;</source>
+        <translation>El archivo de registros de este equipo: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>A records server (PostgreSQL), for a team's one log:</source>
+        <source>A records server (PostgreSQL), for a team&apos;s one log:</source>
         <translation>Un servidor de registros (PostgreSQL), para el registro único de un equipo:</translation>
     </message>
     <message>
-        <source>No password is kept here: the server's password comes from libpq's password file (~/.pgpass) or PGPASSWORD, or is asked for once each time the program starts.</source>
+        <source>No password is kept here: the server&apos;s password comes from libpq&apos;s password file (~/.pgpass) or PGPASSWORD, or is asked for once each time the program starts.</source>
         <translation>Aquí no se guarda ninguna contraseña: la del servidor viene del archivo de contraseñas de libpq (~/.pgpass) o de PGPASSWORD, o se pide una vez cada vez que se inicia el programa.</translation>
     </message>
     <message>
@@ -1055,7 +1055,7 @@ Para llevar un registro único de equipo, guarde los registros en un servidor de
         <translation>Probar conexión</translation>
     </message>
     <message>
-        <source>Type the server's address as postgresql://user@host:5432/database.</source>
+        <source>Type the server&apos;s address as postgresql://user@host:5432/database.</source>
         <translation>Escriba la dirección del servidor como postgresql://user@host:5432/database.</translation>
     </message>
 </context>
@@ -1106,17 +1106,17 @@ Para llevar un registro único de equipo, guarde los registros en un servidor de
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>The record time "%1" cannot be read. Type it as %2.</source>
-        <translation>No se puede leer la hora "%1". Escríbala como %2.</translation>
+        <source>The record time &quot;%1&quot; cannot be read. Type it as %2.</source>
+        <translation>No se puede leer la hora &quot;%1&quot;. Escríbala como %2.</translation>
     </message>
     <message>
-        <source>The record date "%1" cannot be read. Type it as %2.</source>
-        <translation>No se puede leer la fecha "%1". Escríbala como %2.</translation>
+        <source>The record date &quot;%1&quot; cannot be read. Type it as %2.</source>
+        <translation>No se puede leer la fecha &quot;%1&quot;. Escríbala como %2.</translation>
     </message>
     <message>
-        <source>The record could not be saved in "%1".
+        <source>The record could not be saved in &quot;%1&quot;.
 %2</source>
-        <translation>No se pudo guardar el registro en "%1".
+        <translation>No se pudo guardar el registro en &quot;%1&quot;.
 %2</translation>
     </message>
     <message>
@@ -1139,12 +1139,12 @@ Para llevar un registro único de equipo, guarde los registros en un servidor de
         <translation>Registros guardados</translation>
     </message>
     <message>
-        <source>These records are from the records server: "%1"</source>
-        <translation>Estos registros son del servidor de registros: "%1"</translation>
+        <source>These records are from the records server: &quot;%1&quot;</source>
+        <translation>Estos registros son del servidor de registros: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>These records are from the Access database: "%1"</source>
-        <translation>Estos registros son de la base de datos Access: "%1"</translation>
+        <source>These records are from the Access database: &quot;%1&quot;</source>
+        <translation>Estos registros son de la base de datos Access: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>These records are from the Access database:</source>
@@ -1215,7 +1215,7 @@ Para llevar un registro único de equipo, guarde los registros en un servidor de
         <translation>Importar registros…</translation>
     </message>
     <message>
-        <source>Add the records of a CSV file written by Export CSV or by the field edition's log; records already here are not added again.</source>
+        <source>Add the records of a CSV file written by Export CSV or by the field edition&apos;s log; records already here are not added again.</source>
         <translation>Añade los registros de un archivo CSV escrito por Exportar CSV o por el registro de la edición de campo; los que ya están aquí no se añaden otra vez.</translation>
     </message>
     <message>

@@ -4,23 +4,23 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Unexpected argument "%1".</source>
+        <source>Unexpected argument &quot;%1&quot;.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
         <source>--%1 goes with --outlook FILE.csv.</source>
-        <translation>--%1 s'emploie avec --outlook FILE.csv.</translation>
+        <translation>--%1 s&apos;emploie avec --outlook FILE.csv.</translation>
     </message>
     <message>
-        <source>--units takes us or si, not "%1".</source>
+        <source>--units takes us or si, not &quot;%1&quot;.</source>
         <translation>--units accepte us ou si, pas « %1 ».</translation>
     </message>
     <message>
-        <source>--threshold takes %1, %2 or another rate above 0 in %3, not "%4".</source>
+        <source>--threshold takes %1, %2 or another rate above 0 in %3, not &quot;%4&quot;.</source>
         <translation>--threshold accepte %1, %2 ou un autre taux supérieur à 0 en %3, pas « %4 ».</translation>
     </message>
     <message>
-        <source>--concrete takes air+N, air-N or N in %1, not "%2".</source>
+        <source>--concrete takes air+N, air-N or N in %1, not &quot;%2&quot;.</source>
         <translation>--concrete accepte air+N, air-N ou N en %1, pas « %2 ».</translation>
     </message>
     <message>
@@ -38,15 +38,15 @@
 Without options, opens the calculator window.
 
   --outlook FILE.csv  Reads readings from FILE.csv, or from standard input for -,
-                      and writes each row's nomograph rate, equation rate and
+                      and writes each row&apos;s nomograph rate, equation rate and
                       message as CSV to standard output as it is computed, without
                       opening a window. Columns are found by the names in a header
-                      within the first 20 lines (lines before it, such as a meter's
+                      within the first 20 lines (lines before it, such as a meter&apos;s
                       device lines, are passed over); without one they stand in the
                       order time, air temperature, relative humidity, wind, concrete
                       temperature (the last is optional). Units come from the header
                       or a units row under it. The text may be UTF-8, UTF-16 or
-                      Windows-1252. Readings closer together than an hour (a meter's
+                      Windows-1252. Readings closer together than an hour (a meter&apos;s
                       log) are averaged to clock hours; the Readings column counts
                       them. Standard input and other files that are not regular
                       files are read up to %1.
@@ -67,58 +67,58 @@ row could be computed, %8 when the arguments or the input cannot be used.
         <translation>
 Sans option, ouvre la fenêtre du calculateur.
 
-  --outlook FILE.csv  Lit des relevés dans FILE.csv, ou sur l'entrée standard avec -,
+  --outlook FILE.csv  Lit des relevés dans FILE.csv, ou sur l&apos;entrée standard avec -,
                       et écrit pour chaque ligne le taux par abaque, le taux par
                       équation et le message en CSV sur la sortie standard au fur
                       et à mesure, sans ouvrir de fenêtre. Les colonnes sont
-                      trouvées par les noms d'un en-tête dans les 20 premières
-                      lignes (les lignes avant lui, comme celles de l'appareil d'un
+                      trouvées par les noms d&apos;un en-tête dans les 20 premières
+                      lignes (les lignes avant lui, comme celles de l&apos;appareil d&apos;un
                       instrument, sont ignorées) ; sans en-tête elles sont dans
-                      l'ordre heure, température de l'air, humidité relative, vent,
+                      l&apos;ordre heure, température de l&apos;air, humidité relative, vent,
                       température du béton (la dernière est facultative). Les
-                      unités viennent de l'en-tête ou d'une ligne d'unités dessous.
+                      unités viennent de l&apos;en-tête ou d&apos;une ligne d&apos;unités dessous.
                       Le texte peut être en UTF-8, UTF-16 ou Windows-1252. Les
-                      relevés à moins d'une heure d'écart (le journal d'un
+                      relevés à moins d&apos;une heure d&apos;écart (le journal d&apos;un
                       instrument) sont moyennés par heure ; la colonne Readings les
-                      compte. L'entrée standard et les fichiers non réguliers sont
-                      lus jusqu'à %1.
+                      compte. L&apos;entrée standard et les fichiers non réguliers sont
+                      lus jusqu&apos;à %1.
   --units us|si       Les unités des résultats, des options ci-dessous et des
-                      valeurs dont la source ne nomme pas d'unité : us (°F, mph,
+                      valeurs dont la source ne nomme pas d&apos;unité : us (°F, mph,
                       lb/ft²/hr, par défaut) ou si (°C, km/h, kg/m²/hr).
   --threshold RATE    Le seuil en vigueur, comme dans la fenêtre : celui par défaut
                       %2 (%3 en si), %4 (%5 en si) ou un autre taux.
-  --concrete air+N|N  Une température du béton manquante : celle de l'air plus N
+  --concrete air+N|N  Une température du béton manquante : celle de l&apos;air plus N
                       (air+0, par défaut ; air-2 aussi), ou N.
   --every-reading     Une ligne par relevé plutôt que les moyennes de chaque heure.
   --version           Affiche la version.
   -h, --help          Affiche cette aide.
 
 Code de sortie : %6 si au moins une ligne a été calculée, %7 si le fichier a été lu
-mais aucune ligne n'a pu être calculée, %8 si les arguments ou l'entrée sont inutilisables.
+mais aucune ligne n&apos;a pu être calculée, %8 si les arguments ou l&apos;entrée sont inutilisables.
 </translation>
     </message>
 </context>
 <context>
     <name>CopyUp</name>
     <message>
-        <source>The records file "%1" was not found.</source>
-        <translation>Le fichier d'enregistrements « %1 » est introuvable.</translation>
+        <source>The records file &quot;%1&quot; was not found.</source>
+        <translation>Le fichier d&apos;enregistrements « %1 » est introuvable.</translation>
     </message>
     <message>
-        <source>The records file "%1" could not be opened: %2</source>
-        <translation>Le fichier d'enregistrements « %1 » n'a pas pu être ouvert : %2</translation>
+        <source>The records file &quot;%1&quot; could not be opened: %2</source>
+        <translation>Le fichier d&apos;enregistrements « %1 » n&apos;a pas pu être ouvert : %2</translation>
     </message>
     <message>
-        <source>The records of "%1" could not be read: %2</source>
-        <translation>Les enregistrements de « %1 » n'ont pas pu être lus : %2</translation>
+        <source>The records of &quot;%1&quot; could not be read: %2</source>
+        <translation>Les enregistrements de « %1 » n&apos;ont pas pu être lus : %2</translation>
     </message>
     <message>
         <source>Nothing was copied to %1: %2</source>
-        <translation>Rien n'a été copié vers %1 : %2</translation>
+        <translation>Rien n&apos;a été copié vers %1 : %2</translation>
     </message>
     <message>
         <source>The copy was cancelled; nothing was copied.</source>
-        <translation>La copie a été annulée ; rien n'a été copié.</translation>
+        <translation>La copie a été annulée ; rien n&apos;a été copié.</translation>
     </message>
     <message>
         <source>Of %1 %2 in the file, %3 copied to the server and %4 there already.</source>
@@ -129,7 +129,7 @@ mais aucune ligne n'a pu être calculée, %8 si les arguments ou l'entrée sont 
     <name>Core</name>
     <message>
         <source>Air Temperature</source>
-        <translation>Température de l'air</translation>
+        <translation>Température de l&apos;air</translation>
     </message>
     <message>
         <source>Relative Humidity</source>
@@ -145,7 +145,7 @@ mais aucune ligne n'a pu être calculée, %8 si les arguments ou l'entrée sont 
     </message>
     <message>
         <source>air temperature</source>
-        <translation>température de l'air</translation>
+        <translation>température de l&apos;air</translation>
     </message>
     <message>
         <source>relative humidity</source>
@@ -205,35 +205,35 @@ mais aucune ligne n'a pu être calculée, %8 si les arguments ou l'entrée sont 
     </message>
     <message>
         <source>Cure the concrete as usual as soon as finishing allows, because every slab needs curing whatever the rate.</source>
-        <translation>Effectuez la cure du béton comme d'habitude dès que la finition le permet, car toute dalle doit être protégée quel que soit le taux.</translation>
+        <translation>Effectuez la cure du béton comme d&apos;habitude dès que la finition le permet, car toute dalle doit être protégée quel que soit le taux.</translation>
     </message>
     <message>
         <source>Read the conditions again when the weather changes, because sun, wind or drier air can raise the rate within the hour.</source>
-        <translation>Relevez à nouveau les conditions quand le temps change, car le soleil, le vent ou un air plus sec peuvent augmenter le taux en moins d'une heure.</translation>
+        <translation>Relevez à nouveau les conditions quand le temps change, car le soleil, le vent ou un air plus sec peuvent augmenter le taux en moins d&apos;une heure.</translation>
     </message>
     <message>
         <source>Dampen the subgrade and the forms before placing, so that they do not draw water out of the concrete.</source>
-        <translation>Humidifiez le support et les coffrages avant la mise en place, pour qu'ils n'absorbent pas l'eau du béton.</translation>
+        <translation>Humidifiez le support et les coffrages avant la mise en place, pour qu&apos;ils n&apos;absorbent pas l&apos;eau du béton.</translation>
     </message>
     <message>
         <source>Put up windbreaks and sunshades, because wind and sun on the slab drive evaporation.</source>
-        <translation>Installez des brise-vent et des pare-soleil, car le vent et le soleil sur la dalle accélèrent l'évaporation.</translation>
+        <translation>Installez des brise-vent et des pare-soleil, car le vent et le soleil sur la dalle accélèrent l&apos;évaporation.</translation>
     </message>
     <message>
         <source>Keep a fog spray running above the surface until curing starts, so that the air over the slab stays moist without water being worked into the surface.</source>
-        <translation>Maintenez une brumisation au-dessus de la surface jusqu'au début de la cure, pour que l'air au-dessus de la dalle reste humide sans que de l'eau soit incorporée à la surface.</translation>
+        <translation>Maintenez une brumisation au-dessus de la surface jusqu&apos;au début de la cure, pour que l&apos;air au-dessus de la dalle reste humide sans que de l&apos;eau soit incorporée à la surface.</translation>
     </message>
     <message>
         <source>Apply an evaporation retarder after screeding when the surface dries before finishing, to hold its water in.</source>
-        <translation>Appliquez un produit retardateur d'évaporation après le réglage si la surface sèche avant la finition, pour y retenir l'eau.</translation>
+        <translation>Appliquez un produit retardateur d&apos;évaporation après le réglage si la surface sèche avant la finition, pour y retenir l&apos;eau.</translation>
     </message>
     <message>
         <source>Cover the surface with wet burlap or plastic sheeting during delays, so that it does not dry while it waits.</source>
-        <translation>Couvrez la surface de toile de jute humide ou d'un film plastique pendant les attentes, pour qu'elle ne sèche pas entre-temps.</translation>
+        <translation>Couvrez la surface de toile de jute humide ou d&apos;un film plastique pendant les attentes, pour qu&apos;elle ne sèche pas entre-temps.</translation>
     </message>
     <message>
         <source>Start curing sooner, as soon as finishing allows, because the surface loses water faster than it bleeds.</source>
-        <translation>Commencez la cure plus tôt, dès que la finition le permet, car la surface perd l'eau plus vite qu'elle ne ressue.</translation>
+        <translation>Commencez la cure plus tôt, dès que la finition le permet, car la surface perd l&apos;eau plus vite qu&apos;elle ne ressue.</translation>
     </message>
     <message>
         <source>Schedule the pour for a cooler part of the day, such as early morning or evening, when the rate is lower.</source>
@@ -241,15 +241,15 @@ mais aucune ligne n'a pu être calculée, %8 si les arguments ou l'entrée sont 
     </message>
     <message>
         <source>Cool the concrete with chilled mixing water, ice or shaded aggregates, because cooler concrete evaporates less.</source>
-        <translation>Refroidissez le béton avec de l'eau de gâchage refroidie, de la glace ou des granulats à l'ombre, car un béton plus frais s'évapore moins.</translation>
+        <translation>Refroidissez le béton avec de l&apos;eau de gâchage refroidie, de la glace ou des granulats à l&apos;ombre, car un béton plus frais s&apos;évapore moins.</translation>
     </message>
     <message>
         <source>Apply an evaporation retarder after screeding, to hold the water in the surface until finishing.</source>
-        <translation>Appliquez un produit retardateur d'évaporation après le réglage, pour retenir l'eau dans la surface jusqu'à la finition.</translation>
+        <translation>Appliquez un produit retardateur d&apos;évaporation après le réglage, pour retenir l&apos;eau dans la surface jusqu&apos;à la finition.</translation>
     </message>
     <message>
         <source>No measures against evaporation are needed at this rate.</source>
-        <translation>À ce taux, aucune mesure contre l'évaporation n'est nécessaire.</translation>
+        <translation>À ce taux, aucune mesure contre l&apos;évaporation n&apos;est nécessaire.</translation>
     </message>
     <message>
         <source>Measures may be needed: have these ready and take them when the surface dries before bleeding stops.</source>
@@ -308,19 +308,19 @@ mais aucune ligne n'a pu être calculée, %8 si les arguments ou l'entrée sont 
     </message>
     <message>
         <source>Help file not found</source>
-        <translation>Fichier d'aide introuvable</translation>
+        <translation>Fichier d&apos;aide introuvable</translation>
     </message>
     <message>
-        <source>The help file "%1" could not be opened: it is missing, unreadable or not a compiled help file. Brackmere expects its help as brackmere.chm in the program's folder; installing the program again restores it.</source>
-        <translation>Le fichier d'aide « %1 » n'a pas pu être ouvert : il manque, est illisible ou n'est pas un fichier d'aide compilé. Brackmere attend son aide sous le nom brackmere.chm dans le dossier du programme ; réinstaller le programme la rétablit.</translation>
+        <source>The help file &quot;%1&quot; could not be opened: it is missing, unreadable or not a compiled help file. Brackmere expects its help as brackmere.chm in the program&apos;s folder; installing the program again restores it.</source>
+        <translation>Le fichier d&apos;aide « %1 » n&apos;a pas pu être ouvert : il manque, est illisible ou n&apos;est pas un fichier d&apos;aide compilé. Brackmere attend son aide sous le nom brackmere.chm dans le dossier du programme ; réinstaller le programme la rétablit.</translation>
     </message>
     <message>
         <source>Help topic not found</source>
-        <translation>Rubrique d'aide introuvable</translation>
+        <translation>Rubrique d&apos;aide introuvable</translation>
     </message>
     <message>
-        <source>The topic "%1" was not found in the help file "%2". &lt;a href="%3"&gt;Show the introduction&lt;/a&gt;.</source>
-        <translation>La rubrique « %1 » est absente du fichier d'aide « %2 ». &lt;a href="%3"&gt;Afficher l'introduction&lt;/a&gt;.</translation>
+        <source>The topic &quot;%1&quot; was not found in the help file &quot;%2&quot;. &lt;a href=&quot;%3&quot;&gt;Show the introduction&lt;/a&gt;.</source>
+        <translation>La rubrique « %1 » est absente du fichier d&apos;aide « %2 ». &lt;a href=&quot;%3&quot;&gt;Afficher l&apos;introduction&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
@@ -357,21 +357,21 @@ mais aucune ligne n'a pu être calculée, %8 si les arguments ou l'entrée sont 
     <name>PrintJob</name>
     <message>
         <source>Print Failed</source>
-        <translation>Échec de l'impression</translation>
+        <translation>Échec de l&apos;impression</translation>
     </message>
     <message>
         <source>The page was not printed. %1
 
 Save it as a PDF file instead?</source>
-        <translation>La page n'a pas été imprimée. %1
+        <translation>La page n&apos;a pas été imprimée. %1
 
-L'enregistrer plutôt en fichier PDF ?</translation>
+L&apos;enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>The PDF file could not be written:
 %1
 %2</source>
-        <translation>Le fichier PDF n'a pas pu être écrit :
+        <translation>Le fichier PDF n&apos;a pas pu être écrit :
 %1
 %2</translation>
     </message>
@@ -390,35 +390,35 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     <name>PrintTarget</name>
     <message>
         <source>The print job could not be started.</source>
-        <translation>L'impression n'a pas pu être lancée.</translation>
+        <translation>L&apos;impression n&apos;a pas pu être lancée.</translation>
     </message>
     <message>
         <source>The next page could not be started.</source>
-        <translation>La page suivante n'a pas pu être commencée.</translation>
+        <translation>La page suivante n&apos;a pas pu être commencée.</translation>
     </message>
     <message>
         <source>The print job could not be finished.</source>
-        <translation>L'impression n'a pas pu être terminée.</translation>
+        <translation>L&apos;impression n&apos;a pas pu être terminée.</translation>
     </message>
     <message>
         <source>The printer reported an error; the page may not have been printed.</source>
-        <translation>L'imprimante a signalé une erreur ; la page n'a peut-être pas été imprimée.</translation>
+        <translation>L&apos;imprimante a signalé une erreur ; la page n&apos;a peut-être pas été imprimée.</translation>
     </message>
     <message>
         <source>There is no default printer.</source>
-        <translation>Il n'y a pas d'imprimante par défaut.</translation>
+        <translation>Il n&apos;y a pas d&apos;imprimante par défaut.</translation>
     </message>
     <message>
-        <source>The default printer "%1" cannot be used.</source>
-        <translation>L'imprimante par défaut « %1 » est inutilisable.</translation>
+        <source>The default printer &quot;%1&quot; cannot be used.</source>
+        <translation>L&apos;imprimante par défaut « %1 » est inutilisable.</translation>
     </message>
     <message>
         <source>No file name was given for the PDF file.</source>
-        <translation>Aucun nom n'a été donné au fichier PDF.</translation>
+        <translation>Aucun nom n&apos;a été donné au fichier PDF.</translation>
     </message>
     <message>
         <source>The PDF file was not written.</source>
-        <translation>Le fichier PDF n'a pas été écrit.</translation>
+        <translation>Le fichier PDF n&apos;a pas été écrit.</translation>
     </message>
 </context>
 <context>
@@ -432,9 +432,9 @@ L'enregistrer plutôt en fichier PDF ?</translation>
         <translation>Exporter PDF</translation>
     </message>
     <message>
-        <source>The records could not be exported to "%1".
+        <source>The records could not be exported to &quot;%1&quot;.
 %2</source>
-        <translation>Les enregistrements n'ont pas pu être exportés vers « %1 ».
+        <translation>Les enregistrements n&apos;ont pas pu être exportés vers « %1 ».
 %2</translation>
     </message>
     <message>
@@ -454,8 +454,8 @@ L'enregistrer plutôt en fichier PDF ?</translation>
         <translation>Enregistrements.pdf</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist.</source>
-        <translation>Le dossier « %1 » n'existe pas.</translation>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation>Le dossier « %1 » n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
@@ -482,7 +482,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Reading records: %1 read so far</source>
-        <translation>Lecture des enregistrements : %1 lus jusqu'ici</translation>
+        <translation>Lecture des enregistrements : %1 lus jusqu&apos;ici</translation>
     </message>
 </context>
 <context>
@@ -496,11 +496,11 @@ L'enregistrer plutôt en fichier PDF ?</translation>
         <translation>Fichiers CSV : virgules entre champs, point décimal (*.csv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>The file "%1" could not be read: %2</source>
-        <translation>Le fichier « %1 » n'a pas pu être lu : %2</translation>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <translation>Le fichier « %1 » n&apos;a pas pu être lu : %2</translation>
     </message>
     <message>
-        <source>Importing the records of "%1" into %2…</source>
+        <source>Importing the records of &quot;%1&quot; into %2…</source>
         <translation>Import des enregistrements de « %1 » dans %2…</translation>
     </message>
     <message>
@@ -544,7 +544,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Evaporation Rate Report:</source>
-        <translation>Rapport du taux d'évaporation :</translation>
+        <translation>Rapport du taux d&apos;évaporation :</translation>
     </message>
     <message>
         <source>Inputs</source>
@@ -552,7 +552,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>  Air Temperature = </source>
-        <translation>  Température de l'air = </translation>
+        <translation>  Température de l&apos;air = </translation>
     </message>
     <message>
         <source>  Relative Humidty = </source>
@@ -568,11 +568,11 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Evaporation Rate By Nomograph = </source>
-        <translation>Taux d'évaporation par abaque = </translation>
+        <translation>Taux d&apos;évaporation par abaque = </translation>
     </message>
     <message>
         <source>Evaporation Rate By Equation = </source>
-        <translation>Taux d'évaporation par équation = </translation>
+        <translation>Taux d&apos;évaporation par équation = </translation>
     </message>
     <message>
         <source>Variation Scenario 1 (User Inputed Rate of </source>
@@ -588,11 +588,11 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>No solution calculated yet!</source>
-        <translation>Aucune solution calculée pour l'instant !</translation>
+        <translation>Aucune solution calculée pour l&apos;instant !</translation>
     </message>
     <message>
         <source>No Print</source>
-        <translation>Pas d'impression</translation>
+        <translation>Pas d&apos;impression</translation>
     </message>
     <message>
         <source>Print Sent</source>
@@ -607,7 +607,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     <name>UnitCaptions</name>
     <message>
         <source>Rate of Evaporation (%1)</source>
-        <translation>Taux d'évaporation (%1)</translation>
+        <translation>Taux d&apos;évaporation (%1)</translation>
     </message>
     <message>
         <source>Evap (%1)</source>
@@ -619,25 +619,25 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Variation Scenarios to Get Evaporation Rate of %1 %2</source>
-        <translation>Scénarios de variation pour un taux d'évaporation de %1 %2</translation>
+        <translation>Scénarios de variation pour un taux d&apos;évaporation de %1 %2</translation>
     </message>
 </context>
 <context>
     <name>capture</name>
     <message>
         <source>The window could not be captured, so nothing was printed.</source>
-        <translation>La fenêtre n'a pas pu être capturée : rien n'a été imprimé.</translation>
+        <translation>La fenêtre n&apos;a pas pu être capturée : rien n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>Print Failed</source>
-        <translation>Échec de l'impression</translation>
+        <translation>Échec de l&apos;impression</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Application Title</source>
-        <translation>Titre de l'application</translation>
+        <translation>Titre de l&apos;application</translation>
     </message>
     <message>
         <source>Version</source>
@@ -645,7 +645,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Concrete Curing Evaporation Rate Calculator </source>
-        <translation>Calcul du taux d'évaporation pour la cure du béton </translation>
+        <translation>Calcul du taux d&apos;évaporation pour la cure du béton </translation>
     </message>
     <message>
         <source>Telephone: 555-0142</source>
@@ -653,7 +653,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Warning: Brackmere is an aid to engineering judgement, not a substitute for it. Check its results against the project requirements and the conditions on site before acting on them.</source>
-        <translation>Avertissement : Brackmere aide le jugement de l'ingénieur, il ne le remplace pas. Vérifiez ses résultats au regard des exigences du projet et des conditions du chantier avant d'agir.</translation>
+        <translation>Avertissement : Brackmere aide le jugement de l&apos;ingénieur, il ne le remplace pas. Vérifiez ses résultats au regard des exigences du projet et des conditions du chantier avant d&apos;agir.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -692,7 +692,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>History of Record %1</source>
-        <translation>Historique de l'enregistrement %1</translation>
+        <translation>Historique de l&apos;enregistrement %1</translation>
     </message>
     <message>
         <source>Deleted Records</source>
@@ -712,7 +712,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>The history could not be read from %1: %2</source>
-        <translation>L'historique n'a pas pu être lu depuis %1 : %2</translation>
+        <translation>L&apos;historique n&apos;a pas pu être lu depuis %1 : %2</translation>
     </message>
     <message>
         <source>No deleted records.</source>
@@ -720,44 +720,44 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Records deleted and not brought back since, each as it was deleted, the latest first.</source>
-        <translation>Enregistrements supprimés et non rétablis depuis, chacun tel qu'il était à sa suppression, le plus récent d'abord.</translation>
+        <translation>Enregistrements supprimés et non rétablis depuis, chacun tel qu&apos;il était à sa suppression, le plus récent d&apos;abord.</translation>
     </message>
     <message>
         <source>Record %1 has not been changed since it was saved.</source>
-        <translation>L'enregistrement %1 n'a pas changé depuis son enregistrement.</translation>
+        <translation>L&apos;enregistrement %1 n&apos;a pas changé depuis son enregistrement.</translation>
     </message>
     <message>
         <source>Record %1 as it is now, then as it was before each change, delete or restore, the latest first.</source>
-        <translation>L'enregistrement %1 tel qu'il est, puis tel qu'il était avant chaque modification, suppression ou rétablissement, le plus récent d'abord.</translation>
+        <translation>L&apos;enregistrement %1 tel qu&apos;il est, puis tel qu&apos;il était avant chaque modification, suppression ou rétablissement, le plus récent d&apos;abord.</translation>
     </message>
     <message>
         <source>Bring back record %1 (%2)?</source>
-        <translation>Rétablir l'enregistrement %1 (%2) ?</translation>
+        <translation>Rétablir l&apos;enregistrement %1 (%2) ?</translation>
     </message>
     <message>
         <source>Put record %1 back as it was before it was %2?</source>
-        <translation>Remettre l'enregistrement %1 tel qu'il était avant d'être %2 ?</translation>
+        <translation>Remettre l&apos;enregistrement %1 tel qu&apos;il était avant d&apos;être %2 ?</translation>
     </message>
     <message>
-        <source>The record could not be restored in "%1".
+        <source>The record could not be restored in &quot;%1&quot;.
 %2</source>
-        <translation>L'enregistrement n'a pas pu être rétabli dans « %1 ».
+        <translation>L&apos;enregistrement n&apos;a pas pu être rétabli dans « %1 ».
 %2</translation>
     </message>
     <message>
         <source>Record %1 is back as record %2: its number was taken meanwhile.</source>
-        <translation>L'enregistrement %1 revient comme enregistrement %2 : son numéro a été pris entre-temps.</translation>
+        <translation>L&apos;enregistrement %1 revient comme enregistrement %2 : son numéro a été pris entre-temps.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Only necessary if erased by other forms or after resizing window.</source>
-        <translation>Nécessaire seulement si d'autres fenêtres l'ont effacé ou après redimensionnement.</translation>
+        <translation>Nécessaire seulement si d&apos;autres fenêtres l&apos;ont effacé ou après redimensionnement.</translation>
     </message>
     <message>
         <source>When the evaporation rate exceeds 0.2 lb/ft²/hr (1.0 kg/m²/hr), measures shall be taken to prevent excessive moisture loss from the surface of unhardened concrete; when the rate exceeds 0.1 lb/ft²/hr (0.5 kg/m²/hr) such measures may be needed.  When excessive moisture loss is not prevented, plastic cracking is likely to occur.</source>
-        <translation>Lorsque le taux d'évaporation dépasse 0,2 lb/ft²/hr (1,0 kg/m²/hr), des mesures doivent être prises pour éviter une perte d'humidité excessive à la surface du béton frais ; lorsqu'il dépasse 0,1 lb/ft²/hr (0,5 kg/m²/hr), de telles mesures peuvent être nécessaires.  Sans elles, une fissuration plastique est probable.</translation>
+        <translation>Lorsque le taux d&apos;évaporation dépasse 0,2 lb/ft²/hr (1,0 kg/m²/hr), des mesures doivent être prises pour éviter une perte d&apos;humidité excessive à la surface du béton frais ; lorsqu&apos;il dépasse 0,1 lb/ft²/hr (0,5 kg/m²/hr), de telles mesures peuvent être nécessaires.  Sans elles, une fissuration plastique est probable.</translation>
     </message>
     <message>
         <source>Display Valid Input Ranges</source>
@@ -785,7 +785,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Threshold Evaporartion Rate for Required Precautions</source>
-        <translation>Taux d'évaporation seuil des précautions requises</translation>
+        <translation>Taux d&apos;évaporation seuil des précautions requises</translation>
     </message>
     <message>
         <source>Use alternate rate of</source>
@@ -797,11 +797,11 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>The default value may be revised by the architect/engineer.  Concrete mixtures with lower water cement ratios or containing conventional or ultra-fine pozzolan or cementious materials may require lower allowable evaporation rates.</source>
-        <translation>L'architecte ou l'ingénieur peut réviser la valeur par défaut.  Les bétons à plus faible rapport eau/ciment ou contenant des pouzzolanes ou des liants classiques ou ultrafins peuvent exiger des taux d'évaporation admissibles plus faibles.</translation>
+        <translation>L&apos;architecte ou l&apos;ingénieur peut réviser la valeur par défaut.  Les bétons à plus faible rapport eau/ciment ou contenant des pouzzolanes ou des liants classiques ou ultrafins peuvent exiger des taux d&apos;évaporation admissibles plus faibles.</translation>
     </message>
     <message>
         <source>If the rate of evaporation approaches the default value of 0.2 lb/ft²/hr (1 kg/m²/hr), precautions against plastic-shrinkage cracking are necessary.</source>
-        <translation>Si le taux d'évaporation approche la valeur par défaut de 0,2 lb/ft²/hr (1 kg/m²/hr), des précautions contre la fissuration due au retrait plastique sont nécessaires.</translation>
+        <translation>Si le taux d&apos;évaporation approche la valeur par défaut de 0,2 lb/ft²/hr (1 kg/m²/hr), des précautions contre la fissuration due au retrait plastique sont nécessaires.</translation>
     </message>
     <message>
         <source>Variation Legend</source>
@@ -813,7 +813,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>- Fixed Input Value</source>
-        <translation>- Valeur d'entrée fixe</translation>
+        <translation>- Valeur d&apos;entrée fixe</translation>
     </message>
     <message>
         <source>- Illegal Math or Outside Valid Limits</source>
@@ -825,7 +825,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Wind speed is the average horizontal air or wind speed in mph (km/h) and should be measured at a level approximately 20 in. (510 mm) higher than the evaporating surface. Air temperature and relative humidity should be measured at a level approximately 4 to 6 ft (1.2 to 1.8 m) higher than the evaporating surface on its windward side shielded from the sun’s rays (PCA Journal 1957).</source>
-        <translation>La vitesse du vent est la vitesse horizontale moyenne de l'air en mph (km/h), mesurée à environ 20 in (510 mm) au-dessus de la surface qui s'évapore. La température de l'air et l'humidité relative se mesurent à environ 4 à 6 ft (1,2 à 1,8 m) au-dessus de cette surface, côté vent, à l'abri du soleil (PCA Journal 1957).</translation>
+        <translation>La vitesse du vent est la vitesse horizontale moyenne de l&apos;air en mph (km/h), mesurée à environ 20 in (510 mm) au-dessus de la surface qui s&apos;évapore. La température de l&apos;air et l&apos;humidité relative se mesurent à environ 4 à 6 ft (1,2 à 1,8 m) au-dessus de cette surface, côté vent, à l&apos;abri du soleil (PCA Journal 1957).</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -889,11 +889,11 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Brackmere - Concrete Curing Evaporation Rate Calculator </source>
-        <translation>Brackmere - Calcul du taux d'évaporation pour la cure du béton </translation>
+        <translation>Brackmere - Calcul du taux d&apos;évaporation pour la cure du béton </translation>
     </message>
     <message>
         <source>Capture form and send to default printer.</source>
-        <translation>Capturer la fenêtre et l'envoyer à l'imprimante par défaut.</translation>
+        <translation>Capturer la fenêtre et l&apos;envoyer à l&apos;imprimante par défaut.</translation>
     </message>
     <message>
         <source>No solution path: enter four readings inside their ranges.</source>
@@ -901,7 +901,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>Solution path through %1 to the rate %2 %3</source>
-        <translation>Tracé de solution par %1 jusqu'au taux %2 %3</translation>
+        <translation>Tracé de solution par %1 jusqu&apos;au taux %2 %3</translation>
     </message>
     <message>
         <source>%1 when varying %2</source>
@@ -937,7 +937,7 @@ L'enregistrer plutôt en fichier PDF ?</translation>
     </message>
     <message>
         <source>The choice is saved. On this computer the environment variable %1 still decides where records live.</source>
-        <translation>Le choix est enregistré. Sur cet ordinateur, la variable d'environnement %1 décide toujours de l'emplacement des enregistrements.</translation>
+        <translation>Le choix est enregistré. Sur cet ordinateur, la variable d&apos;environnement %1 décide toujours de l&apos;emplacement des enregistrements.</translation>
     </message>
     <message>
         <source>
@@ -955,7 +955,7 @@ Les enregistrements restent où ils étaient : %1.</translation>
     </message>
     <message>
         <source>Records files (*.mdb);;All files (*)</source>
-        <translation>Fichiers d'enregistrements (*.mdb);;Tous les fichiers (*)</translation>
+        <translation>Fichiers d&apos;enregistrements (*.mdb);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Copying the records to %1…</source>
@@ -966,12 +966,12 @@ Les enregistrements restent où ils étaient : %1.</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>The records file "%1" lies on a network file system (%2). When several computers save to it at once, its locking cannot be trusted there and the file can be damaged.
+        <source>The records file &quot;%1&quot; lies on a network file system (%2). When several computers save to it at once, its locking cannot be trusted there and the file can be damaged.
 
 To keep one log for a team, keep the records on a records server instead: File, Records Location.</source>
-        <translation>Le fichier d'enregistrements « %1 » se trouve sur un système de fichiers réseau (%2). Quand plusieurs ordinateurs y enregistrent en même temps, son verrouillage n'y est pas fiable et le fichier peut être endommagé.
+        <translation>Le fichier d&apos;enregistrements « %1 » se trouve sur un système de fichiers réseau (%2). Quand plusieurs ordinateurs y enregistrent en même temps, son verrouillage n&apos;y est pas fiable et le fichier peut être endommagé.
 
-Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements sur un serveur : Fichier, Emplacement des enregistrements.</translation>
+Pour tenir un journal commun d&apos;équipe, conservez plutôt les enregistrements sur un serveur : Fichier, Emplacement des enregistrements.</translation>
     </message>
     <message>
         <source>Records on a Network File System</source>
@@ -1003,15 +1003,15 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
     </message>
     <message>
         <source>Print sent to default printer.</source>
-        <translation>Impression envoyée à l'imprimante par défaut.</translation>
+        <translation>Impression envoyée à l&apos;imprimante par défaut.</translation>
     </message>
     <message>
         <source>Done.</source>
         <translation>Terminé.</translation>
     </message>
     <message>
-        <source>Error #%1 %2<byte value="xd" />Try to continue?</source>
-        <translation>Erreur n° %1 %2<byte value="xd" />Essayer de continuer ?</translation>
+        <source>Error #%1 %2<byte value="xd"/>Try to continue?</source>
+        <translation>Erreur n° %1 %2<byte value="xd"/>Essayer de continuer ?</translation>
     </message>
     <message>
         <source>Error encountered.</source>
@@ -1036,28 +1036,28 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
         <translation>Emplacement des enregistrements</translation>
     </message>
     <message>
-        <source>On this computer the environment variable %1 sets where records live: "%2". The choice below is kept for when it is not set.</source>
-        <translation>Sur cet ordinateur, la variable d'environnement %1 fixe l'emplacement des enregistrements : « %2 ». Le choix ci-dessous est conservé pour quand elle n'est pas définie.</translation>
+        <source>On this computer the environment variable %1 sets where records live: &quot;%2&quot;. The choice below is kept for when it is not set.</source>
+        <translation>Sur cet ordinateur, la variable d&apos;environnement %1 fixe l&apos;emplacement des enregistrements : « %2 ». Le choix ci-dessous est conservé pour quand elle n&apos;est pas définie.</translation>
     </message>
     <message>
-        <source>This computer's records file: "%1"</source>
-        <translation>Le fichier d'enregistrements de cet ordinateur : « %1 »</translation>
+        <source>This computer&apos;s records file: &quot;%1&quot;</source>
+        <translation>Le fichier d&apos;enregistrements de cet ordinateur : « %1 »</translation>
     </message>
     <message>
-        <source>A records server (PostgreSQL), for a team's one log:</source>
-        <translation>Un serveur d'enregistrements (PostgreSQL), pour le journal commun d'une équipe :</translation>
+        <source>A records server (PostgreSQL), for a team&apos;s one log:</source>
+        <translation>Un serveur d&apos;enregistrements (PostgreSQL), pour le journal commun d&apos;une équipe :</translation>
     </message>
     <message>
-        <source>No password is kept here: the server's password comes from libpq's password file (~/.pgpass) or PGPASSWORD, or is asked for once each time the program starts.</source>
-        <translation>Aucun mot de passe n'est conservé ici : celui du serveur vient du fichier de mots de passe de libpq (~/.pgpass) ou de PGPASSWORD, ou est demandé une fois à chaque démarrage du programme.</translation>
+        <source>No password is kept here: the server&apos;s password comes from libpq&apos;s password file (~/.pgpass) or PGPASSWORD, or is asked for once each time the program starts.</source>
+        <translation>Aucun mot de passe n&apos;est conservé ici : celui du serveur vient du fichier de mots de passe de libpq (~/.pgpass) ou de PGPASSWORD, ou est demandé une fois à chaque démarrage du programme.</translation>
     </message>
     <message>
         <source>Test Connection</source>
         <translation>Tester la connexion</translation>
     </message>
     <message>
-        <source>Type the server's address as postgresql://user@host:5432/database.</source>
-        <translation>Saisissez l'adresse du serveur sous la forme postgresql://user@host:5432/database.</translation>
+        <source>Type the server&apos;s address as postgresql://user@host:5432/database.</source>
+        <translation>Saisissez l&apos;adresse du serveur sous la forme postgresql://user@host:5432/database.</translation>
     </message>
 </context>
 <context>
@@ -1068,7 +1068,7 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
     </message>
     <message>
         <source>Selected Threshold Evap. Rate</source>
-        <translation>Taux d'évap. seuil choisi</translation>
+        <translation>Taux d&apos;évap. seuil choisi</translation>
     </message>
     <message>
         <source>Mix</source>
@@ -1076,7 +1076,7 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
     </message>
     <message>
         <source>Calculated Evaporation Rate</source>
-        <translation>Taux d'évaporation calculé</translation>
+        <translation>Taux d&apos;évaporation calculé</translation>
     </message>
     <message>
         <source>Calculation Response</source>
@@ -1107,17 +1107,17 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>The record time "%1" cannot be read. Type it as %2.</source>
-        <translation>L'heure « %1 » est illisible. Saisissez-la sous la forme %2.</translation>
+        <source>The record time &quot;%1&quot; cannot be read. Type it as %2.</source>
+        <translation>L&apos;heure « %1 » est illisible. Saisissez-la sous la forme %2.</translation>
     </message>
     <message>
-        <source>The record date "%1" cannot be read. Type it as %2.</source>
+        <source>The record date &quot;%1&quot; cannot be read. Type it as %2.</source>
         <translation>La date « %1 » est illisible. Saisissez-la sous la forme %2.</translation>
     </message>
     <message>
-        <source>The record could not be saved in "%1".
+        <source>The record could not be saved in &quot;%1&quot;.
 %2</source>
-        <translation>L'enregistrement n'a pas pu être enregistré dans « %1 ».
+        <translation>L&apos;enregistrement n&apos;a pas pu être enregistré dans « %1 ».
 %2</translation>
     </message>
     <message>
@@ -1140,11 +1140,11 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
         <translation>Enregistrements</translation>
     </message>
     <message>
-        <source>These records are from the records server: "%1"</source>
+        <source>These records are from the records server: &quot;%1&quot;</source>
         <translation>Ces enregistrements viennent du serveur : « %1 »</translation>
     </message>
     <message>
-        <source>These records are from the Access database: "%1"</source>
+        <source>These records are from the Access database: &quot;%1&quot;</source>
         <translation>Ces enregistrements viennent de la base Access : « %1 »</translation>
     </message>
     <message>
@@ -1165,7 +1165,7 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
     </message>
     <message>
         <source>Include column with the auto record number generated within Access.</source>
-        <translation>Inclure la colonne du numéro d'enregistrement automatique généré dans Access.</translation>
+        <translation>Inclure la colonne du numéro d&apos;enregistrement automatique généré dans Access.</translation>
     </message>
     <message>
         <source>Copy All Data to Clipboard</source>
@@ -1216,8 +1216,8 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
         <translation>Importer…</translation>
     </message>
     <message>
-        <source>Add the records of a CSV file written by Export CSV or by the field edition's log; records already here are not added again.</source>
-        <translation>Ajoute les enregistrements d'un fichier CSV écrit par Exporter CSV ou par le journal de l'édition de chantier ; ceux déjà présents ne sont pas ajoutés à nouveau.</translation>
+        <source>Add the records of a CSV file written by Export CSV or by the field edition&apos;s log; records already here are not added again.</source>
+        <translation>Ajoute les enregistrements d&apos;un fichier CSV écrit par Exporter CSV ou par le journal de l&apos;édition de chantier ; ceux déjà présents ne sont pas ajoutés à nouveau.</translation>
     </message>
     <message>
         <source>History…</source>
@@ -1225,7 +1225,7 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
     </message>
     <message>
         <source>Show every version of the selected record, who changed it and when.</source>
-        <translation>Affiche chaque version de l'enregistrement choisi, qui l'a modifié et quand.</translation>
+        <translation>Affiche chaque version de l&apos;enregistrement choisi, qui l&apos;a modifié et quand.</translation>
     </message>
     <message>
         <source>Show Deleted…</source>
@@ -1249,7 +1249,7 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
     </message>
     <message>
         <source>Show only the records dated from the first day to the last, both included.</source>
-        <translation>N'affiche que les enregistrements datés du premier au dernier jour, inclus.</translation>
+        <translation>N&apos;affiche que les enregistrements datés du premier au dernier jour, inclus.</translation>
     </message>
     <message>
         <source>Show &amp;in:</source>
@@ -1257,11 +1257,11 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
     </message>
     <message>
         <source>Readings and rates in one unit system, converted for showing, sorting, copying and exporting only, or each record as it was saved.</source>
-        <translation>Relevés et taux dans un seul système d'unités, convertis seulement pour l'affichage, le tri, la copie et l'export, ou chaque enregistrement tel qu'il a été enregistré.</translation>
+        <translation>Relevés et taux dans un seul système d&apos;unités, convertis seulement pour l&apos;affichage, le tri, la copie et l&apos;export, ou chaque enregistrement tel qu&apos;il a été enregistré.</translation>
     </message>
     <message>
         <source>The records could not be read</source>
-        <translation>Les enregistrements n'ont pas pu être lus</translation>
+        <translation>Les enregistrements n&apos;ont pas pu être lus</translation>
     </message>
     <message>
         <source>Measures may be needed.  </source>
@@ -1269,15 +1269,15 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
     </message>
     <message>
         <source>The change to the record could not be saved</source>
-        <translation>La modification de l'enregistrement n'a pas pu être enregistrée</translation>
+        <translation>La modification de l&apos;enregistrement n&apos;a pas pu être enregistrée</translation>
     </message>
     <message>
         <source>Delete record: </source>
-        <translation>Supprimer l'enregistrement : </translation>
+        <translation>Supprimer l&apos;enregistrement : </translation>
     </message>
     <message>
         <source>The record could not be deleted</source>
-        <translation>L'enregistrement n'a pas pu être supprimé</translation>
+        <translation>L&apos;enregistrement n&apos;a pas pu être supprimé</translation>
     </message>
     <message>
         <source>Delete all records?</source>
@@ -1293,7 +1293,7 @@ Pour tenir un journal commun d'équipe, conservez plutôt les enregistrements su
     </message>
     <message>
         <source>The records could not be deleted</source>
-        <translation>Les enregistrements n'ont pas pu être supprimés</translation>
+        <translation>Les enregistrements n&apos;ont pas pu être supprimés</translation>
     </message>
 </context>
 </TS>

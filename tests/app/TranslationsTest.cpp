@@ -11,6 +11,7 @@
 #include <set>
 
 #include "ui/Language.h"
+#include "app/CommandLine.h"
 #include "calc/Measures.h"
 #include "calc/NomographRun.h"
 #include "calc/Readings.h"
@@ -122,6 +123,20 @@ TEST(TranslationsTest, TheEnvironmentChoosesALanguageTheProgramSpeaks)
     const char* names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
     for (int i = 0; i < 4; ++i)
         qputenv(names[i], saved[i]);
+}
+
+// The command line speaks the environment's language: a refusal and the help.
+TEST(TranslationsTest, TheCommandLineSpeaksTheLanguageApplied)
+{
+    struct BackToEnglish {
+        ~BackToEnglish() { Language::Apply("en"); }
+    } backToEnglish;
+    const QStringList arguments{"brackmere", "--outlook", "x.csv", "--units", "metric"};
+    Language::Apply("de");
+    EXPECT_EQ(CommandLine::Parse(arguments).refusal.toStdString(), "--units erwartet us oder si, nicht „metric“.");
+    EXPECT_TRUE(CommandLine::HelpText().startsWith("Aufruf: brackmere")) << CommandLine::HelpText().toStdString();
+    Language::Apply("en");
+    EXPECT_EQ(CommandLine::Parse(arguments).refusal.toStdString(), "--units takes us or si, not \"metric\".");
 }
 
 class LanguageWindowTest : public MainWindowFixture {

@@ -10,7 +10,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "ui/Language.h"
 #include "app/frmMainForm.h"
 #include "calc/NumberReading.h"
 #include "calc/NumberWriting.h"
@@ -20,9 +19,10 @@
 #include "settings/Settings.h"
 #include "ui/ChartPanel.h"
 #include "ui/Colors.h"
-#include "ui/CoreTexts.h"
 #include "ui/CompactComboBox.h"
+#include "ui/CoreTexts.h"
 #include "ui/InputRow.h"
+#include "ui/Language.h"
 #include "ui/LocalNumbers.h"
 #include "ui/NomographChart.h"
 #include "ui/QtText.h"
@@ -218,19 +218,14 @@ void frmMain::DescribeScenarioCell(ScenarioBlock block, Input varied, Input colu
     QString state = tr("no value");
     if (!label->text().isEmpty()) {
         switch (cells.cell(varied, column).state) {
-            case CellState::Fixed:
-                state = tr("fixed input");
-                break;
-            case CellState::Varied:
-                state = tr("successful variation");
-                break;
-            case CellState::Failed:
-                state = tr("illegal math or outside valid limits");
-                break;
+        case CellState::Fixed: state = tr("fixed input"); break;
+        case CellState::Varied: state = tr("successful variation"); break;
+        case CellState::Failed: state = tr("illegal math or outside valid limits"); break;
         }
     }
+    const QString value = label->text().isEmpty() ? tr("empty") : label->text();
     label->setAccessibleDescription(tr("%1 for the rate %2 %3: %4")
-                                        .arg(label->text().isEmpty() ? tr("empty") : label->text(), LocalNumbers::Shown(cells.rateText),
+                                        .arg(value, LocalNumbers::Shown(cells.rateText),
                                              UnitCaptions::Symbol(Quantity::Rate, request_.units), state));
 }
 
@@ -279,7 +274,7 @@ void frmMain::ScrollBarMoved(int row, int value)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    // A scroll bar never keeps the focus: a click on one hands it to the hidden sink.
+    // A click on a scroll bar leaves it without the focus (Tab reaches it): the hidden sink takes it.
     if (event->type() == QEvent::MouseButtonPress && qobject_cast<QScrollBar*>(watched))
         ui->txtStealFocus->setFocus();
     if (watched == ui->canvas && event->type() == QEvent::Resize)

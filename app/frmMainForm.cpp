@@ -419,8 +419,6 @@ void frmMainForm::setupUi(QMainWindow* window)
     mnuOutlook->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuPrint->setShortcut(QKeySequence::Print);
     mnuHelpContents->setShortcut(QKeySequence::HelpContents);
-    cmdSave->setShortcut(QKeySequence::Save);
-    cmdRecords->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
     // The input boxes come first in the tab order, and the air temperature has the focus.
     // Each reading's scroll bar follows its box (the keyboard skips it while it is hidden).
@@ -461,6 +459,9 @@ void frmMainForm::retranslateUi(QMainWindow* window)
         else if (auto* menu = qobject_cast<QMenu*>(element))
             menu->setTitle(text);
     }
+    // After the buttons' texts: a button's new text replaces its key with the text's mnemonic.
+    cmdSave->setShortcut(QKeySequence::Save);
+    cmdRecords->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     cmdPrint->setToolTip(QCoreApplication::translate("frmMain", "Capture form and send to default printer."));
     cmdRunNomo->setToolTip(QCoreApplication::translate("frmMain", RedrawNote));
     // Names for a screen reader where the caption is a label apart or there is none.

@@ -21,6 +21,7 @@ QString CsvTitle()
 {
     return QCoreApplication::translate("RecordsExport", "Export CSV");
 }
+
 QString PdfTitle()
 {
     return QCoreApplication::translate("RecordsExport", "Export PDF");

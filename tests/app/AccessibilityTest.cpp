@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
+#include <algorithm>
+#include <map>
 
 #include "tests/app/MainWindowFixture.h"
 
@@ -88,6 +92,28 @@ TEST_F(AccessibilityTest, ScrollBarsAndCellsDescribeThemselves)
     EXPECT_EQ(AccessibleText(element(QStringLiteral("picRH")), QAccessible::Description).toStdString(),
               "Solution path through Air Temperature 80 °F, Relative Humidity 50 %, Concrete Temperature 90 °F, "
               "Wind Velocity 10 mph to the rate 0.241 lb/ft²/hr");
+}
+
+// Save, Records, Print, Outlook and Help each have a key of their own, and no key does two things.
+TEST_F(AccessibilityTest, EveryMainActionHasItsOwnKey)
+{
+    const QStringList keyed{"cmdSave", "cmdRecords", "mnuPrint", "mnuOutlook", "mnuHelpContents"};
+    std::map<QString, QString> owners;
+    const auto own = [&owners](const QString& name, const QKeySequence& key) {
+        if (key.isEmpty())
+            return;
+        const auto [at, added] = owners.emplace(key.toString(), name);
+        EXPECT_TRUE(added) << key.toString().toStdString() << " does both " << at->second.toStdString() << " and "
+                           << name.toStdString();
+    };
+    for (QAction* action : window->findChildren<QAction*>())
+        own(action->objectName(), action->shortcut());
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        own(button->objectName(), button->shortcut());
+    for (const QString& name : keyed) {
+        const bool hasKey = std::any_of(owners.begin(), owners.end(), [&name](const auto& o) { return o.second == name; });
+        EXPECT_TRUE(hasKey) << name.toStdString();
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <array>
 
 #include "calc/NumberReading.h"
@@ -140,7 +141,8 @@ Request Parse(const QStringList& arguments)
     if (!parser.parse(WithoutWindowOptions(arguments)))
         return Refused(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return Refused(QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().first()));
+        return Refused(QCoreApplication::translate("CommandLine", "Unexpected argument \"%1\".")
+                           .arg(parser.positionalArguments().first()));
     Request request;
     if (parser.isSet(help)) {
         request.action = Action::Help;
@@ -152,7 +154,8 @@ Request Parse(const QStringList& arguments)
     }
     for (const QString& option : {UnitsOption, ThresholdOption, ConcreteOption, EveryReadingOption}) {
         if (parser.isSet(option) && !parser.isSet(OutlookOption))
-            return Refused(QStringLiteral("--%1 goes with --outlook FILE.csv.").arg(option));
+            return Refused(
+                QCoreApplication::translate("CommandLine", "--%1 goes with --outlook FILE.csv.").arg(option));
     }
     for (const QString& option : {DaysOption, JsonOption, NotifyOption}) {
         if (parser.isSet(option) && !parser.isSet(WatchOption))
@@ -181,14 +184,16 @@ Request Parse(const QStringList& arguments)
     if (parser.isSet(UnitsOption)) {
         const std::optional<UnitSystem> units = Units::SystemNamed(Std(parser.value(UnitsOption)));
         if (!units)
-            return Refused(QStringLiteral("--units takes us or si, not \"%1\".").arg(parser.value(UnitsOption)));
+            return Refused(QCoreApplication::translate("CommandLine", "--units takes us or si, not \"%1\".")
+                               .arg(parser.value(UnitsOption)));
         settings.units = *units;
     }
     if (parser.isSet(ThresholdOption)) {
         const std::optional<OutlookSettings> with = WithThreshold(settings, parser.value(ThresholdOption));
         const ThresholdPolicy thresholds = ThresholdsOf(settings.units);
         if (!with)
-            return Refused(QStringLiteral("--threshold takes %1, %2 or another rate above 0 in %3, not \"%4\".")
+            return Refused(QCoreApplication::translate(
+                               "CommandLine", "--threshold takes %1, %2 or another rate above 0 in %3, not \"%4\".")
                                .arg(Q(thresholds.mayText), Q(thresholds.shallText),
                                     UnitCaptions::Symbol(Quantity::Rate, settings.units),
                                     parser.value(ThresholdOption)));
@@ -197,9 +202,9 @@ Request Parse(const QStringList& arguments)
     if (parser.isSet(ConcreteOption)) {
         const std::optional<ConcreteRule> rule = ConcreteRuleNamed(parser.value(ConcreteOption));
         if (!rule)
-            return Refused(QStringLiteral("--concrete takes air+N, air-N or N in %1, not \"%2\".")
-                               .arg(UnitCaptions::Symbol(Quantity::Temperature, settings.units),
-                                    parser.value(ConcreteOption)));
+            return Refused(
+                QCoreApplication::translate("CommandLine", "--concrete takes air+N, air-N or N in %1, not \"%2\".")
+                    .arg(UnitCaptions::Symbol(Quantity::Temperature, settings.units), parser.value(ConcreteOption)));
         settings.concrete = *rule;
     }
     return request;
@@ -207,66 +212,68 @@ Request Parse(const QStringList& arguments)
 
 QString Usage()
 {
-    return QStringLiteral(
-        "Usage: brackmere [--outlook FILE.csv|- [--units us|si] [--threshold RATE]\n"
-        "                 [--concrete air+N|N] [--every-reading]]\n"
-        "       brackmere --watch [--days N] [--json] [--notify]\n"
-        "       brackmere --outlook-pour ID\n"
-        "       brackmere --help | --version\n");
+    return QCoreApplication::translate("CommandLine",
+                                       "Usage: brackmere [--outlook FILE.csv|- [--units us|si] [--threshold RATE]\n"
+                                       "                 [--concrete air+N|N] [--every-reading]]\n"
+                                       "       brackmere --watch [--days N] [--json] [--notify]\n"
+                                       "       brackmere --outlook-pour ID\n"
+                                       "       brackmere --help | --version\n");
 }
 
 QString HelpText()
 {
     const ThresholdPolicy us = ThresholdsOf(UnitSystem::US);
     const ThresholdPolicy si = ThresholdsOf(UnitSystem::SI);
-    return Usage() + QStringLiteral(
-        "\n"
-        "Without options, opens the calculator window.\n"
-        "\n"
-        "  --outlook FILE.csv  Reads readings from FILE.csv, or from standard input for -,\n"
-        "                      and writes each row's nomograph rate, equation rate and\n"
-        "                      message as CSV to standard output as it is computed, without\n"
-        "                      opening a window. Columns are found by the names in a header\n"
-        "                      within the first 20 lines (lines before it, such as a meter's\n"
-        "                      device lines, are passed over); without one they stand in the\n"
-        "                      order time, air temperature, relative humidity, wind, concrete\n"
-        "                      temperature (the last is optional). Units come from the header\n"
-        "                      or a units row under it. The text may be UTF-8, UTF-16 or\n"
-        "                      Windows-1252. Readings closer together than an hour (a meter's\n"
-        "                      log) are averaged to clock hours; the Readings column counts\n"
-        "                      them. Standard input and other files that are not regular\n"
-        "                      files are read up to %1.\n"
-        "  --units us|si       The units of the results, of the options below, and of values\n"
-        "                      whose source names no unit: us (°F, mph, lb/ft²/hr, the\n"
-        "                      default) or si (°C, km/h, kg/m²/hr).\n"
-        "  --threshold RATE    The threshold in force, as in the window: the default %2\n"
-        "                      (%3 in si), %4 (%5 in si) or another rate (an alternate rate).\n"
-        "  --concrete air+N|N  A missing concrete temperature: the air temperature plus N\n"
-        "                      (air+0, the default; air-2 too), or N.\n"
-        "  --every-reading     One row per reading rather than the means of each clock hour.\n"
-        "  --watch             Checks the planned pours of the coming days against their\n"
-        "                      sites' forecasts (each site fetched once; the kept forecast,\n"
-        "                      with its age, when the server cannot be reached) and writes a\n"
-        "                      line per pour: at risk, borderline or clear, with its hours\n"
-        "                      and the worst rate.\n"
-        "  --days N            The coming days the watch looks at, 1 to 15 (3 by default).\n"
-        "  --json              The watch's findings as JSON.\n"
-        "  --notify            A desktop notification for each pour whose state changed since\n"
-        "                      the last check; clicking it opens the outlook at the pour. A\n"
-        "                      configured mail command mails the changes too.\n"
-        "  --outlook-pour ID   Opens the window with the outlook at planned pour ID.\n"
-        "  --version           Prints the version.\n"
-        "  -h, --help          Prints this help.\n"
-        "\n"
-        "Exit status: %6 when at least one row was computed, %7 when the file was read but no\n"
-        "row could be computed, %8 when the arguments or the input cannot be used. The watch:\n"
-        "%6 when every pour is clear, %7 when any is at risk or borderline, %8 when a pour could\n"
-        "not be checked (network, server, records), with the reason.\n")
-        .arg(CsvImport::SizeText(CsvImport::MaxSourceBytes), Q(us.shallText), Q(si.shallText), Q(us.mayText),
-             Q(si.mayText))
-        .arg(Computed)
-        .arg(NoneComputed)
-        .arg(Unusable);
+    return Usage()
+           + QCoreApplication::translate(
+                 "CommandLine",
+                 "\n"
+                 "Without options, opens the calculator window.\n"
+                 "\n"
+                 "  --outlook FILE.csv  Reads readings from FILE.csv, or from standard input for -,\n"
+                 "                      and writes each row's nomograph rate, equation rate and\n"
+                 "                      message as CSV to standard output as it is computed, without\n"
+                 "                      opening a window. Columns are found by the names in a header\n"
+                 "                      within the first 20 lines (lines before it, such as a meter's\n"
+                 "                      device lines, are passed over); without one they stand in the\n"
+                 "                      order time, air temperature, relative humidity, wind, concrete\n"
+                 "                      temperature (the last is optional). Units come from the header\n"
+                 "                      or a units row under it. The text may be UTF-8, UTF-16 or\n"
+                 "                      Windows-1252. Readings closer together than an hour (a meter's\n"
+                 "                      log) are averaged to clock hours; the Readings column counts\n"
+                 "                      them. Standard input and other files that are not regular\n"
+                 "                      files are read up to %1.\n"
+                 "  --units us|si       The units of the results, of the options below, and of values\n"
+                 "                      whose source names no unit: us (°F, mph, lb/ft²/hr, the\n"
+                 "                      default) or si (°C, km/h, kg/m²/hr).\n"
+                 "  --threshold RATE    The threshold in force, as in the window: the default %2\n"
+                 "                      (%3 in si), %4 (%5 in si) or another rate (an alternate rate).\n"
+                 "  --concrete air+N|N  A missing concrete temperature: the air temperature plus N\n"
+                 "                      (air+0, the default; air-2 too), or N.\n"
+                 "  --every-reading     One row per reading rather than the means of each clock hour.\n"
+                 "  --watch             Checks the planned pours of the coming days against their\n"
+                 "                      sites' forecasts (each site fetched once; the kept forecast,\n"
+                 "                      with its age, when the server cannot be reached) and writes a\n"
+                 "                      line per pour: at risk, borderline or clear, with its hours\n"
+                 "                      and the worst rate.\n"
+                 "  --days N            The coming days the watch looks at, 1 to 15 (3 by default).\n"
+                 "  --json              The watch's findings as JSON.\n"
+                 "  --notify            A desktop notification for each pour whose state changed since\n"
+                 "                      the last check; clicking it opens the outlook at the pour. A\n"
+                 "                      configured mail command mails the changes too.\n"
+                 "  --outlook-pour ID   Opens the window with the outlook at planned pour ID.\n"
+                 "  --version           Prints the version.\n"
+                 "  -h, --help          Prints this help.\n"
+                 "\n"
+                 "Exit status: %6 when at least one row was computed, %7 when the file was read but no\n"
+                 "row could be computed, %8 when the arguments or the input cannot be used. The watch:\n"
+                 "%6 when every pour is clear, %7 when any is at risk or borderline, %8 when a pour could\n"
+                 "not be checked (network, server, records), with the reason.\n")
+                 .arg(CsvImport::SizeText(CsvImport::MaxSourceBytes), Q(us.shallText), Q(si.shallText), Q(us.mayText),
+                      Q(si.mayText))
+                 .arg(Computed)
+                 .arg(NoneComputed)
+                 .arg(Unusable);
 }
 
 }  // namespace CommandLine

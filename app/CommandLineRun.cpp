@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,12 @@
 
 namespace CommandLine {
 namespace {
+
+// A message of the command line in the language of the environment.
+QString Said(const char* text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
 
 QString Version()
 {
@@ -99,9 +106,13 @@ public:
         out_ << '\n';
         const AveragedReadings& averaged = reading.averaged;
         if (averaged.leftOut > 0 && averaged.used > 0)
-            err_ << "brackmere: " << shown_ << ": " << TimeText(reading.time) << ": " << averaged.leftOut << " of "
-                 << averaged.used + averaged.leftOut << " readings left out of the means; the first: "
-                 << averaged.firstLeftOut << "\n";
+            err_ << "brackmere: "
+                 << Said("%1: %2: %3 of %4 readings left out of the means; the first: %5")
+                        .arg(shown_, TimeText(reading.time))
+                        .arg(averaged.leftOut)
+                        .arg(averaged.used + averaged.leftOut)
+                        .arg(averaged.firstLeftOut)
+                 << "\n";
     }
 
     std::size_t computed() const { return computed_; }
@@ -135,21 +146,25 @@ void SayUnitsTaken(const CsvImport::Start& start, UnitSystem units, const QStrin
 {
     const QString system = Q(Units::Code(units)).toLower();
     if (start.temperatureUnitMissing)
-        err << "brackmere: " << shown << " names no temperature unit; its temperatures are taken as "
-            << UnitCaptions::Symbol(Quantity::Temperature, units) << " (--units " << system << ").\n";
+        err << "brackmere: "
+            << Said("%1 names no temperature unit; its temperatures are taken as %2 (--units %3).")
+                   .arg(shown, UnitCaptions::Symbol(Quantity::Temperature, units), system)
+            << "\n";
     if (start.windUnitMissing)
-        err << "brackmere: " << shown << " names no wind unit; its wind velocities are taken as "
-            << UnitCaptions::Symbol(Quantity::Wind, units) << " (--units " << system << ").\n";
+        err << "brackmere: "
+            << Said("%1 names no wind unit; its wind velocities are taken as %2 (--units %3).")
+                   .arg(shown, UnitCaptions::Symbol(Quantity::Wind, units), system)
+            << "\n";
 }
 
 int Outlook(const Request& request, QTextStream& out, QTextStream& err)
 {
     const bool standardInput = request.file == QStringLiteral("-");
-    const QString shown = standardInput ? QStringLiteral("standard input") : QDir::toNativeSeparators(request.file);
+    const QString shown = standardInput ? Said("standard input") : QDir::toNativeSeparators(request.file);
     QFile file(request.file);
     const bool opened = standardInput ? file.open(fileno(stdin), QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
     if (!opened) {
-        err << "brackmere: cannot read " << shown << ": " << file.errorString() << "\n";
+        err << "brackmere: " << Said("cannot read %1: %2").arg(shown, file.errorString()) << "\n";
         return Unusable;
     }
     // A regular file is read in a stream whatever its size; anything else may never end.
@@ -157,7 +172,7 @@ int Outlook(const Request& request, QTextStream& out, QTextStream& err)
     const UnitSystem units = request.settings.units;
     CsvImport::Reader reader(file, regular ? std::nullopt : std::optional(CsvImport::MaxSourceBytes), units);
     if (!reader.start().readable) {
-        err << "brackmere: cannot read " << shown << ": " << reader.start().error << "\n";
+        err << "brackmere: " << Said("cannot read %1: %2").arg(shown, reader.start().error) << "\n";
         return Unusable;
     }
     SayUnitsTaken(reader.start(), units, shown, err);
@@ -170,7 +185,7 @@ int Outlook(const Request& request, QTextStream& out, QTextStream& err)
 
     out.flush();
     if (out.status() == QTextStream::WriteFailed) {
-        err << "brackmere: the results could not be written to standard output.\n";
+        err << "brackmere: " << Said("the results could not be written to standard output.") << "\n";
         return Unusable;
     }
     if (const QString stopped = reader.stopped(); !stopped.isEmpty()) {
@@ -178,7 +193,7 @@ int Outlook(const Request& request, QTextStream& out, QTextStream& err)
         return Unusable;
     }
     if (writer.computed() == 0) {
-        err << "brackmere: no row of " << shown << " could be computed.\n";
+        err << "brackmere: " << Said("no row of %1 could be computed.").arg(shown) << "\n";
         return NoneComputed;
     }
     return Computed;

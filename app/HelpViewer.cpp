@@ -4,7 +4,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPointer>
 #include <QRegularExpression>
@@ -19,6 +22,7 @@
 
 #include "app/AppResources.h"
 #include "app/HelpFile.h"
+#include "ui/Language.h"
 
 namespace {
 
@@ -34,27 +38,36 @@ QByteArray MessagePage(const QString& heading, const QString& text)
 
 QByteArray HelpFileMissingPage(const QString& helpFilePath)
 {
-    return MessagePage(QStringLiteral("Help file not found"),
-                       QStringLiteral("The help file \"%1\" could not be opened: it is missing, unreadable or not a "
-                                      "compiled help file. Brackmere expects its help as brackmere.chm in the "
-                                      "program's folder; installing the program again restores it.")
-                           .arg(helpFilePath.toHtmlEscaped()));
+    return MessagePage(
+        QCoreApplication::translate("HelpViewer", "Help file not found"),
+        QCoreApplication::translate("HelpViewer",
+                                    "The help file \"%1\" could not be opened: it is missing, unreadable or not a "
+                                    "compiled help file. Brackmere expects its help as brackmere.chm in the "
+                                    "program's folder; installing the program again restores it.")
+            .arg(helpFilePath.toHtmlEscaped()));
 }
 
 QByteArray TopicMissingPage(const QString& topic, const QString& helpFilePath)
 {
-    return MessagePage(QStringLiteral("Help topic not found"),
-                       QStringLiteral("The topic \"%1\" was not found in the help file \"%2\". "
-                                      "<a href=\"%3\">Show the introduction</a>.")
-                           .arg(topic.toHtmlEscaped(), helpFilePath.toHtmlEscaped(),
-                                QString::fromLatin1(IntroductionTopic)));
+    return MessagePage(
+        QCoreApplication::translate("HelpViewer", "Help topic not found"),
+        QCoreApplication::translate("HelpViewer",
+                                    "The topic \"%1\" was not found in the help file \"%2\". "
+                                    "<a href=\"%3\">Show the introduction</a>.")
+            .arg(topic.toHtmlEscaped(), helpFilePath.toHtmlEscaped(), QString::fromLatin1(IntroductionTopic)));
 }
 
 }  // namespace
 
 QString DefaultHelpFilePath()
 {
-    return RecordsPath::HelpFile();
+    // The help of the language in force where it was compiled for it, beside the English file.
+    const QString english = RecordsPath::HelpFile();
+    const QString language = Language::Current();
+    if (language == QLatin1String("en"))
+        return english;
+    const QString translated = QFileInfo(english).dir().filePath(QStringLiteral("brackmere_%1.chm").arg(language));
+    return QFileInfo::exists(translated) ? translated : english;
 }
 
 void ShowHelpTopic(const QString& topic)

@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "app/CommandLine.h"
+#include "ui/Language.h"
 #include "app/frmMain.h"
 #include "outlook/frmOutlook.h"
 #include "ui/WindowFont.h"
@@ -24,6 +25,7 @@ int Main(int argc, char** argv)
         const CommandLine::Request request = CommandLine::Parse(arguments);
         if (request.action != CommandLine::Action::OpenPour) {
             QCoreApplication app(argc, argv);
+            Language::Apply(Language::FromEnvironment());
             QTextStream out(stdout);
             QTextStream err(stderr);
             return CommandLine::Run(request, out, err);
@@ -39,6 +41,7 @@ int Run(QApplication& app, qint64 plannedPour)
     QApplication::setApplicationName(QStringLiteral("Brackmere"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(WindowFont());
+    Language::Apply(Language::Chosen());
 
     frmMain window;
     if (!window.startupCompleted())

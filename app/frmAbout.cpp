@@ -58,25 +58,25 @@ void frmAbout::BuildElements()
     lblTitle_->setFont(titleFont);
     lblVersion_ = NamedLabel(QStringLiteral("lblVersion"), tr("Version"), this);
     auto* lblDescription =
-        NamedLabel(QStringLiteral("lblDescription"), QStringLiteral("Concrete Curing Evaporation Rate Calculator "), this);
+        NamedLabel(QStringLiteral("lblDescription"), tr("Concrete Curing Evaporation Rate Calculator "), this);
 
     auto* Label1 = NamedLabel(QStringLiteral("Label1"), QStringLiteral("Brackmere Engineering Software"), this);
     auto* Label2 = NamedLabel(QStringLiteral("Label2"), QStringLiteral("12 Quarry Row, Millbrook Field Office"), this);
-    auto* Label3 = NamedLabel(QStringLiteral("Label3"), QStringLiteral("Telephone: 555-0142"), this);
+    auto* Label3 = NamedLabel(QStringLiteral("Label3"), tr("Telephone: 555-0142"), this);
     auto* Label4 = NamedLabel(QStringLiteral("Label4"), QStringLiteral("support@brackmere.example"), this);
 
-    auto* lblDisclaimer = NamedLabel(
-        QStringLiteral("lblDisclaimer"),
-        QStringLiteral("Warning: Brackmere is an aid to engineering judgement, not a substitute for it. Check its "
-                       "results against the project requirements and the conditions on site before acting on them."),
-        this);
+    auto* lblDisclaimer =
+        NamedLabel(QStringLiteral("lblDisclaimer"),
+                   tr("Warning: Brackmere is an aid to engineering judgement, not a substitute for it. Check its "
+                      "results against the project requirements and the conditions on site before acting on them."),
+                   this);
     lblDisclaimer->setWordWrap(true);
     lblDisclaimer->setFixedWidth(320);
 
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    auto* cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    auto* cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
@@ -107,8 +107,8 @@ void frmAbout::BuildElements()
 void frmAbout::Form_Load()
 {
     const QString title = QString::fromLatin1(BuildInfo::Title);
-    setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion_->setText(QStringLiteral("Version %1.%2.%3")
+    setWindowTitle(tr("About ") + title);
+    lblVersion_->setText(tr("Version %1.%2.%3")
                              .arg(BuildInfo::VersionMajor)
                              .arg(BuildInfo::VersionMinor)
                              .arg(BuildInfo::VersionRevision));

@@ -20,7 +20,10 @@
 #include "ui/ChartPanel.h"
 #include "ui/Colors.h"
 #include "ui/CompactComboBox.h"
+#include "ui/CoreTexts.h"
 #include "ui/InputRow.h"
+#include "ui/Language.h"
+#include "ui/LocalNumbers.h"
 #include "ui/NomographChart.h"
 #include "ui/QtText.h"
 #include "ui/ScenarioTable.h"
@@ -34,10 +37,10 @@ frmMain::frmMain()
 {
     request_.units = Settings::Units();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Brackmere - Concrete Curing Evaporation Rate Calculator "));
     setFont(WindowFont());
     ui->setupUi(this);
     ShowUnitCaptions();
+    ShowLanguage();
     PlaceAtDesignSize();
     connectHandlers();
     Form_Load();
@@ -86,6 +89,39 @@ void frmMain::connectHandlers()
     connect(ui->mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
     connect(ui->mnuMeasures, &QAction::triggered, this, [this] { mnuMeasures_Click(); });
     connect(ui->mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
+    for (std::size_t i = 0; i < Language::All.size(); ++i) {
+        connect(ui->mnuLanguageItems[i], &QAction::triggered, this,
+                [this, i] { mnuLanguage_Click(QString::fromLatin1(Language::All[i].code)); });
+    }
+}
+
+// ---- Language --------------------------------------------------------------------
+
+void frmMain::mnuLanguage_Click(const QString& code)
+{
+    Settings::SetLanguage(code);
+    Language::Apply(code);  // every window shown hears of it (changeEvent)
+    ShowLanguage();
+}
+
+void frmMain::ShowLanguage()
+{
+    for (std::size_t i = 0; i < Language::All.size(); ++i)
+        ui->mnuLanguageItems[i]->setChecked(Language::Current() == QLatin1String(Language::All[i].code));
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        ShowUnitCaptions();
+        ShowLanguage();
+        RedrawChart();  // its captions and scales, then the solution shown again
+        if (!calculation_.valid)
+            DescribeNomograph();
+        UpdateMeasures();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 // ---- The calculation run -------------------------------------------------------
@@ -103,6 +139,7 @@ bool frmMain::UnlockRateButton()
     }
     calculation_ = Calculate(request_, inputs_, solution_);
     ShowScenarioHeads(calculation_.scenarios);
+    DescribeNomograph();
     ui->cmdSave->setEnabled(false);
     return false;
 }
@@ -139,14 +176,58 @@ void frmMain::DoCalculation()
 
 void frmMain::ShowCalculation()
 {
-    ui->lblEvapNomo->setText(Q(calculation_.nomoCaption));
-    ui->lblEvapEqn->setText(Q(calculation_.eqnCaption));
+    ui->lblEvapNomo->setText(LocalNumbers::Shown(calculation_.nomoCaption));
+    ui->lblEvapEqn->setText(LocalNumbers::Shown(calculation_.eqnCaption));
     WidgetColors::SetForeColor(ui->lblAnswer, Colors::MessageNormal);
-    ui->lblAnswer->setText(Q(calculation_.answer));
+    ui->lblAnswer->setText(CoreText(calculation_.answer));
     if (calculation_.answerColor() == MessageColor::Warning)
         WidgetColors::SetForeColor(ui->lblAnswer, Colors::MessageWarning);
     ShowScenarioHeads(calculation_.scenarios);
     DoScenarios();
+    DescribeNomograph();
+}
+
+// The nomograph's text alternative: the readings the path runs through and the rate it reaches.
+void frmMain::DescribeNomograph()
+{
+    QString description = tr("No solution path: enter four readings inside their ranges.");
+    if (calculation_.valid) {
+        QStringList readings;
+        for (Input input : AllInputs) {
+            readings << QStringLiteral("%1 %2 %3")
+                            .arg(CoreText(ReadingNames[input].caption),
+                                 LocalNumbers::Shown(calculation_.request.readings[input]).trimmed(),
+                                 UnitCaptions::InputUnit(input, calculation_.request.units));
+        }
+        description = tr("Solution path through %1 to the rate %2 %3")
+                          .arg(readings.join(QStringLiteral(", ")), LocalNumbers::Shown(calculation_.nomoCaption),
+                               UnitCaptions::Symbol(Quantity::Rate, calculation_.request.units));
+    }
+    for (ChartPanel* panel : {ui->picRH, ui->picCT, ui->picWV, ui->picRate})
+        panel->setAccessibleDescription(description);
+}
+
+// What a screen reader says of a scenario cell: its column and row, its value, the rate the
+// table solves for, and its state, which the window otherwise shows only by colour.
+void frmMain::DescribeScenarioCell(ScenarioBlock block, Input varied, Input column)
+{
+    const ScenarioCells& cells = calculation_.table(block);
+    QLabel* label = ui->table(block)->cell(varied, column);
+    label->setAccessibleName(
+        tr("%1 when varying %2")
+            .arg(UnitCaptions::ScenarioHeading(column, request_.units), CoreText(ReadingNames[varied].inSentence)));
+    QString state = tr("no value");
+    if (!label->text().isEmpty()) {
+        switch (cells.cell(varied, column).state) {
+        case CellState::Fixed: state = tr("fixed input"); break;
+        case CellState::Varied: state = tr("successful variation"); break;
+        case CellState::Failed: state = tr("illegal math or outside valid limits"); break;
+        }
+    }
+    const QString value = label->text().isEmpty() ? tr("empty") : label->text();
+    label->setAccessibleDescription(tr("%1 for the rate %2 %3: %4")
+                                        .arg(value, LocalNumbers::Shown(cells.rateText),
+                                             UnitCaptions::Symbol(Quantity::Rate, request_.units), state));
 }
 
 // The tables' titles and rate columns follow the request whether or not its readings
@@ -156,9 +237,9 @@ void frmMain::ShowScenarioHeads(const std::array<ScenarioCells, 3>& tables)
     for (ScenarioBlock block : AllScenarioBlocks) {
         const ScenarioCells& cells = tables[static_cast<std::size_t>(block)];
         ScenarioTable* table = ui->table(block);
-        table->title->setText(Q(cells.title));
+        table->title->setText(UnitCaptions::ScenarioTitle(cells.titleRate, request_.units));
         for (QLabel* label : table->rate)
-            label->setText(Q(cells.rateText));
+            label->setText(LocalNumbers::Shown(cells.rateText));
     }
 }
 
@@ -182,7 +263,7 @@ void frmMain::InputTextChanged(int row, const QString& text)
 {
     const InputRow& r = *ui->rows[row];
     std::string& reading = request_.readings[r.input];
-    reading = Std(text);
+    reading = LocalNumbers::Typed(text);
     VisibilityHsb(r.scroll, reading, r.range().low, r.range().up);
     RecalculateAndUnlockRedraw();
 }
@@ -194,7 +275,7 @@ void frmMain::ScrollBarMoved(int row, int value)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    // A scroll bar never keeps the focus: a click on one hands it to the hidden sink.
+    // A click on a scroll bar leaves it without the focus (Tab reaches it): the hidden sink takes it.
     if (event->type() == QEvent::MouseButtonPress && qobject_cast<QScrollBar*>(watched))
         ui->txtStealFocus->setFocus();
     if (watched == ui->canvas && event->type() == QEvent::Resize)
@@ -225,7 +306,7 @@ void frmMain::optAlternate_Click()
 
 void frmMain::txtAlternateRate_Change(const QString& text)
 {
-    request_.alternateText = Std(text);
+    request_.alternateText = LocalNumbers::Typed(text);
     // A rate typed over a preset's makes it a custom one; the preset's own rate keeps it.
     const std::optional<std::string_view> presetRate = PresetRateText(request_.mix, request_.units);
     if (presetRate && !(IsNumericText(request_.alternateText)
@@ -258,7 +339,7 @@ void frmMain::cboMix_Click(MixPreset preset)
     }
     // The rate first, so that the alternate choice recalculates once, with it.
     if (const std::optional<std::string_view> rate = PresetRateText(preset, request_.units))
-        ui->txtAlternateRate->setText(Q(*rate));
+        ui->txtAlternateRate->setText(LocalNumbers::Shown(*rate));
     ui->optAlternate->setChecked(true);
     if (preset == MixPreset::Custom) {
         ui->txtAlternateRate->setFocus();
@@ -289,8 +370,11 @@ void frmMain::DefaultScenarios()
         ui->lblWind1[i]->setText(QString());
     }
     for (ScenarioBlock block : AllScenarioBlocks) {
-        for (Input varied : AllInputs)
+        for (Input varied : AllInputs) {
             WidgetColors::SetBackColor(ui->table(block)->cell(varied, varied), Colors::SuccessfulVariation);
+            for (Input column : AllInputs)
+                DescribeScenarioCell(block, varied, column);
+        }
     }
 }
 
@@ -302,9 +386,10 @@ void frmMain::DoScenarios()
             for (Input column : AllInputs) {
                 const ScenarioCell& cell = cells.cell(varied, column);
                 QLabel* label = ui->table(block)->cell(varied, column);
-                label->setText(Q(cell.text));
+                label->setText(LocalNumbers::Shown(cell.text));
                 if (cell.state == CellState::Failed)
                     WidgetColors::SetBackColor(label, Colors::FailedVariation);
+                DescribeScenarioCell(block, varied, column);
             }
         }
     }

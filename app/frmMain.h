@@ -100,6 +100,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new language: every text is shown again in it.
+    void changeEvent(QEvent* event) override;
 
 private:
     // Start-up (frmMainStartup.cpp).
@@ -117,6 +119,8 @@ private:
     // The calculation run and what it shows (frmMain.cpp).
     void ShowCalculation();
     void ShowScenarioHeads(const std::array<ScenarioCells, 3>& tables);
+    void DescribeNomograph();
+    void DescribeScenarioCell(ScenarioBlock block, Input varied, Input column);
     void RecalculateAndUnlockRedraw();
 
     // Inputs (frmMain.cpp).
@@ -173,6 +177,10 @@ private:
     void mnuImportRecords_Click();
     void WarnIfRecordsOnNetworkFile();
     void UpdateRecordsMenu();
+
+    // Language (frmMain.cpp).
+    void mnuLanguage_Click(const QString& code);
+    void ShowLanguage();
 
     void connectHandlers();
 

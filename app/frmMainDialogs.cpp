@@ -18,6 +18,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/frmMeasures.h"
 #include "ui/MessageBox.h"
+#include "ui/LocalNumbers.h"
 #include "ui/QtText.h"
 #include "outlook/OutlookTable.h"
 #include "outlook/frmOutlook.h"
@@ -125,10 +126,10 @@ void frmMain::ReturnRecordInputs(const ReturnedInputs& record)
     const Readings& stored = record.readings;
     if (record.Units == request_.units) {
         // In the order of the record's columns.
-        ui->txtAirTemp->setText(Q(stored.air));
-        ui->txtConcreteTemp->setText(Q(stored.concrete));
-        ui->txtRelativeHumidity->setText(Q(stored.humidity));
-        ui->txtWindVelocity->setText(Q(stored.wind));
+        ui->txtAirTemp->setText(LocalNumbers::Shown(stored.air));
+        ui->txtConcreteTemp->setText(LocalNumbers::Shown(stored.concrete));
+        ui->txtRelativeHumidity->setText(LocalNumbers::Shown(stored.humidity));
+        ui->txtWindVelocity->setText(LocalNumbers::Shown(stored.wind));
     } else {
         Readings converted;
         for (Input input : AllInputs)
@@ -154,11 +155,11 @@ void frmMain::mnuRecordsLocation_Click()
     frmRecordsLocation dialog(RecordsPath::ForThisProgram(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QString title = QStringLiteral("Records Location");
+    const QString title = tr("Records Location");
     if (!qEnvironmentVariable(RecordsLocationVariable).trimmed().isEmpty()) {
         Msg::Box(this,
-                 QStringLiteral("The choice is saved. On this computer the environment variable %1 still decides "
-                                "where records live.")
+                 tr("The choice is saved. On this computer the environment variable %1 still decides "
+                    "where records live.")
                      .arg(QString::fromLatin1(RecordsLocationVariable)),
                  Msg::Buttons::Ok, Msg::Icon::Information, title);
         return;
@@ -168,25 +169,24 @@ void frmMain::mnuRecordsLocation_Click()
     QApplication::restoreOverrideCursor();
     UpdateRecordsMenu();
     if (!problem.isEmpty()) {
-        Msg::Box(this, problem + QStringLiteral("\nThe records stay where they were: %1.").arg(records_->databasePath()),
+        Msg::Box(this, problem + tr("\nThe records stay where they were: %1.").arg(records_->databasePath()),
                  Msg::Buttons::Ok, Msg::Icon::Exclamation, title);
         return;
     }
     WarnIfRecordsOnNetworkFile();
-    Msg::Box(this, QStringLiteral("Records are now kept in %1.").arg(records_->describe()), Msg::Buttons::Ok,
+    Msg::Box(this, tr("Records are now kept in %1.").arg(records_->describe()), Msg::Buttons::Ok,
              Msg::Icon::Information, title);
 }
 
 void frmMain::mnuCopyToServer_Click()
 {
-    const QString title = QStringLiteral("Copy Local Records to Server");
+    const QString title = tr("Copy Local Records to Server");
     const QString file =
         FileDialogs::OpenFileName(this, Settings::FileKind::RecordsFile, title,
-                                  QStringLiteral("Records files (*.mdb);;All files (*)"), RecordsPath::ForThisProgram());
+                                  tr("Records files (*.mdb);;All files (*)"), RecordsPath::ForThisProgram());
     if (file.isEmpty())
         return;
-    QProgressDialog progress(QStringLiteral("Copying the records to %1…").arg(records_->describe()),
-                             QStringLiteral("Cancel"), 0, 0, this);
+    QProgressDialog progress(tr("Copying the records to %1…").arg(records_->describe()), tr("Cancel"), 0, 0, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     const CopyUp::Result result = CopyUp::Run(file, *records_, [&progress](int done, int total) {
@@ -219,12 +219,12 @@ void frmMain::WarnIfRecordsOnNetworkFile()
         return;
     Settings::SetNetworkFileWarned(location.file);
     Msg::Box(this,
-             QStringLiteral("The records file \"%1\" lies on a network file system (%2). When several computers "
-                            "save to it at once, its locking cannot be trusted there and the file can be damaged.\n\n"
-                            "To keep one log for a team, keep the records on a records server instead: File, "
-                            "Records Location.")
+             tr("The records file \"%1\" lies on a network file system (%2). When several computers "
+                "save to it at once, its locking cannot be trusted there and the file can be damaged.\n\n"
+                "To keep one log for a team, keep the records on a records server instead: File, "
+                "Records Location.")
                  .arg(location.shown(), fileSystem),
-             Msg::Buttons::Ok, Msg::Icon::Exclamation, QStringLiteral("Records on a Network File System"));
+             Msg::Buttons::Ok, Msg::Icon::Exclamation, tr("Records on a Network File System"));
 }
 
 void frmMain::mnuPourReport_Click()

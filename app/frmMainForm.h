@@ -27,6 +27,8 @@ struct frmMainForm {
     frmMainForm();
     ~frmMainForm();
     void setupUi(QMainWindow* window);
+    // Every text that changes only with the language, in the language in force.
+    void retranslateUi(QMainWindow* window);
 
     QWidget* canvas = nullptr;  // the window's inner area, in which everything is placed
 
@@ -96,6 +98,8 @@ struct frmMainForm {
     QMenu* mnuUnits = nullptr;
     QAction* mnuUnitsUS = nullptr;
     QAction* mnuUnitsSI = nullptr;
+    QMenu* mnuLanguage = nullptr;
+    std::array<QAction*, 4> mnuLanguageItems{};  // in the order of Language::All
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuMeasures = nullptr;

@@ -52,8 +52,7 @@ void frmMain::cmdPrint_Click()
     const output::PrintOutcome outcome = capture::PrintFormPicture(this, showPrintLook, restoreNormalLook, &captured);
     ui->Picture1->setPixmap(QPixmap::fromImage(captured));
     if (outcome == output::PrintOutcome::Printed)
-        Msg::Box(this, QStringLiteral("Print sent to default printer."), Msg::Buttons::Ok, Msg::Icon::Information,
-                 QStringLiteral("Done."));
+        Msg::Box(this, tr("Print sent to default printer."), Msg::Buttons::Ok, Msg::Icon::Information, tr("Done."));
 }
 
 // The site is the one records were last saved for, as the save dialog offers it.

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "ui/MessageBox.h"
 #include "ui/ScenarioTable.h"
 #include "ui/Colors.h"
+#include "ui/LocalNumbers.h"
 #include "ui/QtText.h"
 
 namespace {
@@ -33,9 +35,11 @@ bool RunStartupStep(QWidget* window, const std::function<void()>& step)
     } catch (const std::exception& error) {
         description = QString::fromLocal8Bit(error.what());
     }
-    const QString text = QStringLiteral("Error #%1 %2\rTry to continue?").arg(number).arg(description);
-    return Msg::Box(window, text, Msg::Buttons::YesNo, Msg::Icon::None, QStringLiteral("Error encountered.")) ==
-           Msg::Answer::Yes;
+    const QString text =
+        QCoreApplication::translate("frmMain", "Error #%1 %2\rTry to continue?").arg(number).arg(description);
+    return Msg::Box(window, text, Msg::Buttons::YesNo, Msg::Icon::None,
+                    QCoreApplication::translate("frmMain", "Error encountered."))
+           == Msg::Answer::Yes;
 }
 
 }  // namespace
@@ -44,7 +48,7 @@ void frmMain::Form_Load()
 {
     std::vector<std::function<void()>> steps{
         [this] { SolutionLineColor = Colors::SolutionPathOnScreen; },
-        [this] { ui->txtAlternateRate->setText(Q(ThresholdsOf(request_.units).alternateStart)); },
+        [this] { ui->txtAlternateRate->setText(LocalNumbers::Shown(ThresholdsOf(request_.units).alternateStart)); },
         [this] { ui->optDefault->setChecked(true); },
         // A preset with a rate of its own is taken up again; a custom rate is not kept.
         [this] {

@@ -12,6 +12,7 @@
 #include "calc/ScrollBarValue.h"
 #include "settings/Settings.h"
 #include "ui/InputRow.h"
+#include "ui/LocalNumbers.h"
 #include "ui/ScenarioTable.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
@@ -47,6 +48,7 @@ void frmMain::ShowUnitCaptions()
 
     ui->optDefault->setText(UnitCaptions::DefaultRateOption(request_.units));
     ui->Label43->setText(UnitCaptions::Symbol(Quantity::Rate, request_.units));
+    ui->txtAlternateRate->setAccessibleName(tr("Alternate rate (%1)").arg(ui->Label43->text()));
     ui->lblDisplayEqn->setText(UnitCaptions::Equation(request_.units));
 }
 
@@ -56,14 +58,14 @@ void frmMain::ShowUnitCaptions()
 void frmMain::ConvertAlternateRate(UnitSystem from)
 {
     if (const std::optional<std::string_view> presetRate = PresetRateText(request_.mix, request_.units)) {
-        ui->txtAlternateRate->setText(Q(*presetRate));
+        ui->txtAlternateRate->setText(LocalNumbers::Shown(*presetRate));
         return;
     }
     const QString text = Q(request_.alternateText).trimmed();
     const std::string converted = text == Q(ThresholdsOf(from).alternateStart)
                                       ? std::string(ThresholdsOf(request_.units).alternateStart)
                                       : ConvertRateText(Std(text), from, request_.units);
-    ui->txtAlternateRate->setText(Q(converted));
+    ui->txtAlternateRate->setText(LocalNumbers::Shown(converted));
 }
 
 void frmMain::ConvertInputBoxes(UnitSystem from)
@@ -84,7 +86,7 @@ void frmMain::PutReadings(const Readings& texts)
             const QSignalBlocker quiet(row->scroll);
             row->scroll->setValue(*position);
         }
-        row->text->setText(Q(text));
+        row->text->setText(LocalNumbers::Shown(text));
         VisibilityHsb(row->scroll, text, row->range().low, row->range().up);
     }
 }

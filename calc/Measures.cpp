@@ -71,16 +71,25 @@ const Advice& For(Precaution precaution)
     return Advices[static_cast<std::size_t>(precaution)];
 }
 
-std::string CoolToLine(const Calculation& calculation)
+CoolToParts CoolToPattern(const Calculation& calculation)
 {
     if (!calculation.valid || calculation.precaution != Precaution::Shall)
         return {};
     const UnitSystem units = calculation.request.units;
     if (const std::optional<float> atMost = ConcreteAtMost(calculation))
-        return Filled(CoolTo, {ConcreteAtMostText(*atMost, units)});
+        return {CoolTo, {ConcreteAtMostText(*atMost, units)}};
     const InputRange range = RangeOf(Input::ConcreteTemp, units);
     const std::string unit(Units::Symbol(Quantity::Temperature, units));
-    return Filled(NoCoolTo, {NumberFormat::General(range.low), NumberFormat::General(range.up) + " " + unit});
+    return {NoCoolTo, {NumberFormat::General(range.low), NumberFormat::General(range.up) + " " + unit}};
+}
+
+std::string CoolToLine(const Calculation& calculation)
+{
+    const CoolToParts parts = CoolToPattern(calculation);
+    if (parts.pattern.empty())
+        return {};
+    return parts.values.size() == 1 ? Filled(parts.pattern, {parts.values[0]})
+                                    : Filled(parts.pattern, {parts.values[0], parts.values[1]});
 }
 
 }  // namespace Measures

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/Calculation.h"
 
@@ -25,5 +26,12 @@ extern const std::string_view NoRate;
 // concrete to 81 °F or below", or why no concrete temperature in range brings the rate down
 // to the threshold. Empty for an invalid calculation or a rate not above the threshold.
 std::string CoolToLine(const Calculation& calculation);
+// The same line as a pattern with placeholders %1, %2 and their values, for a surface that
+// translates the pattern before filling it in. An empty pattern where there is no line.
+struct CoolToParts {
+    std::string_view pattern;
+    std::vector<std::string> values;
+};
+CoolToParts CoolToPattern(const Calculation& calculation);
 
 }  // namespace Measures

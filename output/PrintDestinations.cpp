@@ -1,5 +1,6 @@
 #include "output/PrintDestinations.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -20,8 +21,9 @@ std::unique_ptr<PrintTarget> SystemPrintDestinations::defaultPrinter()
 
 QString SystemPrintDestinations::askPdfFileName(QWidget* parent)
 {
-    return askSaveFileName(parent, QStringLiteral("Save as PDF"), QStringLiteral("PDF files (*.pdf)"),
-                           QStringLiteral("Brackmere.pdf"));
+    return askSaveFileName(parent, QCoreApplication::translate("PrintDestinations", "Save as PDF"),
+                           QCoreApplication::translate("PrintDestinations", "PDF files (*.pdf)"),
+                           QCoreApplication::translate("PrintDestinations", "Brackmere.pdf"));
 }
 
 QString SystemPrintDestinations::askSaveFileName(QWidget* parent, const QString& title, const QString& filter,

@@ -1,5 +1,6 @@
 #include "output/PrintJob.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <optional>
 
@@ -11,7 +12,10 @@
 namespace output {
 namespace {
 
-const QString FailedTitle = QStringLiteral("Print Failed");
+QString FailedTitle()
+{
+    return QCoreApplication::translate("PrintJob", "Print Failed");
+}
 
 struct JobSetup {
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
@@ -19,17 +23,14 @@ struct JobSetup {
     bool several = false;  // a document of pages rather than one page
 };
 
-QString What(const JobSetup& setup)
-{
-    return setup.several ? QStringLiteral("document") : QStringLiteral("page");
-}
-
 bool OfferPdfInstead(QWidget* parent, const JobSetup& setup, const QString& failure)
 {
     const QString question =
-        QStringLiteral("The %1 was not printed. %2\n\nSave it as a PDF file instead?").arg(What(setup), failure);
-    return Msg::Box(parent, question, Msg::Buttons::YesNo, Msg::Icon::Exclamation, FailedTitle)
-           == Msg::Answer::Yes;
+        (setup.several
+             ? QCoreApplication::translate("PrintJob", "The document was not printed. %1\n\nSave it as a PDF file instead?")
+             : QCoreApplication::translate("PrintJob", "The page was not printed. %1\n\nSave it as a PDF file instead?"))
+            .arg(failure);
+    return Msg::Box(parent, question, Msg::Buttons::YesNo, Msg::Icon::Exclamation, FailedTitle()) == Msg::Answer::Yes;
 }
 
 DrawPages OnePage(const DrawPage& drawPage)
@@ -50,12 +51,17 @@ PrintOutcome SaveJobAsPdf(QWidget* parent, const JobSetup& setup, const DrawPage
     if (setup.paper)
         pdf.setPaper(*setup.paper);
     if (!RunMultiPagePrintJob(pdf, setup.orientation, drawPages)) {
-        Msg::Box(parent, QStringLiteral("The PDF file could not be written:\n%1\n%2").arg(path, pdf.failure()),
-                 Msg::Buttons::Ok, Msg::Icon::Critical, FailedTitle);
+        Msg::Box(parent,
+                 QCoreApplication::translate("PrintJob", "The PDF file could not be written:\n%1\n%2")
+                     .arg(path, pdf.failure()),
+                 Msg::Buttons::Ok, Msg::Icon::Critical, FailedTitle());
         return PrintOutcome::NotPrinted;
     }
-    Msg::Box(parent, QStringLiteral("The %1 was saved as a PDF file:\n%2").arg(What(setup), path),
-             Msg::Buttons::Ok, Msg::Icon::Information, QStringLiteral("Saved as PDF"));
+    Msg::Box(parent,
+             (setup.several ? QCoreApplication::translate("PrintJob", "The document was saved as a PDF file:\n%1")
+                            : QCoreApplication::translate("PrintJob", "The page was saved as a PDF file:\n%1"))
+                 .arg(path),
+             Msg::Buttons::Ok, Msg::Icon::Information, QCoreApplication::translate("PrintJob", "Saved as PDF"));
     if (savedAt)
         *savedAt = path;
     return PrintOutcome::SavedAsPdf;

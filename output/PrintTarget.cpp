@@ -27,7 +27,7 @@ bool QPrinterTarget::begin(QPageLayout::Orientation orientation, QPainter& paint
         printer_->setPageSize(*paper());
     printer_->setPageOrientation(orientation);
     if (!painter.begin(printer_.get())) {
-        failure_ = QStringLiteral("The print job could not be started.");
+        failure_ = QCoreApplication::translate("PrintTarget", "The print job could not be started.");
         printer_.reset();
         return false;
     }
@@ -43,14 +43,15 @@ bool QPrinterTarget::newPage(QPainter&)
 {
     if (printer_ && printer_->newPage())
         return true;
-    failure_ = QStringLiteral("The next page could not be started.");
+    failure_ = QCoreApplication::translate("PrintTarget", "The next page could not be started.");
     return false;
 }
 
 bool QPrinterTarget::end(QPainter& painter)
 {
     const bool ended = painter.end();
-    failure_ = ended ? checkSent(*printer_) : QStringLiteral("The print job could not be finished.");
+    failure_ = ended ? checkSent(*printer_)
+                     : QCoreApplication::translate("PrintTarget", "The print job could not be finished.");
     printer_.reset();
     return failure_.isEmpty();
 }
@@ -67,7 +68,8 @@ void QPrinterTarget::abort(QPainter& painter)
 QString QPrinterTarget::checkSent(const QPrinter& printer)
 {
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        return QStringLiteral("The printer reported an error; the page may not have been printed.");
+        return QCoreApplication::translate("PrintTarget",
+                                           "The printer reported an error; the page may not have been printed.");
     return {};
 }
 
@@ -75,12 +77,13 @@ std::unique_ptr<QPrinter> DefaultPrinterTarget::makePrinter(QString& failure)
 {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (defaultPrinter.isNull()) {
-        failure = QStringLiteral("There is no default printer.");
+        failure = QCoreApplication::translate("PrintTarget", "There is no default printer.");
         return nullptr;
     }
     auto printer = std::make_unique<QPrinter>(defaultPrinter, QPrinter::HighResolution);
     if (printer->outputFormat() != QPrinter::NativeFormat || !printer->isValid()) {
-        failure = QStringLiteral("The default printer \"%1\" cannot be used.").arg(defaultPrinter.printerName());
+        failure = QCoreApplication::translate("PrintTarget", "The default printer \"%1\" cannot be used.")
+                      .arg(defaultPrinter.printerName());
         return nullptr;
     }
     return printer;
@@ -92,7 +95,7 @@ PdfFileTarget::~PdfFileTarget() = default;
 std::unique_ptr<QPrinter> PdfFileTarget::makePrinter(QString& failure)
 {
     if (path_.isEmpty()) {
-        failure = QStringLiteral("No file name was given for the PDF file.");
+        failure = QCoreApplication::translate("PrintTarget", "No file name was given for the PDF file.");
         return nullptr;
     }
     const QFileInfo target(path_);
@@ -118,7 +121,7 @@ QString PdfFileTarget::checkSent(const QPrinter& printer)
     if (!printerFault.isEmpty())
         return printerFault;
     if (!partial_ || QFileInfo(partial_->fileName()).size() == 0)
-        return QStringLiteral("The PDF file was not written.");
+        return QCoreApplication::translate("PrintTarget", "The PDF file was not written.");
     QSaveFile out(path_);
     if (!partial_->open() || !out.open(QIODevice::WriteOnly) || out.write(partial_->readAll()) < 0 || !out.commit())
         return QStringLiteral("\"%1\" could not be written: %2")

@@ -1,11 +1,13 @@
 #include "output/TextReport.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPageLayout>
 
 #include "output/PrintJob.h"
 #include "output/TextWriter.h"
 #include "ui/MessageBox.h"
+#include "ui/CoreTexts.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
 
@@ -37,9 +39,11 @@ void PrintRow(TextWriter& writer, const std::array<QString, 5>& items)
 void PrintScenarioTable(TextWriter& writer, const ScenarioCells& table, const QString& rateText)
 {
     writer.setUnderline(true);
-    PrintRow(writer, {QStringLiteral("Air Temp"), QStringLiteral("Relative Humidty"),
-                      QStringLiteral("Conc Temp"), QStringLiteral("Wind Velocity"),
-                      QStringLiteral("Evap Rate")});
+    PrintRow(writer, {QCoreApplication::translate("TextReport", "Air Temp"),
+                      QCoreApplication::translate("TextReport", "Relative Humidty"),
+                      QCoreApplication::translate("TextReport", "Conc Temp"),
+                      QCoreApplication::translate("TextReport", "Wind Velocity"),
+                      QCoreApplication::translate("TextReport", "Evap Rate")});
     writer.setUnderline(false);
     for (Input varied : AllInputs) {
         const auto cell = [&](Input column) { return Q(table.cell(varied, column).text); };
@@ -54,13 +58,14 @@ double PrintHeading(TextWriter& writer, const Calculation& c, const ReportHeadin
 {
     writer.setPosition(0.0, 0.0);
     writer.setFontSize(BodyFontSize);
-    QString printed = QStringLiteral("Printed ") + QLocale().toString(heading.printed, QLocale::ShortFormat);
+    QString printed = QCoreApplication::translate("TextReport", "Printed ")
+                      + QLocale().toString(heading.printed, QLocale::ShortFormat);
     if (!heading.printedBy.isEmpty())
         printed += QStringLiteral(" by ") + heading.printedBy;
     writer.printLine(printed);
     if (!heading.site.isEmpty())
-        writer.printLine(QStringLiteral("Site: ") + heading.site);
-    writer.printLine(QStringLiteral("Mix: ") + Q(PresetOf(c.request.mix).name));
+        writer.printLine(QCoreApplication::translate("TextReport", "Site: ") + heading.site);
+    writer.printLine(QCoreApplication::translate("TextReport", "Mix: ") + CoreText(PresetOf(c.request.mix).name));
     writer.printLine();
     return writer.currentY();
 }
@@ -75,35 +80,42 @@ void WriteTextReport(TextWriter& writer, const Calculation& c, const ReportHeadi
     const QString userRate = Q(c.request.thresholdText());
     writer.setPosition(0.0, PrintHeading(writer, c, heading));
     writer.setFontSize(TitleFontSize);
-    writer.printLine(QStringLiteral("Evaporation Rate Report:"));
+    writer.printLine(QCoreApplication::translate("TextReport", "Evaporation Rate Report:"));
     writer.printLine();
 
     writer.setFontSize(BodyFontSize);
-    PrintUnderlined(writer, QStringLiteral("Inputs"));
+    PrintUnderlined(writer, QCoreApplication::translate("TextReport", "Inputs"));
     const Readings& typed = c.request.readings;
-    writer.printLine(QStringLiteral("  Air Temperature = ") + Q(typed.air) + u' ' + temperature);
-    writer.printLine(QStringLiteral("  Relative Humidty = ") + Q(typed.humidity) + QStringLiteral(" %"));
-    writer.printLine(QStringLiteral("  Concrete Temperature = ") + Q(typed.concrete) + u' ' + temperature);
-    writer.printLine(QStringLiteral("  Wind Velocity = ") + Q(typed.wind) + u' '
+    writer.printLine(QCoreApplication::translate("TextReport", "  Air Temperature = ") + Q(typed.air) + u' '
+                     + temperature);
+    writer.printLine(QCoreApplication::translate("TextReport", "  Relative Humidty = ") + Q(typed.humidity)
+                     + QStringLiteral(" %"));
+    writer.printLine(QCoreApplication::translate("TextReport", "  Concrete Temperature = ") + Q(typed.concrete) + u' '
+                     + temperature);
+    writer.printLine(QCoreApplication::translate("TextReport", "  Wind Velocity = ") + Q(typed.wind) + u' '
                      + UnitCaptions::Symbol(Quantity::Wind, units));
     writer.printLine();
 
-    writer.printLine(QStringLiteral("Evaporation Rate By Nomograph = ") + Q(c.nomoCaption) + rate);
-    writer.printLine(QStringLiteral("Evaporation Rate By Equation = ") + Q(c.eqnCaption) + rate + u' ' + Q(c.answer));
+    writer.printLine(QCoreApplication::translate("TextReport", "Evaporation Rate By Nomograph = ") + Q(c.nomoCaption)
+                     + rate);
+    writer.printLine(QCoreApplication::translate("TextReport", "Evaporation Rate By Equation = ") + Q(c.eqnCaption)
+                     + rate + u' ' + CoreText(c.answer));
     writer.printLine();
     writer.printLine();
 
-    writer.printLine(QStringLiteral("Variation Scenario 1 (User Inputed Rate of ") + userRate + QStringLiteral("):"));
+    writer.printLine(QCoreApplication::translate("TextReport", "Variation Scenario 1 (User Inputed Rate of ") + userRate
+                     + QStringLiteral("):"));
     writer.printLine();
     PrintScenarioTable(writer, c.table(ScenarioBlock::InForce), userRate);
 
     writer.printLine();
-    writer.printLine(QStringLiteral("Variation Scenario 2 (Measures May Be Needed Threshold):"));
+    writer.printLine(
+        QCoreApplication::translate("TextReport", "Variation Scenario 2 (Measures May Be Needed Threshold):"));
     writer.printLine();
     PrintScenarioTable(writer, c.table(ScenarioBlock::May), Q(c.table(ScenarioBlock::May).rateText));
 
     writer.printLine();
-    writer.printLine(QStringLiteral("Variation Scenario 3 (Measures Required Threshold):"));
+    writer.printLine(QCoreApplication::translate("TextReport", "Variation Scenario 3 (Measures Required Threshold):"));
     writer.printLine();
     PrintScenarioTable(writer, c.table(ScenarioBlock::Shall), Q(c.table(ScenarioBlock::Shall).rateText));
 }
@@ -111,8 +123,8 @@ void WriteTextReport(TextWriter& writer, const Calculation& c, const ReportHeadi
 PrintOutcome PrintTextReport(QWidget* parent, const Calculation& calculation, const ReportHeading& heading)
 {
     if (!calculation.valid) {
-        Msg::Box(parent, QStringLiteral("No solution calculated yet!"), Msg::Buttons::Ok, Msg::Icon::Exclamation,
-                 QStringLiteral("No Print"));
+        Msg::Box(parent, QCoreApplication::translate("TextReport", "No solution calculated yet!"), Msg::Buttons::Ok,
+                 Msg::Icon::Exclamation, QCoreApplication::translate("TextReport", "No Print"));
         return PrintOutcome::NotPrinted;
     }
     const PrintOutcome outcome = PrintPage(parent, QPageLayout::Portrait, [&calculation, &heading](Page& page) {
@@ -120,8 +132,8 @@ PrintOutcome PrintTextReport(QWidget* parent, const Calculation& calculation, co
         WriteTextReport(writer, calculation, heading);
     });
     if (outcome == PrintOutcome::Printed)
-        Msg::Box(parent, QStringLiteral("Print Sent"), Msg::Buttons::Ok, Msg::Icon::Information,
-                 QStringLiteral("Print"));
+        Msg::Box(parent, QCoreApplication::translate("TextReport", "Print Sent"), Msg::Buttons::Ok,
+                 Msg::Icon::Information, QCoreApplication::translate("TextReport", "Print"));
     return outcome;
 }
 

@@ -97,8 +97,9 @@ void DrawPictureFitted(output::Page& page, const QImage& picture)
 output::PrintOutcome PrintPictureFitted(QWidget* parent, const QImage& picture)
 {
     if (picture.isNull()) {
-        Msg::Box(parent, QStringLiteral("The window could not be captured, so nothing was printed."),
-                 Msg::Buttons::Ok, Msg::Icon::Exclamation, QStringLiteral("Print Failed"));
+        Msg::Box(parent,
+                 QCoreApplication::translate("capture", "The window could not be captured, so nothing was printed."),
+                 Msg::Buttons::Ok, Msg::Icon::Exclamation, QCoreApplication::translate("capture", "Print Failed"));
         return output::PrintOutcome::NotPrinted;
     }
     return output::PrintPage(parent, OrientationFor(picture.size()),

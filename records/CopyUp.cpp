@@ -1,5 +1,6 @@
 #include "records/CopyUp.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
@@ -64,7 +65,7 @@ Result Run(const QString& file, RecordsStore& server, const std::function<bool(i
     Result result;
     const QString shown = QDir::toNativeSeparators(file);
     if (!QFileInfo(file).isFile()) {
-        result.error = QStringLiteral("The records file \"%1\" was not found.").arg(shown);
+        result.error = QCoreApplication::translate("CopyUp", "The records file \"%1\" was not found.").arg(shown);
         return result;
     }
     const QString connection = QStringLiteral("copy-up-") + QUuid::createUuid().toString();
@@ -74,19 +75,22 @@ Result Run(const QString& file, RecordsStore& server, const std::function<bool(i
                            + QStringLiteral("?mode=rw"));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=10000"));
         if (!db.open()) {
-            result.error = QStringLiteral("The records file \"%1\" could not be opened: %2").arg(shown, db.lastError().text());
+            result.error = QCoreApplication::translate("CopyUp", "The records file \"%1\" could not be opened: %2")
+                               .arg(shown, db.lastError().text());
         } else {
             QString readError;
             const std::vector<NewRecord> records = ReadRecords(db, FileIdentity(db, file), readError);
             if (!readError.isEmpty()) {
-                result.error = QStringLiteral("The records of \"%1\" could not be read: %2").arg(shown, readError);
+                result.error = QCoreApplication::translate("CopyUp", "The records of \"%1\" could not be read: %2")
+                                   .arg(shown, readError);
             } else {
                 result.total = int(records.size());
                 const QSqlError error = server.CopyRecordsIn(records, result.outcome, [&](int done) {
                     return !progress || progress(done, result.total);
                 });
                 if (error.isValid())
-                    result.error = QStringLiteral("Nothing was copied to %1: %2").arg(server.describe(), error.text());
+                    result.error = QCoreApplication::translate("CopyUp", "Nothing was copied to %1: %2")
+                                       .arg(server.describe(), error.text());
             }
             db.close();
         }
@@ -101,12 +105,13 @@ QString Summary(const Result& result)
         return result.error;
     const RecordsStore::CopyOutcome& o = result.outcome;
     if (o.cancelled)
-        return QStringLiteral("The copy was cancelled; nothing was copied.");
+        return QCoreApplication::translate("CopyUp", "The copy was cancelled; nothing was copied.");
     const auto were = [](int count) { return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? "was" : "were"); };
-    QString text = QStringLiteral("Of %1 %2 in the file, %3 copied to the server and %4 there already.")
-                       .arg(result.total)
-                       .arg(result.total == 1 ? "record" : "records")
-                       .arg(were(o.copied), were(o.skipped));
+    QString text =
+        QCoreApplication::translate("CopyUp", "Of %1 %2 in the file, %3 copied to the server and %4 there already.")
+            .arg(result.total)
+            .arg(result.total == 1 ? "record" : "records")
+            .arg(were(o.copied), were(o.skipped));
     if (o.failed > 0)
         text += QStringLiteral("\n%1 could not be copied:\n%2").arg(o.failed).arg(o.reasons.join(u'\n'));
     return text;

@@ -1,5 +1,6 @@
 #include "records/RecordsExport.h"
 
+#include <QCoreApplication>
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFileInfo>
@@ -16,8 +17,15 @@
 namespace RecordsExport {
 namespace {
 
-const QString CsvTitle = QStringLiteral("Export CSV");
-const QString PdfTitle = QStringLiteral("Export PDF");
+QString CsvTitle()
+{
+    return QCoreApplication::translate("RecordsExport", "Export CSV");
+}
+
+QString PdfTitle()
+{
+    return QCoreApplication::translate("RecordsExport", "Export PDF");
+}
 
 void ReportOutcome(QWidget* parent, const QString& title, bool written, int records, const QString& path,
                    const QString& failure)
@@ -29,7 +37,9 @@ void ReportOutcome(QWidget* parent, const QString& title, bool written, int reco
         Msg::Box(parent, QStringLiteral("%1 exported to \"%2\".").arg(count, shownPath), Msg::Buttons::Ok,
                  Msg::Icon::Information, title);
     } else {
-        Msg::Box(parent, QStringLiteral("The records could not be exported to \"%1\".\n%2").arg(shownPath, failure),
+        Msg::Box(parent,
+                 QCoreApplication::translate("RecordsExport", "The records could not be exported to \"%1\".\n%2")
+                     .arg(shownPath, failure),
                  Msg::Buttons::Ok, Msg::Icon::Critical, title);
     }
 }
@@ -39,18 +49,20 @@ void ReportOutcome(QWidget* parent, const QString& title, bool written, int reco
 void ToCsv(QWidget* parent, const RecordsProxy& rows)
 {
     const QString path = output::CurrentPrintDestinations().askSaveFileName(
-        parent, CsvTitle, QStringLiteral("CSV files (*.csv)"), QStringLiteral("Saved Records.csv"));
+        parent, CsvTitle(), QCoreApplication::translate("RecordsExport", "CSV files (*.csv)"),
+        QCoreApplication::translate("RecordsExport", "Saved Records.csv"));
     if (path.isEmpty())
         return;
     QString failure;
     const bool written = WriteRecordsCsv(rows, path, failure);
-    ReportOutcome(parent, CsvTitle, written, rows.rowCount(), path, failure);
+    ReportOutcome(parent, CsvTitle(), written, rows.rowCount(), path, failure);
 }
 
 void ToPdf(QWidget* parent, const QAbstractItemModel& rows, const RecordsReportHeading& heading)
 {
     const QString path = output::CurrentPrintDestinations().askSaveFileName(
-        parent, PdfTitle, QStringLiteral("PDF files (*.pdf)"), QStringLiteral("Saved Records.pdf"));
+        parent, PdfTitle(), QCoreApplication::translate("RecordsExport", "PDF files (*.pdf)"),
+        QCoreApplication::translate("RecordsExport", "Saved Records.pdf"));
     if (path.isEmpty())
         return;
     RecordsReport report(rows, heading);
@@ -59,10 +71,11 @@ void ToPdf(QWidget* parent, const QAbstractItemModel& rows, const RecordsReportH
         pdf, QPageLayout::Landscape, [&report](output::Page& page, int index) { return report.DrawPage(page, index); });
     // The printer only says that the document could not be started.
     const QDir folder = QFileInfo(path).absoluteDir();
-    const QString failure = folder.exists() ? pdf.failure()
-                                            : QStringLiteral("The folder \"%1\" does not exist.")
-                                                  .arg(QDir::toNativeSeparators(folder.path()));
-    ReportOutcome(parent, PdfTitle, written, rows.rowCount(), path, failure);
+    const QString failure = folder.exists()
+                                ? pdf.failure()
+                                : QCoreApplication::translate("RecordsExport", "The folder \"%1\" does not exist.")
+                                      .arg(QDir::toNativeSeparators(folder.path()));
+    ReportOutcome(parent, PdfTitle(), written, rows.rowCount(), path, failure);
 }
 
 }  // namespace RecordsExport

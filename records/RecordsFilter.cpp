@@ -1,5 +1,6 @@
 #include "records/RecordsFilter.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include "records/RecordTime.h"
@@ -16,10 +17,11 @@ QString Records(int n)
 QString RecordsFilter::words() const
 {
     if (!active())
-        return QStringLiteral("All sites, all dates");
-    const QString sites = site.isEmpty() ? QStringLiteral("All sites") : QStringLiteral("Site: ") + site;
+        return QCoreApplication::translate("RecordsFilter", "All sites, all dates");
+    const QString sites = site.isEmpty() ? QCoreApplication::translate("RecordsFilter", "All sites")
+                                         : QCoreApplication::translate("RecordsFilter", "Site: ") + site;
     const QString dates = datesOn ? QStringLiteral("%1 to %2").arg(RecordTime::DateText(from), RecordTime::DateText(to))
-                                  : QStringLiteral("all dates");
+                                  : QCoreApplication::translate("RecordsFilter", "all dates");
     return sites + QStringLiteral("; ") + dates;
 }
 
@@ -27,7 +29,7 @@ QString RecordsFilter::brief() const
 {
     QStringList kept;
     if (!site.isEmpty())
-        kept << QStringLiteral("site ") + site;
+        kept << QCoreApplication::translate("RecordsFilter", "site ") + site;
     if (datesOn)
         kept << QStringLiteral("%1 to %2").arg(RecordTime::DateText(from), RecordTime::DateText(to));
     return kept.join(QStringLiteral(", "));
@@ -36,7 +38,8 @@ QString RecordsFilter::brief() const
 QString RecordsCount::words() const
 {
     if (reading)
-        return QStringLiteral("Reading records: %1 read so far").arg(QLocale().toString(all));
+        return QCoreApplication::translate("RecordsFilter", "Reading records: %1 read so far")
+            .arg(QLocale().toString(all));
     QString text = filtered ? QStringLiteral("%1 of %2 shown").arg(QLocale().toString(shown), Records(all))
                             : Records(all);
     if (unreadableDates > 0) {

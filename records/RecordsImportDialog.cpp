@@ -1,5 +1,6 @@
 #include "records/RecordsImportDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -14,14 +15,18 @@
 namespace RecordsImportDialog {
 namespace {
 
-const QString Title = QStringLiteral("Import Records");
+QString Title()
+{
+    return QCoreApplication::translate("RecordsImportDialog", "Import Records");
+}
 
 }  // namespace
 
 bool Run(QWidget* parent, RecordsStore& store)
 {
-    const QString path = QFileDialog::getOpenFileName(parent, Title, QString(),
-                                                      QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        parent, Title(), QString(),
+        QCoreApplication::translate("RecordsImportDialog", "CSV files (*.csv *.txt);;All files (*)"));
     return !path.isEmpty() && ImportFile(parent, store, path);
 }
 
@@ -30,15 +35,19 @@ bool ImportFile(QWidget* parent, RecordsStore& store, const QString& path)
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Msg::Box(parent, QStringLiteral("The file \"%1\" could not be read: %2").arg(shown, file.errorString()),
-                 Msg::Buttons::Ok, Msg::Icon::Critical, Title);
+        Msg::Box(parent,
+                 QCoreApplication::translate("RecordsImportDialog", "The file \"%1\" could not be read: %2")
+                     .arg(shown, file.errorString()),
+                 Msg::Buttons::Ok, Msg::Icon::Critical, Title());
         return false;
     }
     const RecordsImport::Read read = RecordsImport::FromText(QString::fromUtf8(file.readAll()));
     RecordsImport::Outcome outcome;
     if (read.error.isEmpty()) {
-        QProgressDialog progress(QStringLiteral("Importing the records of \"%1\" into %2…").arg(shown, store.describe()),
-                                 QStringLiteral("Cancel"), 0, int(read.records.size()), parent);
+        QProgressDialog progress(
+            QCoreApplication::translate("RecordsImportDialog", "Importing the records of \"%1\" into %2…")
+                .arg(shown, store.describe()),
+            QCoreApplication::translate("RecordsImportDialog", "Cancel"), 0, int(read.records.size()), parent);
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
         RecordsStore::CopyOutcome added;
@@ -52,7 +61,7 @@ bool ImportFile(QWidget* parent, RecordsStore& store, const QString& path)
     }
     const bool complete = read.error.isEmpty() && outcome.error.isEmpty() && !outcome.cancelled;
     Msg::Box(parent, RecordsImport::Summary(shown, read, outcome), Msg::Buttons::Ok,
-             complete && read.refused.isEmpty() ? Msg::Icon::Information : Msg::Icon::Exclamation, Title);
+             complete && read.refused.isEmpty() ? Msg::Icon::Information : Msg::Icon::Exclamation, Title());
     return complete && outcome.added > 0;
 }
 

@@ -1,5 +1,6 @@
 #include "records/frmHistory.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,14 +18,18 @@
 namespace {
 
 constexpr QSize WindowSize{760, 360};
-const QStringList HistoryHeadings{QStringLiteral("What"), QStringLiteral("Who"), QStringLiteral("When (UTC)")};
+QStringList HistoryHeadings()
+{
+    return {QCoreApplication::translate("frmHistory", "What"), QCoreApplication::translate("frmHistory", "Who"),
+            QCoreApplication::translate("frmHistory", "When (UTC)")};
+}
 
 // A change made by a program that does not name its user still has its line.
 QString Who(const RecordVersion& version)
 {
     if (version.current())
         return {};
-    return version.by.isEmpty() ? QStringLiteral("(not named)") : version.by;
+    return version.by.isEmpty() ? QCoreApplication::translate("frmHistory", "(not named)") : version.by;
 }
 
 // "changed by ann, 2024-05-01 14:02:07 UTC"
@@ -41,8 +46,7 @@ frmHistory::frmHistory(RecordsStore& store, Shows shows, qint64 recordNumber, co
       model_(new QStandardItemModel(this))
 {
     setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(shows == Shows::Record ? QStringLiteral("History of Record %1").arg(recordNumber)
-                                          : QStringLiteral("Deleted Records"));
+    setWindowTitle(shows == Shows::Record ? tr("History of Record %1").arg(recordNumber) : tr("Deleted Records"));
     setModal(true);
 
     lblHistory = new QLabel(this);
@@ -59,14 +63,12 @@ frmHistory::frmHistory(RecordsStore& store, Shows shows, qint64 recordNumber, co
     lblPermissions->setObjectName(QStringLiteral("lblPermissions"));
     lblPermissions->setWordWrap(true);
     lblPermissions->setVisible(!permissions.restore());
-    cmdRestore = new QPushButton(shows == Shows::Record ? QStringLiteral("Restore This Version")
-                                                        : QStringLiteral("Restore Record"),
-                                 this);
+    cmdRestore = new QPushButton(shows == Shows::Record ? tr("Restore This Version") : tr("Restore Record"), this);
     cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
     cmdRestore->setAutoDefault(false);
     if (!permissions.restore())
         cmdRestore->setToolTip(permissions.reason);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto* buttons = new QHBoxLayout;
@@ -92,12 +94,11 @@ void frmHistory::Load()
                                                     : store_.DeletedRecords(versions_);
     model_->clear();
     if (error.isValid()) {
-        lblHistory->setText(QStringLiteral("The history could not be read from %1: %2")
-                                .arg(store_.describe(), error.text()));
+        lblHistory->setText(tr("The history could not be read from %1: %2").arg(store_.describe(), error.text()));
         UpdateRestore();
         return;
     }
-    QStringList headings = HistoryHeadings;
+    QStringList headings = HistoryHeadings();
     if (!versions_.empty()) {
         for (int i = 0; i < versions_.front().values.count(); ++i)
             headings << versions_.front().values.fieldName(i);
@@ -122,17 +123,17 @@ void frmHistory::Load()
         newer = &version;
     }
     grdHistory->resizeColumnsToContents();
-    grdHistory->setColumnHidden(int(HistoryHeadings.size()), shows_ == Shows::Record);
+    grdHistory->setColumnHidden(int(HistoryHeadings().size()), shows_ == Shows::Record);
 
     if (shows_ == Shows::Deleted)
-        lblHistory->setText(versions_.empty() ? QStringLiteral("No deleted records.")
-                                              : QStringLiteral("Records deleted and not brought back since, each as "
-                                                               "it was deleted, the latest first."));
+        lblHistory->setText(versions_.empty() ? tr("No deleted records.")
+                                              : tr("Records deleted and not brought back since, each as "
+                                                   "it was deleted, the latest first."));
     else if (versions_.size() <= 1)
-        lblHistory->setText(QStringLiteral("Record %1 has not been changed since it was saved.").arg(recordNumber_));
+        lblHistory->setText(tr("Record %1 has not been changed since it was saved.").arg(recordNumber_));
     else
-        lblHistory->setText(QStringLiteral("Record %1 as it is now, then as it was before each change, delete or "
-                                           "restore, the latest first.")
+        lblHistory->setText(tr("Record %1 as it is now, then as it was before each change, delete or "
+                               "restore, the latest first.")
                                 .arg(recordNumber_));
     UpdateRestore();
 }
@@ -159,24 +160,21 @@ void frmHistory::cmdRestore_Click()
     const RecordVersion version = *selected;
     const QString question =
         version.deleted
-            ? QStringLiteral("Bring back record %1 (%2)?").arg(version.recordNumber()).arg(Described(version))
-            : QStringLiteral("Put record %1 back as it was before it was %2?")
-                  .arg(recordNumber_)
-                  .arg(Described(version));
+            ? tr("Bring back record %1 (%2)?").arg(version.recordNumber()).arg(Described(version))
+            : tr("Put record %1 back as it was before it was %2?").arg(recordNumber_).arg(Described(version));
     if (Msg::Box(this, question, Msg::Buttons::YesNo, Msg::Icon::Question, windowTitle()) != Msg::Answer::Yes)
         return;
     qint64 number = 0;
     const QSqlError error = store_.Restore(version, number);
     if (error.isValid()) {
-        Msg::Box(this, QStringLiteral("The record could not be restored in \"%1\".\n%2")
-                           .arg(store_.databasePath(), error.text()),
+        Msg::Box(this, tr("The record could not be restored in \"%1\".\n%2").arg(store_.databasePath(), error.text()),
                  Msg::Buttons::Ok, Msg::Icon::Critical, windowTitle());
         return;
     }
     restored_ = true;
     if (number != version.recordNumber())
         Msg::Box(this,
-                 QStringLiteral("Record %1 is back as record %2: its number was taken meanwhile.")
+                 tr("Record %1 is back as record %2: its number was taken meanwhile.")
                      .arg(version.recordNumber())
                      .arg(number),
                  Msg::Buttons::Ok, Msg::Icon::Information, windowTitle());

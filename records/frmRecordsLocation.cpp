@@ -17,33 +17,33 @@ frmRecordsLocation::frmRecordsLocation(const QString& defaultFile, QWidget* pare
     : QDialog(parent), defaultFile_(defaultFile)
 {
     setObjectName(QStringLiteral("frmRecordsLocation"));
-    setWindowTitle(QStringLiteral("Records Location"));
+    setWindowTitle(tr("Records Location"));
 
     lblEnvironment = new QLabel(this);
     lblEnvironment->setObjectName(QStringLiteral("lblEnvironment"));
     lblEnvironment->setWordWrap(true);
     const QString fromEnvironment = qEnvironmentVariable(RecordsLocationVariable).trimmed();
     lblEnvironment->setText(
-        QStringLiteral("On this computer the environment variable %1 sets where records live: \"%2\". The choice "
-                       "below is kept for when it is not set.")
+        tr("On this computer the environment variable %1 sets where records live: \"%2\". The choice "
+           "below is kept for when it is not set.")
             .arg(QString::fromLatin1(RecordsLocationVariable), RecordsLocation::FromText(fromEnvironment).shown()));
     lblEnvironment->setVisible(!fromEnvironment.isEmpty());
 
-    optRecordsFile = new QRadioButton(
-        QStringLiteral("This computer's records file: \"%1\"").arg(QDir::toNativeSeparators(defaultFile)), this);
+    optRecordsFile =
+        new QRadioButton(tr("This computer's records file: \"%1\"").arg(QDir::toNativeSeparators(defaultFile)), this);
     optRecordsFile->setObjectName(QStringLiteral("optRecordsFile"));
-    optRecordsServer = new QRadioButton(QStringLiteral("A records server (PostgreSQL), for a team's one log:"), this);
+    optRecordsServer = new QRadioButton(tr("A records server (PostgreSQL), for a team's one log:"), this);
     optRecordsServer->setObjectName(QStringLiteral("optRecordsServer"));
     txtServerUri = new QLineEdit(this);
     txtServerUri->setObjectName(QStringLiteral("txtServerUri"));
     txtServerUri->setPlaceholderText(QStringLiteral("postgresql://user@host:5432/database"));
     txtServerUri->setMinimumWidth(380);
-    auto* passwordNote = new QLabel(
-        QStringLiteral("No password is kept here: the server's password comes from libpq's password file "
-                       "(~/.pgpass) or PGPASSWORD, or is asked for once each time the program starts."),
-        this);
+    auto* passwordNote =
+        new QLabel(tr("No password is kept here: the server's password comes from libpq's password file "
+                      "(~/.pgpass) or PGPASSWORD, or is asked for once each time the program starts."),
+                   this);
     passwordNote->setWordWrap(true);
-    cmdTestConnection = new QPushButton(QStringLiteral("Test Connection"), this);
+    cmdTestConnection = new QPushButton(tr("Test Connection"), this);
     cmdTestConnection->setObjectName(QStringLiteral("cmdTestConnection"));
     cmdTestConnection->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -83,7 +83,7 @@ QString frmRecordsLocation::Problem() const
     const RecordsLocation location = chosen();
     if (!location.isServer() || !location.server.isValid() || location.server.host().isEmpty()
         || location.server.path().size() < 2)
-        return QStringLiteral("Type the server's address as postgresql://user@host:5432/database.");
+        return tr("Type the server's address as postgresql://user@host:5432/database.");
     return location.problem();
 }
 
@@ -108,7 +108,7 @@ void frmRecordsLocation::cmdTestConnection_Click()
     const QString result = RecordsStore::TestConnection(chosen(), reached);
     QApplication::restoreOverrideCursor();
     Msg::Box(this, result, Msg::Buttons::Ok, reached ? Msg::Icon::Information : Msg::Icon::Exclamation,
-             QStringLiteral("Test Connection"));
+             tr("Test Connection"));
 }
 
 void frmRecordsLocation::UpdateEnabled()

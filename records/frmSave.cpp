@@ -23,7 +23,7 @@ frmSave::frmSave(const Calculation& calculation, RecordsStore& store, QWidget* p
     : QDialog(parent), store_(store), calculation_(calculation)
 {
     setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(QStringLiteral("Save"));
+    setWindowTitle(tr("Save"));
     setModal(true);
 
     auto* values = new QGridLayout;
@@ -46,21 +46,19 @@ frmSave::frmSave(const Calculation& calculation, RecordsStore& store, QWidget* p
     const auto addUnit = [this, values, units](const char* name) {
         values->addWidget(AddCaption(name, UnitCaptions::Symbol(Quantity::Rate, units)), values->rowCount() - 1, 2);
     };
-    addRow(AddCaption("Label6", QStringLiteral("Selected Threshold Evap. Rate")),
-           AddValue("lblSelected", shown.RateThreshold));
+    addRow(AddCaption("Label6", tr("Selected Threshold Evap. Rate")), AddValue("lblSelected", shown.RateThreshold));
     addUnit("lblSelectedUnit");
-    addRow(AddCaption("lblMixCaption", QStringLiteral("Mix")),
-           AddValue("lblMix", Q(PresetOf(calculation_.request.mix).name)));
-    addRow(AddCaption("lvlererer", QStringLiteral("Calculated Evaporation Rate")), AddValue("lblER", shown.EvapRate));
+    addRow(AddCaption("lblMixCaption", tr("Mix")), AddValue("lblMix", Q(PresetOf(calculation_.request.mix).name)));
+    addRow(AddCaption("lvlererer", tr("Calculated Evaporation Rate")), AddValue("lblER", shown.EvapRate));
     addUnit("lblERUnit");
-    addRow(AddCaption("Label10", QStringLiteral("Calculation Response")), AddValue("lblAnswer", shown.RateNote));
+    addRow(AddCaption("Label10", tr("Calculation Response")), AddValue("lblAnswer", shown.RateNote));
 
     txtDate = new QLineEdit(RecordTime::DateText(QDate::currentDate()), this);
     txtDate->setObjectName(QStringLiteral("txtDate"));
-    addRow(AddCaption("Label7", QStringLiteral("Record Date")), txtDate);
+    addRow(AddCaption("Label7", tr("Record Date")), txtDate);
     txtTime = new QLineEdit(RecordTime::TimeText(QTime::currentTime()), this);
     txtTime->setObjectName(QStringLiteral("txtTime"));
-    addRow(AddCaption("Label8", QStringLiteral("Record Time")), txtTime);
+    addRow(AddCaption("Label8", tr("Record Time")), txtTime);
     // Where the readings were taken, for a team's log: chosen from those saved before or typed.
     cboSite = new QComboBox(this);
     cboSite->setObjectName(QStringLiteral("cboSite"));
@@ -74,17 +72,17 @@ frmSave::frmSave(const Calculation& calculation, RecordsStore& store, QWidget* p
     cboSite->addItems(sites);
     cboSite->setCurrentText(Settings::RecordSites().value(0));
     cboSite->lineEdit()->setMaxLength(NoteMaxLength);
-    addRow(AddCaption("lblSiteCaption", QStringLiteral("Site")), cboSite);
+    addRow(AddCaption("lblSiteCaption", tr("Site")), cboSite);
 
     txtNote = new QLineEdit(this);
     txtNote->setObjectName(QStringLiteral("txtNote"));
     txtNote->setMaxLength(NoteMaxLength);
-    values->addWidget(AddCaption("Label5", QStringLiteral("Note")), values->rowCount(), 0, 1, -1);
+    values->addWidget(AddCaption("Label5", tr("Note")), values->rowCount(), 0, 1, -1);
     values->addWidget(txtNote, values->rowCount(), 0, 1, -1);
 
-    cmdAccept = new QPushButton(QStringLiteral("Accept"), this);
+    cmdAccept = new QPushButton(tr("Accept"), this);
     cmdAccept->setObjectName(QStringLiteral("cmdAccept"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {cmdAccept, cmdCancel}) {
@@ -133,12 +131,12 @@ void frmSave::cmdAccept_Click()
     const std::optional<QString> time = RecordTime::StoredTime(txtTime->text());
     if (!date || !time) {
         QLineEdit* box = date ? txtTime : txtDate;
-        Msg::Box(this,
-                 date ? QStringLiteral("The record time \"%1\" cannot be read. Type it as %2.")
-                            .arg(box->text(), RecordTime::TimeForms())
-                      : QStringLiteral("The record date \"%1\" cannot be read. Type it as %2.")
-                            .arg(box->text(), RecordTime::DateForms()),
-                 Msg::Buttons::Ok, Msg::Icon::Exclamation, QStringLiteral("Save"));
+        Msg::Box(
+            this,
+            date
+                ? tr("The record time \"%1\" cannot be read. Type it as %2.").arg(box->text(), RecordTime::TimeForms())
+                : tr("The record date \"%1\" cannot be read. Type it as %2.").arg(box->text(), RecordTime::DateForms()),
+            Msg::Buttons::Ok, Msg::Icon::Exclamation, tr("Save"));
         box->setFocus();
         box->selectAll();
         return;
@@ -150,15 +148,12 @@ void frmSave::cmdAccept_Click()
     const QSqlError error = store_.AddRecord(record);
     if (error.isValid()) {
         // Everything typed stays in the dialog, so the user can try again.
-        Msg::Box(this,
-                 QStringLiteral("The record could not be saved in \"%1\".\n%2")
-                     .arg(store_.databasePath(), error.text()),
-                 Msg::Buttons::Ok, Msg::Icon::Critical, QStringLiteral("Save"));
+        Msg::Box(this, tr("The record could not be saved in \"%1\".\n%2").arg(store_.databasePath(), error.text()),
+                 Msg::Buttons::Ok, Msg::Icon::Critical, tr("Save"));
         return;
     }
     Settings::RememberRecordSite(record.Site);
-    Msg::Box(this, QStringLiteral("Record added."), Msg::Buttons::Ok, Msg::Icon::Information,
-             QStringLiteral("Saved"));
+    Msg::Box(this, tr("Record added."), Msg::Buttons::Ok, Msg::Icon::Information, tr("Saved"));
     emit recordAdded();
     accept();
 }

@@ -1,5 +1,6 @@
 #include "records/frmView.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -47,7 +48,10 @@ constexpr int FetchBatchesPerPass = 8;
 constexpr int FittedRows = 255;
 constexpr int FittedColumnCharacters = 28;
 
-const QString Confirm = QStringLiteral("Confirm");
+QString Confirm()
+{
+    return QCoreApplication::translate("frmView", "Confirm");
+}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
 {
@@ -106,15 +110,15 @@ frmView::frmView(RecordsStore& store, QWidget* parent, UnitSystem units)
 {
     proxy_->setShowUnits(RecordsDisplay::ShownIn(units));
     setObjectName(QStringLiteral("frmView"));
-    setWindowTitle(QStringLiteral("Saved Records"));
+    setWindowTitle(tr("Saved Records"));
     setModal(true);
     BuildElements();
     ApplyPermissions();
     resize(ClientSize);
     layout()->activate();
 
-    lblDB->setText((store_.location().isServer() ? QStringLiteral("These records are from the records server: \"%1\"")
-                                                 : QStringLiteral("These records are from the Access database: \"%1\""))
+    lblDB->setText((store_.location().isServer() ? tr("These records are from the records server: \"%1\"")
+                                                 : tr("These records are from the Access database: \"%1\""))
                        .arg(store_.databasePath()));
 
     // The grid reads the first rows at once and the rest while the user looks at
@@ -136,7 +140,7 @@ frmView::~frmView()
 
 void frmView::BuildElements()
 {
-    lblDB = new QLabel(QStringLiteral("These records are from the Access database:"), this);
+    lblDB = new QLabel(tr("These records are from the Access database:"), this);
     lblDB->setObjectName(QStringLiteral("lblDB"));
     lblDB->setTextFormat(Qt::PlainText);
     setSizeGripEnabled(true);
@@ -151,24 +155,24 @@ void frmView::BuildElements()
     // A wider window gives the last column the room.
     DBGrid1->viewport()->installEventFilter(this);
 
-    Frame1 = new QGroupBox(QStringLiteral("Copy"), this);
+    Frame1 = new QGroupBox(tr("Copy"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    chkHeaders = new QCheckBox(QStringLiteral("Include column headers"), Frame1);
+    chkHeaders = new QCheckBox(tr("Include column headers"), Frame1);
     chkHeaders->setObjectName(QStringLiteral("chkHeaders"));
     chkHeaders->setToolTip(QStringLiteral(
         "Include the column headers (field names) as the first row of data when copying to clipboard."));
-    chkRecID = new QCheckBox(QStringLiteral("Include Access RecID"), Frame1);
+    chkRecID = new QCheckBox(tr("Include Access RecID"), Frame1);
     chkRecID->setObjectName(QStringLiteral("chkRecID"));
-    chkRecID->setToolTip(QStringLiteral("Include column with the auto record number generated within Access."));
-    cmdCopy = MakeButton(Frame1, "cmdCopy", QStringLiteral("Copy All Data to Clipboard"));
+    chkRecID->setToolTip(tr("Include column with the auto record number generated within Access."));
+    cmdCopy = MakeButton(Frame1, "cmdCopy", tr("Copy All Data to Clipboard"));
     auto* copyLayout = new QVBoxLayout(Frame1);
     copyLayout->addWidget(chkHeaders);
     copyLayout->addWidget(chkRecID);
     copyLayout->addWidget(cmdCopy);
 
-    Label1 = MakeRedNote(this, "Label1",
-                         QStringLiteral("Edit privileges are active for the main purpose of editing the Misc. Note."));
-    Label2 = MakeRedNote(this, "Label2", QStringLiteral("Results are not updated if input variables are changed here."));
+    Label1 =
+        MakeRedNote(this, "Label1", tr("Edit privileges are active for the main purpose of editing the Misc. Note."));
+    Label2 = MakeRedNote(this, "Label2", tr("Results are not updated if input variables are changed here."));
     lblPermissions = MakeRedNote(this, "lblPermissions", QString());
     auto* notes = new QVBoxLayout;
     notes->addWidget(lblPermissions);
@@ -176,10 +180,10 @@ void frmView::BuildElements()
     notes->addWidget(Label2);
     notes->addStretch();
 
-    cmdDelete = MakeButton(this, "cmdDelete", QStringLiteral("Delete Record"));
-    cmdDeleteAll = MakeButton(this, "cmdDeleteAll", QStringLiteral("Delete All"));
-    cmdReturn = MakeButton(this, "cmdReturn", QStringLiteral("Return Record Inputs to Calculator"));
-    cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit"));
+    cmdDelete = MakeButton(this, "cmdDelete", tr("Delete Record"));
+    cmdDeleteAll = MakeButton(this, "cmdDeleteAll", tr("Delete All"));
+    cmdReturn = MakeButton(this, "cmdReturn", tr("Return Record Inputs to Calculator"));
+    cmdExit = MakeButton(this, "cmdExit", tr("Exit"));
     QFont bold = cmdExit->font();
     bold.setBold(true);
     cmdExit->setFont(bold);
@@ -197,25 +201,26 @@ void frmView::BuildElements()
     lblCount = new QLabel(this);
     lblCount->setObjectName(QStringLiteral("lblCount"));
     lblCount->setTextFormat(Qt::PlainText);
-    cmdExportCsv = MakeButton(this, "cmdExportCsv", QStringLiteral("Export CSV…"));
-    cmdExportCsv->setToolTip(QStringLiteral("Write the records shown, every column, to a CSV file."));
-    cmdExportPdf = MakeButton(this, "cmdExportPdf", QStringLiteral("Export PDF…"));
-    cmdExportPdf->setToolTip(QStringLiteral("Write the records shown as a report in a PDF file."));
+    cmdExportCsv = MakeButton(this, "cmdExportCsv", tr("Export CSV…"));
+    cmdExportCsv->setToolTip(tr("Write the records shown, every column, to a CSV file."));
+    cmdExportPdf = MakeButton(this, "cmdExportPdf", tr("Export PDF…"));
+    cmdExportPdf->setToolTip(tr("Write the records shown as a report in a PDF file."));
     cmdExportCsv->setEnabled(false);
     cmdExportPdf->setEnabled(false);
-    cmdImport = MakeButton(this, "cmdImport", QStringLiteral("Import Records…"));
-    cmdImport->setToolTip(QStringLiteral("Add the records of a CSV file written by Export CSV or by the field "
-                                         "edition's log; records already here are not added again."));
+    cmdImport = MakeButton(this, "cmdImport", tr("Import Records…"));
+    cmdImport->setToolTip(
+        tr("Add the records of a CSV file written by Export CSV or by the field "
+           "edition's log; records already here are not added again."));
     auto* count = new QHBoxLayout;
     count->addWidget(lblCount, 1);
     count->addWidget(cmdImport);
     count->addWidget(cmdExportCsv);
     count->addWidget(cmdExportPdf);
-    cmdHistory = MakeButton(this, "cmdHistory", QStringLiteral("History…"));
-    cmdHistory->setToolTip(QStringLiteral("Show every version of the selected record, who changed it and when."));
+    cmdHistory = MakeButton(this, "cmdHistory", tr("History…"));
+    cmdHistory->setToolTip(tr("Show every version of the selected record, who changed it and when."));
     cmdHistory->setEnabled(false);
-    cmdShowDeleted = MakeButton(this, "cmdShowDeleted", QStringLiteral("Show Deleted…"));
-    cmdShowDeleted->setToolTip(QStringLiteral("List the deleted records, to bring one back."));
+    cmdShowDeleted = MakeButton(this, "cmdShowDeleted", tr("Show Deleted…"));
+    cmdShowDeleted->setToolTip(tr("List the deleted records, to bring one back."));
     count->addWidget(cmdHistory);
     count->addWidget(cmdShowDeleted);
     cmdPourReport = MakeButton(this, "cmdPourReport", QStringLiteral("Pour Report…"));
@@ -253,18 +258,17 @@ void frmView::BuildElements()
 
 QLayout* frmView::BuildFilterElements()
 {
-    auto* siteLabel = new QLabel(QStringLiteral("Site:"), this);
+    auto* siteLabel = new QLabel(tr("Site:"), this);
     cboFilterSite = new QComboBox(this);
     cboFilterSite->setObjectName(QStringLiteral("cboFilterSite"));
     cboFilterSite->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cboFilterSite->setMinimumContentsLength(16);
     siteLabel->setBuddy(cboFilterSite);
-    cboFilterSite->addItem(QStringLiteral("All sites"));
+    cboFilterSite->addItem(tr("All sites"));
 
-    chkFilterDates = new QCheckBox(QStringLiteral("Dates from"), this);
+    chkFilterDates = new QCheckBox(tr("Dates from"), this);
     chkFilterDates->setObjectName(QStringLiteral("chkFilterDates"));
-    chkFilterDates->setToolTip(
-        QStringLiteral("Show only the records dated from the first day to the last, both included."));
+    chkFilterDates->setToolTip(tr("Show only the records dated from the first day to the last, both included."));
     const QDate today = QDate::currentDate();
     dtFrom = new QDateEdit(today.addMonths(-1), this);
     dtFrom->setObjectName(QStringLiteral("dtFrom"));
@@ -278,11 +282,12 @@ QLayout* frmView::BuildFilterElements()
     auto* toLabel = new QLabel(QStringLiteral("to"), this);
     toLabel->setBuddy(dtTo);
 
-    auto* unitsLabel = new QLabel(QStringLiteral("Show &in:"), this);
+    auto* unitsLabel = new QLabel(tr("Show &in:"), this);
     cboShowUnits = new QComboBox(this);
     cboShowUnits->setObjectName(QStringLiteral("cboShowUnits"));
-    cboShowUnits->setToolTip(QStringLiteral("Readings and rates in one unit system, converted for showing, sorting, "
-                                            "copying and exporting only, or each record as it was saved."));
+    cboShowUnits->setToolTip(
+        tr("Readings and rates in one unit system, converted for showing, sorting, "
+           "copying and exporting only, or each record as it was saved."));
     unitsLabel->setBuddy(cboShowUnits);
     for (ShowUnits shown : {ShowUnits::US, ShowUnits::SI, ShowUnits::AsSaved})
         cboShowUnits->addItem(RecordsDisplay::ChoiceText(shown), QVariant::fromValue(static_cast<int>(shown)));
@@ -325,7 +330,7 @@ void frmView::LoadRecords()
         cboFilterSite->setEnabled(false);
         chkFilterDates->setEnabled(false);
         if (store_.isOpen())
-            ReportFailure(QStringLiteral("The records could not be read"), error.text());
+            ReportFailure(tr("The records could not be read"), error.text());
         return;
     }
     QSqlTableModel* table = store_.recordsTable();
@@ -355,7 +360,7 @@ void frmView::ReloadRecords()
 {
     const QSqlError error = store_.SelectRecords();
     if (error.isValid()) {
-        ReportFailure(QStringLiteral("The records could not be read"), error.text());
+        ReportFailure(tr("The records could not be read"), error.text());
         return;
     }
     FillSites();
@@ -389,7 +394,7 @@ void frmView::FillSites()
     {
         const QSignalBlocker quiet(cboFilterSite);
         cboFilterSite->clear();
-        cboFilterSite->addItem(QStringLiteral("All sites"));
+        cboFilterSite->addItem(tr("All sites"));
         for (const QString& site : store_.Sites())
             cboFilterSite->addItem(site, site);
         cboFilterSite->setCurrentIndex(std::max(0, cboFilterSite->findData(chosen)));
@@ -463,7 +468,7 @@ void frmView::FitDBGrid(QTableView* DG)
         return;
     // The note column gets room for the longest message; the last column the rest.
     if (note > 0 && note < n - 1)
-        DG->setColumnWidth(note, metrics.horizontalAdvance(QStringLiteral("Measures may be needed.  ")));
+        DG->setColumnWidth(note, metrics.horizontalAdvance(tr("Measures may be needed.  ")));
     FillLastColumn(DG);
 }
 
@@ -545,7 +550,7 @@ bool frmView::SubmitPendingEdit()
         return true;
     const QString reason = table->lastError().text();
     table->revertAll();
-    ReportFailure(QStringLiteral("The change to the record could not be saved"), reason);
+    ReportFailure(tr("The change to the record could not be saved"), reason);
     return false;
 }
 
@@ -583,15 +588,15 @@ void frmView::cmdDelete_Click()
         return;
     QSqlTableModel* table = store_.recordsTable();
     const QSqlRecord record = table->record(row);
-    const QString question = QStringLiteral("Delete record: ") + TextOf(record, QStringLiteral("RecordDate"))
-                             + QStringLiteral(", ") + TextOf(record, QStringLiteral("RecordTime"));
-    if (Msg::Box(this, question, Msg::Buttons::YesNo, Msg::Icon::None, Confirm) != Msg::Answer::Yes)
+    const QString question = tr("Delete record: ") + TextOf(record, QStringLiteral("RecordDate")) + QStringLiteral(", ")
+                             + TextOf(record, QStringLiteral("RecordTime"));
+    if (Msg::Box(this, question, Msg::Buttons::YesNo, Msg::Icon::None, Confirm()) != Msg::Answer::Yes)
         return;
 
     if (!table->removeRow(row)) {
         const QString reason = table->lastError().text();
         table->revertAll();
-        ReportFailure(QStringLiteral("The record could not be deleted"), reason);
+        ReportFailure(tr("The record could not be deleted"), reason);
         return;
     }
     // The model keeps a blank line for a deleted row until it reads the table again.
@@ -612,19 +617,19 @@ void frmView::cmdDeleteAll_Click()
     const QList<qint64> shown = ShownRecordNumbers();
     const RecordsFilter& filter = proxy_->filter();
     const int others = store_.recordsTable()->rowCount() - int(shown.size());
-    QString question = QStringLiteral("Delete all records?");
+    QString question = tr("Delete all records?");
     if (filter.active()) {
-        question = QStringLiteral("Delete the %1 shown (%2)?").arg(RecordsWord(int(shown.size())), filter.brief());
+        question = tr("Delete the %1 shown (%2)?").arg(RecordsWord(int(shown.size())), filter.brief());
         if (others > 0)
             question += QStringLiteral(" The other %1 %2 kept.").arg(QLocale().toString(others),
                                                                     others == 1 ? QStringLiteral("is") : QStringLiteral("are"));
     } else if (proxy_->sortColumn() >= 0) {
-        question = QStringLiteral("Delete all %1 shown?").arg(RecordsWord(int(shown.size())));
+        question = tr("Delete all %1 shown?").arg(RecordsWord(int(shown.size())));
     }
-    if (Msg::Box(this, question, Msg::Buttons::YesNo, Msg::Icon::None, Confirm) == Msg::Answer::Yes) {
+    if (Msg::Box(this, question, Msg::Buttons::YesNo, Msg::Icon::None, Confirm()) == Msg::Answer::Yes) {
         const QSqlError error = store_.DeleteRecords(shown);
         if (error.isValid())
-            ReportFailure(QStringLiteral("The records could not be deleted"), error.text());
+            ReportFailure(tr("The records could not be deleted"), error.text());
         ReloadRecords();
     }
     cmdDeleteAll->setEnabled(false);

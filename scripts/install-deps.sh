@@ -9,8 +9,11 @@ set -euo pipefail
 # zone database. The keychain's tests run gnome-keyring on a session bus of their own, the
 # watch's tests a notification service on one (dbus-run-session); systemd-analyze checks
 # the watch's user units.
+# The translations are compiled at build time with Qt's lrelease (CMake's LinguistTools);
+# Qt's own texts (standard buttons, file dialogs) come translated from qt6-translations-l10n.
 run_packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libchm-dev fonts-liberation
-              libgl1-mesa-dev qtkeychain-qt6-dev libsecret-1-0 tzdata)
+              libgl1-mesa-dev qtkeychain-qt6-dev libsecret-1-0 tzdata qt6-tools-dev qt6-l10n-tools
+              qt6-translations-l10n)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick poppler-utils sqlite3
                clang libclang-rt-14-dev cppcheck desktop-file-utils appstream postgresql-15
                emscripten chromium chromium-driver python3-selenium dbus gnome-keyring

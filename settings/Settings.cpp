@@ -16,6 +16,7 @@ QSettings Store()
 
 const QString UnitsKey = QStringLiteral("window/units");
 const QString MixKey = QStringLiteral("window/mix");
+const QString LanguageKey = QStringLiteral("window/language");
 const QString ServerKey = QStringLiteral("outlook/server");
 const QString GeocodingKey = QStringLiteral("outlook/geocodingServer");
 const QString MailCommandKey = QStringLiteral("watch/mailCommand");
@@ -51,6 +52,16 @@ UnitSystem Units()
 void SetUnits(UnitSystem units)
 {
     Store().setValue(UnitsKey, QString::fromUtf8(Units::Code(units).data(), qsizetype(Units::Code(units).size())));
+}
+
+QString Language()
+{
+    return Store().value(LanguageKey).toString();
+}
+
+void SetLanguage(const QString& code)
+{
+    Store().setValue(LanguageKey, code);
 }
 
 MixPreset Mix()

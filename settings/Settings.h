@@ -19,6 +19,10 @@ void SetUnits(UnitSystem units);
 // The mix preset the threshold was last chosen for; Standard by default.
 MixPreset Mix();
 void SetMix(MixPreset mix);
+// The language the window speaks ("en", "es", "fr", "de"); empty until the user chooses
+// one, when the system's locale decides.
+QString Language();
+void SetLanguage(const QString& code);
 
 // The kinds of file the program asks for, each remembering the folder last used for it.
 enum class FileKind { Pdf, Csv, RecordsFile };

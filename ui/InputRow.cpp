@@ -1,5 +1,6 @@
 #include "ui/InputRow.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <algorithm>
 #include <QLineEdit>
@@ -7,6 +8,7 @@
 #include <QSignalBlocker>
 
 #include "ui/Colors.h"
+#include "ui/CoreTexts.h"
 #include "ui/UnitCaptions.h"
 #include "ui/WidgetColors.h"
 
@@ -47,7 +49,7 @@ InputRow::InputRow(QWidget* container, const InputRowDescription& d)
     text->setObjectName(d.textName);
     text->setGeometry(TextBox.translated(0, top + TextTop));
 
-    validRange = MakeLabel(container, QStringLiteral("lblValid(%1)").arg(row), QStringLiteral("<-- Valid Input Range -->"),
+    validRange = MakeLabel(container, QStringLiteral("lblValid(%1)").arg(row), QString(),
                            RangeLabel.translated(0, top + ScrollTop), Qt::AlignCenter);
     WidgetColors::SetForeColor(validRange, Colors::RangeLabel);
 
@@ -58,8 +60,9 @@ InputRow::InputRow(QWidget* container, const InputRowDescription& d)
     scroll->setValue(range_.firstWhole());
     scroll->setSingleStep(1);
     scroll->setPageStep(1);
-    // A click still moves the bar; the keyboard never reaches it.
-    scroll->setFocusPolicy(Qt::NoFocus);
+    // The keyboard reaches the bar by Tab (its arrows then move it); a click moves it
+    // without taking the focus from where the user types.
+    scroll->setFocusPolicy(Qt::TabFocus);
     scroll->hide();
 
     const int limitsTop = top + ScrollTop;
@@ -76,6 +79,15 @@ void InputRow::ShowUnits(UnitSystem units)
 {
     range_ = RangeOf(input, units);
     caption->setText(UnitCaptions::InputCaption(input, units));
+    validRange->setText(QCoreApplication::translate("InputRow", "<-- Valid Input Range -->"));
+    // What a screen reader says of the box and of the bar, whose captions are labels beside them.
+    text->setAccessibleName(caption->text());
+    scroll->setAccessibleName(QCoreApplication::translate("InputRow", "%1 scroll bar").arg(caption->text()));
+    const QString unit = UnitCaptions::InputUnit(input, units);
+    scroll->setAccessibleDescription(
+        QCoreApplication::translate("InputRow", "Sets the %1 from %2 to %3 %4 in steps of 1 %4")
+            .arg(CoreText(ReadingNames[input].inSentence), UnitCaptions::Limit(range_.low),
+                 UnitCaptions::Limit(range_.up), unit));
     lowerLimit->setText(UnitCaptions::Limit(range_.low));
     upperLimit->setText(UnitCaptions::Limit(range_.up));
     // A lower limit wider than its place at the bar's left end (4.4 in SI) takes what it

@@ -4,8 +4,11 @@
 
 #include "ui/ChartSurface.h"
 #include "ui/Colors.h"
+#include "ui/CoreTexts.h"
 #include "ui/GraphicsSupp.h"
+#include "ui/LocalNumbers.h"
 #include "ui/NomographPanels.h"
+#include "ui/QtText.h"
 
 namespace NomographChart {
 namespace {
@@ -35,11 +38,21 @@ uint32_t ColorOf(Ink ink, const ChartSurface& panel)
     return panel.ForeColor();
 }
 
+// A chart text in the language in force: a caption "Name (unit)" with its name translated, a
+// scale number with the language's decimal separator.
+QString ChartText(const std::string& text)
+{
+    const std::size_t open = text.rfind(" (");
+    if (open != std::string::npos && text.back() == ')')
+        return CoreText(std::string_view(text).substr(0, open)) + Q(std::string_view(text).substr(open));
+    return LocalNumbers::Shown(text);
+}
+
 void DrawLabel(ChartSurface& panel, const Label& label)
 {
     panel.SetForeColor(ColorOf(label.ink, panel));
     panel.SetFontBold(label.bold);
-    const QString text = QString::fromStdString(label.text);
+    const QString text = ChartText(label.text);
     const float w = panel.TextWidth(text);
     const float h = panel.TextHeight(text);
     switch (label.across) {

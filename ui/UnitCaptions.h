@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 
 #include "calc/InputSet.h"
 #include "calc/UnitSystems.h"
@@ -25,6 +26,8 @@ QString ScenarioHeading(Input input, UnitSystem units);
 QString ScenarioRateHeading(UnitSystem units);
 // "Use default rate of 0.2 lb/ft²/hr".
 QString DefaultRateOption(UnitSystem units);
+// A scenario table's title: "Variation Scenarios to Get Evaporation Rate of .2 lb/ft²/hr".
+QString ScenarioTitle(std::string_view rate, UnitSystem units);
 // The equation line at the window's foot.
 QString Equation(UnitSystem units);
 

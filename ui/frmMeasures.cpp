@@ -7,6 +7,8 @@
 
 #include "calc/Measures.h"
 #include "ui/Colors.h"
+#include "ui/CoreTexts.h"
+#include "ui/LocalNumbers.h"
 #include "ui/QtText.h"
 #include "ui/WidgetColors.h"
 
@@ -30,7 +32,7 @@ QString ListHtml(const Measures::Advice& advice)
 {
     QString items;
     for (std::string_view measure : advice.measures)
-        items += QStringLiteral("<li style=\"margin-bottom: 4px\">") + Q(measure).toHtmlEscaped()
+        items += QStringLiteral("<li style=\"margin-bottom: 4px\">") + CoreText(measure).toHtmlEscaped()
                  + QStringLiteral("</li>");
     return QStringLiteral("<ol style=\"margin-left: 0px; -qt-list-indent: 1\">") + items + QStringLiteral("</ol>");
 }
@@ -40,7 +42,6 @@ QString ListHtml(const Measures::Advice& advice)
 frmMeasures::frmMeasures(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmMeasures"));
-    setWindowTitle(QStringLiteral("Measures"));
     lblMessage = MakeText(this, "lblMeasuresMessage", true);
     lblSummary = MakeText(this, "lblMeasuresSummary");
     lblCoolTo = MakeText(this, "lblCoolTo", true);
@@ -61,20 +62,24 @@ frmMeasures::frmMeasures(QWidget* parent) : QDialog(parent)
 void frmMeasures::ShowFor(const Calculation& calculation)
 {
     const bool valid = calculation.valid;
-    lblMessage->setText(valid ? Q(calculation.answer) : QString());
+    setWindowTitle(tr("Measures"));  // again here, so that a new language reaches it
+    lblMessage->setText(valid ? CoreText(calculation.answer) : QString());
     lblMessage->setVisible(valid);
     WidgetColors::SetForeColor(lblMessage, calculation.answerColor() == MessageColor::Warning
                                                ? Colors::MessageWarning
                                                : Colors::MessageNormal);
-    const QString coolTo = Q(Measures::CoolToLine(calculation));
+    const Measures::CoolToParts coolToParts = Measures::CoolToPattern(calculation);
+    QString coolTo = coolToParts.pattern.empty() ? QString() : CoreText(coolToParts.pattern);
+    for (const std::string& value : coolToParts.values)
+        coolTo = coolTo.arg(LocalNumbers::Shown(value));
     lblCoolTo->setText(coolTo);
     lblCoolTo->setVisible(!coolTo.isEmpty());
     if (!valid) {
-        lblSummary->setText(Q(Measures::NoRate));
+        lblSummary->setText(CoreText(Measures::NoRate));
         lblMeasures->clear();
         return;
     }
     const Measures::Advice& advice = Measures::For(calculation.precaution);
-    lblSummary->setText(Q(advice.summary));
+    lblSummary->setText(CoreText(advice.summary));
     lblMeasures->setText(ListHtml(advice));
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,6 +11,8 @@
 
 #include "app/HelpFile.h"
 #include "app/HelpViewer.h"
+#include "records/RecordsPath.h"
+#include "ui/Language.h"
 
 namespace {
 
@@ -33,6 +36,41 @@ TEST(HelpFile, StandsBesideTheProgramAsCommittedAndHoldsItsSources)
     for (const QString name : {"introduction.htm", "inputRange.htm", "images/nomograph.png", "images/scenarios.png"})
         EXPECT_EQ(help.read(name), FileBytes(BRACKMERE_HELP_SOURCES "/" + name)) << name.toStdString();
     EXPECT_FALSE(help.read("noSuchTopic.htm").has_value());
+}
+
+// Each language has a help file of its own beside the English one: its index page translated,
+// the pages not translated yet in English under a note.
+TEST(HelpFile, FollowsTheLanguageWithEnglishPagesUnderANote)
+{
+    struct Row {
+        const char* language;
+        const char* title;
+        const char* note;
+    };
+    const Row rows[] = {
+        {"es", "Brackmere: Introducción", "Esta página aún no está traducida"},
+        {"fr", "Brackmere : Introduction", "Cette page n'est pas encore traduite"},
+        {"de", "Brackmere: Einführung", "Diese Seite ist noch nicht übersetzt"},
+    };
+    struct BackToEnglish {
+        ~BackToEnglish() { Language::Apply("en"); }
+    } backToEnglish;
+    // The files as the build places them beside the program.
+    const RecordsPath::ScopedProgramFolder programFolder(QFileInfo(ShippedHelpFile).path());
+    for (const Row& row : rows) {
+        Language::Apply(QString::fromLatin1(row.language));
+        const QString path = DefaultHelpFilePath();
+        EXPECT_TRUE(path.endsWith(QStringLiteral("/brackmere_%1.chm").arg(row.language))) << path.toStdString();
+        const HelpFile help(path);
+        ASSERT_TRUE(help.isOpen()) << path.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(help.read("introduction.htm").value_or("")).contains(QString::fromUtf8(row.title)))
+            << row.language;
+        const QString units = QString::fromUtf8(help.read("units.htm").value_or(""));
+        EXPECT_TRUE(units.contains(QString::fromUtf8(row.note))) << row.language;
+        EXPECT_TRUE(units.contains("US customary")) << row.language;
+    }
+    Language::Apply("en");
+    EXPECT_EQ(DefaultHelpFilePath(), ShippedHelpFile);
 }
 
 class HelpViewerTest : public ::testing::Test {

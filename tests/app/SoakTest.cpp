@@ -236,6 +236,8 @@ private:
         if (random_.Chance(50)) {
             const QPoint at(random_.Below(bar->width()), bar->height() / 2);
             QTest::mouseClick(bar, Qt::LeftButton, {}, at);
+            // The keyboard reaches a bar by Tab; a click leaves the focus where the user types.
+            EXPECT_NE(window_.focusWidget(), bar) << "a click gave " << BarNames[row] << " the focus";
             return done + "click at x " + std::to_string(at.x());
         }
         const QPoint grip = ThumbCentre(bar);
@@ -247,6 +249,7 @@ private:
             done += " " + std::to_string(to.x());
         }
         QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(random_.Below(bar->width()), grip.y()));
+        EXPECT_NE(window_.focusWidget(), bar) << "a drag gave " << BarNames[row] << " the focus";
         return done;
     }
 

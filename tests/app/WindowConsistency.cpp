@@ -160,7 +160,5 @@ std::vector<std::string> CheckWindowConsistency(const QWidget& window)
             }
     }
 
-    if (auto* bar = qobject_cast<QScrollBar*>(window.focusWidget()))
-        faults.add(bar, " has the keyboard focus");
     return faults.lines;
 }

@@ -14,10 +14,27 @@
 #include "records/RecordsStore.h"
 #include "ui/MessageBox.h"
 
+namespace {
+
+// The columns the window shows, its times never broken over lines.
+output::PagedTable PrintedTable(const OutlookTable& model, const QTableView& view)
+{
+    QList<int> shown;
+    for (int column = 0; column < model.columnCount(); ++column) {
+        if (!view.isColumnHidden(column))
+            shown << column;
+    }
+    output::PagedTable table = output::TableFromModel(model, shown);
+    table.keptWhole << int(shown.indexOf(OutlookTable::Time));
+    return table;
+}
+
+}  // namespace
+
 void frmOutlook::PrintOutlook()
 {
     output::PagedDocument document =
-        OutlookDocument({sourceText(), windowsText(), chart_->data(), output::TableFromModel(*model_)});
+        OutlookDocument({sourceText(), windowsText(), chart_->data(), PrintedTable(*model_, *tblHours)});
     const output::PrintOutcome outcome =
         output::PrintPages(this, output::PaperFor(), [&document](output::Page& page, int index) {
             return document.drawPages(page, index);
@@ -29,7 +46,7 @@ void frmOutlook::PrintOutlook()
 void frmOutlook::SaveOutlookPdf()
 {
     output::PagedDocument document =
-        OutlookDocument({sourceText(), windowsText(), chart_->data(), output::TableFromModel(*model_)});
+        OutlookDocument({sourceText(), windowsText(), chart_->data(), PrintedTable(*model_, *tblHours)});
     output::SavePagesAsPdf(this, output::PaperFor(),
                            [&document](output::Page& page, int index) { return document.drawPages(page, index); });
 }

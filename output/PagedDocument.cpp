@@ -113,25 +113,29 @@ QFont PointFont(const QPaintDevice* device, double points, bool bold)
     return font;
 }
 
-PagedTable TableFromModel(const QAbstractItemModel& model)
+PagedTable TableFromModel(const QAbstractItemModel& model, const QList<int>& shown)
 {
+    QList<int> columns = shown;
+    if (columns.isEmpty()) {
+        for (int column = 0; column < model.columnCount(); ++column)
+            columns << column;
+    }
     PagedTable table;
-    const int columns = model.columnCount();
     const int rows = model.rowCount();
-    for (int column = 0; column < columns; ++column)
+    for (int column : columns)
         table.headers << model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     table.rows.reserve(std::size_t(rows));
     std::vector<std::vector<bool>> italic(static_cast<std::size_t>(rows),
-                                         std::vector<bool>(static_cast<std::size_t>(columns)));
+                                         std::vector<bool>(static_cast<std::size_t>(columns.size())));
     bool anyItalic = false;
     for (int row = 0; row < rows; ++row) {
         QStringList cells;
-        for (int column = 0; column < columns; ++column) {
-            const QModelIndex index = model.index(row, column);
+        for (qsizetype at = 0; at < columns.size(); ++at) {
+            const QModelIndex index = model.index(row, columns[at]);
             cells << model.data(index, Qt::DisplayRole).toString();
             const QVariant font = model.data(index, Qt::FontRole);
             if (font.isValid() && font.value<QFont>().italic()) {
-                italic[std::size_t(row)][std::size_t(column)] = true;
+                italic[std::size_t(row)][std::size_t(at)] = true;
                 anyItalic = true;
             }
         }
@@ -286,6 +290,8 @@ void PagedDocument::placeTable(Layout& layout, const PagedTable& table) const
     for (std::size_t column = 0; column < columns; ++column) {
         natural[column] += 2 * CellPadding;
         minimum[column] += 2 * CellPadding;
+        if (table.keptWhole.contains(int(column)))
+            minimum[column] = natural[column];
     }
     const std::vector<double> widths = ColumnWidths(natural, minimum, layout.width);
 

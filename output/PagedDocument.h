@@ -35,11 +35,12 @@ struct PagedTable {
     std::vector<QStringList> rows{};
     // Whether a cell is set in italics (a value assumed rather than given); none: no cell is.
     std::function<bool(int row, int column)> italic{};
+    QList<int> keptWhole{};  // columns whose texts are never wrapped while the page has room
 };
 
-// The display texts of a model's columns and rows; a cell whose font role is italic stays
-// italic.
-PagedTable TableFromModel(const QAbstractItemModel& model);
+// The display texts of a model's columns (all, or those listed) and rows; a cell whose
+// font role is italic stays italic.
+PagedTable TableFromModel(const QAbstractItemModel& model, const QList<int>& columns = {});
 
 // A document laid out on as many pages as it needs: every page is headed by the title
 // and "Page n of m" and ends with the footer. Tables are set in columns sized to their

@@ -49,6 +49,7 @@ PourReport ForecastReport(int count)
     }
     OutlookSettings settings;
     settings.concrete = {.kind = ConcreteRule::Kind::AirPlusOffset, .value = 5};
+    settings.sun = SunOnSlab::Sunny;
     PourReport report = ReportFromOutlook(Evaluate(readings, settings), settings, "Longest safe window: hours given.");
     report.site = "North yard";
     report.pour = "Slab A, level 2";
@@ -136,7 +137,7 @@ TEST(PourReport, PdfReadsBackPageByPageAndItsDigestIsTheSavedContents)
     const QString first = pages[0];
     for (const char* field : {"Site: North yard", "Pour or element: Slab A, level 2", "Date: Monday, June 1, 2026",
                               "Prepared by: R. Quality", "Mix: Standard", "Threshold in force: 0.2 lb/ft²/hr",
-                              "Longest safe window: hours given.", "Equation rate (lb/ft²/hr), ±40 % band"})
+                              "Sun on the slab: sunny (recorded; it changes no rate)", "Longest safe window: hours given.", "Equation rate (lb/ft²/hr), ±40 % band"})
         EXPECT_TRUE(first.contains(QString::fromUtf8(field))) << field;
     // Every hour once, under the heading of its page, with its provenance.
     const QString all = pages.join(u' ');

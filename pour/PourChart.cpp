@@ -13,6 +13,7 @@
 #include "ui/Colors.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -128,7 +129,7 @@ void DrawPourChart(QPainter& painter, const QRectF& area, const PourReport& repo
     }
 
     // The legend.
-    const QString legend = QStringLiteral("Equation rate (%1), ±%2 % band; threshold in force %3 %1")
+    const QString legend = QCoreApplication::translate("PourChart", "Equation rate (%1), ±%2 % band; threshold in force %3 %1")
                                .arg(unit)
                                .arg(int(std::lround(EquationSpread * 100)))
                                .arg(report.thresholdText);

@@ -223,11 +223,11 @@ void frmView::BuildElements()
     cmdShowDeleted->setToolTip(tr("List the deleted records, to bring one back."));
     count->addWidget(cmdHistory);
     count->addWidget(cmdShowDeleted);
-    cmdPourReport = MakeButton(this, "cmdPourReport", QStringLiteral("Pour Report…"));
-    cmdPourReport->setToolTip(QStringLiteral("Make a pour report of the selected records."));
+    cmdPourReport = MakeButton(this, "cmdPourReport", QCoreApplication::translate("frmView", "Pour Report…"));
+    cmdPourReport->setToolTip(QCoreApplication::translate("frmView", "Make a pour report of the selected records."));
     cmdPourReport->setEnabled(false);
-    cmdPourReports = MakeButton(this, "cmdPourReports", QStringLiteral("Pour Reports…"));
-    cmdPourReports->setToolTip(QStringLiteral("List the pour reports kept beside the records, and check a copy's "
+    cmdPourReports = MakeButton(this, "cmdPourReports", QCoreApplication::translate("frmView", "Pour Reports…"));
+    cmdPourReports->setToolTip(QCoreApplication::translate("frmView", "List the pour reports kept beside the records, and check a copy's "
                                               "digest."));
     count->addWidget(cmdPourReport);
     count->addWidget(cmdPourReports);

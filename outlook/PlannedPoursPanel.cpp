@@ -34,6 +34,7 @@ PlannedPoursPanel::PlannedPoursPanel(RecordsStore& store, std::function<Current(
     lblNextPour->setWordWrap(true);
     lstPlannedPours = new QListWidget(this);
     lstPlannedPours->setObjectName(QStringLiteral("lstPlannedPours"));
+    lstPlannedPours->setAccessibleName(title());
     lstPlannedPours->setMaximumHeight(lstPlannedPours->fontMetrics().height() * 5);
     cmdPlanPour = new QPushButton(QCoreApplication::translate("PlannedPoursPanel", "Plan a Pour…"), this);
     cmdPlanPour->setObjectName(QStringLiteral("cmdPlanPour"));

@@ -18,6 +18,8 @@ SiteSearch::SiteSearch(const QString& prefix, QWidget* parent)
     txtSearch->setObjectName(QStringLiteral("txt%1SiteSearch").arg(prefix));
     cmdSearch->setObjectName(QStringLiteral("cmd%1FindSite").arg(prefix));
     lstMatches->setObjectName(QStringLiteral("lst%1SiteMatches").arg(prefix));
+    txtSearch->setAccessibleName(cmdSearch->text());
+    lstMatches->setAccessibleName(QCoreApplication::translate("SiteSearch", "Place name or postcode"));
     txtSearch->setPlaceholderText(QCoreApplication::translate("SiteSearch", "Place name or postcode"));
     cmdSearch->setAutoDefault(false);
     lstMatches->setVisible(false);

@@ -28,6 +28,7 @@
 #include "outlook/OutlookTable.h"
 #include "outlook/SiteTime.h"
 #include "records/RecordsStore.h"
+#include "ui/TabOrder.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
@@ -193,6 +194,7 @@ void frmOutlook::BuildElements()
 
     tblHours = Named(new QTableView(this), "tblHours");
     tblHours->setModel(model_);
+    tblHours->setAccessibleName(rows->title());
     tblHours->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblHours->horizontalHeader()->setStretchLastSection(true);
     tblHours->verticalHeader()->setDefaultSectionSize(tblHours->fontMetrics().height() + 4);
@@ -250,6 +252,9 @@ void frmOutlook::BuildElements()
     layout->addWidget(rows);
     layout->addLayout(choices);
     BuildPlannedPours(layout);
+    // Tab reads the window top to bottom: the planned pours stand between the choices and the hours.
+    SetTabOrder(this, {"optSafeOkOnly", "txtSiteSearch", "cmdFindSite", "lstSiteMatches", "lstPlannedPours",
+                       "cmdPlanPour", "cmdDeletePour", "tblHours"});
     layout->addWidget(split, 1);
     layout->addWidget(lblWindow);
     layout->addWidget(lblSource);

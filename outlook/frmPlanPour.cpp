@@ -49,6 +49,8 @@ frmPlanPour::frmPlanPour(const QString& site, double latitude, double longitude,
     txtPourSite = Named(new QLineEdit(site, this), "txtPourSite");
     txtPourLatitude = Named(new QLineEdit(this), "txtPourLatitude");
     txtPourLongitude = Named(new QLineEdit(this), "txtPourLongitude");
+    txtPourLatitude->setAccessibleName(QCoreApplication::translate("frmOutlook", "Latitude (°N)"));
+    txtPourLongitude->setAccessibleName(QCoreApplication::translate("frmOutlook", "Longitude (°E)"));
     if (!site.isEmpty()) {
         txtPourLatitude->setText(QString::number(latitude, 'f', 4));
         txtPourLongitude->setText(QString::number(longitude, 'f', 4));
@@ -72,6 +74,7 @@ frmPlanPour::frmPlanPour(const QString& site, double latitude, double longitude,
     cboPourMix->setCurrentIndex(int(settings.choice == ThresholdChoice::Default ? MixPreset::Standard : MixPreset::Custom));
     txtPourThreshold = Named(new QLineEdit(this), "txtPourThreshold");
     txtPourThreshold->setText(Q(settings.thresholdText()));
+    txtPourThreshold->setAccessibleName(QCoreApplication::translate("frmPlanPour", "Threshold"));
     auto* threshold = new QHBoxLayout;
     threshold->addWidget(cboPourMix);
     threshold->addWidget(txtPourThreshold);
@@ -83,6 +86,7 @@ frmPlanPour::frmPlanPour(const QString& site, double latitude, double longitude,
     txtPourConcrete->setRange(-60, 200);
     txtPourConcrete->setDecimals(1);
     txtPourConcrete->setValue(settings.concrete.value);
+    txtPourConcrete->setAccessibleName(QCoreApplication::translate("frmPlanPour", "Where the forecast has no value"));
     (settings.concrete.kind == ConcreteRule::Kind::Constant ? optPourConcreteConstant : optPourConcreteOffset)
         ->setChecked(true);
     auto* concrete = new QHBoxLayout;

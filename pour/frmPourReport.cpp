@@ -130,6 +130,7 @@ void frmPourReport::BuildElements()
         layout->addWidget(buddy, buddy == grdMeasures ? 1 : 0);
     };
     caption(QCoreApplication::translate("frmPourReport", "&Measures planned and taken:"), grdMeasures);
+    grdMeasures->setAccessibleName(QCoreApplication::translate("PourDocument", "Measures"));
     caption(QCoreApplication::translate("frmPourReport", "&Other measures:"), txtOtherMeasures);
     caption(QCoreApplication::translate("frmPourReport", "&Remarks:"), txtRemarks);
     layout->addWidget(buttons);

@@ -11,6 +11,7 @@
 #include "calc/RateBand.h"
 #include "outlook/SiteTime.h"
 #include "ui/Colors.h"
+#include "ui/CoreTexts.h"
 #include "ui/UnitCaptions.h"
 #include "ui/QtText.h"
 #include <QCoreApplication>
@@ -128,6 +129,8 @@ QVariant OutlookTable::data(const QModelIndex& index, int role) const
     const bool computed = hour.result.valid;
     if (role == Qt::EditRole && index.column() == Time)
         return hour.reading.time.toString(TimeFormat);
+    if (role == Qt::DisplayRole && index.column() == Message && computed)
+        return CoreText(hour.result.answer);  // the kept message stays English
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return Text(hour, Column(index.column()));
     if (role == Qt::ForegroundRole && index.column() == Message) {

@@ -21,6 +21,8 @@ SiteSearch::SiteSearch(const QString& prefix, QWidget* parent)
     txtSearch->setAccessibleName(cmdSearch->text());
     lstMatches->setAccessibleName(QCoreApplication::translate("SiteSearch", "Place name or postcode"));
     txtSearch->setPlaceholderText(QCoreApplication::translate("SiteSearch", "Place name or postcode"));
+    // Room for the hint in every language, which is longer in some than in English.
+    txtSearch->setMinimumWidth(txtSearch->fontMetrics().horizontalAdvance(txtSearch->placeholderText()) + 16);
     cmdSearch->setAutoDefault(false);
     lstMatches->setVisible(false);
     lstMatches->setMaximumHeight(lstMatches->fontMetrics().height() * 6);

@@ -133,11 +133,13 @@ void frmOutlook::BuildElements()
     chkEveryReading->setToolTip(QCoreApplication::translate("frmOutlook", "A meter's readings one row each, rather than the means of each "
                                                "clock hour; an imported file is read again."));
     cboSun = Named(new QComboBox(rows), "cboSun");
-    for (SunOnSlab sun : AllSunOnSlab) {
-        QString words = SunWords(sun);
-        words[0] = words[0].toUpper();
-        cboSun->addItem(words, int(sun));
-    }
+    // The list speaks the language; the words kept with the hours stay English (SunWords).
+    static const char* const sunShown[] = {QT_TRANSLATE_NOOP("frmOutlook", "Sunny"),
+                                           QT_TRANSLATE_NOOP("frmOutlook", "Shaded"),
+                                           QT_TRANSLATE_NOOP("frmOutlook", "Unknown")};
+    static_assert(std::size(sunShown) == std::size(AllSunOnSlab));
+    for (std::size_t i = 0; i < std::size(AllSunOnSlab); ++i)
+        cboSun->addItem(QCoreApplication::translate("frmOutlook", sunShown[i]), int(AllSunOnSlab[i]));
     cboSun->setCurrentIndex(cboSun->findData(int(SunOnSlab::Unknown)));
     cboSun->setToolTip(QCoreApplication::translate("frmOutlook", "Recorded and printed with the hours; it changes no rate. Direct sun can double "
                                       "what shade gives, but no published model of its effect yet agrees well "

@@ -2147,6 +2147,18 @@ Die angezeigten Stunden sind unverändert.</translation>
         <source> Nothing was changed.</source>
         <translation> Nichts wurde geändert.</translation>
     </message>
+    <message>
+        <source>Sunny</source>
+        <translation>Sonnig</translation>
+    </message>
+    <message>
+        <source>Shaded</source>
+        <translation>Schattig</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
 </context>
 <context>
     <name>frmPlanPour</name>

@@ -2143,6 +2143,18 @@ Las horas mostradas no han cambiado.</translation>
         <source> Nothing was changed.</source>
         <translation> No se cambió nada.</translation>
     </message>
+    <message>
+        <source>Sunny</source>
+        <translation>Soleado</translation>
+    </message>
+    <message>
+        <source>Shaded</source>
+        <translation>A la sombra</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
 </context>
 <context>
     <name>frmPlanPour</name>

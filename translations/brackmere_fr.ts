@@ -2144,6 +2144,18 @@ Les heures affichées sont inchangées.</translation>
         <source> Nothing was changed.</source>
         <translation> Rien n&apos;a été changé.</translation>
     </message>
+    <message>
+        <source>Sunny</source>
+        <translation>Ensoleillé</translation>
+    </message>
+    <message>
+        <source>Shaded</source>
+        <translation>À l&apos;ombre</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
 </context>
 <context>
     <name>frmPlanPour</name>

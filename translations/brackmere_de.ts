@@ -1351,6 +1351,181 @@ Geprüft %1 UTC von der Brackmere-Überwachung.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>field</source>
+        <translation>Baustelle</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>Air temperature</source>
+        <translation>Lufttemperatur</translation>
+    </message>
+    <message>
+        <source>Air temperature, whole units</source>
+        <translation>Lufttemperatur, ganze Einheiten</translation>
+    </message>
+    <message>
+        <source>valid range</source>
+        <translation>gültiger Bereich</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Relative Luftfeuchte</translation>
+    </message>
+    <message>
+        <source>Relative humidity, whole units</source>
+        <translation>Relative Luftfeuchte, ganze Einheiten</translation>
+    </message>
+    <message>
+        <source>Concrete temperature</source>
+        <translation>Betontemperatur</translation>
+    </message>
+    <message>
+        <source>Concrete temperature, whole units</source>
+        <translation>Betontemperatur, ganze Einheiten</translation>
+    </message>
+    <message>
+        <source>Wind velocity</source>
+        <translation>Windgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Wind velocity, whole units</source>
+        <translation>Windgeschwindigkeit, ganze Einheiten</translation>
+    </message>
+    <message>
+        <source>Rate of evaporation</source>
+        <translation>Verdunstungsrate</translation>
+    </message>
+    <message>
+        <source>By nomograph</source>
+        <translation>Nach Nomogramm</translation>
+    </message>
+    <message>
+        <source>Rate by nomograph</source>
+        <translation>Rate nach Nomogramm</translation>
+    </message>
+    <message>
+        <source>By ACI equation</source>
+        <translation>Nach ACI-Gleichung</translation>
+    </message>
+    <message>
+        <source>Rate by ACI equation</source>
+        <translation>Rate nach ACI-Gleichung</translation>
+    </message>
+    <message>
+        <source>Threshold for precautions</source>
+        <translation>Grenzwert für Vorkehrungen</translation>
+    </message>
+    <message>
+        <source>Default rate of</source>
+        <translation>Standardrate von</translation>
+    </message>
+    <message>
+        <source>Alternate</source>
+        <translation>Alternativ</translation>
+    </message>
+    <message>
+        <source>Alternate rate</source>
+        <translation>Alternative Rate</translation>
+    </message>
+    <message>
+        <source>Measures</source>
+        <translation>Maßnahmen</translation>
+    </message>
+    <message>
+        <source>Nomograph</source>
+        <translation>Nomogramm</translation>
+    </message>
+    <message>
+        <source>Nomograph chart</source>
+        <translation>Nomogramm-Diagramm</translation>
+    </message>
+    <message>
+        <source>Variation scenarios</source>
+        <translation>Variationsszenarien</translation>
+    </message>
+    <message>
+        <source>Each row varies one reading, the others held, until the ACI equation gives the rate on the right.</source>
+        <translation>Jede Zeile variiert einen Messwert bei festen übrigen, bis die ACI-Gleichung die Rate rechts ergibt.</translation>
+    </message>
+    <message>
+        <source>Successful variation</source>
+        <translation>Erfolgreiche Variation</translation>
+    </message>
+    <message>
+        <source>Fixed input value</source>
+        <translation>Fester Eingabewert</translation>
+    </message>
+    <message>
+        <source>Illegal math or outside valid limits</source>
+        <translation>Unzulässige Rechnung oder außerhalb der gültigen Grenzen</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Baustelle</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Save reading</source>
+        <translation>Messwert speichern</translation>
+    </message>
+    <message>
+        <source>No readings logged</source>
+        <translation>Keine Messwerte protokolliert</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>About the thresholds</source>
+        <translation>Zu den Grenzwerten</translation>
+    </message>
+    <message>
+        <source>Above 0.2 lb/ft²/hr (1.0 kg/m²/hr) measures shall be taken to prevent excessive moisture loss from unhardened concrete; above 0.1 lb/ft²/hr (0.5 kg/m²/hr) measures may be needed. Otherwise plastic cracking is likely. The architect or engineer may set a lower rate: mixtures with low water-cement ratios or with pozzolans may need one.</source>
+        <translation>Über 0,2 lb/ft²/hr (1,0 kg/m²/hr) sind Maßnahmen zu ergreifen, um übermäßigen Feuchteverlust des frischen Betons zu verhindern; über 0,1 lb/ft²/hr (0,5 kg/m²/hr) können Maßnahmen nötig sein. Sonst sind plastische Risse wahrscheinlich. Architekt oder Ingenieur können eine niedrigere Rate festlegen: Mischungen mit niedrigem Wasserzementwert oder mit Puzzolanen können eine brauchen.</translation>
+    </message>
+    <message>
+        <source>How to measure</source>
+        <translation>Wie messen</translation>
+    </message>
+    <message>
+        <source>Wind velocity: the average horizontal wind speed about 20 in (510 mm) above the surface. Air temperature and humidity: about 4 to 6 ft (1.2 to 1.8 m) above the surface, on its windward side, out of the sun.</source>
+        <translation>Windgeschwindigkeit: die mittlere waagerechte Windgeschwindigkeit etwa 20 in (510 mm) über der Oberfläche. Lufttemperatur und Luftfeuchte: etwa 4 bis 6 ft (1,2 bis 1,8 m) über der Oberfläche, auf der Luvseite, im Schatten.</translation>
+    </message>
+</context>
+<context>
     <name>capture</name>
     <message>
         <source>The window could not be captured, so nothing was printed.</source>

@@ -1347,6 +1347,181 @@ Comprobado %1 UTC por la vigilancia de Brackmere.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>field</source>
+        <translation>campo</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Lecturas</translation>
+    </message>
+    <message>
+        <source>Air temperature</source>
+        <translation>Temperatura del aire</translation>
+    </message>
+    <message>
+        <source>Air temperature, whole units</source>
+        <translation>Temperatura del aire, unidades enteras</translation>
+    </message>
+    <message>
+        <source>valid range</source>
+        <translation>rango válido</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Humedad relativa</translation>
+    </message>
+    <message>
+        <source>Relative humidity, whole units</source>
+        <translation>Humedad relativa, unidades enteras</translation>
+    </message>
+    <message>
+        <source>Concrete temperature</source>
+        <translation>Temperatura del concreto</translation>
+    </message>
+    <message>
+        <source>Concrete temperature, whole units</source>
+        <translation>Temperatura del concreto, unidades enteras</translation>
+    </message>
+    <message>
+        <source>Wind velocity</source>
+        <translation>Velocidad del viento</translation>
+    </message>
+    <message>
+        <source>Wind velocity, whole units</source>
+        <translation>Velocidad del viento, unidades enteras</translation>
+    </message>
+    <message>
+        <source>Rate of evaporation</source>
+        <translation>Tasa de evaporación</translation>
+    </message>
+    <message>
+        <source>By nomograph</source>
+        <translation>Por nomograma</translation>
+    </message>
+    <message>
+        <source>Rate by nomograph</source>
+        <translation>Tasa por nomograma</translation>
+    </message>
+    <message>
+        <source>By ACI equation</source>
+        <translation>Por la ecuación del ACI</translation>
+    </message>
+    <message>
+        <source>Rate by ACI equation</source>
+        <translation>Tasa por la ecuación del ACI</translation>
+    </message>
+    <message>
+        <source>Threshold for precautions</source>
+        <translation>Umbral para precauciones</translation>
+    </message>
+    <message>
+        <source>Default rate of</source>
+        <translation>Tasa por defecto de</translation>
+    </message>
+    <message>
+        <source>Alternate</source>
+        <translation>Alternativa</translation>
+    </message>
+    <message>
+        <source>Alternate rate</source>
+        <translation>Tasa alternativa</translation>
+    </message>
+    <message>
+        <source>Measures</source>
+        <translation>Medidas</translation>
+    </message>
+    <message>
+        <source>Nomograph</source>
+        <translation>Nomograma</translation>
+    </message>
+    <message>
+        <source>Nomograph chart</source>
+        <translation>Gráfico del nomograma</translation>
+    </message>
+    <message>
+        <source>Variation scenarios</source>
+        <translation>Escenarios de variación</translation>
+    </message>
+    <message>
+        <source>Each row varies one reading, the others held, until the ACI equation gives the rate on the right.</source>
+        <translation>Cada fila varía una lectura, con las demás fijas, hasta que la ecuación del ACI da la tasa de la derecha.</translation>
+    </message>
+    <message>
+        <source>Successful variation</source>
+        <translation>Variación lograda</translation>
+    </message>
+    <message>
+        <source>Fixed input value</source>
+        <translation>Valor de entrada fijo</translation>
+    </message>
+    <message>
+        <source>Illegal math or outside valid limits</source>
+        <translation>Cálculo imposible o fuera de los límites válidos</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Obra</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Save reading</source>
+        <translation>Guardar lectura</translation>
+    </message>
+    <message>
+        <source>No readings logged</source>
+        <translation>Ninguna lectura registrada</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>About the thresholds</source>
+        <translation>Sobre los umbrales</translation>
+    </message>
+    <message>
+        <source>Above 0.2 lb/ft²/hr (1.0 kg/m²/hr) measures shall be taken to prevent excessive moisture loss from unhardened concrete; above 0.1 lb/ft²/hr (0.5 kg/m²/hr) measures may be needed. Otherwise plastic cracking is likely. The architect or engineer may set a lower rate: mixtures with low water-cement ratios or with pozzolans may need one.</source>
+        <translation>Por encima de 0,2 lb/ft²/hr (1,0 kg/m²/hr) deben tomarse medidas para evitar una pérdida excesiva de humedad del concreto fresco; por encima de 0,1 lb/ft²/hr (0,5 kg/m²/hr) pueden ser necesarias medidas. De lo contrario es probable la fisuración plástica. El arquitecto o el ingeniero pueden fijar una tasa menor: las mezclas con baja relación agua/cemento o con puzolanas pueden necesitarla.</translation>
+    </message>
+    <message>
+        <source>How to measure</source>
+        <translation>Cómo medir</translation>
+    </message>
+    <message>
+        <source>Wind velocity: the average horizontal wind speed about 20 in (510 mm) above the surface. Air temperature and humidity: about 4 to 6 ft (1.2 to 1.8 m) above the surface, on its windward side, out of the sun.</source>
+        <translation>Velocidad del viento: la velocidad horizontal media del viento a unas 20 in (510 mm) sobre la superficie. Temperatura del aire y humedad: a unos 4 a 6 ft (1,2 a 1,8 m) sobre la superficie, del lado de barlovento, a la sombra.</translation>
+    </message>
+</context>
+<context>
     <name>capture</name>
     <message>
         <source>The window could not be captured, so nothing was printed.</source>

@@ -1348,6 +1348,181 @@ Contrôlé %1 UTC par la surveillance de Brackmere.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>field</source>
+        <translation>chantier</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Relevés</translation>
+    </message>
+    <message>
+        <source>Air temperature</source>
+        <translation>Température de l&apos;air</translation>
+    </message>
+    <message>
+        <source>Air temperature, whole units</source>
+        <translation>Température de l&apos;air, unités entières</translation>
+    </message>
+    <message>
+        <source>valid range</source>
+        <translation>plage valide</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Humidité relative</translation>
+    </message>
+    <message>
+        <source>Relative humidity, whole units</source>
+        <translation>Humidité relative, unités entières</translation>
+    </message>
+    <message>
+        <source>Concrete temperature</source>
+        <translation>Température du béton</translation>
+    </message>
+    <message>
+        <source>Concrete temperature, whole units</source>
+        <translation>Température du béton, unités entières</translation>
+    </message>
+    <message>
+        <source>Wind velocity</source>
+        <translation>Vitesse du vent</translation>
+    </message>
+    <message>
+        <source>Wind velocity, whole units</source>
+        <translation>Vitesse du vent, unités entières</translation>
+    </message>
+    <message>
+        <source>Rate of evaporation</source>
+        <translation>Taux d&apos;évaporation</translation>
+    </message>
+    <message>
+        <source>By nomograph</source>
+        <translation>Par l&apos;abaque</translation>
+    </message>
+    <message>
+        <source>Rate by nomograph</source>
+        <translation>Taux par l&apos;abaque</translation>
+    </message>
+    <message>
+        <source>By ACI equation</source>
+        <translation>Par l&apos;équation de l&apos;ACI</translation>
+    </message>
+    <message>
+        <source>Rate by ACI equation</source>
+        <translation>Taux par l&apos;équation de l&apos;ACI</translation>
+    </message>
+    <message>
+        <source>Threshold for precautions</source>
+        <translation>Seuil des précautions</translation>
+    </message>
+    <message>
+        <source>Default rate of</source>
+        <translation>Taux par défaut de</translation>
+    </message>
+    <message>
+        <source>Alternate</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Alternate rate</source>
+        <translation>Autre taux</translation>
+    </message>
+    <message>
+        <source>Measures</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Nomograph</source>
+        <translation>Abaque</translation>
+    </message>
+    <message>
+        <source>Nomograph chart</source>
+        <translation>Graphique de l&apos;abaque</translation>
+    </message>
+    <message>
+        <source>Variation scenarios</source>
+        <translation>Scénarios de variation</translation>
+    </message>
+    <message>
+        <source>Each row varies one reading, the others held, until the ACI equation gives the rate on the right.</source>
+        <translation>Chaque ligne fait varier un relevé, les autres fixés, jusqu&apos;à ce que l&apos;équation de l&apos;ACI donne le taux de droite.</translation>
+    </message>
+    <message>
+        <source>Successful variation</source>
+        <translation>Variation réussie</translation>
+    </message>
+    <message>
+        <source>Fixed input value</source>
+        <translation>Valeur d&apos;entrée fixe</translation>
+    </message>
+    <message>
+        <source>Illegal math or outside valid limits</source>
+        <translation>Calcul impossible ou hors des limites valides</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Chantier</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Save reading</source>
+        <translation>Enregistrer le relevé</translation>
+    </message>
+    <message>
+        <source>No readings logged</source>
+        <translation>Aucun relevé au journal</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>About the thresholds</source>
+        <translation>À propos des seuils</translation>
+    </message>
+    <message>
+        <source>Above 0.2 lb/ft²/hr (1.0 kg/m²/hr) measures shall be taken to prevent excessive moisture loss from unhardened concrete; above 0.1 lb/ft²/hr (0.5 kg/m²/hr) measures may be needed. Otherwise plastic cracking is likely. The architect or engineer may set a lower rate: mixtures with low water-cement ratios or with pozzolans may need one.</source>
+        <translation>Au-dessus de 0,2 lb/ft²/hr (1,0 kg/m²/hr), des mesures doivent être prises pour éviter une perte d&apos;humidité excessive du béton frais ; au-dessus de 0,1 lb/ft²/hr (0,5 kg/m²/hr), des mesures peuvent être nécessaires. Sinon la fissuration plastique est probable. L&apos;architecte ou l&apos;ingénieur peut fixer un taux plus bas : les mélanges à faible rapport eau/ciment ou avec pouzzolanes peuvent en demander un.</translation>
+    </message>
+    <message>
+        <source>How to measure</source>
+        <translation>Comment mesurer</translation>
+    </message>
+    <message>
+        <source>Wind velocity: the average horizontal wind speed about 20 in (510 mm) above the surface. Air temperature and humidity: about 4 to 6 ft (1.2 to 1.8 m) above the surface, on its windward side, out of the sun.</source>
+        <translation>Vitesse du vent : la vitesse horizontale moyenne du vent à environ 20 in (510 mm) au-dessus de la surface. Température de l&apos;air et humidité : à environ 4 à 6 ft (1,2 à 1,8 m) au-dessus de la surface, du côté du vent, à l&apos;ombre.</translation>
+    </message>
+</context>
+<context>
     <name>capture</name>
     <message>
         <source>The window could not be captured, so nothing was printed.</source>

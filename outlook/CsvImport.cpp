@@ -95,12 +95,15 @@ bool Reader::Source::readHeader()
     layout = *ReadHeader(pending[*header].fields);
     const int headerLine = pending[*header].line;
     if (const QString missing = MissingColumn(layout); !missing.isEmpty())
-        return fail(QCoreApplication::translate("CsvImport", "The header on line %1 names no %2 column.").arg(headerLine).arg(missing));
+        return fail(QCoreApplication::translate("CsvImport", "The header on line %1 names no %2 column.")
+                        .arg(headerLine)
+                        .arg(missing));
     pending.erase(pending.begin(), pending.begin() + std::ptrdiff_t(*header) + 1);
     Record record;
     for (int under = 0; under <= kRowsUnderHeader; ++under) {
         if (!nextRecord(record))
-            return fail(QCoreApplication::translate("CsvImport", "No data lines follow the header on line %1.").arg(headerLine));
+            return fail(QCoreApplication::translate("CsvImport", "No data lines follow the header on line %1.")
+                            .arg(headerLine));
         const std::optional<ColumnUnits> units = ReadUnitsRow(record, layout);
         if (!units || under == kRowsUnderHeader) {
             pending.push_front(std::move(record));

@@ -136,7 +136,9 @@ std::optional<QJsonObject> ReadObject(const QByteArray& json, QString& error)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        error = QCoreApplication::translate("Forecast", "not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset);
+        error = QCoreApplication::translate("Forecast", "not JSON (%1 at byte %2)")
+                    .arg(parseError.errorString())
+                    .arg(parseError.offset);
         return std::nullopt;
     }
     if (!document.isObject()) {
@@ -167,7 +169,8 @@ std::optional<std::vector<Hour>> ReadHours(const QJsonObject& answer, const QTim
     if (!timesRead)
         return std::nullopt;
     if (!NameIn(hourly, Temperature) && !NameIn(hourly, Humidity) && !NameIn(hourly, Wind)) {
-        error = QCoreApplication::translate("Forecast", "the answer holds none of the series %1, %2, %3").arg(Temperature.name, Humidity.name, Wind.name);
+        error = QCoreApplication::translate("Forecast", "the answer holds none of the series %1, %2, %3")
+                    .arg(Temperature.name, Humidity.name, Wind.name);
         return std::nullopt;
     }
     std::vector<std::optional<double>> series[3];

@@ -110,12 +110,15 @@ QStringList AssumedNotes(const OutlookChartData& data)
 {
     QStringList notes;
     if (!data.concreteRule.isEmpty())
-        notes << QCoreApplication::translate("OutlookChart", "Italics: assumed values. Concrete: %1 (the rule).").arg(data.concreteRule);
+        notes << QCoreApplication::translate("OutlookChart", "Italics: assumed values. Concrete: %1 (the rule).")
+                     .arg(data.concreteRule);
     if (data.windAdjusted) {
-        const QString lead = notes.isEmpty() ? QCoreApplication::translate("OutlookChart", "Italics: assumed values. ") : QString();
+        const QString lead
+            = notes.isEmpty() ? QCoreApplication::translate("OutlookChart", "Italics: assumed values. ") : QString();
         notes << (data.heightFactor == 1.0
                       ? QCoreApplication::translate("OutlookChart", "%1Wind: the 10 m forecast as given.").arg(lead)
-                      : QCoreApplication::translate("OutlookChart", "%1Wind: the 10 m forecast × %2, brought to about 0.5 m above the surface.")
+                      : QCoreApplication::translate(
+                            "OutlookChart", "%1Wind: the 10 m forecast × %2, brought to about 0.5 m above the surface.")
                             .arg(lead, QString::fromStdString(NumberFormat::General(data.heightFactor))));
     }
     return notes;
@@ -126,22 +129,30 @@ std::vector<LegendEntry> LayOutLegend(const QRectF& area, const OutlookChartData
 {
     const QString unit = UnitCaptions::Symbol(Quantity::Rate, data.units);
     std::vector<LegendEntry> entries{
-        {Colors::OutlookEquation, Qt::SolidLine, false, QCoreApplication::translate("OutlookChart", "Equation rate"), {}},
+        {Colors::OutlookEquation, Qt::SolidLine, false, QCoreApplication::translate("OutlookChart", "Equation rate"),
+         {}},
         {Colors::OutlookBand, Qt::SolidLine, true,
          QCoreApplication::translate("OutlookChart", "±%1 % (measured rates)").arg(int(EquationSpread * 100)), {}},
-        {Colors::OutlookNomograph, Qt::DashLine, false, QCoreApplication::translate("OutlookChart", "Nomograph rate"), {}},
+        {Colors::OutlookNomograph, Qt::DashLine, false, QCoreApplication::translate("OutlookChart", "Nomograph rate"),
+         {}},
         {Colors::OutlookMay, Qt::DashLine, false,
-         QCoreApplication::translate("OutlookChart", "%1 and %2 %3").arg(QString::fromStdString(RateText(data.may, data.units)),
-                                             QString::fromStdString(RateText(data.shall, data.units)), unit),
+         QCoreApplication::translate("OutlookChart", "%1 and %2 %3")
+             .arg(QString::fromStdString(RateText(data.may, data.units)),
+                  QString::fromStdString(RateText(data.shall, data.units)), unit),
          {}},
     };
     if (data.inForce)
-        entries.push_back({Colors::OutlookInForce, Qt::SolidLine, false, QCoreApplication::translate("OutlookChart", "Threshold in force"), {}});
-    entries.push_back({Colors::OutlookAboveShade, Qt::SolidLine, true, QCoreApplication::translate("OutlookChart", "Above the threshold"), {}});
-    entries.push_back({Colors::OutlookWindowShade, Qt::SolidLine, true, QCoreApplication::translate("OutlookChart", "Longest safe window"), {}});
+        entries.push_back({Colors::OutlookInForce, Qt::SolidLine, false,
+                           QCoreApplication::translate("OutlookChart", "Threshold in force"), {}});
+    entries.push_back({Colors::OutlookAboveShade, Qt::SolidLine, true,
+                       QCoreApplication::translate("OutlookChart", "Above the threshold"), {}});
+    entries.push_back({Colors::OutlookWindowShade, Qt::SolidLine, true,
+                       QCoreApplication::translate("OutlookChart", "Longest safe window"), {}});
     if (data.windows.next)
         entries.push_back({Colors::OutlookNomograph, Qt::SolidLine, false,
-                           QCoreApplication::translate("OutlookChart", "Next window of at least %1 h").arg(data.minimumHours), {}});
+                           QCoreApplication::translate("OutlookChart", "Next window of at least %1 h")
+                               .arg(data.minimumHours),
+                           {}});
     double x = area.left() + 4;
     double y = area.top() + metrics.ascent() + 2;
     for (LegendEntry& entry : entries) {
@@ -501,16 +512,18 @@ QString OutlookChart::HourTip(const OutlookChartData& data, std::size_t hour)
         const QString text = QString(Q(point.used[input])).toHtmlEscaped() + u' ' + UnitCaptions::InputUnit(input, data.units);
         return assumed ? QStringLiteral("<i>%1</i>").arg(text) : text;
     };
-    QString tip = QCoreApplication::translate("OutlookChart", "<b>%1</b><br>Air %2, RH %3, concrete %4, wind %5")
-                      .arg(QLocale::c().toString(point.time, QStringLiteral("ddd d MMM HH:mm")),
-                           value(Input::AirTemp, false), value(Input::RelativeHumidity, false),
-                           value(Input::ConcreteTemp, point.concreteAssumed), value(Input::WindVelocity, point.windAssumed));
+    QString tip
+        = QCoreApplication::translate("OutlookChart", "<b>%1</b><br>Air %2, RH %3, concrete %4, wind %5")
+              .arg(QLocale::c().toString(point.time, QStringLiteral("ddd d MMM HH:mm")), value(Input::AirTemp, false),
+                   value(Input::RelativeHumidity, false), value(Input::ConcreteTemp, point.concreteAssumed),
+                   value(Input::WindVelocity, point.windAssumed));
     if (point.equation)
         tip += QCoreApplication::translate("OutlookChart", "<br>Equation %1 %2")
                    .arg(QString::fromStdString(RateText(*point.equation, data.units)),
                         UnitCaptions::Symbol(Quantity::Rate, data.units));
     if (point.borderline)
-        tip += QCoreApplication::translate("OutlookChart", "<br>Borderline: the ±%1 % band reaches across the threshold in force")
+        tip += QCoreApplication::translate("OutlookChart",
+                                           "<br>Borderline: the ±%1 % band reaches across the threshold in force")
                    .arg(int(EquationSpread * 100));
     if (point.concreteAssumed || point.windAssumed)
         tip += QCoreApplication::translate("OutlookChart", "<br><i>Italics: assumed</i>");

@@ -146,17 +146,27 @@ QString DescribeWindows(const std::vector<OutlookHour>& hours, const PourWindow:
             return hour.reading.time.isValid() && hour.reading.time.addSecs(3600) > notBefore;
         });
         if (notBefore.isValid() && !anyAhead)
-            return QCoreApplication::translate("OutlookHours", "Every hour of this forecast has passed: fetch a new one to find a window.");
-        const QString why = criterion == SafeCriterion::OkOnly ? QCoreApplication::translate("OutlookHours", "is not OK")
-                                                               : QCoreApplication::translate("OutlookHours", "is above the threshold in force");
+            return QCoreApplication::translate(
+                "OutlookHours", "Every hour of this forecast has passed: fetch a new one to find a window.");
+        const QString why = criterion == SafeCriterion::OkOnly
+                                ? QCoreApplication::translate("OutlookHours", "is not OK")
+                                : QCoreApplication::translate("OutlookHours", "is above the threshold in force");
         return notBefore.isValid()
-                   ? QCoreApplication::translate("OutlookHours", "No hour without measures ahead: every hour still to come %1 or cannot be "
-                                    "computed.").arg(why)
-                   : QCoreApplication::translate("OutlookHours", "No hour without measures: every hour %1 or cannot be computed.").arg(why);
+                   ? QCoreApplication::translate(
+                         "OutlookHours",
+                         "No hour without measures ahead: every hour still to come %1 or cannot be "
+                         "computed.")
+                         .arg(why)
+                   : QCoreApplication::translate("OutlookHours",
+                                                 "No hour without measures: every hour %1 or cannot be computed.")
+                         .arg(why);
     }
-    QString text = QCoreApplication::translate("OutlookHours", "Longest safe window: %1.").arg(RunText(hours, *found.longest));
+    QString text
+        = QCoreApplication::translate("OutlookHours", "Longest safe window: %1.").arg(RunText(hours, *found.longest));
     if (found.next)
-        text += QCoreApplication::translate("OutlookHours", " Next window of at least %1 h: %2.").arg(minimumHours).arg(RunText(hours, *found.next));
+        text += QCoreApplication::translate("OutlookHours", " Next window of at least %1 h: %2.")
+                    .arg(minimumHours)
+                    .arg(RunText(hours, *found.next));
     else
         text += QCoreApplication::translate("OutlookHours", " No window of at least %1 h.").arg(minimumHours);
     return text;
@@ -184,10 +194,12 @@ std::vector<HourlyReading> ReadingsFromForecast(const Forecast::Answer& answer, 
         // Marked as an unreadable cell of a file is, the forecast's hour standing for its line.
         if (!missing.isEmpty()) {
             const QString last = missing.takeLast();
-            reading.problem = QCoreApplication::translate("OutlookHours", "Forecast hour %1: no forecast value of %2.")
-                                  .arg(readings.size() + 1)
-                                  .arg(missing.isEmpty() ? last : missing.join(QStringLiteral(", ")) +
-                                                                      QCoreApplication::translate("OutlookHours", " or ") + last);
+            reading.problem
+                = QCoreApplication::translate("OutlookHours", "Forecast hour %1: no forecast value of %2.")
+                      .arg(readings.size() + 1)
+                      .arg(missing.isEmpty() ? last
+                                             : missing.join(QStringLiteral(", "))
+                                                   + QCoreApplication::translate("OutlookHours", " or ") + last);
         }
         reading.source = RecordSource::Forecast;
         reading.windFactor = heightFactor;

@@ -26,7 +26,9 @@ QString LastCheckText(const PlannedPour& pour)
 }
 
 PlannedPoursPanel::PlannedPoursPanel(RecordsStore& store, std::function<Current()> current, QWidget* parent)
-    : QGroupBox(QCoreApplication::translate("PlannedPoursPanel", "Planned Pours"), parent), store_(store), current_(std::move(current))
+    : QGroupBox(QCoreApplication::translate("PlannedPoursPanel", "Planned Pours"), parent),
+      store_(store),
+      current_(std::move(current))
 {
     setObjectName(QStringLiteral("fraPlannedPours"));
     lblNextPour = new QLabel(this);
@@ -70,8 +72,9 @@ void PlannedPoursPanel::Reload()
     std::vector<PlannedPour> all;
     const QSqlError error = store_.isOpen() ? PlannedPours::List(store_.database(), all) : QSqlError();
     if (error.isValid()) {
-        lblNextPour->setText(QCoreApplication::translate("PlannedPoursPanel", "The planned pours could not be read from %1: %2")
-                                 .arg(store_.describe(), error.text()));
+        lblNextPour->setText(
+            QCoreApplication::translate("PlannedPoursPanel", "The planned pours could not be read from %1: %2")
+                .arg(store_.describe(), error.text()));
         return;
     }
     pours_ = PlannedPours::Coming(all, QDateTime::currentDateTimeUtc());
@@ -87,7 +90,10 @@ bool PlannedPoursPanel::ShowPour(qint64 id)
 {
     const auto pour = std::find_if(pours_.begin(), pours_.end(), [id](const PlannedPour& p) { return p.id == id; });
     if (pour == pours_.end()) {
-        emit problem(QCoreApplication::translate("PlannedPoursPanel", "Planned pour %1 is not among the coming pours in %2.").arg(id).arg(store_.describe()));
+        emit problem(
+            QCoreApplication::translate("PlannedPoursPanel", "Planned pour %1 is not among the coming pours in %2.")
+                .arg(id)
+                .arg(store_.describe()));
         return false;
     }
     lstPlannedPours->setCurrentRow(int(pour - pours_.begin()));
@@ -98,7 +104,9 @@ bool PlannedPoursPanel::ShowPour(qint64 id)
 void PlannedPoursPanel::PlanPour()
 {
     if (!store_.isOpen()) {
-        emit problem(QCoreApplication::translate("PlannedPoursPanel", "Pours are planned in the records, and %1 is not open.").arg(store_.describe()));
+        emit problem(
+            QCoreApplication::translate("PlannedPoursPanel", "Pours are planned in the records, and %1 is not open.")
+                .arg(store_.describe()));
         return;
     }
     const Current now = current_();
@@ -110,7 +118,8 @@ void PlannedPoursPanel::PlanPour()
     if (!pour)
         return;
     if (const QSqlError error = PlannedPours::Add(store_.database(), *pour); error.isValid()) {
-        emit problem(QCoreApplication::translate("PlannedPoursPanel", "The pour was not planned in %1: %2").arg(store_.describe(), error.text()));
+        emit problem(QCoreApplication::translate("PlannedPoursPanel", "The pour was not planned in %1: %2")
+                         .arg(store_.describe(), error.text()));
         return;
     }
     Reload();
@@ -125,7 +134,8 @@ void PlannedPoursPanel::DeletePour()
         return;
     }
     if (const QSqlError error = PlannedPours::Remove(store_.database(), pours_[std::size_t(row)].id); error.isValid()) {
-        emit problem(QCoreApplication::translate("PlannedPoursPanel", "The pour was not deleted from %1: %2").arg(store_.describe(), error.text()));
+        emit problem(QCoreApplication::translate("PlannedPoursPanel", "The pour was not deleted from %1: %2")
+                         .arg(store_.describe(), error.text()));
         return;
     }
     Reload();

@@ -55,7 +55,8 @@ void SiteSearch::search(const QString& name)
 {
     txtSearch->setText(name);
     if (name.trimmed().size() < 2) {
-        emit problem(QCoreApplication::translate("SiteSearch", "Type at least 2 letters or digits of the place's name or postcode."));
+        emit problem(QCoreApplication::translate("SiteSearch",
+                                                 "Type at least 2 letters or digits of the place's name or postcode."));
         return;
     }
     cmdSearch->setEnabled(false);
@@ -74,5 +75,6 @@ void SiteSearch::show(const std::vector<Geocoding::Place>& places)
                                 .arg(place.longitude, 0, 'f', 4));
     lstMatches->setVisible(!places.empty());
     if (places.empty())
-        emit problem(QCoreApplication::translate("SiteSearch", "No place called \"%1\" was found.").arg(txtSearch->text().trimmed()));
+        emit problem(QCoreApplication::translate("SiteSearch", "No place called \"%1\" was found.")
+                         .arg(txtSearch->text().trimmed()));
 }

@@ -108,8 +108,10 @@ void frmOutlook::BuildElements()
     txtForecastDays = Named(new QSpinBox(forecast), "txtForecastDays");
     txtForecastDays->setRange(Settings::MinForecastDays, Settings::MaxForecastDays);
     txtForecastDays->setSuffix(QCoreApplication::translate("frmOutlook", " days"));
-    txtForecastDays->setToolTip(QCoreApplication::translate("frmOutlook", "How many days the forecast covers, 1 to 16. Hours past a model's "
-                                               "horizon may come without values."));
+    txtForecastDays->setToolTip(
+        QCoreApplication::translate("frmOutlook",
+                                    "How many days the forecast covers, 1 to 16. Hours past a model's "
+                                    "horizon may come without values."));
     txtForecastDays->setValue(Settings::ForecastDays());
     cmdFetch = MakeButton(forecast, "cmdFetch", QCoreApplication::translate("frmOutlook", "Fetch Forecast"));
     cmdServer = MakeButton(forecast, "cmdServer", QCoreApplication::translate("frmOutlook", "Server…"));
@@ -129,21 +131,26 @@ void frmOutlook::BuildElements()
     cmdPaste = MakeButton(rows, "cmdPaste", QCoreApplication::translate("frmOutlook", "Paste Rows"));
     cmdAddHour = MakeButton(rows, "cmdAddHour", QCoreApplication::translate("frmOutlook", "Add Hour"));
     cmdDeleteHours = MakeButton(rows, "cmdDeleteHours", QCoreApplication::translate("frmOutlook", "Delete Hours"));
-    chkEveryReading = Named(new QCheckBox(QCoreApplication::translate("frmOutlook", "Every reading"), rows), "chkEveryReading");
-    chkEveryReading->setToolTip(QCoreApplication::translate("frmOutlook", "A meter's readings one row each, rather than the means of each "
-                                               "clock hour; an imported file is read again."));
+    chkEveryReading
+        = Named(new QCheckBox(QCoreApplication::translate("frmOutlook", "Every reading"), rows), "chkEveryReading");
+    chkEveryReading->setToolTip(
+        QCoreApplication::translate("frmOutlook",
+                                    "A meter's readings one row each, rather than the means of each "
+                                    "clock hour; an imported file is read again."));
     cboSun = Named(new QComboBox(rows), "cboSun");
     // The list speaks the language; the words kept with the hours stay English (SunWords).
-    static const char* const sunShown[] = {QT_TRANSLATE_NOOP("frmOutlook", "Sunny"),
-                                           QT_TRANSLATE_NOOP("frmOutlook", "Shaded"),
-                                           QT_TRANSLATE_NOOP("frmOutlook", "Unknown")};
+    static const char* const sunShown[]
+        = {QT_TRANSLATE_NOOP("frmOutlook", "Sunny"), QT_TRANSLATE_NOOP("frmOutlook", "Shaded"),
+           QT_TRANSLATE_NOOP("frmOutlook", "Unknown")};
     static_assert(std::size(sunShown) == std::size(AllSunOnSlab));
     for (std::size_t i = 0; i < std::size(AllSunOnSlab); ++i)
         cboSun->addItem(QCoreApplication::translate("frmOutlook", sunShown[i]), int(AllSunOnSlab[i]));
     cboSun->setCurrentIndex(cboSun->findData(int(SunOnSlab::Unknown)));
-    cboSun->setToolTip(QCoreApplication::translate("frmOutlook", "Recorded and printed with the hours; it changes no rate. Direct sun can double "
-                                      "what shade gives, but no published model of its effect yet agrees well "
-                                      "enough with measured evaporation."));
+    cboSun->setToolTip(
+        QCoreApplication::translate("frmOutlook",
+                                    "Recorded and printed with the hours; it changes no rate. Direct sun can double "
+                                    "what shade gives, but no published model of its effect yet agrees well "
+                                    "enough with measured evaporation."));
     auto* sunLabel = new QLabel(QCoreApplication::translate("frmOutlook", "Sun on the slab"), rows);
     sunLabel->setBuddy(cboSun);
     auto* rowButtons = new QHBoxLayout(rows);
@@ -155,9 +162,12 @@ void frmOutlook::BuildElements()
     rowButtons->addWidget(sunLabel);
     rowButtons->addWidget(cboSun);
 
-    auto* rules = Named(new QGroupBox(QCoreApplication::translate("frmOutlook", "Where the source has no value"), this), "fraRules");
-    optConcreteOffset = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "Concrete = air +"), rules), "optConcreteOffset");
-    optConcreteConstant = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "Concrete ="), rules), "optConcreteConstant");
+    auto* rules = Named(new QGroupBox(QCoreApplication::translate("frmOutlook", "Where the source has no value"), this),
+                        "fraRules");
+    optConcreteOffset = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "Concrete = air +"), rules),
+                              "optConcreteOffset");
+    optConcreteConstant = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "Concrete ="), rules),
+                                "optConcreteConstant");
     txtConcrete = Named(new QDoubleSpinBox(rules), "txtConcrete");
     txtConcrete->setRange(-60, 200);
     txtConcrete->setDecimals(1);
@@ -166,8 +176,10 @@ void frmOutlook::BuildElements()
     txtHeightFactor->setRange(0.1, 1.0);
     txtHeightFactor->setDecimals(2);
     txtHeightFactor->setSingleStep(0.01);
-    txtHeightFactor->setToolTip(QCoreApplication::translate("frmOutlook", "Forecast wind is given 10 m above ground; the nomograph wants it about "
-                                               "0.5 m above the slab. 0.65 is the 1/7 power law; 1 leaves it."));
+    txtHeightFactor->setToolTip(
+        QCoreApplication::translate("frmOutlook",
+                                    "Forecast wind is given 10 m above ground; the nomograph wants it about "
+                                    "0.5 m above the slab. 0.65 is the 1/7 power law; 1 leaves it."));
     auto* rulesRow = new QHBoxLayout(rules);
     rulesRow->addWidget(optConcreteOffset);
     rulesRow->addWidget(optConcreteConstant);
@@ -183,11 +195,15 @@ void frmOutlook::BuildElements()
     txtWindowHours = Named(new QSpinBox(safe), "txtWindowHours");
     txtWindowHours->setRange(1, 48);
     txtWindowHours->setSuffix(QStringLiteral(" h"));
-    txtWindowHours->setToolTip(QCoreApplication::translate("frmOutlook", "The next window looked for is at least this long."));
-    optSafeBelowThreshold = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "Below the threshold"), safe),
-                                  "optSafeBelowThreshold");
-    optSafeBelowThreshold->setToolTip(QCoreApplication::translate("frmOutlook", "Hours not above the threshold in force are safe."));
-    optSafeOkOnly = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "“OK” only"), safe), "optSafeOkOnly");
+    txtWindowHours->setToolTip(
+        QCoreApplication::translate("frmOutlook", "The next window looked for is at least this long."));
+    optSafeBelowThreshold
+        = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "Below the threshold"), safe),
+                "optSafeBelowThreshold");
+    optSafeBelowThreshold->setToolTip(
+        QCoreApplication::translate("frmOutlook", "Hours not above the threshold in force are safe."));
+    optSafeOkOnly
+        = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "“OK” only"), safe), "optSafeOkOnly");
     auto* safeRow = new QHBoxLayout(safe);
     safeRow->addWidget(new QLabel(QCoreApplication::translate("frmOutlook", "At least"), safe));
     safeRow->addWidget(txtWindowHours);
@@ -221,9 +237,11 @@ void frmOutlook::BuildElements()
     lblSource->setTextFormat(Qt::PlainText);
 
     cmdShowHour = MakeButton(this, "cmdShowHour", QCoreApplication::translate("frmOutlook", "Show Hour in Calculator"));
-    cmdSaveRecords = MakeButton(this, "cmdSaveRecords", QCoreApplication::translate("frmOutlook", "Save Hours as Records"));
+    cmdSaveRecords
+        = MakeButton(this, "cmdSaveRecords", QCoreApplication::translate("frmOutlook", "Save Hours as Records"));
     cmdMeasures = MakeButton(this, "cmdMeasures", QCoreApplication::translate("frmOutlook", "Measures…"));
-    cmdMeasures->setToolTip(QCoreApplication::translate("frmOutlook", "What a crew does against plastic cracking for the selected hour's class."));
+    cmdMeasures->setToolTip(QCoreApplication::translate(
+        "frmOutlook", "What a crew does against plastic cracking for the selected hour's class."));
     cmdPourReport = MakeButton(this, "cmdPourReport", QCoreApplication::translate("frmOutlook", "Pour Report…"));
     cmdPrint = MakeButton(this, "cmdPrint", QCoreApplication::translate("frmOutlook", "Print…"));
     cmdPdf = MakeButton(this, "cmdPdf", QCoreApplication::translate("frmOutlook", "Save as PDF…"));
@@ -346,8 +364,10 @@ void frmOutlook::ConnectHandlers()
     connect(&client_, &ForecastClient::finished, this, [this](const Forecast::Answer& answer) {
         EndProgress();
         if (!ForecastCache::Store(CacheFolder(), answer))
-            Report(QCoreApplication::translate("frmOutlook", "The forecast could not be kept for use without the network in \"%1\".")
-                       .arg(CacheFolder()), false);
+            Report(QCoreApplication::translate("frmOutlook",
+                                               "The forecast could not be kept for use without the network in \"%1\".")
+                       .arg(CacheFolder()),
+                   false);
         if (const std::optional<Settings::Site> site = SiteFromFields())
             Settings::RememberSite(*site);
         ShowForecast(answer, false);
@@ -437,7 +457,8 @@ void frmOutlook::Refresh()
     data.windAdjusted = forecast_.has_value();
     data.heightFactor = txtHeightFactor->value();
     chart_->setData(std::move(data));
-    windows_ = hours.empty() ? QCoreApplication::translate("frmOutlook", "No hours yet: fetch a forecast, import a CSV file or paste rows.")
+    windows_ = hours.empty() ? QCoreApplication::translate(
+                   "frmOutlook", "No hours yet: fetch a forecast, import a CSV file or paste rows.")
                              : DescribeWindows(hours, found, minimum, notBefore, criterion);
     lblWindow->setText(windows_);
     lblSource->setText(source_);
@@ -446,10 +467,11 @@ void frmOutlook::Refresh()
         button->setEnabled(any);
     mnuUndo->setEnabled(canUndo());
     const ThresholdPolicy thresholds = ThresholdsOf(units);
-    optSafeOkOnly->setToolTip(QCoreApplication::translate("frmOutlook", "Only hours whose rate is at or below %1 %2, the message “OK”, "
-                                             "are safe.")
-                                  .arg(QString::fromStdString(RateText(thresholds.may, units)),
-                                       UnitCaptions::Symbol(Quantity::Rate, units)));
+    optSafeOkOnly->setToolTip(
+        QCoreApplication::translate("frmOutlook",
+                                    "Only hours whose rate is at or below %1 %2, the message “OK”, "
+                                    "are safe.")
+            .arg(QString::fromStdString(RateText(thresholds.may, units)), UnitCaptions::Symbol(Quantity::Rate, units)));
     UpdatePourReport();
     UpdateMeasures();
 }
@@ -495,16 +517,17 @@ void frmOutlook::UpdateMeasures()
         return;
     const int row = std::max(0, tblHours->currentIndex().row());
     measures_->ShowFor(model_->hours()[std::size_t(row)].result);
-    measures_->setWindowTitle(QCoreApplication::translate("frmOutlook", "Measures: %1").arg(OutlookTable::TimeText(
-        model_->hours()[std::size_t(row)].reading.time)));
+    measures_->setWindowTitle(QCoreApplication::translate("frmOutlook", "Measures: %1")
+                                  .arg(OutlookTable::TimeText(model_->hours()[std::size_t(row)].reading.time)));
 }
 
 void frmOutlook::UpdatePourReport()
 {
     const bool answered = isSignalConnected(QMetaMethod::fromSignal(&frmOutlook::pourReportRequested));
     cmdPourReport->setEnabled(answered && model_->rowCount() > 0);
-    cmdPourReport->setToolTip(answered ? QCoreApplication::translate("frmOutlook", "A pour report of these hours, to print or save as PDF.")
-                                       : QCoreApplication::translate("frmOutlook", "The pour report is not available in this window."));
+    cmdPourReport->setToolTip(
+        answered ? QCoreApplication::translate("frmOutlook", "A pour report of these hours, to print or save as PDF.")
+                 : QCoreApplication::translate("frmOutlook", "The pour report is not available in this window."));
 }
 
 void frmOutlook::connectNotify(const QMetaMethod& signal)
@@ -524,8 +547,12 @@ bool frmOutlook::MayReplaceTyped(const QString& what)
     if (!typed_ || model_->rowCount() == 0)
         return true;
     return Msg::Box(this,
-                    QCoreApplication::translate("frmOutlook", "Replace the %1 hours shown, typed or edited here, with %2? They are not kept "
-                                   "anywhere else.").arg(model_->rowCount()).arg(what),
+                    QCoreApplication::translate(
+                        "frmOutlook",
+                        "Replace the %1 hours shown, typed or edited here, with %2? They are not kept "
+                        "anywhere else.")
+                        .arg(model_->rowCount())
+                        .arg(what),
                     Msg::Buttons::YesNo, Msg::Icon::Question, windowTitle())
            == Msg::Answer::Yes;
 }

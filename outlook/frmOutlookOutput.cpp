@@ -51,9 +51,12 @@ int frmOutlook::SaveSelectedAsRecords()
     }
     // The sun on the slab, where the user said, goes with the hours it was seen in.
     const SunOnSlab sun = model_->settings().sun;
-    const QString sunWords =
-        sun == SunOnSlab::Unknown ? QString() : QCoreApplication::translate("frmOutlook", "; sun on the slab: ") + SunWords(sun);
-    const QString note = (QCoreApplication::translate("frmOutlook", "Pour-day outlook: ") + source_).left(255 - sunWords.size()) + sunWords;
+    const QString sunWords = sun == SunOnSlab::Unknown
+                                 ? QString()
+                                 : QCoreApplication::translate("frmOutlook", "; sun on the slab: ") + SunWords(sun);
+    const QString note
+        = (QCoreApplication::translate("frmOutlook", "Pour-day outlook: ") + source_).left(255 - sunWords.size())
+          + sunWords;
     std::vector<NewRecord> records;
     int skipped = 0;
     for (int row : rows) {
@@ -76,18 +79,23 @@ int frmOutlook::SaveSelectedAsRecords()
                                : QString()}));
     }
     if (records.empty()) {
-        Report(QCoreApplication::translate("frmOutlook", "None of the selected hours could be computed, so none was saved."), true);
+        Report(QCoreApplication::translate("frmOutlook",
+                                           "None of the selected hours could be computed, so none was saved."),
+               true);
         return 0;
     }
     const QSqlError error = store_.AddRecords(records);
     if (error.isValid()) {
         Report(QCoreApplication::translate("frmOutlook", "The hours could not be saved in \"%1\"; none was saved.\n%2")
-                   .arg(store_.databasePath(), error.text()), true);
+                   .arg(store_.databasePath(), error.text()),
+               true);
         return 0;
     }
     QString text = QCoreApplication::translate("frmOutlook", "%1 hours saved as records.").arg(records.size());
     if (skipped > 0)
-        text += QCoreApplication::translate("frmOutlook", " %1 selected hours could not be computed and were not saved.").arg(skipped);
+        text
+            += QCoreApplication::translate("frmOutlook", " %1 selected hours could not be computed and were not saved.")
+                   .arg(skipped);
     Report(text, false);
     return int(records.size());
 }

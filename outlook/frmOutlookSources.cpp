@@ -29,8 +29,10 @@ namespace {
 
 QString KeyOverHttpText(const QString& server)
 {
-    return QCoreApplication::translate("frmOutlook", "The API key is not sent to %1: over plain http anyone on the way could read it. Use the "
-                          "server's https:// address, or leave the key empty.")
+    return QCoreApplication::translate(
+               "frmOutlook",
+               "The API key is not sent to %1: over plain http anyone on the way could read it. Use the "
+               "server's https:// address, or leave the key empty.")
         .arg(server);
 }
 
@@ -93,9 +95,9 @@ std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport:
 
 void frmOutlook::AskForCsv()
 {
-    const QString path =
-        FileDialogs::OpenFileName(this, Settings::FileKind::Csv, QCoreApplication::translate("frmOutlook", "Import Hours from a CSV File"),
-                                  QCoreApplication::translate("frmOutlook", "CSV files and logs (*.csv *.txt *.dat);;All files (*)"));
+    const QString path = FileDialogs::OpenFileName(
+        this, Settings::FileKind::Csv, QCoreApplication::translate("frmOutlook", "Import Hours from a CSV File"),
+        QCoreApplication::translate("frmOutlook", "CSV files and logs (*.csv *.txt *.dat);;All files (*)"));
     if (path.isEmpty())
         return;
     const std::optional<ImportedRows> read = ReadFile(path, {});
@@ -123,7 +125,9 @@ std::optional<frmOutlook::ImportedRows> frmOutlook::ReadFile(const QString& path
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Report(QCoreApplication::translate("frmOutlook", "The file \"%1\" could not be read: %2").arg(shown, file.errorString()), true);
+        Report(QCoreApplication::translate("frmOutlook", "The file \"%1\" could not be read: %2")
+                   .arg(shown, file.errorString()),
+               true);
         return std::nullopt;
     }
     CsvImport::Reader reader(file, CsvImport::MaxSourceBytes, model_->settings().units, chosen);
@@ -131,7 +135,8 @@ std::optional<frmOutlook::ImportedRows> frmOutlook::ReadFile(const QString& path
     read.start = reader.start();
     HourlyMeans::Rows rows(reader, chkEveryReading->isChecked());
     // A large log takes a second or two: it shows how far it has come and can be cancelled.
-    QProgressDialog progress(QCoreApplication::translate("frmOutlook", "Reading %1…").arg(shown), QCoreApplication::translate("frmOutlook", "Cancel"), 0,
+    QProgressDialog progress(QCoreApplication::translate("frmOutlook", "Reading %1…").arg(shown),
+                             QCoreApplication::translate("frmOutlook", "Cancel"), 0,
                              int(info.isFile() ? info.size() / 1024 : 0), this);
     progress.setObjectName(QStringLiteral("frmReading"));
     progress.setWindowModality(Qt::WindowModal);
@@ -149,7 +154,9 @@ std::optional<frmOutlook::ImportedRows> frmOutlook::ReadFile(const QString& path
     read.readings = rows.readings();
     const QString error = read.start.readable ? reader.stopped() : read.start.error;
     if (!error.isEmpty()) {
-        Report(QCoreApplication::translate("frmOutlook", "The file \"%1\" could not be imported.\n%2").arg(shown, error), true);
+        Report(
+            QCoreApplication::translate("frmOutlook", "The file \"%1\" could not be imported.\n%2").arg(shown, error),
+            true);
         return std::nullopt;
     }
     return read;
@@ -173,18 +180,24 @@ bool frmOutlook::ShowImported(const QString& path, const ImportedRows& read, con
     forecast_.reset();
     site_.clear();
     imported_ = {path, chosen};
-    source_ = QCoreApplication::translate("frmOutlook", "From %1 (%2): ").arg(QFileInfo(path).fileName(), read.start.encoding);
+    source_ = QCoreApplication::translate("frmOutlook", "From %1 (%2): ")
+                  .arg(QFileInfo(path).fileName(), read.start.encoding);
     if (read.averaged)
-        source_ += QCoreApplication::translate("frmOutlook", "%1 hours, the means of %2 readings").arg(read.rows.size()).arg(read.readings);
+        source_ += QCoreApplication::translate("frmOutlook", "%1 hours, the means of %2 readings")
+                       .arg(read.rows.size())
+                       .arg(read.readings);
     else
         source_ += QStringLiteral("%1 %2").arg(read.rows.size()).arg(chkEveryReading->isChecked()
                                                                          ? QStringLiteral("readings")
                                                                          : QStringLiteral("hours"));
     if (unreadable > 0)
-        source_ += QCoreApplication::translate("frmOutlook", ", %1 with a value that could not be read (marked)").arg(unreadable);
+        source_ += QCoreApplication::translate("frmOutlook", ", %1 with a value that could not be read (marked)")
+                       .arg(unreadable);
     if (leftOut > 0)
-        source_ += leftOut == 1 ? QCoreApplication::translate("frmOutlook", ", 1 unreadable reading left out of the means")
-                                : QCoreApplication::translate("frmOutlook", ", %1 unreadable readings left out of the means").arg(leftOut);
+        source_ += leftOut == 1
+                       ? QCoreApplication::translate("frmOutlook", ", 1 unreadable reading left out of the means")
+                       : QCoreApplication::translate("frmOutlook", ", %1 unreadable readings left out of the means")
+                             .arg(leftOut);
     std::vector<HourlyReading> rows = read.rows;
     for (HourlyReading& row : rows)
         row.source = RecordSource::Csv;
@@ -197,7 +210,8 @@ bool frmOutlook::PasteRows(const QString& text)
 {
     const CsvImport::Result read = CsvImport::Read(text, model_->settings().units);
     if (!read.readable) {
-        Report(QCoreApplication::translate("frmOutlook", "The pasted rows could not be read.\n%1").arg(read.error), true);
+        Report(QCoreApplication::translate("frmOutlook", "The pasted rows could not be read.\n%1").arg(read.error),
+               true);
         return false;
     }
     if (forecast_) {
@@ -229,8 +243,10 @@ void frmOutlook::FetchForecast()
 {
     const std::optional<Settings::Site> site = SiteFromFields();
     if (!site) {
-        Report(QCoreApplication::translate("frmOutlook", "Type the site's latitude (-90 to 90 °N) and longitude (-180 to 180 °E) in degrees, "
-                              "for instance 47.3769 and 8.5417."),
+        Report(QCoreApplication::translate(
+                   "frmOutlook",
+                   "Type the site's latitude (-90 to 90 °N) and longitude (-180 to 180 °E) in degrees, "
+                   "for instance 47.3769 and 8.5417."),
                true);
         return;
     }
@@ -243,8 +259,9 @@ void frmOutlook::FetchForecast()
         return;
     }
     EndProgress();
-    progress_ = new QProgressDialog(QCoreApplication::translate("frmOutlook", "Fetching the forecast for %1 from %2…").arg(site->name, server),
-                                    QCoreApplication::translate("frmOutlook", "Cancel"), 0, 0, this);
+    progress_ = new QProgressDialog(
+        QCoreApplication::translate("frmOutlook", "Fetching the forecast for %1 from %2…").arg(site->name, server),
+        QCoreApplication::translate("frmOutlook", "Cancel"), 0, 0, this);
     progress_->setObjectName(QStringLiteral("frmFetching"));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumDuration(0);
@@ -278,7 +295,8 @@ void frmOutlook::ShowForecast(const Forecast::Answer& answer, bool kept)
                   .arg(QString::fromUtf8(answer.zone.id()));
     if (gaps > 0)
         source_ += QCoreApplication::translate("frmOutlook", ", %1 without a forecast value (marked)").arg(gaps);
-    source_ += QCoreApplication::translate("frmOutlook", ", from %1, fetched %2").arg(Settings::ForecastServer(), FetchTime(answer.fetched));
+    source_ += QCoreApplication::translate("frmOutlook", ", from %1, fetched %2")
+                   .arg(Settings::ForecastServer(), FetchTime(answer.fetched));
     if (kept)
         source_ += QCoreApplication::translate("frmOutlook", " (kept from then: the server was not asked again)");
     model_->setReadings(std::move(readings));
@@ -311,9 +329,11 @@ void frmOutlook::EditServer()
     auto* key = new QLineEdit(key_.Get(), &dialog);
     key->setObjectName(QStringLiteral("txtApiKey"));
     key->setEchoMode(QLineEdit::PasswordEchoOnEdit);
-    auto* kept = new QLabel(key_.Where() + QCoreApplication::translate("frmOutlook", " It is sent only over https, or over http to this "
-                                                          "computer: over plain http anyone on the way could "
-                                                          "read it."),
+    auto* kept = new QLabel(key_.Where()
+                                + QCoreApplication::translate("frmOutlook",
+                                                              " It is sent only over https, or over http to this "
+                                                              "computer: over plain http anyone on the way could "
+                                                              "read it."),
                             &dialog);
     kept->setObjectName(QStringLiteral("lblKeyKept"));
     kept->setWordWrap(true);
@@ -331,17 +351,23 @@ void frmOutlook::EditServer()
         return;
     const QUrl url(server->text().trimmed());
     if (!url.isValid() || (url.scheme() != QStringLiteral("http") && url.scheme() != QStringLiteral("https"))) {
-        Report(QCoreApplication::translate("frmOutlook", "\"%1\" is not a web address (http:// or https://).").arg(server->text()), true);
+        Report(QCoreApplication::translate("frmOutlook", "\"%1\" is not a web address (http:// or https://).")
+                   .arg(server->text()),
+               true);
         return;
     }
     if (!key->text().trimmed().isEmpty() && !Forecast::KeyMayGoTo(url)) {
-        Report(KeyOverHttpText(server->text().trimmed()) + QCoreApplication::translate("frmOutlook", " Nothing was changed."), true);
+        Report(KeyOverHttpText(server->text().trimmed())
+                   + QCoreApplication::translate("frmOutlook", " Nothing was changed."),
+               true);
         return;
     }
     const QUrl geocodingUrl(geocoding->text().trimmed());
     if (!geocodingUrl.isValid() ||
         (geocodingUrl.scheme() != QStringLiteral("http") && geocodingUrl.scheme() != QStringLiteral("https"))) {
-        Report(QCoreApplication::translate("frmOutlook", "\"%1\" is not a web address (http:// or https://).").arg(geocoding->text()), true);
+        Report(QCoreApplication::translate("frmOutlook", "\"%1\" is not a web address (http:// or https://).")
+                   .arg(geocoding->text()),
+               true);
         return;
     }
     Settings::SetGeocodingServer(geocoding->text().trimmed());

@@ -80,8 +80,11 @@ frmPlanPour::frmPlanPour(const QString& site, double latitude, double longitude,
     threshold->addWidget(txtPourThreshold);
     threshold->addWidget(new QLabel(UnitCaptions::Symbol(Quantity::Rate, units_), this));
 
-    optPourConcreteOffset = Named(new QRadioButton(QCoreApplication::translate("frmPlanPour", "Concrete = air +"), this), "optPourConcreteOffset");
-    optPourConcreteConstant = Named(new QRadioButton(QCoreApplication::translate("frmPlanPour", "Concrete ="), this), "optPourConcreteConstant");
+    optPourConcreteOffset
+        = Named(new QRadioButton(QCoreApplication::translate("frmPlanPour", "Concrete = air +"), this),
+                "optPourConcreteOffset");
+    optPourConcreteConstant = Named(new QRadioButton(QCoreApplication::translate("frmPlanPour", "Concrete ="), this),
+                                    "optPourConcreteConstant");
     txtPourConcrete = Named(new QDoubleSpinBox(this), "txtPourConcrete");
     txtPourConcrete->setRange(-60, 200);
     txtPourConcrete->setDecimals(1);
@@ -139,7 +142,8 @@ void frmPlanPour::ChooseMix()
 void frmPlanPour::SetZone(const QString& zone)
 {
     zone_ = zone;
-    lblPourZone->setText(zone.isEmpty() ? QCoreApplication::translate("frmPlanPour", "this computer's (%1): find the site to use its own")
+    lblPourZone->setText(zone.isEmpty() ? QCoreApplication::translate(
+                                              "frmPlanPour", "this computer's (%1): find the site to use its own")
                                               .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId()))
                                         : zone);
 }
@@ -155,7 +159,8 @@ std::optional<PlannedPour> frmPlanPour::pour(QString& why) const
         return std::nullopt;
     }
     if (!latitudeRead || !longitudeRead || std::abs(latitude) > 90 || std::abs(longitude) > 180) {
-        why = QCoreApplication::translate("frmPlanPour", "Type the site's latitude (-90 to 90 °N) and longitude (-180 to 180 °E) in degrees.");
+        why = QCoreApplication::translate(
+            "frmPlanPour", "Type the site's latitude (-90 to 90 °N) and longitude (-180 to 180 °E) in degrees.");
         return std::nullopt;
     }
     const QTimeZone zone = zone_.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(zone_.toUtf8());

@@ -19,12 +19,14 @@ output::PagedTable HoursTable(const PourReport& report)
 {
     const UnitSystem units = report.units;
     output::PagedTable table{
-        .headers = {QCoreApplication::translate("PourDocument", "Time"), WithUnit(QCoreApplication::translate("PourDocument", "Air"), Quantity::Temperature, units),
+        .headers = {QCoreApplication::translate("PourDocument", "Time"),
+                    WithUnit(QCoreApplication::translate("PourDocument", "Air"), Quantity::Temperature, units),
                     WithUnit(QCoreApplication::translate("PourDocument", "RH"), Quantity::Humidity, units),
                     WithUnit(QCoreApplication::translate("PourDocument", "Wind"), Quantity::Wind, units),
                     WithUnit(QCoreApplication::translate("PourDocument", "Concrete"), Quantity::Temperature, units),
                     WithUnit(QCoreApplication::translate("PourDocument", "Rate"), Quantity::Rate, units),
-                    QCoreApplication::translate("PourDocument", "±%1 % band").arg(int(EquationSpread * 100 + 0.5)), QCoreApplication::translate("PourDocument", "Class"),
+                    QCoreApplication::translate("PourDocument", "±%1 % band").arg(int(EquationSpread * 100 + 0.5)),
+                    QCoreApplication::translate("PourDocument", "Class"),
                     QCoreApplication::translate("PourDocument", "Readings")}};
     for (const PourHour& hour : report.hours) {
         table.rows.push_back({HourTimeText(hour), hour.air, hour.humidity, hour.wind, hour.concrete,
@@ -35,8 +37,9 @@ output::PagedTable HoursTable(const PourReport& report)
 
 output::PagedTable MeasuresTable(const PourReport& report)
 {
-    output::PagedTable table{
-        .headers = {QCoreApplication::translate("PourDocument", "Measure"), QCoreApplication::translate("PourDocument", "Planned"), QCoreApplication::translate("PourDocument", "Taken")}};
+    output::PagedTable table{.headers = {QCoreApplication::translate("PourDocument", "Measure"),
+                                         QCoreApplication::translate("PourDocument", "Planned"),
+                                         QCoreApplication::translate("PourDocument", "Taken")}};
     for (const PourMeasure& measure : report.measures) {
         table.rows.push_back({measure.text, measure.planned ? QStringLiteral("yes") : QStringLiteral("no"),
                               measure.taken ? QStringLiteral("yes") : QStringLiteral("no")});
@@ -58,22 +61,25 @@ output::PagedDocument PourDocument(const PourReport& report)
     int borderline = 0;
     for (const PourHour& hour : report.hours)
         borderline += report.borderline(hour) ? 1 : 0;
-    QStringList heading{QCoreApplication::translate("PourDocument", "Site: ") + report.site,
-                        QCoreApplication::translate("PourDocument", "Pour or element: ") + report.pour,
-                        QCoreApplication::translate("PourDocument", "Date: ") + QLocale().toString(report.date, QLocale::LongFormat),
-                        QCoreApplication::translate("PourDocument", "Prepared by: ") + report.preparedBy,
-                        QCoreApplication::translate("PourDocument", "Mix: ") + Q(std::string(PresetOf(report.mix).name)),
-                        QCoreApplication::translate("PourDocument", "Threshold in force: %1 %2")
-                            .arg(report.thresholdText, UnitCaptions::Symbol(Quantity::Rate, report.units))};
+    QStringList heading{
+        QCoreApplication::translate("PourDocument", "Site: ") + report.site,
+        QCoreApplication::translate("PourDocument", "Pour or element: ") + report.pour,
+        QCoreApplication::translate("PourDocument", "Date: ") + QLocale().toString(report.date, QLocale::LongFormat),
+        QCoreApplication::translate("PourDocument", "Prepared by: ") + report.preparedBy,
+        QCoreApplication::translate("PourDocument", "Mix: ") + Q(std::string(PresetOf(report.mix).name)),
+        QCoreApplication::translate("PourDocument", "Threshold in force: %1 %2")
+            .arg(report.thresholdText, UnitCaptions::Symbol(Quantity::Rate, report.units))};
     if (!report.sun.isEmpty())
-        heading << QCoreApplication::translate("PourDocument", "Sun on the slab: %1 (recorded; it changes no rate)").arg(report.sun);
+        heading << QCoreApplication::translate("PourDocument", "Sun on the slab: %1 (recorded; it changes no rate)")
+                       .arg(report.sun);
     document.addText(heading.join(u'\n'));
     document.addHeading(QCoreApplication::translate("PourDocument", "Hours"));
-    document.addText(QCoreApplication::translate("PourDocument", "%1 %2 borderline hours (the ±%3 % band crosses the threshold).")
-                         .arg(report.safeWindow)
-                         .arg(borderline)
-                         .arg(int(EquationSpread * 100 + 0.5)),
-                     true);
+    document.addText(
+        QCoreApplication::translate("PourDocument", "%1 %2 borderline hours (the ±%3 % band crosses the threshold).")
+            .arg(report.safeWindow)
+            .arg(borderline)
+            .arg(int(EquationSpread * 100 + 0.5)),
+        true);
     document.addDrawing(PourChartPoints,
                         [report](QPainter& painter, const QRectF& area) { DrawPourChart(painter, area, report); });
     document.addTable(HoursTable(report));
@@ -83,7 +89,8 @@ output::PagedDocument PourDocument(const PourReport& report)
     document.addHeading(QCoreApplication::translate("PourDocument", "Remarks"));
     document.addText(report.remarks.isEmpty() ? QCoreApplication::translate("PourDocument", "None.") : report.remarks);
     document.addSpace(24);
-    document.addText(QCoreApplication::translate("PourDocument", "Signature: ________________________________    Date: ________________"));
+    document.addText(QCoreApplication::translate(
+        "PourDocument", "Signature: ________________________________    Date: ________________"));
     document.addText(QCoreApplication::translate("PourDocument", "Name: ") + report.preparedBy);
     return document;
 }

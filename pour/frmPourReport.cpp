@@ -79,7 +79,8 @@ void frmPourReport::BuildElements()
     lblHours->setWordWrap(true);
 
     grdMeasures = named(new QTableWidget(int(report_.measures.size()), 3, this), "grdMeasures");
-    grdMeasures->setHorizontalHeaderLabels({QCoreApplication::translate("frmPourReport", "Measure"), QCoreApplication::translate("frmPourReport", "Planned"),
+    grdMeasures->setHorizontalHeaderLabels({QCoreApplication::translate("frmPourReport", "Measure"),
+                                            QCoreApplication::translate("frmPourReport", "Planned"),
                                             QCoreApplication::translate("frmPourReport", "Taken")});
     grdMeasures->verticalHeader()->hide();
     grdMeasures->setWordWrap(true);
@@ -110,7 +111,8 @@ void frmPourReport::BuildElements()
     form->addRow(QCoreApplication::translate("frmPourReport", "Mix:"), lblThreshold);
     form->addRow(QCoreApplication::translate("frmPourReport", "Hours:"), lblHours);
 
-    cmdSavePdf = named(new QPushButton(QCoreApplication::translate("frmPourReport", "Save &as PDF…"), this), "cmdSavePdf");
+    cmdSavePdf
+        = named(new QPushButton(QCoreApplication::translate("frmPourReport", "Save &as PDF…"), this), "cmdSavePdf");
     cmdPrint = named(new QPushButton(QCoreApplication::translate("frmPourReport", "Pri&nt"), this), "cmdPrint");
     cmdClose = named(new QPushButton(QCoreApplication::translate("frmPourReport", "&Close"), this), "cmdClose");
     auto* buttons = new QDialogButtonBox(this);
@@ -186,7 +188,8 @@ void frmPourReport::Keep(const PourReport& report, const QString& done)
         return;
     }
     Msg::Box(this,
-             QCoreApplication::translate("frmPourReport", "%1 and kept beside the records as report %2.\nIts digest (SHA-256): %3")
+             QCoreApplication::translate("frmPourReport",
+                                         "%1 and kept beside the records as report %2.\nIts digest (SHA-256): %3")
                  .arg(done)
                  .arg(saved.id)
                  .arg(saved.digest),

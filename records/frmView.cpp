@@ -229,8 +229,10 @@ void frmView::BuildElements()
     cmdPourReport->setToolTip(QCoreApplication::translate("frmView", "Make a pour report of the selected records."));
     cmdPourReport->setEnabled(false);
     cmdPourReports = MakeButton(this, "cmdPourReports", QCoreApplication::translate("frmView", "Pour Reports…"));
-    cmdPourReports->setToolTip(QCoreApplication::translate("frmView", "List the pour reports kept beside the records, and check a copy's "
-                                              "digest."));
+    cmdPourReports->setToolTip(
+        QCoreApplication::translate("frmView",
+                                    "List the pour reports kept beside the records, and check a copy's "
+                                    "digest."));
     count->addWidget(cmdPourReport);
     count->addWidget(cmdPourReports);
 
@@ -241,10 +243,10 @@ void frmView::BuildElements()
     layout->addLayout(count);
     layout->addLayout(bottom);
     // Tab reads the window top to bottom: the filters, the records, the row under them, the copy choices.
-    SetTabOrder(this, {"cboFilterSite", "chkFilterDates", "dtFrom", "dtTo", "cboShowUnits", "DBGrid1", "cmdImport",
-                       "cmdExportCsv", "cmdExportPdf", "cmdHistory", "cmdShowDeleted", "cmdPourReport",
-                       "cmdPourReports", "chkHeaders", "chkRecID", "cmdCopy", "cmdDelete", "cmdDeleteAll", "cmdReturn",
-                       "cmdExit"});
+    SetTabOrder(this, {"cboFilterSite",  "chkFilterDates", "dtFrom",         "dtTo",         "cboShowUnits",
+                       "DBGrid1",        "cmdImport",      "cmdExportCsv",   "cmdExportPdf", "cmdHistory",
+                       "cmdShowDeleted", "cmdPourReport",  "cmdPourReports", "chkHeaders",   "chkRecID",
+                       "cmdCopy",        "cmdDelete",      "cmdDeleteAll",   "cmdReturn",    "cmdExit"});
 
     connect(cmdCopy, &QPushButton::clicked, this, &frmView::cmdCopy_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmView::cmdDelete_Click);

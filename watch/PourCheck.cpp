@@ -56,7 +56,9 @@ PourCheck CheckPour(const PlannedPour& pour, const Forecast::Answer& forecast, d
         }
     }
     if (covered < check.plannedHours) {
-        check.reason = QCoreApplication::translate("PourCheck", "the forecast covers %1 of its %2 hours").arg(covered).arg(check.plannedHours);
+        check.reason = QCoreApplication::translate("PourCheck", "the forecast covers %1 of its %2 hours")
+                           .arg(covered)
+                           .arg(check.plannedHours);
         return check;
     }
     check.state = check.hoursAtRisk > 0         ? PourState::AtRisk

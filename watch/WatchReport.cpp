@@ -41,16 +41,22 @@ QString Finding(const PourCheck& check)
     const QString threshold = QStringLiteral("%1 %2").arg(check.threshold, UnitCaptions::Symbol(Quantity::Rate, check.units));
     switch (*check.state) {
     case PourState::AtRisk:
-        return QCoreApplication::translate("WatchReport", "at risk: %1 of %2 h above %3, %4").arg(check.hoursAtRisk).arg(check.plannedHours).arg(threshold, worst);
+        return QCoreApplication::translate("WatchReport", "at risk: %1 of %2 h above %3, %4")
+            .arg(check.hoursAtRisk)
+            .arg(check.plannedHours)
+            .arg(threshold, worst);
     case PourState::Borderline:
-        return QCoreApplication::translate("WatchReport", "borderline: %1 of %2 h within the equation's ±%3 % of %4, %5")
+        return QCoreApplication::translate("WatchReport",
+                                           "borderline: %1 of %2 h within the equation's ±%3 % of %4, %5")
             .arg(check.hoursBorderline)
             .arg(check.plannedHours)
             .arg(int(EquationSpread * 100))
             .arg(threshold, worst);
     case PourState::Clear: break;
     }
-    return QCoreApplication::translate("WatchReport", "clear: all %1 h at or below %2, %3").arg(check.plannedHours).arg(threshold, worst);
+    return QCoreApplication::translate("WatchReport", "clear: all %1 h at or below %2, %3")
+        .arg(check.plannedHours)
+        .arg(threshold, worst);
 }
 
 QString KeptNote(const PourCheck& check, const QDateTime& now)

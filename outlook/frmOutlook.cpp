@@ -53,6 +53,14 @@ T* Named(T* widget, const char* name)
     return widget;
 }
 
+// A caption that names the element it stands before, for a screen reader.
+QLabel* Caption(const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, buddy->parentWidget());
+    label->setBuddy(buddy);
+    return label;
+}
+
 }  // namespace
 
 frmOutlook::frmOutlook(RecordsStore& store, ForecastKey& key, QWidget* parent)
@@ -116,11 +124,11 @@ void frmOutlook::BuildElements()
     cmdFetch = MakeButton(forecast, "cmdFetch", QCoreApplication::translate("frmOutlook", "Fetch Forecast"));
     cmdServer = MakeButton(forecast, "cmdServer", QCoreApplication::translate("frmOutlook", "Server…"));
     auto* forecastRow = new QHBoxLayout(forecast);
-    forecastRow->addWidget(new QLabel(QCoreApplication::translate("frmOutlook", "Site"), forecast));
+    forecastRow->addWidget(Caption(QCoreApplication::translate("frmOutlook", "Site"), cboSite));
     forecastRow->addWidget(cboSite, 1);
-    forecastRow->addWidget(new QLabel(QCoreApplication::translate("frmOutlook", "Latitude (°N)"), forecast));
+    forecastRow->addWidget(Caption(QCoreApplication::translate("frmOutlook", "Latitude (°N)"), txtLatitude));
     forecastRow->addWidget(txtLatitude);
-    forecastRow->addWidget(new QLabel(QCoreApplication::translate("frmOutlook", "Longitude (°E)"), forecast));
+    forecastRow->addWidget(Caption(QCoreApplication::translate("frmOutlook", "Longitude (°E)"), txtLongitude));
     forecastRow->addWidget(txtLongitude);
     forecastRow->addWidget(txtForecastDays);
     forecastRow->addWidget(cmdFetch);
@@ -186,7 +194,7 @@ void frmOutlook::BuildElements()
     rulesRow->addWidget(txtConcrete);
     rulesRow->addWidget(lblConcreteUnit);
     rulesRow->addSpacing(12);
-    rulesRow->addWidget(new QLabel(QCoreApplication::translate("frmOutlook", "Wind height factor"), rules));
+    rulesRow->addWidget(Caption(QCoreApplication::translate("frmOutlook", "Wind height factor"), txtHeightFactor));
     rulesRow->addWidget(txtHeightFactor);
     rulesRow->addStretch();
 
@@ -205,7 +213,7 @@ void frmOutlook::BuildElements()
     optSafeOkOnly
         = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "“OK” only"), safe), "optSafeOkOnly");
     auto* safeRow = new QHBoxLayout(safe);
-    safeRow->addWidget(new QLabel(QCoreApplication::translate("frmOutlook", "At least"), safe));
+    safeRow->addWidget(Caption(QCoreApplication::translate("frmOutlook", "At least"), txtWindowHours));
     safeRow->addWidget(txtWindowHours);
     safeRow->addWidget(optSafeBelowThreshold);
     safeRow->addWidget(optSafeOkOnly);

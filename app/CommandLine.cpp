@@ -100,9 +100,10 @@ Request WatchRequest(const QCommandLineParser& parser)
         bool read = false;
         request.days = parser.value(DaysOption).toInt(&read);
         if (!read || request.days < 1 || request.days > Watch::MaxDays)
-            return Refused(QStringLiteral("--days takes a number of days from 1 to %1, not \"%2\".")
-                               .arg(Watch::MaxDays)
-                               .arg(parser.value(DaysOption)));
+            return Refused(
+                QCoreApplication::translate("CommandLine", "--days takes a number of days from 1 to %1, not \"%2\".")
+                    .arg(Watch::MaxDays)
+                    .arg(parser.value(DaysOption)));
     }
     return request;
 }
@@ -159,18 +160,20 @@ Request Parse(const QStringList& arguments)
     }
     for (const QString& option : {DaysOption, JsonOption, NotifyOption}) {
         if (parser.isSet(option) && !parser.isSet(WatchOption))
-            return Refused(QStringLiteral("--%1 goes with --watch.").arg(option));
+            return Refused(QCoreApplication::translate("CommandLine", "--%1 goes with --watch.").arg(option));
     }
     if (int(parser.isSet(OutlookOption)) + int(parser.isSet(WatchOption)) + int(parser.isSet(OpenPourOption)) > 1)
-        return Refused(QStringLiteral("--outlook, --watch and --outlook-pour go one at a time."));
+        return Refused(
+            QCoreApplication::translate("CommandLine", "--outlook, --watch and --outlook-pour go one at a time."));
     if (parser.isSet(WatchOption))
         return WatchRequest(parser);
     if (parser.isSet(OpenPourOption)) {
         bool read = false;
         request.pourId = parser.value(OpenPourOption).toLongLong(&read);
         if (!read || request.pourId <= 0)
-            return Refused(QStringLiteral("--outlook-pour takes a planned pour's number, not \"%1\".")
-                               .arg(parser.value(OpenPourOption)));
+            return Refused(
+                QCoreApplication::translate("CommandLine", "--outlook-pour takes a planned pour's number, not \"%1\".")
+                    .arg(parser.value(OpenPourOption)));
         request.action = Action::OpenPour;
         return request;
     }

@@ -5,6 +5,7 @@
 #include "outlook/PlannedPoursPanel.h"
 #include "records/PlannedPours.h"
 #include "records/RecordsStore.h"
+#include <QCoreApplication>
 
 void frmMain::ShowNextPlannedPour()
 {
@@ -14,7 +15,7 @@ void frmMain::ShowNextPlannedPour()
     const std::vector<PlannedPour> coming = PlannedPours::Coming(pours, QDateTime::currentDateTimeUtc());
     if (coming.empty())
         return;
-    auto* next = new QLabel(QStringLiteral("Next planned pour: %1: %2")
+    auto* next = new QLabel(QCoreApplication::translate("frmMain", "Next planned pour: %1: %2")
                                 .arg(PlannedPours::Title(coming.front()), LastCheckText(coming.front())),
                             statusBar());
     next->setObjectName(QStringLiteral("lblMainNextPour"));

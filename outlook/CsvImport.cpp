@@ -6,6 +6,7 @@
 #include "outlook/sources/CsvRow.h"
 #include "outlook/sources/CsvTokenizer.h"
 #include "outlook/sources/TextDecoding.h"
+#include <QCoreApplication>
 
 namespace CsvImport {
 namespace {
@@ -85,7 +86,7 @@ bool Reader::Source::readHeader()
     for (Record record; int(pending.size()) < kLinesBeforeHeader && records->next(record);)
         pending.push_back(record);
     if (pending.empty())
-        return fail(QStringLiteral("The text is empty."));
+        return fail(QCoreApplication::translate("CsvImport", "The text is empty."));
     const std::optional<std::size_t> header = HeaderAmong(pending);
     if (!header) {
         layout = PositionalLayout();
@@ -94,12 +95,15 @@ bool Reader::Source::readHeader()
     layout = *ReadHeader(pending[*header].fields);
     const int headerLine = pending[*header].line;
     if (const QString missing = MissingColumn(layout); !missing.isEmpty())
-        return fail(QStringLiteral("The header on line %1 names no %2 column.").arg(headerLine).arg(missing));
+        return fail(QCoreApplication::translate("CsvImport", "The header on line %1 names no %2 column.")
+                        .arg(headerLine)
+                        .arg(missing));
     pending.erase(pending.begin(), pending.begin() + std::ptrdiff_t(*header) + 1);
     Record record;
     for (int under = 0; under <= kRowsUnderHeader; ++under) {
         if (!nextRecord(record))
-            return fail(QStringLiteral("No data lines follow the header on line %1.").arg(headerLine));
+            return fail(QCoreApplication::translate("CsvImport", "No data lines follow the header on line %1.")
+                            .arg(headerLine));
         const std::optional<ColumnUnits> units = ReadUnitsRow(record, layout);
         if (!units || under == kRowsUnderHeader) {
             pending.push_front(std::move(record));
@@ -115,7 +119,7 @@ void Reader::Source::open(QString first, RecordReader::MoreText more, UnitSystem
     if (first.startsWith(QChar(0xFEFF)))
         first.remove(0, 1);
     if (const std::optional<int> line = BinaryLine(first)) {
-        fail(QStringLiteral("Line %1 holds binary data, not text.").arg(*line));
+        fail(QCoreApplication::translate("CsvImport", "Line %1 holds binary data, not text.").arg(*line));
         return;
     }
     const QChar separator = SeparatorOf(first);

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "calc/Units.h"
+#include <QCoreApplication>
 
 namespace Forecast {
 
@@ -47,12 +48,12 @@ const Units::Unit* UnitOf(const QJsonObject& units, const QString& name, const S
 {
     const QString unit = units.value(name).toString();
     if (unit.isEmpty()) {
-        error = QStringLiteral("no unit given for %1").arg(name);
+        error = QCoreApplication::translate("Forecast", "no unit given for %1").arg(name);
         return nullptr;
     }
     if (const Units::Unit* found = Units::Find(series.kept.quantity, unit.toStdString()))
         return found;
-    error = QStringLiteral("unknown unit \"%1\" for %2").arg(unit, name);
+    error = QCoreApplication::translate("Forecast", "unknown unit \"%1\" for %2").arg(unit, name);
     return nullptr;
 }
 
@@ -85,14 +86,14 @@ std::optional<std::vector<QDateTime>> ReadTimes(const QJsonArray& times, int off
             value.isDouble() ? std::optional(QDateTime::fromSecsSinceEpoch(value.toInteger(), zone))
                              : WallClockAt(value.toString(), offsetSeconds);
         if (!time) {
-            error = QStringLiteral("unreadable time \"%1\" at hour %2")
+            error = QCoreApplication::translate("Forecast", "unreadable time \"%1\" at hour %2")
                         .arg(value.toVariant().toString(), QString::number(read.size() + 1));
             return std::nullopt;
         }
         read.push_back(time->toTimeZone(zone));
     }
     if (read.empty())
-        error = QStringLiteral("the forecast has no hours");
+        error = QCoreApplication::translate("Forecast", "the forecast has no hours");
     return read.empty() ? std::nullopt : std::optional(std::move(read));
 }
 
@@ -106,7 +107,7 @@ std::optional<std::vector<std::optional<double>>> ReadSeries(const QJsonObject& 
         return std::vector<std::optional<double>>(std::size_t(times.size()));
     const QJsonArray values = hourly.value(*name).toArray();
     if (values.size() != times.size()) {
-        error = QStringLiteral("the series have different lengths (time: %1, %2: %3)")
+        error = QCoreApplication::translate("Forecast", "the series have different lengths (time: %1, %2: %3)")
                     .arg(times.size())
                     .arg(*name)
                     .arg(values.size());
@@ -120,7 +121,7 @@ std::optional<std::vector<std::optional<double>>> ReadSeries(const QJsonObject& 
     for (qsizetype i = 0; i < values.size(); ++i) {
         const QJsonValue value = values.at(i);
         if (!value.isDouble() && !value.isNull()) {
-            error = QStringLiteral("the value of %1 at %2 is not a number")
+            error = QCoreApplication::translate("Forecast", "the value of %1 at %2 is not a number")
                         .arg(*name, times.at(i).toVariant().toString());
             return std::nullopt;
         }
@@ -135,18 +136,20 @@ std::optional<QJsonObject> ReadObject(const QByteArray& json, QString& error)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        error = QStringLiteral("not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset);
+        error = QCoreApplication::translate("Forecast", "not JSON (%1 at byte %2)")
+                    .arg(parseError.errorString())
+                    .arg(parseError.offset);
         return std::nullopt;
     }
     if (!document.isObject()) {
-        error = QStringLiteral("not a JSON object");
+        error = QCoreApplication::translate("Forecast", "not a JSON object");
         return std::nullopt;
     }
     const QJsonObject object = document.object();
     if (object.value(QStringLiteral("error")).toBool()) {
         const QString reason = object.value(QStringLiteral("reason")).toString();
-        error = QStringLiteral("the server reported an error: %1")
-                    .arg(reason.isEmpty() ? QStringLiteral("no reason given") : reason);
+        error = QCoreApplication::translate("Forecast", "the server reported an error: %1")
+                    .arg(reason.isEmpty() ? QCoreApplication::translate("Forecast", "no reason given") : reason);
         return std::nullopt;
     }
     return object;
@@ -157,7 +160,7 @@ std::optional<std::vector<Hour>> ReadHours(const QJsonObject& answer, const QTim
     const QJsonObject hourly = answer.value(QStringLiteral("hourly")).toObject();
     const QJsonObject units = answer.value(QStringLiteral("hourly_units")).toObject();
     if (!hourly.value(TimeKey).isArray()) {
-        error = QStringLiteral("the series time is missing");
+        error = QCoreApplication::translate("Forecast", "the series time is missing");
         return std::nullopt;
     }
     const QJsonArray times = hourly.value(TimeKey).toArray();
@@ -166,7 +169,8 @@ std::optional<std::vector<Hour>> ReadHours(const QJsonObject& answer, const QTim
     if (!timesRead)
         return std::nullopt;
     if (!NameIn(hourly, Temperature) && !NameIn(hourly, Humidity) && !NameIn(hourly, Wind)) {
-        error = QStringLiteral("the answer holds none of the series %1, %2, %3").arg(Temperature.name, Humidity.name, Wind.name);
+        error = QCoreApplication::translate("Forecast", "the answer holds none of the series %1, %2, %3")
+                    .arg(Temperature.name, Humidity.name, Wind.name);
         return std::nullopt;
     }
     std::vector<std::optional<double>> series[3];
@@ -225,7 +229,7 @@ std::optional<Answer> Parse(const QByteArray& json, const QDateTime& fetched, QS
     const QJsonValue latitude = object->value(QStringLiteral("latitude"));
     const QJsonValue longitude = object->value(QStringLiteral("longitude"));
     if (!latitude.isDouble() || !longitude.isDouble()) {
-        error = QStringLiteral("no latitude or longitude");
+        error = QCoreApplication::translate("Forecast", "no latitude or longitude");
         return std::nullopt;
     }
     Answer answer;

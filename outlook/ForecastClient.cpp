@@ -12,6 +12,7 @@
 #include <QUrlQuery>
 
 #include <utility>
+#include <QCoreApplication>
 
 namespace {
 
@@ -39,7 +40,7 @@ QString ServerReason(const QByteArray& body)
     const QJsonObject object = QJsonDocument::fromJson(body).object();
     const QString reason = object.value(QStringLiteral("reason")).toString();
     return object.value(QStringLiteral("error")).toBool() && !reason.isEmpty()
-               ? QStringLiteral(" It said: %1").arg(reason)
+               ? QCoreApplication::translate("ForecastClient", " It said: %1").arg(reason)
                : QString();
 }
 
@@ -49,11 +50,11 @@ QString HttpFailure(const QNetworkReply& reply, const QString& server, const QBy
     QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
     if (!reason.isEmpty())
         reason.prepend(QLatin1Char(' '));
-    return QStringLiteral("The forecast server at %1 answered with HTTP status %2%3.")
+    return QCoreApplication::translate("ForecastClient", "The forecast server at %1 answered with HTTP status %2%3.")
                .arg(server)
                .arg(status)
-               .arg(reason) +
-           ServerReason(body);
+               .arg(reason)
+           + ServerReason(body);
 }
 
 bool Unreachable(QNetworkReply::NetworkError error)
@@ -86,19 +87,26 @@ QString Failure(const QNetworkReply& reply, const QByteArray& body, int timeoutM
         return QString();
     // Only the timers abort a fetch that is still connected: cancel() disconnects first.
     if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
-        return QStringLiteral("The forecast server at %1 timed out: no complete answer within %2.")
+        return QCoreApplication::translate("ForecastClient",
+                                           "The forecast server at %1 timed out: no complete answer within %2.")
             .arg(server, Seconds(timeoutMs));
     if (error == QNetworkReply::ProtocolUnknownError)
-        return QStringLiteral("The forecast server address must start with http:// or https://.");
+        return QCoreApplication::translate("ForecastClient",
+                                           "The forecast server address must start with http:// or https://.");
     if (Unreachable(error))
-        return QStringLiteral("The forecast server at %1 could not be reached: %2.").arg(server, reply.errorString());
+        return QCoreApplication::translate("ForecastClient", "The forecast server at %1 could not be reached: %2.")
+            .arg(server, reply.errorString());
     if (error == QNetworkReply::InsecureRedirectError || error == QNetworkReply::TooManyRedirectsError)
-        return QStringLiteral("The forecast server at %1 sent the request on elsewhere; only its own addresses "
-                              "are followed.")
+        return QCoreApplication::translate(
+                   "ForecastClient",
+                   "The forecast server at %1 sent the request on elsewhere; only its own addresses "
+                   "are followed.")
             .arg(server);
     if (error == QNetworkReply::RemoteHostClosedError)
-        return QStringLiteral("The forecast server at %1 broke off the answer: %2.").arg(server, reply.errorString());
-    return QStringLiteral("The forecast server at %1 could not deliver the forecast: %2.")
+        return QCoreApplication::translate("ForecastClient", "The forecast server at %1 broke off the answer: %2.")
+            .arg(server, reply.errorString());
+    return QCoreApplication::translate("ForecastClient",
+                                       "The forecast server at %1 could not deliver the forecast: %2.")
         .arg(server, reply.errorString());
 }
 
@@ -161,12 +169,16 @@ void ForecastClient::refuse(std::optional<qint64> announced)
     cancel();
     body_.clear();
     const QString limit = Megabytes(Forecast::MaxAnswerBytes);
-    emit failed(announced ? QStringLiteral("The forecast server at %1 sent an answer of %2, more than the %3 a forecast "
-                                           "may be: it was refused and not kept.")
-                                .arg(server, Megabytes(*announced), limit)
-                          : QStringLiteral("The forecast server at %1 sent more than the %2 a forecast may be: the "
-                                           "answer was refused and not kept.")
-                                .arg(server, limit));
+    emit failed(
+        announced
+            ? QCoreApplication::translate("ForecastClient",
+                                          "The forecast server at %1 sent an answer of %2, more than the %3 a forecast "
+                                          "may be: it was refused and not kept.")
+                  .arg(server, Megabytes(*announced), limit)
+            : QCoreApplication::translate("ForecastClient",
+                                          "The forecast server at %1 sent more than the %2 a forecast may be: the "
+                                          "answer was refused and not kept.")
+                  .arg(server, limit));
 }
 
 void ForecastClient::done()
@@ -189,7 +201,8 @@ void ForecastClient::done()
     QString error;
     std::optional<Forecast::Answer> answer = Forecast::Parse(body, QDateTime::currentDateTimeUtc(), error);
     if (!answer) {
-        emit failed(QStringLiteral("The forecast server at %1 sent an answer that cannot be used: %2.")
+        emit failed(QCoreApplication::translate("ForecastClient",
+                                                "The forecast server at %1 sent an answer that cannot be used: %2.")
                         .arg(ServerOf(*reply), error));
         return;
     }

@@ -7,6 +7,7 @@
 #include <QNetworkReply>
 #include <QTimer>
 #include <QUrlQuery>
+#include <QCoreApplication>
 
 namespace Geocoding {
 
@@ -40,12 +41,13 @@ std::optional<std::vector<Place>> Parse(const QByteArray& json, QString& error)
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parsed);
     if (parsed.error != QJsonParseError::NoError || !document.isObject()) {
-        error = QStringLiteral("the answer is not a JSON object");
+        error = QCoreApplication::translate("Geocoding", "the answer is not a JSON object");
         return std::nullopt;
     }
     const QJsonObject object = document.object();
     if (object.value(QStringLiteral("error")).toBool()) {
-        error = QStringLiteral("it said: %1").arg(object.value(QStringLiteral("reason")).toString());
+        error = QCoreApplication::translate("Geocoding", "it said: %1")
+                    .arg(object.value(QStringLiteral("reason")).toString());
         return std::nullopt;
     }
     std::vector<Place> places;
@@ -57,7 +59,8 @@ std::optional<std::vector<Place>> Parse(const QByteArray& json, QString& error)
         const QString name = result.value(QStringLiteral("name")).toString();
         if (name.isEmpty() || !latitude.isDouble() || !longitude.isDouble() || std::abs(latitude.toDouble()) > 90 ||
             std::abs(longitude.toDouble()) > 180) {
-            error = QStringLiteral("match %1 has no name or no usable coordinates").arg(places.size() + 1);
+            error = QCoreApplication::translate("Geocoding", "match %1 has no name or no usable coordinates")
+                        .arg(places.size() + 1);
             return std::nullopt;
         }
         places.push_back({.name = name,
@@ -119,17 +122,21 @@ void GeocodingClient::done()
                                .arg(url.port(url.scheme() == QLatin1String("https") ? 443 : 80));
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 400) {
-        emit failed(QStringLiteral("The geocoding service at %1 answered with HTTP status %2.").arg(server).arg(status));
+        emit failed(
+            QCoreApplication::translate("Geocoding", "The geocoding service at %1 answered with HTTP status %2.")
+                .arg(server)
+                .arg(status));
         return;
     }
     if (reply->error() == QNetworkReply::OperationCanceledError) {
-        emit failed(QStringLiteral("The geocoding service at %1 timed out: no answer within %2 s.")
-                        .arg(server)
-                        .arg(TimeoutMs / 1000));
+        emit failed(
+            QCoreApplication::translate("Geocoding", "The geocoding service at %1 timed out: no answer within %2 s.")
+                .arg(server)
+                .arg(TimeoutMs / 1000));
         return;
     }
     if (reply->error() != QNetworkReply::NoError) {
-        emit failed(QStringLiteral("The geocoding service at %1 could not be reached: %2.")
+        emit failed(QCoreApplication::translate("Geocoding", "The geocoding service at %1 could not be reached: %2.")
                         .arg(server, reply->errorString()));
         return;
     }
@@ -138,8 +145,10 @@ void GeocodingClient::done()
     const std::optional<std::vector<Geocoding::Place>> places =
         body.size() > Geocoding::MaxAnswerBytes ? std::nullopt : Geocoding::Parse(body, error);
     if (!places) {
-        emit failed(QStringLiteral("The geocoding service at %1 sent an answer that cannot be used: %2.")
-                        .arg(server, error.isEmpty() ? QStringLiteral("it is too large") : error));
+        emit failed(
+            QCoreApplication::translate("Geocoding",
+                                        "The geocoding service at %1 sent an answer that cannot be used: %2.")
+                .arg(server, error.isEmpty() ? QCoreApplication::translate("Geocoding", "it is too large") : error));
         return;
     }
     emit found(*places);

@@ -20,6 +20,7 @@
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
 #include "ui/WindowFont.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -109,12 +110,15 @@ QStringList AssumedNotes(const OutlookChartData& data)
 {
     QStringList notes;
     if (!data.concreteRule.isEmpty())
-        notes << QStringLiteral("Italics: assumed values. Concrete: %1 (the rule).").arg(data.concreteRule);
+        notes << QCoreApplication::translate("OutlookChart", "Italics: assumed values. Concrete: %1 (the rule).")
+                     .arg(data.concreteRule);
     if (data.windAdjusted) {
-        const QString lead = notes.isEmpty() ? QStringLiteral("Italics: assumed values. ") : QString();
+        const QString lead
+            = notes.isEmpty() ? QCoreApplication::translate("OutlookChart", "Italics: assumed values. ") : QString();
         notes << (data.heightFactor == 1.0
-                      ? QStringLiteral("%1Wind: the 10 m forecast as given.").arg(lead)
-                      : QStringLiteral("%1Wind: the 10 m forecast × %2, brought to about 0.5 m above the surface.")
+                      ? QCoreApplication::translate("OutlookChart", "%1Wind: the 10 m forecast as given.").arg(lead)
+                      : QCoreApplication::translate(
+                            "OutlookChart", "%1Wind: the 10 m forecast × %2, brought to about 0.5 m above the surface.")
                             .arg(lead, QString::fromStdString(NumberFormat::General(data.heightFactor))));
     }
     return notes;
@@ -125,22 +129,30 @@ std::vector<LegendEntry> LayOutLegend(const QRectF& area, const OutlookChartData
 {
     const QString unit = UnitCaptions::Symbol(Quantity::Rate, data.units);
     std::vector<LegendEntry> entries{
-        {Colors::OutlookEquation, Qt::SolidLine, false, QStringLiteral("Equation rate"), {}},
+        {Colors::OutlookEquation, Qt::SolidLine, false, QCoreApplication::translate("OutlookChart", "Equation rate"),
+         {}},
         {Colors::OutlookBand, Qt::SolidLine, true,
-         QStringLiteral("±%1 % (measured rates)").arg(int(EquationSpread * 100)), {}},
-        {Colors::OutlookNomograph, Qt::DashLine, false, QStringLiteral("Nomograph rate"), {}},
+         QCoreApplication::translate("OutlookChart", "±%1 % (measured rates)").arg(int(EquationSpread * 100)), {}},
+        {Colors::OutlookNomograph, Qt::DashLine, false, QCoreApplication::translate("OutlookChart", "Nomograph rate"),
+         {}},
         {Colors::OutlookMay, Qt::DashLine, false,
-         QStringLiteral("%1 and %2 %3").arg(QString::fromStdString(RateText(data.may, data.units)),
-                                             QString::fromStdString(RateText(data.shall, data.units)), unit),
+         QCoreApplication::translate("OutlookChart", "%1 and %2 %3")
+             .arg(QString::fromStdString(RateText(data.may, data.units)),
+                  QString::fromStdString(RateText(data.shall, data.units)), unit),
          {}},
     };
     if (data.inForce)
-        entries.push_back({Colors::OutlookInForce, Qt::SolidLine, false, QStringLiteral("Threshold in force"), {}});
-    entries.push_back({Colors::OutlookAboveShade, Qt::SolidLine, true, QStringLiteral("Above the threshold"), {}});
-    entries.push_back({Colors::OutlookWindowShade, Qt::SolidLine, true, QStringLiteral("Longest safe window"), {}});
+        entries.push_back({Colors::OutlookInForce, Qt::SolidLine, false,
+                           QCoreApplication::translate("OutlookChart", "Threshold in force"), {}});
+    entries.push_back({Colors::OutlookAboveShade, Qt::SolidLine, true,
+                       QCoreApplication::translate("OutlookChart", "Above the threshold"), {}});
+    entries.push_back({Colors::OutlookWindowShade, Qt::SolidLine, true,
+                       QCoreApplication::translate("OutlookChart", "Longest safe window"), {}});
     if (data.windows.next)
         entries.push_back({Colors::OutlookNomograph, Qt::SolidLine, false,
-                           QStringLiteral("Next window of at least %1 h").arg(data.minimumHours), {}});
+                           QCoreApplication::translate("OutlookChart", "Next window of at least %1 h")
+                               .arg(data.minimumHours),
+                           {}});
     double x = area.left() + 4;
     double y = area.top() + metrics.ascent() + 2;
     for (LegendEntry& entry : entries) {
@@ -449,7 +461,7 @@ void OutlookChart::Paint(QPainter& painter, const QRectF& area, const OutlookCha
     const QFontMetricsF metrics(painter.font(), painter.device());
     const std::optional<Frame> frame = FrameFor(area, data, metrics);
     if (!frame) {
-        painter.drawText(area, Qt::AlignCenter, QStringLiteral("No hours to show."));
+        painter.drawText(area, Qt::AlignCenter, QCoreApplication::translate("OutlookChart", "No hours to show."));
         painter.restore();
         return;
     }
@@ -500,19 +512,21 @@ QString OutlookChart::HourTip(const OutlookChartData& data, std::size_t hour)
         const QString text = QString(Q(point.used[input])).toHtmlEscaped() + u' ' + UnitCaptions::InputUnit(input, data.units);
         return assumed ? QStringLiteral("<i>%1</i>").arg(text) : text;
     };
-    QString tip = QStringLiteral("<b>%1</b><br>Air %2, RH %3, concrete %4, wind %5")
-                      .arg(QLocale::c().toString(point.time, QStringLiteral("ddd d MMM HH:mm")),
-                           value(Input::AirTemp, false), value(Input::RelativeHumidity, false),
-                           value(Input::ConcreteTemp, point.concreteAssumed), value(Input::WindVelocity, point.windAssumed));
+    QString tip
+        = QCoreApplication::translate("OutlookChart", "<b>%1</b><br>Air %2, RH %3, concrete %4, wind %5")
+              .arg(QLocale::c().toString(point.time, QStringLiteral("ddd d MMM HH:mm")), value(Input::AirTemp, false),
+                   value(Input::RelativeHumidity, false), value(Input::ConcreteTemp, point.concreteAssumed),
+                   value(Input::WindVelocity, point.windAssumed));
     if (point.equation)
-        tip += QStringLiteral("<br>Equation %1 %2")
+        tip += QCoreApplication::translate("OutlookChart", "<br>Equation %1 %2")
                    .arg(QString::fromStdString(RateText(*point.equation, data.units)),
                         UnitCaptions::Symbol(Quantity::Rate, data.units));
     if (point.borderline)
-        tip += QStringLiteral("<br>Borderline: the ±%1 % band reaches across the threshold in force")
+        tip += QCoreApplication::translate("OutlookChart",
+                                           "<br>Borderline: the ±%1 % band reaches across the threshold in force")
                    .arg(int(EquationSpread * 100));
     if (point.concreteAssumed || point.windAssumed)
-        tip += QStringLiteral("<br><i>Italics: assumed</i>");
+        tip += QCoreApplication::translate("OutlookChart", "<br><i>Italics: assumed</i>");
     return tip;
 }
 

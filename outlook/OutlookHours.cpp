@@ -11,6 +11,7 @@
 #include "outlook/SiteTime.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -51,8 +52,8 @@ QString RunText(const std::vector<OutlookHour>& hours, const PourWindow::Run& ru
                                           hours.begin() + std::ptrdiff_t(run.first + run.count),
                                           [](const OutlookHour& hour) { return hour.borderline; });
     if (borderline > 0)
-        text += borderline == 1 ? QStringLiteral(", 1 borderline hour")
-                                : QStringLiteral(", %1 borderline hours").arg(borderline);
+        text += borderline == 1 ? QCoreApplication::translate("OutlookHours", ", 1 borderline hour")
+                                : QCoreApplication::translate("OutlookHours", ", %1 borderline hours").arg(borderline);
     return text;
 }
 
@@ -99,7 +100,7 @@ OutlookHour EvaluateHour(const HourlyReading& reading, const OutlookSettings& se
     hour.concreteAssumed = Q(reading.readings.concrete).trimmed().isEmpty();
     hour.problem = reading.problem;
     if (hour.problem.isEmpty() && !reading.time.isValid())
-        hour.problem = QStringLiteral("No time.");
+        hour.problem = QCoreApplication::translate("OutlookHours", "No time.");
     if (!hour.problem.isEmpty())
         return hour;
     const CalculationRequest request = settings.Request(hour.used);
@@ -145,19 +146,29 @@ QString DescribeWindows(const std::vector<OutlookHour>& hours, const PourWindow:
             return hour.reading.time.isValid() && hour.reading.time.addSecs(3600) > notBefore;
         });
         if (notBefore.isValid() && !anyAhead)
-            return QStringLiteral("Every hour of this forecast has passed: fetch a new one to find a window.");
-        const QString why = criterion == SafeCriterion::OkOnly ? QStringLiteral("is not OK")
-                                                               : QStringLiteral("is above the threshold in force");
+            return QCoreApplication::translate(
+                "OutlookHours", "Every hour of this forecast has passed: fetch a new one to find a window.");
+        const QString why = criterion == SafeCriterion::OkOnly
+                                ? QCoreApplication::translate("OutlookHours", "is not OK")
+                                : QCoreApplication::translate("OutlookHours", "is above the threshold in force");
         return notBefore.isValid()
-                   ? QStringLiteral("No hour without measures ahead: every hour still to come %1 or cannot be "
-                                    "computed.").arg(why)
-                   : QStringLiteral("No hour without measures: every hour %1 or cannot be computed.").arg(why);
+                   ? QCoreApplication::translate(
+                         "OutlookHours",
+                         "No hour without measures ahead: every hour still to come %1 or cannot be "
+                         "computed.")
+                         .arg(why)
+                   : QCoreApplication::translate("OutlookHours",
+                                                 "No hour without measures: every hour %1 or cannot be computed.")
+                         .arg(why);
     }
-    QString text = QStringLiteral("Longest safe window: %1.").arg(RunText(hours, *found.longest));
+    QString text
+        = QCoreApplication::translate("OutlookHours", "Longest safe window: %1.").arg(RunText(hours, *found.longest));
     if (found.next)
-        text += QStringLiteral(" Next window of at least %1 h: %2.").arg(minimumHours).arg(RunText(hours, *found.next));
+        text += QCoreApplication::translate("OutlookHours", " Next window of at least %1 h: %2.")
+                    .arg(minimumHours)
+                    .arg(RunText(hours, *found.next));
     else
-        text += QStringLiteral(" No window of at least %1 h.").arg(minimumHours);
+        text += QCoreApplication::translate("OutlookHours", " No window of at least %1 h.").arg(minimumHours);
     return text;
 }
 
@@ -183,10 +194,12 @@ std::vector<HourlyReading> ReadingsFromForecast(const Forecast::Answer& answer, 
         // Marked as an unreadable cell of a file is, the forecast's hour standing for its line.
         if (!missing.isEmpty()) {
             const QString last = missing.takeLast();
-            reading.problem = QStringLiteral("Forecast hour %1: no forecast value of %2.")
-                                  .arg(readings.size() + 1)
-                                  .arg(missing.isEmpty() ? last : missing.join(QStringLiteral(", ")) +
-                                                                      QStringLiteral(" or ") + last);
+            reading.problem
+                = QCoreApplication::translate("OutlookHours", "Forecast hour %1: no forecast value of %2.")
+                      .arg(readings.size() + 1)
+                      .arg(missing.isEmpty() ? last
+                                             : missing.join(QStringLiteral(", "))
+                                                   + QCoreApplication::translate("OutlookHours", " or ") + last);
         }
         reading.source = RecordSource::Forecast;
         reading.windFactor = heightFactor;

@@ -1,10 +1,11 @@
 #include "outlook/OutlookPage.h"
 
 #include <QPainter>
+#include <QCoreApplication>
 
 output::PagedDocument OutlookDocument(const OutlookPageContent& content)
 {
-    output::PagedDocument document(QStringLiteral("Pour-Day Outlook"), {});
+    output::PagedDocument document(QCoreApplication::translate("OutlookPage", "Pour-Day Outlook"), {});
     document.addText(content.source);
     document.addText(content.windows, true);
     document.addDrawing(OutlookChartPoints, [chart = content.chart](QPainter& painter, const QRectF& area) {

@@ -11,8 +11,10 @@
 #include "calc/RateBand.h"
 #include "outlook/SiteTime.h"
 #include "ui/Colors.h"
+#include "ui/CoreTexts.h"
 #include "ui/UnitCaptions.h"
 #include "ui/QtText.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -127,6 +129,8 @@ QVariant OutlookTable::data(const QModelIndex& index, int role) const
     const bool computed = hour.result.valid;
     if (role == Qt::EditRole && index.column() == Time)
         return hour.reading.time.toString(TimeFormat);
+    if (role == Qt::DisplayRole && index.column() == Message && computed)
+        return CoreText(hour.result.answer);  // the kept message stays English
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return Text(hour, Column(index.column()));
     if (role == Qt::ForegroundRole && index.column() == Message) {
@@ -139,7 +143,8 @@ QVariant OutlookTable::data(const QModelIndex& index, int role) const
         return italic;
     }
     if (role == Qt::ToolTipRole && index.column() == ReadingCount && hour.reading.averaged.leftOut > 0)
-        return QStringLiteral("Left out of the means: %1").arg(hour.reading.averaged.firstLeftOut);
+        return QCoreApplication::translate("OutlookTable", "Left out of the means: %1")
+            .arg(hour.reading.averaged.firstLeftOut);
     if (role == Qt::ToolTipRole && !hour.problem.isEmpty())
         return hour.problem;
     if (role == Qt::ToolTipRole && index.column() == Band && hour.borderline)
@@ -182,8 +187,10 @@ QString OutlookTable::BandWords(const OutlookHour& hour)
     const UnitSystem units = hour.result.request.units;
     const RateBand band = BandAround(ReadNumber(hour.result.eqnCaption));
     const QString unit = UnitCaptions::Symbol(Quantity::Rate, units);
-    return QStringLiteral("Measured rates differ from the equation's by up to ±%1 %: %2 to %3 %4 here, on both sides "
-                          "of the threshold in force, %5 %4.")
+    return QCoreApplication::translate(
+               "OutlookTable",
+               "Measured rates differ from the equation's by up to ±%1 %: %2 to %3 %4 here, on both sides "
+               "of the threshold in force, %5 %4.")
         .arg(int(EquationSpread * 100))
         .arg(QString::fromStdString(RateText(band.low, units)), QString::fromStdString(RateText(band.high, units)),
              unit, QString::fromStdString(RateText(hour.result.threshold, units)));
@@ -200,11 +207,15 @@ QVariant OutlookTable::headerData(int section, Qt::Orientation orientation, int 
         return wide ? QString(heading).replace(QStringLiteral(" ("), QStringLiteral("\n(")) : heading;
     }
     if (role == Qt::ToolTipRole && section == CoolTo)
-        return QStringLiteral("Above the threshold in force: the concrete temperature that brings the equation's rate "
-                              "down to it, the other readings held. Blank where none in range does.");
+        return QCoreApplication::translate(
+            "OutlookTable",
+            "Above the threshold in force: the concrete temperature that brings the equation's rate "
+            "down to it, the other readings held. Blank where none in range does.");
     if (role == Qt::ToolTipRole && section == Band)
-        return QStringLiteral("Measured evaporation differs from the equation's rate by up to ±%1 %. An hour whose "
-                              "band reaches across the threshold in force is borderline.")
+        return QCoreApplication::translate(
+                   "OutlookTable",
+                   "Measured evaporation differs from the equation's rate by up to ±%1 %. An hour whose "
+                   "band reaches across the threshold in force is borderline.")
             .arg(int(EquationSpread * 100));
     return {};
 }
@@ -212,19 +223,36 @@ QVariant OutlookTable::headerData(int section, Qt::Orientation orientation, int 
 QString OutlookTable::Heading(Column column, UnitSystem units)
 {
     switch (column) {
-    case Time: return QStringLiteral("Time");
-    case Air: return QStringLiteral("Air (%1)").arg(UnitCaptions::Symbol(Quantity::Temperature, units));
-    case Humidity: return QStringLiteral("RH (%)");
-    case Wind: return QStringLiteral("Wind (%1)").arg(UnitCaptions::Symbol(Quantity::Wind, units));
-    case Concrete: return QStringLiteral("Concrete (%1)").arg(UnitCaptions::Symbol(Quantity::Temperature, units));
-    case ReadingCount: return QStringLiteral("Readings");
-    case Nomograph: return QStringLiteral("Nomograph (%1)").arg(UnitCaptions::Symbol(Quantity::Rate, units));
-    case Equation: return QStringLiteral("Equation (%1)").arg(UnitCaptions::Symbol(Quantity::Rate, units));
-    case CoolTo:
-        return QStringLiteral("Concrete at most (%1)").arg(UnitCaptions::Symbol(Quantity::Temperature, units));
-    case Band: return QStringLiteral("±%1 %").arg(int(EquationSpread * 100));
-    case Message: return QStringLiteral("Message");
-    case ColumnCount: break;
+        case Time:
+            return QCoreApplication::translate("OutlookTable", "Time");
+        case Air:
+            return QCoreApplication::translate("OutlookTable", "Air (%1)")
+                .arg(UnitCaptions::Symbol(Quantity::Temperature, units));
+        case Humidity:
+            return QCoreApplication::translate("OutlookTable", "RH (%)");
+        case Wind:
+            return QCoreApplication::translate("OutlookTable", "Wind (%1)")
+                .arg(UnitCaptions::Symbol(Quantity::Wind, units));
+        case Concrete:
+            return QCoreApplication::translate("OutlookTable", "Concrete (%1)")
+                .arg(UnitCaptions::Symbol(Quantity::Temperature, units));
+        case ReadingCount:
+            return QCoreApplication::translate("OutlookTable", "Readings");
+        case Nomograph:
+            return QCoreApplication::translate("OutlookTable", "Nomograph (%1)")
+                .arg(UnitCaptions::Symbol(Quantity::Rate, units));
+        case Equation:
+            return QCoreApplication::translate("OutlookTable", "Equation (%1)")
+                .arg(UnitCaptions::Symbol(Quantity::Rate, units));
+        case CoolTo:
+            return QCoreApplication::translate("OutlookTable", "Concrete at most (%1)")
+                .arg(UnitCaptions::Symbol(Quantity::Temperature, units));
+        case Band:
+            return QStringLiteral("±%1 %").arg(int(EquationSpread * 100));
+        case Message:
+            return QCoreApplication::translate("OutlookTable", "Message");
+        case ColumnCount:
+            break;
     }
     return {};
 }

@@ -12,20 +12,23 @@
 #include "records/RecordsStore.h"
 #include "settings/Settings.h"
 #include "ui/QtText.h"
+#include <QCoreApplication>
 
 QString LastCheckText(const PlannedPour& pour)
 {
     const std::optional<Settings::PourCheckState> last = Settings::LastPourState(pour.id);
     const std::optional<PourState> state = last ? PourStateCoded(Std(last->state)) : std::nullopt;
     if (!state)
-        return QStringLiteral("not checked yet");
-    return QStringLiteral("%1 (checked %2)")
+        return QCoreApplication::translate("PlannedPoursPanel", "not checked yet");
+    return QCoreApplication::translate("PlannedPoursPanel", "%1 (checked %2)")
         .arg(Q(EntryOf(*state).name),
              QLocale::c().toString(last->checked.toLocalTime(), QStringLiteral("ddd d MMM HH:mm")));
 }
 
 PlannedPoursPanel::PlannedPoursPanel(RecordsStore& store, std::function<Current()> current, QWidget* parent)
-    : QGroupBox(QStringLiteral("Planned Pours"), parent), store_(store), current_(std::move(current))
+    : QGroupBox(QCoreApplication::translate("PlannedPoursPanel", "Planned Pours"), parent),
+      store_(store),
+      current_(std::move(current))
 {
     setObjectName(QStringLiteral("fraPlannedPours"));
     lblNextPour = new QLabel(this);
@@ -33,10 +36,11 @@ PlannedPoursPanel::PlannedPoursPanel(RecordsStore& store, std::function<Current(
     lblNextPour->setWordWrap(true);
     lstPlannedPours = new QListWidget(this);
     lstPlannedPours->setObjectName(QStringLiteral("lstPlannedPours"));
+    lstPlannedPours->setAccessibleName(title());
     lstPlannedPours->setMaximumHeight(lstPlannedPours->fontMetrics().height() * 5);
-    cmdPlanPour = new QPushButton(QStringLiteral("Plan a Pour…"), this);
+    cmdPlanPour = new QPushButton(QCoreApplication::translate("PlannedPoursPanel", "Plan a Pour…"), this);
     cmdPlanPour->setObjectName(QStringLiteral("cmdPlanPour"));
-    cmdDeletePour = new QPushButton(QStringLiteral("Delete Pour"), this);
+    cmdDeletePour = new QPushButton(QCoreApplication::translate("PlannedPoursPanel", "Delete Pour"), this);
     cmdDeletePour->setObjectName(QStringLiteral("cmdDeletePour"));
     for (QPushButton* button : {cmdPlanPour, cmdDeletePour})
         button->setAutoDefault(false);
@@ -68,15 +72,16 @@ void PlannedPoursPanel::Reload()
     std::vector<PlannedPour> all;
     const QSqlError error = store_.isOpen() ? PlannedPours::List(store_.database(), all) : QSqlError();
     if (error.isValid()) {
-        lblNextPour->setText(QStringLiteral("The planned pours could not be read from %1: %2")
-                                 .arg(store_.describe(), error.text()));
+        lblNextPour->setText(
+            QCoreApplication::translate("PlannedPoursPanel", "The planned pours could not be read from %1: %2")
+                .arg(store_.describe(), error.text()));
         return;
     }
     pours_ = PlannedPours::Coming(all, QDateTime::currentDateTimeUtc());
     for (const PlannedPour& pour : pours_)
         lstPlannedPours->addItem(QStringLiteral("%1: %2").arg(PlannedPours::Title(pour), LastCheckText(pour)));
-    lblNextPour->setText(pours_.empty() ? QStringLiteral("No pour is planned.")
-                                        : QStringLiteral("Next: %1: %2")
+    lblNextPour->setText(pours_.empty() ? QCoreApplication::translate("PlannedPoursPanel", "No pour is planned.")
+                                        : QCoreApplication::translate("PlannedPoursPanel", "Next: %1: %2")
                                               .arg(PlannedPours::Title(pours_.front()), LastCheckText(pours_.front())));
     cmdDeletePour->setEnabled(!pours_.empty());
 }
@@ -85,7 +90,10 @@ bool PlannedPoursPanel::ShowPour(qint64 id)
 {
     const auto pour = std::find_if(pours_.begin(), pours_.end(), [id](const PlannedPour& p) { return p.id == id; });
     if (pour == pours_.end()) {
-        emit problem(QStringLiteral("Planned pour %1 is not among the coming pours in %2.").arg(id).arg(store_.describe()));
+        emit problem(
+            QCoreApplication::translate("PlannedPoursPanel", "Planned pour %1 is not among the coming pours in %2.")
+                .arg(id)
+                .arg(store_.describe()));
         return false;
     }
     lstPlannedPours->setCurrentRow(int(pour - pours_.begin()));
@@ -96,7 +104,9 @@ bool PlannedPoursPanel::ShowPour(qint64 id)
 void PlannedPoursPanel::PlanPour()
 {
     if (!store_.isOpen()) {
-        emit problem(QStringLiteral("Pours are planned in the records, and %1 is not open.").arg(store_.describe()));
+        emit problem(
+            QCoreApplication::translate("PlannedPoursPanel", "Pours are planned in the records, and %1 is not open.")
+                .arg(store_.describe()));
         return;
     }
     const Current now = current_();
@@ -108,7 +118,8 @@ void PlannedPoursPanel::PlanPour()
     if (!pour)
         return;
     if (const QSqlError error = PlannedPours::Add(store_.database(), *pour); error.isValid()) {
-        emit problem(QStringLiteral("The pour was not planned in %1: %2").arg(store_.describe(), error.text()));
+        emit problem(QCoreApplication::translate("PlannedPoursPanel", "The pour was not planned in %1: %2")
+                         .arg(store_.describe(), error.text()));
         return;
     }
     Reload();
@@ -119,11 +130,12 @@ void PlannedPoursPanel::DeletePour()
 {
     const int row = lstPlannedPours->currentRow();
     if (row < 0 || row >= int(pours_.size())) {
-        emit problem(QStringLiteral("Choose the pour to delete in the list."));
+        emit problem(QCoreApplication::translate("PlannedPoursPanel", "Choose the pour to delete in the list."));
         return;
     }
     if (const QSqlError error = PlannedPours::Remove(store_.database(), pours_[std::size_t(row)].id); error.isValid()) {
-        emit problem(QStringLiteral("The pour was not deleted from %1: %2").arg(store_.describe(), error.text()));
+        emit problem(QCoreApplication::translate("PlannedPoursPanel", "The pour was not deleted from %1: %2")
+                         .arg(store_.describe(), error.text()));
         return;
     }
     Reload();

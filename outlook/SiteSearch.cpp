@@ -7,17 +7,22 @@
 #include <QVBoxLayout>
 
 #include "settings/Settings.h"
+#include <QCoreApplication>
 
 SiteSearch::SiteSearch(const QString& prefix, QWidget* parent)
     : QWidget(parent),
       txtSearch(new QLineEdit(this)),
-      cmdSearch(new QPushButton(QStringLiteral("Find Site"), this)),
+      cmdSearch(new QPushButton(QCoreApplication::translate("SiteSearch", "Find Site"), this)),
       lstMatches(new QListWidget(this))
 {
     txtSearch->setObjectName(QStringLiteral("txt%1SiteSearch").arg(prefix));
     cmdSearch->setObjectName(QStringLiteral("cmd%1FindSite").arg(prefix));
     lstMatches->setObjectName(QStringLiteral("lst%1SiteMatches").arg(prefix));
-    txtSearch->setPlaceholderText(QStringLiteral("Place name or postcode"));
+    txtSearch->setAccessibleName(cmdSearch->text());
+    lstMatches->setAccessibleName(QCoreApplication::translate("SiteSearch", "Place name or postcode"));
+    txtSearch->setPlaceholderText(QCoreApplication::translate("SiteSearch", "Place name or postcode"));
+    // Room for the hint in every language, which is longer in some than in English.
+    txtSearch->setMinimumWidth(txtSearch->fontMetrics().horizontalAdvance(txtSearch->placeholderText()) + 16);
     cmdSearch->setAutoDefault(false);
     lstMatches->setVisible(false);
     lstMatches->setMaximumHeight(lstMatches->fontMetrics().height() * 6);
@@ -50,7 +55,8 @@ void SiteSearch::search(const QString& name)
 {
     txtSearch->setText(name);
     if (name.trimmed().size() < 2) {
-        emit problem(QStringLiteral("Type at least 2 letters or digits of the place's name or postcode."));
+        emit problem(QCoreApplication::translate("SiteSearch",
+                                                 "Type at least 2 letters or digits of the place's name or postcode."));
         return;
     }
     cmdSearch->setEnabled(false);
@@ -69,5 +75,6 @@ void SiteSearch::show(const std::vector<Geocoding::Place>& places)
                                 .arg(place.longitude, 0, 'f', 4));
     lstMatches->setVisible(!places.empty());
     if (places.empty())
-        emit problem(QStringLiteral("No place called \"%1\" was found.").arg(txtSearch->text().trimmed()));
+        emit problem(QCoreApplication::translate("SiteSearch", "No place called \"%1\" was found.")
+                         .arg(txtSearch->text().trimmed()));
 }

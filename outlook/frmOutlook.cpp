@@ -28,11 +28,13 @@
 #include "outlook/OutlookTable.h"
 #include "outlook/SiteTime.h"
 #include "records/RecordsStore.h"
+#include "ui/TabOrder.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
 #include "ui/WindowFont.h"
 #include "ui/frmMeasures.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -51,13 +53,21 @@ T* Named(T* widget, const char* name)
     return widget;
 }
 
+// A caption that names the element it stands before, for a screen reader.
+QLabel* Caption(const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, buddy->parentWidget());
+    label->setBuddy(buddy);
+    return label;
+}
+
 }  // namespace
 
 frmOutlook::frmOutlook(RecordsStore& store, ForecastKey& key, QWidget* parent)
     : QWidget(parent, Qt::Window), store_(store), key_(key), model_(new OutlookTable(this))
 {
     setObjectName(QStringLiteral("frmOutlook"));
-    setWindowTitle(QStringLiteral("Pour-Day Outlook"));
+    setWindowTitle(QCoreApplication::translate("frmOutlook", "Pour-Day Outlook"));
     setFont(WindowFont());
     BuildElements();
     ConnectHandlers();
@@ -92,11 +102,11 @@ void frmOutlook::FitColumns()
 
 void frmOutlook::BuildElements()
 {
-    auto* forecast = Named(new QGroupBox(QStringLiteral("Forecast"), this), "fraForecast");
+    auto* forecast = Named(new QGroupBox(QCoreApplication::translate("frmOutlook", "Forecast"), this), "fraForecast");
     cboSite = Named(new QComboBox(forecast), "cboSite");
     cboSite->setEditable(true);
     cboSite->setMinimumContentsLength(16);
-    cboSite->lineEdit()->setPlaceholderText(QStringLiteral("Site name"));
+    cboSite->lineEdit()->setPlaceholderText(QCoreApplication::translate("frmOutlook", "Site name"));
     for (const Settings::Site& site : Settings::Sites())
         cboSite->addItem(site.name);
     txtLatitude = Named(new QLineEdit(forecast), "txtLatitude");
@@ -105,42 +115,51 @@ void frmOutlook::BuildElements()
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-180.00000")) + 12);
     txtForecastDays = Named(new QSpinBox(forecast), "txtForecastDays");
     txtForecastDays->setRange(Settings::MinForecastDays, Settings::MaxForecastDays);
-    txtForecastDays->setSuffix(QStringLiteral(" days"));
-    txtForecastDays->setToolTip(QStringLiteral("How many days the forecast covers, 1 to 16. Hours past a model's "
-                                               "horizon may come without values."));
+    txtForecastDays->setSuffix(QCoreApplication::translate("frmOutlook", " days"));
+    txtForecastDays->setToolTip(
+        QCoreApplication::translate("frmOutlook",
+                                    "How many days the forecast covers, 1 to 16. Hours past a model's "
+                                    "horizon may come without values."));
     txtForecastDays->setValue(Settings::ForecastDays());
-    cmdFetch = MakeButton(forecast, "cmdFetch", QStringLiteral("Fetch Forecast"));
-    cmdServer = MakeButton(forecast, "cmdServer", QStringLiteral("Server…"));
+    cmdFetch = MakeButton(forecast, "cmdFetch", QCoreApplication::translate("frmOutlook", "Fetch Forecast"));
+    cmdServer = MakeButton(forecast, "cmdServer", QCoreApplication::translate("frmOutlook", "Server…"));
     auto* forecastRow = new QHBoxLayout(forecast);
-    forecastRow->addWidget(new QLabel(QStringLiteral("Site"), forecast));
+    forecastRow->addWidget(Caption(QCoreApplication::translate("frmOutlook", "Site"), cboSite));
     forecastRow->addWidget(cboSite, 1);
-    forecastRow->addWidget(new QLabel(QStringLiteral("Latitude (°N)"), forecast));
+    forecastRow->addWidget(Caption(QCoreApplication::translate("frmOutlook", "Latitude (°N)"), txtLatitude));
     forecastRow->addWidget(txtLatitude);
-    forecastRow->addWidget(new QLabel(QStringLiteral("Longitude (°E)"), forecast));
+    forecastRow->addWidget(Caption(QCoreApplication::translate("frmOutlook", "Longitude (°E)"), txtLongitude));
     forecastRow->addWidget(txtLongitude);
     forecastRow->addWidget(txtForecastDays);
     forecastRow->addWidget(cmdFetch);
     forecastRow->addWidget(cmdServer);
 
-    auto* rows = Named(new QGroupBox(QStringLiteral("Hours"), this), "fraHours");
-    cmdImport = MakeButton(rows, "cmdImport", QStringLiteral("Import CSV…"));
-    cmdPaste = MakeButton(rows, "cmdPaste", QStringLiteral("Paste Rows"));
-    cmdAddHour = MakeButton(rows, "cmdAddHour", QStringLiteral("Add Hour"));
-    cmdDeleteHours = MakeButton(rows, "cmdDeleteHours", QStringLiteral("Delete Hours"));
-    chkEveryReading = Named(new QCheckBox(QStringLiteral("Every reading"), rows), "chkEveryReading");
-    chkEveryReading->setToolTip(QStringLiteral("A meter's readings one row each, rather than the means of each "
-                                               "clock hour; an imported file is read again."));
+    auto* rows = Named(new QGroupBox(QCoreApplication::translate("frmOutlook", "Hours"), this), "fraHours");
+    cmdImport = MakeButton(rows, "cmdImport", QCoreApplication::translate("frmOutlook", "Import CSV…"));
+    cmdPaste = MakeButton(rows, "cmdPaste", QCoreApplication::translate("frmOutlook", "Paste Rows"));
+    cmdAddHour = MakeButton(rows, "cmdAddHour", QCoreApplication::translate("frmOutlook", "Add Hour"));
+    cmdDeleteHours = MakeButton(rows, "cmdDeleteHours", QCoreApplication::translate("frmOutlook", "Delete Hours"));
+    chkEveryReading
+        = Named(new QCheckBox(QCoreApplication::translate("frmOutlook", "Every reading"), rows), "chkEveryReading");
+    chkEveryReading->setToolTip(
+        QCoreApplication::translate("frmOutlook",
+                                    "A meter's readings one row each, rather than the means of each "
+                                    "clock hour; an imported file is read again."));
     cboSun = Named(new QComboBox(rows), "cboSun");
-    for (SunOnSlab sun : AllSunOnSlab) {
-        QString words = SunWords(sun);
-        words[0] = words[0].toUpper();
-        cboSun->addItem(words, int(sun));
-    }
+    // The list speaks the language; the words kept with the hours stay English (SunWords).
+    static const char* const sunShown[]
+        = {QT_TRANSLATE_NOOP("frmOutlook", "Sunny"), QT_TRANSLATE_NOOP("frmOutlook", "Shaded"),
+           QT_TRANSLATE_NOOP("frmOutlook", "Unknown")};
+    static_assert(std::size(sunShown) == std::size(AllSunOnSlab));
+    for (std::size_t i = 0; i < std::size(AllSunOnSlab); ++i)
+        cboSun->addItem(QCoreApplication::translate("frmOutlook", sunShown[i]), int(AllSunOnSlab[i]));
     cboSun->setCurrentIndex(cboSun->findData(int(SunOnSlab::Unknown)));
-    cboSun->setToolTip(QStringLiteral("Recorded and printed with the hours; it changes no rate. Direct sun can double "
-                                      "what shade gives, but no published model of its effect yet agrees well "
-                                      "enough with measured evaporation."));
-    auto* sunLabel = new QLabel(QStringLiteral("Sun on the slab"), rows);
+    cboSun->setToolTip(
+        QCoreApplication::translate("frmOutlook",
+                                    "Recorded and printed with the hours; it changes no rate. Direct sun can double "
+                                    "what shade gives, but no published model of its effect yet agrees well "
+                                    "enough with measured evaporation."));
+    auto* sunLabel = new QLabel(QCoreApplication::translate("frmOutlook", "Sun on the slab"), rows);
     sunLabel->setBuddy(cboSun);
     auto* rowButtons = new QHBoxLayout(rows);
     for (QPushButton* button : {cmdImport, cmdPaste, cmdAddHour, cmdDeleteHours})
@@ -151,9 +170,12 @@ void frmOutlook::BuildElements()
     rowButtons->addWidget(sunLabel);
     rowButtons->addWidget(cboSun);
 
-    auto* rules = Named(new QGroupBox(QStringLiteral("Where the source has no value"), this), "fraRules");
-    optConcreteOffset = Named(new QRadioButton(QStringLiteral("Concrete = air +"), rules), "optConcreteOffset");
-    optConcreteConstant = Named(new QRadioButton(QStringLiteral("Concrete ="), rules), "optConcreteConstant");
+    auto* rules = Named(new QGroupBox(QCoreApplication::translate("frmOutlook", "Where the source has no value"), this),
+                        "fraRules");
+    optConcreteOffset = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "Concrete = air +"), rules),
+                              "optConcreteOffset");
+    optConcreteConstant = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "Concrete ="), rules),
+                                "optConcreteConstant");
     txtConcrete = Named(new QDoubleSpinBox(rules), "txtConcrete");
     txtConcrete->setRange(-60, 200);
     txtConcrete->setDecimals(1);
@@ -162,36 +184,43 @@ void frmOutlook::BuildElements()
     txtHeightFactor->setRange(0.1, 1.0);
     txtHeightFactor->setDecimals(2);
     txtHeightFactor->setSingleStep(0.01);
-    txtHeightFactor->setToolTip(QStringLiteral("Forecast wind is given 10 m above ground; the nomograph wants it about "
-                                               "0.5 m above the slab. 0.65 is the 1/7 power law; 1 leaves it."));
+    txtHeightFactor->setToolTip(
+        QCoreApplication::translate("frmOutlook",
+                                    "Forecast wind is given 10 m above ground; the nomograph wants it about "
+                                    "0.5 m above the slab. 0.65 is the 1/7 power law; 1 leaves it."));
     auto* rulesRow = new QHBoxLayout(rules);
     rulesRow->addWidget(optConcreteOffset);
     rulesRow->addWidget(optConcreteConstant);
     rulesRow->addWidget(txtConcrete);
     rulesRow->addWidget(lblConcreteUnit);
     rulesRow->addSpacing(12);
-    rulesRow->addWidget(new QLabel(QStringLiteral("Wind height factor"), rules));
+    rulesRow->addWidget(Caption(QCoreApplication::translate("frmOutlook", "Wind height factor"), txtHeightFactor));
     rulesRow->addWidget(txtHeightFactor);
     rulesRow->addStretch();
 
     // The safe window's own radio buttons, in a box of their own so that they exclude only each other.
-    auto* safe = Named(new QGroupBox(QStringLiteral("Safe window"), this), "fraSafeWindow");
+    auto* safe = Named(new QGroupBox(QCoreApplication::translate("frmOutlook", "Safe window"), this), "fraSafeWindow");
     txtWindowHours = Named(new QSpinBox(safe), "txtWindowHours");
     txtWindowHours->setRange(1, 48);
     txtWindowHours->setSuffix(QStringLiteral(" h"));
-    txtWindowHours->setToolTip(QStringLiteral("The next window looked for is at least this long."));
-    optSafeBelowThreshold = Named(new QRadioButton(QStringLiteral("Below the threshold"), safe),
-                                  "optSafeBelowThreshold");
-    optSafeBelowThreshold->setToolTip(QStringLiteral("Hours not above the threshold in force are safe."));
-    optSafeOkOnly = Named(new QRadioButton(QStringLiteral("“OK” only"), safe), "optSafeOkOnly");
+    txtWindowHours->setToolTip(
+        QCoreApplication::translate("frmOutlook", "The next window looked for is at least this long."));
+    optSafeBelowThreshold
+        = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "Below the threshold"), safe),
+                "optSafeBelowThreshold");
+    optSafeBelowThreshold->setToolTip(
+        QCoreApplication::translate("frmOutlook", "Hours not above the threshold in force are safe."));
+    optSafeOkOnly
+        = Named(new QRadioButton(QCoreApplication::translate("frmOutlook", "“OK” only"), safe), "optSafeOkOnly");
     auto* safeRow = new QHBoxLayout(safe);
-    safeRow->addWidget(new QLabel(QStringLiteral("At least"), safe));
+    safeRow->addWidget(Caption(QCoreApplication::translate("frmOutlook", "At least"), txtWindowHours));
     safeRow->addWidget(txtWindowHours);
     safeRow->addWidget(optSafeBelowThreshold);
     safeRow->addWidget(optSafeOkOnly);
 
     tblHours = Named(new QTableView(this), "tblHours");
     tblHours->setModel(model_);
+    tblHours->setAccessibleName(rows->title());
     tblHours->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblHours->horizontalHeader()->setStretchLastSection(true);
     tblHours->verticalHeader()->setDefaultSectionSize(tblHours->fontMetrics().height() + 4);
@@ -215,14 +244,16 @@ void frmOutlook::BuildElements()
     lblSource->setWordWrap(true);
     lblSource->setTextFormat(Qt::PlainText);
 
-    cmdShowHour = MakeButton(this, "cmdShowHour", QStringLiteral("Show Hour in Calculator"));
-    cmdSaveRecords = MakeButton(this, "cmdSaveRecords", QStringLiteral("Save Hours as Records"));
-    cmdMeasures = MakeButton(this, "cmdMeasures", QStringLiteral("Measures…"));
-    cmdMeasures->setToolTip(QStringLiteral("What a crew does against plastic cracking for the selected hour's class."));
-    cmdPourReport = MakeButton(this, "cmdPourReport", QStringLiteral("Pour Report…"));
-    cmdPrint = MakeButton(this, "cmdPrint", QStringLiteral("Print…"));
-    cmdPdf = MakeButton(this, "cmdPdf", QStringLiteral("Save as PDF…"));
-    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close"));
+    cmdShowHour = MakeButton(this, "cmdShowHour", QCoreApplication::translate("frmOutlook", "Show Hour in Calculator"));
+    cmdSaveRecords
+        = MakeButton(this, "cmdSaveRecords", QCoreApplication::translate("frmOutlook", "Save Hours as Records"));
+    cmdMeasures = MakeButton(this, "cmdMeasures", QCoreApplication::translate("frmOutlook", "Measures…"));
+    cmdMeasures->setToolTip(QCoreApplication::translate(
+        "frmOutlook", "What a crew does against plastic cracking for the selected hour's class."));
+    cmdPourReport = MakeButton(this, "cmdPourReport", QCoreApplication::translate("frmOutlook", "Pour Report…"));
+    cmdPrint = MakeButton(this, "cmdPrint", QCoreApplication::translate("frmOutlook", "Print…"));
+    cmdPdf = MakeButton(this, "cmdPdf", QCoreApplication::translate("frmOutlook", "Save as PDF…"));
+    cmdClose = MakeButton(this, "cmdClose", QCoreApplication::translate("frmOutlook", "Close"));
     auto* actions = new QHBoxLayout;
     for (QPushButton* button : {cmdShowHour, cmdSaveRecords, cmdMeasures})
         actions->addWidget(button);
@@ -231,9 +262,9 @@ void frmOutlook::BuildElements()
         actions->addWidget(button);
 
     auto* menus = new QMenuBar(this);
-    QMenu* edit = menus->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menus->addMenu(QCoreApplication::translate("frmOutlook", "&Edit"));
     edit->setObjectName(QStringLiteral("mnuOutlookEdit"));
-    mnuUndo = edit->addAction(QStringLiteral("&Undo Delete Hours"));
+    mnuUndo = edit->addAction(QCoreApplication::translate("frmOutlook", "&Undo Delete Hours"));
     mnuUndo->setObjectName(QStringLiteral("mnuUndoDelete"));
     mnuUndo->setShortcut(QKeySequence::Undo);
     edit->addSeparator();
@@ -249,6 +280,9 @@ void frmOutlook::BuildElements()
     layout->addWidget(rows);
     layout->addLayout(choices);
     BuildPlannedPours(layout);
+    // Tab reads the window top to bottom: the planned pours stand between the choices and the hours.
+    SetTabOrder(this, {"optSafeOkOnly", "txtSiteSearch", "cmdFindSite", "lstSiteMatches", "lstPlannedPours",
+                       "cmdPlanPour", "cmdDeletePour", "tblHours"});
     layout->addWidget(split, 1);
     layout->addWidget(lblWindow);
     layout->addWidget(lblSource);
@@ -338,15 +372,17 @@ void frmOutlook::ConnectHandlers()
     connect(&client_, &ForecastClient::finished, this, [this](const Forecast::Answer& answer) {
         EndProgress();
         if (!ForecastCache::Store(CacheFolder(), answer))
-            Report(QStringLiteral("The forecast could not be kept for use without the network in \"%1\".")
-                       .arg(CacheFolder()), false);
+            Report(QCoreApplication::translate("frmOutlook",
+                                               "The forecast could not be kept for use without the network in \"%1\".")
+                       .arg(CacheFolder()),
+                   false);
         if (const std::optional<Settings::Site> site = SiteFromFields())
             Settings::RememberSite(*site);
         ShowForecast(answer, false);
     });
     connect(&client_, &ForecastClient::failed, this, [this](const QString& message) {
         EndProgress();
-        Report(message + QStringLiteral("\nThe hours shown are unchanged."), true);
+        Report(message + QCoreApplication::translate("frmOutlook", "\nThe hours shown are unchanged."), true);
     });
 }
 
@@ -429,7 +465,8 @@ void frmOutlook::Refresh()
     data.windAdjusted = forecast_.has_value();
     data.heightFactor = txtHeightFactor->value();
     chart_->setData(std::move(data));
-    windows_ = hours.empty() ? QStringLiteral("No hours yet: fetch a forecast, import a CSV file or paste rows.")
+    windows_ = hours.empty() ? QCoreApplication::translate(
+                   "frmOutlook", "No hours yet: fetch a forecast, import a CSV file or paste rows.")
                              : DescribeWindows(hours, found, minimum, notBefore, criterion);
     lblWindow->setText(windows_);
     lblSource->setText(source_);
@@ -438,10 +475,11 @@ void frmOutlook::Refresh()
         button->setEnabled(any);
     mnuUndo->setEnabled(canUndo());
     const ThresholdPolicy thresholds = ThresholdsOf(units);
-    optSafeOkOnly->setToolTip(QStringLiteral("Only hours whose rate is at or below %1 %2, the message “OK”, "
-                                             "are safe.")
-                                  .arg(QString::fromStdString(RateText(thresholds.may, units)),
-                                       UnitCaptions::Symbol(Quantity::Rate, units)));
+    optSafeOkOnly->setToolTip(
+        QCoreApplication::translate("frmOutlook",
+                                    "Only hours whose rate is at or below %1 %2, the message “OK”, "
+                                    "are safe.")
+            .arg(QString::fromStdString(RateText(thresholds.may, units)), UnitCaptions::Symbol(Quantity::Rate, units)));
     UpdatePourReport();
     UpdateMeasures();
 }
@@ -487,16 +525,17 @@ void frmOutlook::UpdateMeasures()
         return;
     const int row = std::max(0, tblHours->currentIndex().row());
     measures_->ShowFor(model_->hours()[std::size_t(row)].result);
-    measures_->setWindowTitle(QStringLiteral("Measures: %1").arg(OutlookTable::TimeText(
-        model_->hours()[std::size_t(row)].reading.time)));
+    measures_->setWindowTitle(QCoreApplication::translate("frmOutlook", "Measures: %1")
+                                  .arg(OutlookTable::TimeText(model_->hours()[std::size_t(row)].reading.time)));
 }
 
 void frmOutlook::UpdatePourReport()
 {
     const bool answered = isSignalConnected(QMetaMethod::fromSignal(&frmOutlook::pourReportRequested));
     cmdPourReport->setEnabled(answered && model_->rowCount() > 0);
-    cmdPourReport->setToolTip(answered ? QStringLiteral("A pour report of these hours, to print or save as PDF.")
-                                       : QStringLiteral("The pour report is not available in this window."));
+    cmdPourReport->setToolTip(
+        answered ? QCoreApplication::translate("frmOutlook", "A pour report of these hours, to print or save as PDF.")
+                 : QCoreApplication::translate("frmOutlook", "The pour report is not available in this window."));
 }
 
 void frmOutlook::connectNotify(const QMetaMethod& signal)
@@ -516,8 +555,12 @@ bool frmOutlook::MayReplaceTyped(const QString& what)
     if (!typed_ || model_->rowCount() == 0)
         return true;
     return Msg::Box(this,
-                    QStringLiteral("Replace the %1 hours shown, typed or edited here, with %2? They are not kept "
-                                   "anywhere else.").arg(model_->rowCount()).arg(what),
+                    QCoreApplication::translate(
+                        "frmOutlook",
+                        "Replace the %1 hours shown, typed or edited here, with %2? They are not kept "
+                        "anywhere else.")
+                        .arg(model_->rowCount())
+                        .arg(what),
                     Msg::Buttons::YesNo, Msg::Icon::Question, windowTitle())
            == Msg::Answer::Yes;
 }
@@ -527,10 +570,10 @@ void frmOutlook::MarkEdited()
     typed_ = true;
     if (forecast_) {
         forecast_.reset();
-        source_ = QStringLiteral("Forecast hours, edited");
+        source_ = QCoreApplication::translate("frmOutlook", "Forecast hours, edited");
     } else if (imported_) {
         imported_.reset();
-        source_ += QStringLiteral(", edited");
+        source_ += QCoreApplication::translate("frmOutlook", ", edited");
     }
     lblSource->setText(source_);
 }

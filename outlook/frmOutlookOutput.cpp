@@ -13,6 +13,7 @@
 #include "records/RecordsAvailability.h"
 #include "records/RecordsStore.h"
 #include "ui/MessageBox.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -40,7 +41,7 @@ void frmOutlook::PrintOutlook()
             return document.drawPages(page, index);
         });
     if (outcome == output::PrintOutcome::Printed)
-        Report(QStringLiteral("The outlook was sent to the default printer."), false);
+        Report(QCoreApplication::translate("frmOutlook", "The outlook was sent to the default printer."), false);
 }
 
 void frmOutlook::SaveOutlookPdf()
@@ -58,7 +59,7 @@ int frmOutlook::SaveSelectedAsRecords()
         rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     if (rows.empty()) {
-        Report(QStringLiteral("Select the hours to save first."), true);
+        Report(QCoreApplication::translate("frmOutlook", "Select the hours to save first."), true);
         return 0;
     }
     if (!store_.isOpen()) {
@@ -67,9 +68,12 @@ int frmOutlook::SaveSelectedAsRecords()
     }
     // The sun on the slab, where the user said, goes with the hours it was seen in.
     const SunOnSlab sun = model_->settings().sun;
-    const QString sunWords =
-        sun == SunOnSlab::Unknown ? QString() : QStringLiteral("; sun on the slab: ") + SunWords(sun);
-    const QString note = (QStringLiteral("Pour-day outlook: ") + source_).left(255 - sunWords.size()) + sunWords;
+    const QString sunWords = sun == SunOnSlab::Unknown
+                                 ? QString()
+                                 : QCoreApplication::translate("frmOutlook", "; sun on the slab: ") + SunWords(sun);
+    const QString note
+        = (QCoreApplication::translate("frmOutlook", "Pour-day outlook: ") + source_).left(255 - sunWords.size())
+          + sunWords;
     std::vector<NewRecord> records;
     int skipped = 0;
     for (int row : rows) {
@@ -92,18 +96,23 @@ int frmOutlook::SaveSelectedAsRecords()
                                : QString()}));
     }
     if (records.empty()) {
-        Report(QStringLiteral("None of the selected hours could be computed, so none was saved."), true);
+        Report(QCoreApplication::translate("frmOutlook",
+                                           "None of the selected hours could be computed, so none was saved."),
+               true);
         return 0;
     }
     const QSqlError error = store_.AddRecords(records);
     if (error.isValid()) {
-        Report(QStringLiteral("The hours could not be saved in \"%1\"; none was saved.\n%2")
-                   .arg(store_.databasePath(), error.text()), true);
+        Report(QCoreApplication::translate("frmOutlook", "The hours could not be saved in \"%1\"; none was saved.\n%2")
+                   .arg(store_.databasePath(), error.text()),
+               true);
         return 0;
     }
-    QString text = QStringLiteral("%1 hours saved as records.").arg(records.size());
+    QString text = QCoreApplication::translate("frmOutlook", "%1 hours saved as records.").arg(records.size());
     if (skipped > 0)
-        text += QStringLiteral(" %1 selected hours could not be computed and were not saved.").arg(skipped);
+        text
+            += QCoreApplication::translate("frmOutlook", " %1 selected hours could not be computed and were not saved.")
+                   .arg(skipped);
     Report(text, false);
     return int(records.size());
 }

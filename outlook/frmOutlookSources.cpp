@@ -23,13 +23,16 @@
 #include "settings/ForecastKey.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
+#include <QCoreApplication>
 
 namespace {
 
 QString KeyOverHttpText(const QString& server)
 {
-    return QStringLiteral("The API key is not sent to %1: over plain http anyone on the way could read it. Use the "
-                          "server's https:// address, or leave the key empty.")
+    return QCoreApplication::translate(
+               "frmOutlook",
+               "The API key is not sent to %1: over plain http anyone on the way could read it. Use the "
+               "server's https:// address, or leave the key empty.")
         .arg(server);
 }
 
@@ -52,7 +55,7 @@ std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport:
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("frmImportUnits"));
-    dialog.setWindowTitle(QStringLiteral("Units of the File"));
+    dialog.setWindowTitle(QCoreApplication::translate("frmOutlook", "Units of the File"));
     auto* form = new QFormLayout(&dialog);
     // Every unit known of the quantity, the one of the units shown first chosen.
     const auto unitChoice = [&dialog, units](const char* name, Quantity quantity) {
@@ -68,9 +71,9 @@ std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport:
     auto* temperature = unitChoice("cboTemperatureUnit", Quantity::Temperature);
     auto* wind = unitChoice("cboWindUnit", Quantity::Wind);
     if (read.temperatureUnitMissing)
-        form->addRow(QStringLiteral("Temperatures are in"), temperature);
+        form->addRow(QCoreApplication::translate("frmOutlook", "Temperatures are in"), temperature);
     if (read.windUnitMissing)
-        form->addRow(QStringLiteral("Wind velocities are in"), wind);
+        form->addRow(QCoreApplication::translate("frmOutlook", "Wind velocities are in"), wind);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     form->addRow(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -92,9 +95,9 @@ std::optional<CsvImport::SourceUnits> AskUnits(QWidget* parent, const CsvImport:
 
 void frmOutlook::AskForCsv()
 {
-    const QString path =
-        FileDialogs::OpenFileName(this, Settings::FileKind::Csv, QStringLiteral("Import Hours from a CSV File"),
-                                  QStringLiteral("CSV files and logs (*.csv *.txt *.dat);;All files (*)"));
+    const QString path = FileDialogs::OpenFileName(
+        this, Settings::FileKind::Csv, QCoreApplication::translate("frmOutlook", "Import Hours from a CSV File"),
+        QCoreApplication::translate("frmOutlook", "CSV files and logs (*.csv *.txt *.dat);;All files (*)"));
     if (path.isEmpty())
         return;
     const std::optional<ImportedRows> read = ReadFile(path, {});
@@ -115,14 +118,16 @@ std::optional<frmOutlook::ImportedRows> frmOutlook::ReadFile(const QString& path
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (info.isFile() && info.size() > CsvImport::MaxSourceBytes) {
-        Report(QStringLiteral("The file \"%1\" is %2; the outlook reads files of up to %3.")
+        Report(QCoreApplication::translate("frmOutlook", "The file \"%1\" is %2; the outlook reads files of up to %3.")
                    .arg(shown, CsvImport::SizeText(info.size()), CsvImport::SizeText(CsvImport::MaxSourceBytes)),
                true);
         return std::nullopt;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Report(QStringLiteral("The file \"%1\" could not be read: %2").arg(shown, file.errorString()), true);
+        Report(QCoreApplication::translate("frmOutlook", "The file \"%1\" could not be read: %2")
+                   .arg(shown, file.errorString()),
+               true);
         return std::nullopt;
     }
     CsvImport::Reader reader(file, CsvImport::MaxSourceBytes, model_->settings().units, chosen);
@@ -130,7 +135,8 @@ std::optional<frmOutlook::ImportedRows> frmOutlook::ReadFile(const QString& path
     read.start = reader.start();
     HourlyMeans::Rows rows(reader, chkEveryReading->isChecked());
     // A large log takes a second or two: it shows how far it has come and can be cancelled.
-    QProgressDialog progress(QStringLiteral("Reading %1…").arg(shown), QStringLiteral("Cancel"), 0,
+    QProgressDialog progress(QCoreApplication::translate("frmOutlook", "Reading %1…").arg(shown),
+                             QCoreApplication::translate("frmOutlook", "Cancel"), 0,
                              int(info.isFile() ? info.size() / 1024 : 0), this);
     progress.setObjectName(QStringLiteral("frmReading"));
     progress.setWindowModality(Qt::WindowModal);
@@ -148,7 +154,9 @@ std::optional<frmOutlook::ImportedRows> frmOutlook::ReadFile(const QString& path
     read.readings = rows.readings();
     const QString error = read.start.readable ? reader.stopped() : read.start.error;
     if (!error.isEmpty()) {
-        Report(QStringLiteral("The file \"%1\" could not be imported.\n%2").arg(shown, error), true);
+        Report(
+            QCoreApplication::translate("frmOutlook", "The file \"%1\" could not be imported.\n%2").arg(shown, error),
+            true);
         return std::nullopt;
     }
     return read;
@@ -162,7 +170,7 @@ bool frmOutlook::ImportFile(const QString& path, const CsvImport::SourceUnits& c
 
 bool frmOutlook::ShowImported(const QString& path, const ImportedRows& read, const CsvImport::SourceUnits& chosen)
 {
-    if (!MayReplaceTyped(QStringLiteral("the hours of %1").arg(QFileInfo(path).fileName())))
+    if (!MayReplaceTyped(QCoreApplication::translate("frmOutlook", "the hours of %1").arg(QFileInfo(path).fileName())))
         return false;
     const auto unreadable = std::count_if(read.rows.begin(), read.rows.end(),
                                           [](const HourlyReading& row) { return !row.problem.isEmpty(); });
@@ -172,18 +180,24 @@ bool frmOutlook::ShowImported(const QString& path, const ImportedRows& read, con
     forecast_.reset();
     site_.clear();
     imported_ = {path, chosen};
-    source_ = QStringLiteral("From %1 (%2): ").arg(QFileInfo(path).fileName(), read.start.encoding);
+    source_ = QCoreApplication::translate("frmOutlook", "From %1 (%2): ")
+                  .arg(QFileInfo(path).fileName(), read.start.encoding);
     if (read.averaged)
-        source_ += QStringLiteral("%1 hours, the means of %2 readings").arg(read.rows.size()).arg(read.readings);
+        source_ += QCoreApplication::translate("frmOutlook", "%1 hours, the means of %2 readings")
+                       .arg(read.rows.size())
+                       .arg(read.readings);
     else
         source_ += QStringLiteral("%1 %2").arg(read.rows.size()).arg(chkEveryReading->isChecked()
                                                                          ? QStringLiteral("readings")
                                                                          : QStringLiteral("hours"));
     if (unreadable > 0)
-        source_ += QStringLiteral(", %1 with a value that could not be read (marked)").arg(unreadable);
+        source_ += QCoreApplication::translate("frmOutlook", ", %1 with a value that could not be read (marked)")
+                       .arg(unreadable);
     if (leftOut > 0)
-        source_ += leftOut == 1 ? QStringLiteral(", 1 unreadable reading left out of the means")
-                                : QStringLiteral(", %1 unreadable readings left out of the means").arg(leftOut);
+        source_ += leftOut == 1
+                       ? QCoreApplication::translate("frmOutlook", ", 1 unreadable reading left out of the means")
+                       : QCoreApplication::translate("frmOutlook", ", %1 unreadable readings left out of the means")
+                             .arg(leftOut);
     std::vector<HourlyReading> rows = read.rows;
     for (HourlyReading& row : rows)
         row.source = RecordSource::Csv;
@@ -196,7 +210,8 @@ bool frmOutlook::PasteRows(const QString& text)
 {
     const CsvImport::Result read = CsvImport::Read(text, model_->settings().units);
     if (!read.readable) {
-        Report(QStringLiteral("The pasted rows could not be read.\n%1").arg(read.error), true);
+        Report(QCoreApplication::translate("frmOutlook", "The pasted rows could not be read.\n%1").arg(read.error),
+               true);
         return false;
     }
     if (forecast_) {
@@ -206,7 +221,7 @@ bool frmOutlook::PasteRows(const QString& text)
     site_.clear();
     imported_.reset();
     typed_ = true;
-    source_ = QStringLiteral("Typed or pasted hours");
+    source_ = QCoreApplication::translate("frmOutlook", "Typed or pasted hours");
     const bool averaged = !chkEveryReading->isChecked() && HourlyMeans::FinerThanHourly(read.rows);
     model_->appendReadings(averaged ? HourlyMeans::Average(read.rows) : read.rows);
     return true;
@@ -228,12 +243,14 @@ void frmOutlook::FetchForecast()
 {
     const std::optional<Settings::Site> site = SiteFromFields();
     if (!site) {
-        Report(QStringLiteral("Type the site's latitude (-90 to 90 °N) and longitude (-180 to 180 °E) in degrees, "
-                              "for instance 47.3769 and 8.5417."),
+        Report(QCoreApplication::translate(
+                   "frmOutlook",
+                   "Type the site's latitude (-90 to 90 °N) and longitude (-180 to 180 °E) in degrees, "
+                   "for instance 47.3769 and 8.5417."),
                true);
         return;
     }
-    if (!MayReplaceTyped(QStringLiteral("the forecast for %1").arg(site->name)))
+    if (!MayReplaceTyped(QCoreApplication::translate("frmOutlook", "the forecast for %1").arg(site->name)))
         return;
     const QString server = Settings::ForecastServer();
     const QString key = key_.Get();
@@ -242,8 +259,9 @@ void frmOutlook::FetchForecast()
         return;
     }
     EndProgress();
-    progress_ = new QProgressDialog(QStringLiteral("Fetching the forecast for %1 from %2…").arg(site->name, server),
-                                    QStringLiteral("Cancel"), 0, 0, this);
+    progress_ = new QProgressDialog(
+        QCoreApplication::translate("frmOutlook", "Fetching the forecast for %1 from %2…").arg(site->name, server),
+        QCoreApplication::translate("frmOutlook", "Cancel"), 0, 0, this);
     progress_->setObjectName(QStringLiteral("frmFetching"));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumDuration(0);
@@ -271,15 +289,16 @@ void frmOutlook::ShowForecast(const Forecast::Answer& answer, bool kept)
                                                                txtHeightFactor->value());
     const auto gaps = std::count_if(readings.begin(), readings.end(),
                                     [](const HourlyReading& hour) { return !hour.problem.isEmpty(); });
-    source_ = QStringLiteral("Forecast for %1 (%2), %3 hours in the site's time (%4)")
+    source_ = QCoreApplication::translate("frmOutlook", "Forecast for %1 (%2), %3 hours in the site's time (%4)")
                   .arg(site_, Coordinates(answer.latitude, answer.longitude))
                   .arg(answer.hours.size())
                   .arg(QString::fromUtf8(answer.zone.id()));
     if (gaps > 0)
-        source_ += QStringLiteral(", %1 without a forecast value (marked)").arg(gaps);
-    source_ += QStringLiteral(", from %1, fetched %2").arg(Settings::ForecastServer(), FetchTime(answer.fetched));
+        source_ += QCoreApplication::translate("frmOutlook", ", %1 without a forecast value (marked)").arg(gaps);
+    source_ += QCoreApplication::translate("frmOutlook", ", from %1, fetched %2")
+                   .arg(Settings::ForecastServer(), FetchTime(answer.fetched));
     if (kept)
-        source_ += QStringLiteral(" (kept from then: the server was not asked again)");
+        source_ += QCoreApplication::translate("frmOutlook", " (kept from then: the server was not asked again)");
     model_->setReadings(std::move(readings));
 }
 
@@ -294,7 +313,7 @@ void frmOutlook::LoadKeptForecast()
     txtLatitude->setText(QString::number(site->latitude, 'f', 4));
     txtLongitude->setText(QString::number(site->longitude, 'f', 4));
     const std::optional<Forecast::Answer> kept = ForecastCache::Load(CacheFolder(), site->latitude, site->longitude);
-    if (kept && MayReplaceTyped(QStringLiteral("the forecast kept for %1").arg(site->name)))
+    if (kept && MayReplaceTyped(QCoreApplication::translate("frmOutlook", "the forecast kept for %1").arg(site->name)))
         ShowForecast(*kept, true);
 }
 
@@ -302,7 +321,7 @@ void frmOutlook::EditServer()
 {
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("frmForecastServer"));
-    dialog.setWindowTitle(QStringLiteral("Forecast Server"));
+    dialog.setWindowTitle(QCoreApplication::translate("frmOutlook", "Forecast Server"));
     auto* form = new QFormLayout(&dialog);
     auto* server = new QLineEdit(Settings::ForecastServer(), &dialog);
     server->setObjectName(QStringLiteral("txtServer"));
@@ -310,17 +329,19 @@ void frmOutlook::EditServer()
     auto* key = new QLineEdit(key_.Get(), &dialog);
     key->setObjectName(QStringLiteral("txtApiKey"));
     key->setEchoMode(QLineEdit::PasswordEchoOnEdit);
-    auto* kept = new QLabel(key_.Where() + QStringLiteral(" It is sent only over https, or over http to this "
-                                                          "computer: over plain http anyone on the way could "
-                                                          "read it."),
+    auto* kept = new QLabel(key_.Where()
+                                + QCoreApplication::translate("frmOutlook",
+                                                              " It is sent only over https, or over http to this "
+                                                              "computer: over plain http anyone on the way could "
+                                                              "read it."),
                             &dialog);
     kept->setObjectName(QStringLiteral("lblKeyKept"));
     kept->setWordWrap(true);
     auto* geocoding = new QLineEdit(Settings::GeocodingServer(), &dialog);
     geocoding->setObjectName(QStringLiteral("txtGeocodingServer"));
-    form->addRow(QStringLiteral("Base URL"), server);
-    form->addRow(QStringLiteral("Geocoding service (Find Site)"), geocoding);
-    form->addRow(QStringLiteral("API key (optional)"), key);
+    form->addRow(QCoreApplication::translate("frmOutlook", "Base URL"), server);
+    form->addRow(QCoreApplication::translate("frmOutlook", "Geocoding service (Find Site)"), geocoding);
+    form->addRow(QCoreApplication::translate("frmOutlook", "API key (optional)"), key);
     form->addRow(kept);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     form->addRow(buttons);
@@ -330,17 +351,23 @@ void frmOutlook::EditServer()
         return;
     const QUrl url(server->text().trimmed());
     if (!url.isValid() || (url.scheme() != QStringLiteral("http") && url.scheme() != QStringLiteral("https"))) {
-        Report(QStringLiteral("\"%1\" is not a web address (http:// or https://).").arg(server->text()), true);
+        Report(QCoreApplication::translate("frmOutlook", "\"%1\" is not a web address (http:// or https://).")
+                   .arg(server->text()),
+               true);
         return;
     }
     if (!key->text().trimmed().isEmpty() && !Forecast::KeyMayGoTo(url)) {
-        Report(KeyOverHttpText(server->text().trimmed()) + QStringLiteral(" Nothing was changed."), true);
+        Report(KeyOverHttpText(server->text().trimmed())
+                   + QCoreApplication::translate("frmOutlook", " Nothing was changed."),
+               true);
         return;
     }
     const QUrl geocodingUrl(geocoding->text().trimmed());
     if (!geocodingUrl.isValid() ||
         (geocodingUrl.scheme() != QStringLiteral("http") && geocodingUrl.scheme() != QStringLiteral("https"))) {
-        Report(QStringLiteral("\"%1\" is not a web address (http:// or https://).").arg(geocoding->text()), true);
+        Report(QCoreApplication::translate("frmOutlook", "\"%1\" is not a web address (http:// or https://).")
+                   .arg(geocoding->text()),
+               true);
         return;
     }
     Settings::SetGeocodingServer(geocoding->text().trimmed());

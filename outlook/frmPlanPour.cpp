@@ -17,6 +17,7 @@
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -42,12 +43,14 @@ frmPlanPour::frmPlanPour(const QString& site, double latitude, double longitude,
     : QDialog(parent), units_(settings.units)
 {
     setObjectName(QStringLiteral("frmPlanPour"));
-    setWindowTitle(QStringLiteral("Plan a Pour"));
+    setWindowTitle(QCoreApplication::translate("frmPlanPour", "Plan a Pour"));
     auto* form = new QFormLayout(this);
-    search_ = new SiteSearch(QStringLiteral("Pour"), this);
+    search_ = new SiteSearch(QCoreApplication::translate("frmPlanPour", "Pour"), this);
     txtPourSite = Named(new QLineEdit(site, this), "txtPourSite");
     txtPourLatitude = Named(new QLineEdit(this), "txtPourLatitude");
     txtPourLongitude = Named(new QLineEdit(this), "txtPourLongitude");
+    txtPourLatitude->setAccessibleName(QCoreApplication::translate("frmOutlook", "Latitude (°N)"));
+    txtPourLongitude->setAccessibleName(QCoreApplication::translate("frmOutlook", "Longitude (°E)"));
     if (!site.isEmpty()) {
         txtPourLatitude->setText(QString::number(latitude, 'f', 4));
         txtPourLongitude->setText(QString::number(longitude, 'f', 4));
@@ -71,17 +74,22 @@ frmPlanPour::frmPlanPour(const QString& site, double latitude, double longitude,
     cboPourMix->setCurrentIndex(int(settings.choice == ThresholdChoice::Default ? MixPreset::Standard : MixPreset::Custom));
     txtPourThreshold = Named(new QLineEdit(this), "txtPourThreshold");
     txtPourThreshold->setText(Q(settings.thresholdText()));
+    txtPourThreshold->setAccessibleName(QCoreApplication::translate("frmPlanPour", "Threshold"));
     auto* threshold = new QHBoxLayout;
     threshold->addWidget(cboPourMix);
     threshold->addWidget(txtPourThreshold);
     threshold->addWidget(new QLabel(UnitCaptions::Symbol(Quantity::Rate, units_), this));
 
-    optPourConcreteOffset = Named(new QRadioButton(QStringLiteral("Concrete = air +"), this), "optPourConcreteOffset");
-    optPourConcreteConstant = Named(new QRadioButton(QStringLiteral("Concrete ="), this), "optPourConcreteConstant");
+    optPourConcreteOffset
+        = Named(new QRadioButton(QCoreApplication::translate("frmPlanPour", "Concrete = air +"), this),
+                "optPourConcreteOffset");
+    optPourConcreteConstant = Named(new QRadioButton(QCoreApplication::translate("frmPlanPour", "Concrete ="), this),
+                                    "optPourConcreteConstant");
     txtPourConcrete = Named(new QDoubleSpinBox(this), "txtPourConcrete");
     txtPourConcrete->setRange(-60, 200);
     txtPourConcrete->setDecimals(1);
     txtPourConcrete->setValue(settings.concrete.value);
+    txtPourConcrete->setAccessibleName(QCoreApplication::translate("frmPlanPour", "Where the forecast has no value"));
     (settings.concrete.kind == ConcreteRule::Kind::Constant ? optPourConcreteConstant : optPourConcreteOffset)
         ->setChecked(true);
     auto* concrete = new QHBoxLayout;
@@ -90,14 +98,14 @@ frmPlanPour::frmPlanPour(const QString& site, double latitude, double longitude,
     concrete->addWidget(txtPourConcrete);
     concrete->addWidget(new QLabel(UnitCaptions::Symbol(Quantity::Temperature, units_), this));
 
-    form->addRow(QStringLiteral("Find a site"), search_);
-    form->addRow(QStringLiteral("Site"), txtPourSite);
-    form->addRow(QStringLiteral("Coordinates"), coordinates);
-    form->addRow(QStringLiteral("Time zone"), lblPourZone);
-    form->addRow(QStringLiteral("Start"), dtpPourStart);
-    form->addRow(QStringLiteral("End"), dtpPourEnd);
-    form->addRow(QStringLiteral("Threshold"), threshold);
-    form->addRow(QStringLiteral("Where the forecast has no value"), concrete);
+    form->addRow(QCoreApplication::translate("frmPlanPour", "Find a site"), search_);
+    form->addRow(QCoreApplication::translate("frmPlanPour", "Site"), txtPourSite);
+    form->addRow(QCoreApplication::translate("frmPlanPour", "Coordinates"), coordinates);
+    form->addRow(QCoreApplication::translate("frmPlanPour", "Time zone"), lblPourZone);
+    form->addRow(QCoreApplication::translate("frmPlanPour", "Start"), dtpPourStart);
+    form->addRow(QCoreApplication::translate("frmPlanPour", "End"), dtpPourEnd);
+    form->addRow(QCoreApplication::translate("frmPlanPour", "Threshold"), threshold);
+    form->addRow(QCoreApplication::translate("frmPlanPour", "Where the forecast has no value"), concrete);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     form->addRow(buttons);
 
@@ -134,7 +142,8 @@ void frmPlanPour::ChooseMix()
 void frmPlanPour::SetZone(const QString& zone)
 {
     zone_ = zone;
-    lblPourZone->setText(zone.isEmpty() ? QStringLiteral("this computer's (%1): find the site to use its own")
+    lblPourZone->setText(zone.isEmpty() ? QCoreApplication::translate(
+                                              "frmPlanPour", "this computer's (%1): find the site to use its own")
                                               .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId()))
                                         : zone);
 }
@@ -146,11 +155,12 @@ std::optional<PlannedPour> frmPlanPour::pour(QString& why) const
     const double latitude = QLocale::c().toDouble(txtPourLatitude->text().trimmed(), &latitudeRead);
     const double longitude = QLocale::c().toDouble(txtPourLongitude->text().trimmed(), &longitudeRead);
     if (txtPourSite->text().trimmed().isEmpty()) {
-        why = QStringLiteral("Name the site, or find it by name or postcode.");
+        why = QCoreApplication::translate("frmPlanPour", "Name the site, or find it by name or postcode.");
         return std::nullopt;
     }
     if (!latitudeRead || !longitudeRead || std::abs(latitude) > 90 || std::abs(longitude) > 180) {
-        why = QStringLiteral("Type the site's latitude (-90 to 90 °N) and longitude (-180 to 180 °E) in degrees.");
+        why = QCoreApplication::translate(
+            "frmPlanPour", "Type the site's latitude (-90 to 90 °N) and longitude (-180 to 180 °E) in degrees.");
         return std::nullopt;
     }
     const QTimeZone zone = zone_.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(zone_.toUtf8());
@@ -166,13 +176,13 @@ std::optional<PlannedPour> frmPlanPour::pour(QString& why) const
     planned.start = instant(dtpPourStart);
     planned.end = instant(dtpPourEnd);
     if (planned.end <= planned.start) {
-        why = QStringLiteral("The pour's end must come after its start.");
+        why = QCoreApplication::translate("frmPlanPour", "The pour's end must come after its start.");
         return std::nullopt;
     }
     planned.units = Q(Units::Code(units_));
     const std::string threshold = Std(txtPourThreshold->text().trimmed());
     if (!IsNumericText(threshold) || !(ReadNumber(threshold) > 0)) {
-        why = QStringLiteral("The threshold must be a rate above 0 in %1, not \"%2\".")
+        why = QCoreApplication::translate("frmPlanPour", "The threshold must be a rate above 0 in %1, not \"%2\".")
                   .arg(UnitCaptions::Symbol(Quantity::Rate, units_), txtPourThreshold->text());
         return std::nullopt;
     }

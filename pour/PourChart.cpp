@@ -13,6 +13,7 @@
 #include "ui/Colors.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -128,10 +129,11 @@ void DrawPourChart(QPainter& painter, const QRectF& area, const PourReport& repo
     }
 
     // The legend.
-    const QString legend = QStringLiteral("Equation rate (%1), ±%2 % band; threshold in force %3 %1")
-                               .arg(unit)
-                               .arg(int(std::lround(EquationSpread * 100)))
-                               .arg(report.thresholdText);
+    const QString legend
+        = QCoreApplication::translate("PourChart", "Equation rate (%1), ±%2 % band; threshold in force %3 %1")
+              .arg(unit)
+              .arg(int(std::lround(EquationSpread * 100)))
+              .arg(report.thresholdText);
     painter.fillRect(QRectF(frame.left(), area.top() + 2, 14, line - 4), Ink(Colors::OutlookEquation, BandAlpha));
     painter.setPen(QPen(Ink(Colors::OutlookEquation), 1.0));
     painter.drawLine(QPointF(frame.left(), area.top() + line / 2), QPointF(frame.left() + 14, area.top() + line / 2));

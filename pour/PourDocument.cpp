@@ -6,6 +6,7 @@
 #include "records/SavedReport.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -18,13 +19,15 @@ output::PagedTable HoursTable(const PourReport& report)
 {
     const UnitSystem units = report.units;
     output::PagedTable table{
-        .headers = {QStringLiteral("Time"), WithUnit(QStringLiteral("Air"), Quantity::Temperature, units),
-                    WithUnit(QStringLiteral("RH"), Quantity::Humidity, units),
-                    WithUnit(QStringLiteral("Wind"), Quantity::Wind, units),
-                    WithUnit(QStringLiteral("Concrete"), Quantity::Temperature, units),
-                    WithUnit(QStringLiteral("Rate"), Quantity::Rate, units),
-                    QStringLiteral("±%1 % band").arg(int(EquationSpread * 100 + 0.5)), QStringLiteral("Class"),
-                    QStringLiteral("Readings")}};
+        .headers = {QCoreApplication::translate("PourDocument", "Time"),
+                    WithUnit(QCoreApplication::translate("PourDocument", "Air"), Quantity::Temperature, units),
+                    WithUnit(QCoreApplication::translate("PourDocument", "RH"), Quantity::Humidity, units),
+                    WithUnit(QCoreApplication::translate("PourDocument", "Wind"), Quantity::Wind, units),
+                    WithUnit(QCoreApplication::translate("PourDocument", "Concrete"), Quantity::Temperature, units),
+                    WithUnit(QCoreApplication::translate("PourDocument", "Rate"), Quantity::Rate, units),
+                    QCoreApplication::translate("PourDocument", "±%1 % band").arg(int(EquationSpread * 100 + 0.5)),
+                    QCoreApplication::translate("PourDocument", "Class"),
+                    QCoreApplication::translate("PourDocument", "Readings")}};
     for (const PourHour& hour : report.hours) {
         table.rows.push_back({HourTimeText(hour), hour.air, hour.humidity, hour.wind, hour.concrete,
                               RateText(hour.rate), BandText(hour.rate), ClassText(report, hour), hour.provenance});
@@ -34,8 +37,9 @@ output::PagedTable HoursTable(const PourReport& report)
 
 output::PagedTable MeasuresTable(const PourReport& report)
 {
-    output::PagedTable table{
-        .headers = {QStringLiteral("Measure"), QStringLiteral("Planned"), QStringLiteral("Taken")}};
+    output::PagedTable table{.headers = {QCoreApplication::translate("PourDocument", "Measure"),
+                                         QCoreApplication::translate("PourDocument", "Planned"),
+                                         QCoreApplication::translate("PourDocument", "Taken")}};
     for (const PourMeasure& measure : report.measures) {
         table.rows.push_back({measure.text, measure.planned ? QStringLiteral("yes") : QStringLiteral("no"),
                               measure.taken ? QStringLiteral("yes") : QStringLiteral("no")});
@@ -47,42 +51,46 @@ output::PagedTable MeasuresTable(const PourReport& report)
 
 QString DigestLine(const QString& digest)
 {
-    return QStringLiteral("SHA-256 of the report's content: %1").arg(digest);
+    return QCoreApplication::translate("PourDocument", "SHA-256 of the report's content: %1").arg(digest);
 }
 
 output::PagedDocument PourDocument(const PourReport& report)
 {
-    output::PagedDocument document(QStringLiteral("Pour Report: ") + report.title(),
+    output::PagedDocument document(QCoreApplication::translate("PourDocument", "Pour Report: ") + report.title(),
                                    DigestLine(ReportDigest(CanonicalText(report))));
     int borderline = 0;
     for (const PourHour& hour : report.hours)
         borderline += report.borderline(hour) ? 1 : 0;
-    QStringList heading{QStringLiteral("Site: ") + report.site,
-                        QStringLiteral("Pour or element: ") + report.pour,
-                        QStringLiteral("Date: ") + QLocale().toString(report.date, QLocale::LongFormat),
-                        QStringLiteral("Prepared by: ") + report.preparedBy,
-                        QStringLiteral("Mix: ") + Q(std::string(PresetOf(report.mix).name)),
-                        QStringLiteral("Threshold in force: %1 %2")
-                            .arg(report.thresholdText, UnitCaptions::Symbol(Quantity::Rate, report.units))};
+    QStringList heading{
+        QCoreApplication::translate("PourDocument", "Site: ") + report.site,
+        QCoreApplication::translate("PourDocument", "Pour or element: ") + report.pour,
+        QCoreApplication::translate("PourDocument", "Date: ") + QLocale().toString(report.date, QLocale::LongFormat),
+        QCoreApplication::translate("PourDocument", "Prepared by: ") + report.preparedBy,
+        QCoreApplication::translate("PourDocument", "Mix: ") + Q(std::string(PresetOf(report.mix).name)),
+        QCoreApplication::translate("PourDocument", "Threshold in force: %1 %2")
+            .arg(report.thresholdText, UnitCaptions::Symbol(Quantity::Rate, report.units))};
     if (!report.sun.isEmpty())
-        heading << QStringLiteral("Sun on the slab: %1 (recorded; it changes no rate)").arg(report.sun);
+        heading << QCoreApplication::translate("PourDocument", "Sun on the slab: %1 (recorded; it changes no rate)")
+                       .arg(report.sun);
     document.addText(heading.join(u'\n'));
-    document.addHeading(QStringLiteral("Hours"));
-    document.addText(QStringLiteral("%1 %2 borderline hours (the ±%3 % band crosses the threshold).")
-                         .arg(report.safeWindow)
-                         .arg(borderline)
-                         .arg(int(EquationSpread * 100 + 0.5)),
-                     true);
+    document.addHeading(QCoreApplication::translate("PourDocument", "Hours"));
+    document.addText(
+        QCoreApplication::translate("PourDocument", "%1 %2 borderline hours (the ±%3 % band crosses the threshold).")
+            .arg(report.safeWindow)
+            .arg(borderline)
+            .arg(int(EquationSpread * 100 + 0.5)),
+        true);
     document.addDrawing(PourChartPoints,
                         [report](QPainter& painter, const QRectF& area) { DrawPourChart(painter, area, report); });
     document.addTable(HoursTable(report));
-    document.addHeading(QStringLiteral("Measures"));
+    document.addHeading(QCoreApplication::translate("PourDocument", "Measures"));
     document.addTable(MeasuresTable(report));
-    document.addText(QStringLiteral("Other measures: ") + report.otherMeasures);
-    document.addHeading(QStringLiteral("Remarks"));
-    document.addText(report.remarks.isEmpty() ? QStringLiteral("None.") : report.remarks);
+    document.addText(QCoreApplication::translate("PourDocument", "Other measures: ") + report.otherMeasures);
+    document.addHeading(QCoreApplication::translate("PourDocument", "Remarks"));
+    document.addText(report.remarks.isEmpty() ? QCoreApplication::translate("PourDocument", "None.") : report.remarks);
     document.addSpace(24);
-    document.addText(QStringLiteral("Signature: ________________________________    Date: ________________"));
-    document.addText(QStringLiteral("Name: ") + report.preparedBy);
+    document.addText(QCoreApplication::translate(
+        "PourDocument", "Signature: ________________________________    Date: ________________"));
+    document.addText(QCoreApplication::translate("PourDocument", "Name: ") + report.preparedBy);
     return document;
 }

@@ -18,6 +18,7 @@
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -42,7 +43,7 @@ frmPourReport::frmPourReport(PourReport report, RecordsStore& store, QWidget* pa
     : QDialog(parent), report_(std::move(report)), store_(store)
 {
     setObjectName(QStringLiteral("frmPourReport"));
-    setWindowTitle(QStringLiteral("Pour Report"));
+    setWindowTitle(QCoreApplication::translate("frmPourReport", "Pour Report"));
     if (report_.preparedBy.isEmpty())
         report_.preparedBy = LoginName();
     if (!report_.date.isValid())
@@ -61,7 +62,7 @@ void frmPourReport::BuildElements()
     dtpDate = named(new QDateEdit(report_.date, this), "dtpDate");
     dtpDate->setCalendarPopup(true);
     txtPreparedBy = named(new QLineEdit(report_.preparedBy, this), "txtPreparedBy");
-    lblThreshold = named(new QLabel(QStringLiteral("%1; threshold in force %2 %3")
+    lblThreshold = named(new QLabel(QCoreApplication::translate("frmPourReport", "%1; threshold in force %2 %3")
                                         .arg(Q(std::string(PresetOf(report_.mix).name)), report_.thresholdText,
                                              UnitCaptions::Symbol(Quantity::Rate, report_.units)),
                                     this),
@@ -69,7 +70,7 @@ void frmPourReport::BuildElements()
     int borderline = 0;
     for (const PourHour& hour : report_.hours)
         borderline += report_.borderline(hour) ? 1 : 0;
-    lblHours = named(new QLabel(QStringLiteral("%1 hours. %2 %3 borderline hours.")
+    lblHours = named(new QLabel(QCoreApplication::translate("frmPourReport", "%1 hours. %2 %3 borderline hours.")
                                     .arg(report_.hours.size())
                                     .arg(report_.safeWindow)
                                     .arg(borderline),
@@ -78,8 +79,9 @@ void frmPourReport::BuildElements()
     lblHours->setWordWrap(true);
 
     grdMeasures = named(new QTableWidget(int(report_.measures.size()), 3, this), "grdMeasures");
-    grdMeasures->setHorizontalHeaderLabels({QStringLiteral("Measure"), QStringLiteral("Planned"),
-                                            QStringLiteral("Taken")});
+    grdMeasures->setHorizontalHeaderLabels({QCoreApplication::translate("frmPourReport", "Measure"),
+                                            QCoreApplication::translate("frmPourReport", "Planned"),
+                                            QCoreApplication::translate("frmPourReport", "Taken")});
     grdMeasures->verticalHeader()->hide();
     grdMeasures->setWordWrap(true);
     for (int row = 0; row < grdMeasures->rowCount(); ++row) {
@@ -102,16 +104,17 @@ void frmPourReport::BuildElements()
         box->setFixedHeight(box->fontMetrics().lineSpacing() * 4);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Site:"), txtSite);
-    form->addRow(QStringLiteral("&Pour or element:"), txtPour);
-    form->addRow(QStringLiteral("&Date:"), dtpDate);
-    form->addRow(QStringLiteral("Prepared &by:"), txtPreparedBy);
-    form->addRow(QStringLiteral("Mix:"), lblThreshold);
-    form->addRow(QStringLiteral("Hours:"), lblHours);
+    form->addRow(QCoreApplication::translate("frmPourReport", "&Site:"), txtSite);
+    form->addRow(QCoreApplication::translate("frmPourReport", "&Pour or element:"), txtPour);
+    form->addRow(QCoreApplication::translate("frmPourReport", "&Date:"), dtpDate);
+    form->addRow(QCoreApplication::translate("frmPourReport", "Prepared &by:"), txtPreparedBy);
+    form->addRow(QCoreApplication::translate("frmPourReport", "Mix:"), lblThreshold);
+    form->addRow(QCoreApplication::translate("frmPourReport", "Hours:"), lblHours);
 
-    cmdSavePdf = named(new QPushButton(QStringLiteral("Save &as PDF…"), this), "cmdSavePdf");
-    cmdPrint = named(new QPushButton(QStringLiteral("Pri&nt"), this), "cmdPrint");
-    cmdClose = named(new QPushButton(QStringLiteral("&Close"), this), "cmdClose");
+    cmdSavePdf
+        = named(new QPushButton(QCoreApplication::translate("frmPourReport", "Save &as PDF…"), this), "cmdSavePdf");
+    cmdPrint = named(new QPushButton(QCoreApplication::translate("frmPourReport", "Pri&nt"), this), "cmdPrint");
+    cmdClose = named(new QPushButton(QCoreApplication::translate("frmPourReport", "&Close"), this), "cmdClose");
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(cmdSavePdf, QDialogButtonBox::ActionRole);
     buttons->addButton(cmdPrint, QDialogButtonBox::ActionRole);
@@ -128,9 +131,10 @@ void frmPourReport::BuildElements()
         layout->addWidget(label);
         layout->addWidget(buddy, buddy == grdMeasures ? 1 : 0);
     };
-    caption(QStringLiteral("&Measures planned and taken:"), grdMeasures);
-    caption(QStringLiteral("&Other measures:"), txtOtherMeasures);
-    caption(QStringLiteral("&Remarks:"), txtRemarks);
+    caption(QCoreApplication::translate("frmPourReport", "&Measures planned and taken:"), grdMeasures);
+    grdMeasures->setAccessibleName(QCoreApplication::translate("PourDocument", "Measures"));
+    caption(QCoreApplication::translate("frmPourReport", "&Other measures:"), txtOtherMeasures);
+    caption(QCoreApplication::translate("frmPourReport", "&Remarks:"), txtRemarks);
     layout->addWidget(buttons);
     resize(720, 600);
 }
@@ -158,7 +162,7 @@ output::PrintOutcome frmPourReport::SavePdf()
     QString path;
     const output::PrintOutcome outcome = output::SavePagesAsPdf(this, output::PaperFor(), Pages(document), &path);
     if (outcome != output::PrintOutcome::NotPrinted)
-        Keep(shown, QStringLiteral("The report was saved as \"%1\"").arg(path));
+        Keep(shown, QCoreApplication::translate("frmPourReport", "The report was saved as \"%1\"").arg(path));
     return outcome;
 }
 
@@ -168,7 +172,7 @@ output::PrintOutcome frmPourReport::Print()
     output::PagedDocument document = PourDocument(shown);
     const output::PrintOutcome outcome = output::PrintPages(this, output::PaperFor(), Pages(document));
     if (outcome == output::PrintOutcome::Printed)
-        Keep(shown, QStringLiteral("The report was sent to the default printer"));
+        Keep(shown, QCoreApplication::translate("frmPourReport", "The report was sent to the default printer"));
     return outcome;
 }
 
@@ -178,15 +182,16 @@ void frmPourReport::Keep(const PourReport& report, const QString& done)
     const QSqlError error = store_.AddSavedReport(saved);
     if (error.isValid()) {
         Msg::Box(this,
-                 QStringLiteral("%1, but it could not be kept in %2:\n%3")
+                 QCoreApplication::translate("frmPourReport", "%1, but it could not be kept in %2:\n%3")
                      .arg(done, store_.describe(), error.text()),
-                 Msg::Buttons::Ok, Msg::Icon::Exclamation, QStringLiteral("Pour Report"));
+                 Msg::Buttons::Ok, Msg::Icon::Exclamation, QCoreApplication::translate("frmPourReport", "Pour Report"));
         return;
     }
     Msg::Box(this,
-             QStringLiteral("%1 and kept beside the records as report %2.\nIts digest (SHA-256): %3")
+             QCoreApplication::translate("frmPourReport",
+                                         "%1 and kept beside the records as report %2.\nIts digest (SHA-256): %3")
                  .arg(done)
                  .arg(saved.id)
                  .arg(saved.digest),
-             Msg::Buttons::Ok, Msg::Icon::Information, QStringLiteral("Pour Report"));
+             Msg::Buttons::Ok, Msg::Icon::Information, QCoreApplication::translate("frmPourReport", "Pour Report"));
 }

@@ -7,6 +7,7 @@
 #include "records/LoginName.h"
 #include "records/RecordsEngine.h"
 #include "records/RecordsServerRoles.h"
+#include <QCoreApplication>
 
 namespace PlannedPours {
 namespace {
@@ -181,7 +182,7 @@ QString Title(const PlannedPour& pour)
     const QDateTime start = pour.start.toTimeZone(zone);
     const QDateTime end = pour.end.toTimeZone(zone);
     const QString endFormat = start.date() == end.date() ? QStringLiteral("HH:mm") : QStringLiteral("ddd d MMM HH:mm");
-    return QStringLiteral("Pour %1 at %2, %3 to %4 %5")
+    return QCoreApplication::translate("PlannedPours", "Pour %1 at %2, %3 to %4 %5")
         .arg(pour.id)
         .arg(pour.site, QLocale::c().toString(start, QStringLiteral("ddd d MMM HH:mm")),
              QLocale::c().toString(end, endFormat), start.timeZoneAbbreviation());

@@ -35,7 +35,7 @@ QString Who(const RecordVersion& version)
 // "changed by ann, 2024-05-01 14:02:07 UTC"
 QString Described(const RecordVersion& version)
 {
-    return QStringLiteral("%1 by %2, %3 UTC").arg(version.action, Who(version), version.at);
+    return QCoreApplication::translate("frmHistory", "%1 by %2, %3 UTC").arg(version.action, Who(version), version.at);
 }
 
 }  // namespace

@@ -10,18 +10,22 @@
 #include <QVBoxLayout>
 
 #include "records/RecordsStore.h"
+#include <QCoreApplication>
 
 frmSavedReports::frmSavedReports(RecordsStore& store, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmSavedReports"));
-    setWindowTitle(QStringLiteral("Pour Reports"));
+    setWindowTitle(QCoreApplication::translate("frmSavedReports", "Pour Reports"));
     const QSqlError error = store.SavedReports(reports_);
 
     grdReports = new QTableWidget(int(reports_.size()), 6, this);
     grdReports->setObjectName(QStringLiteral("grdReports"));
-    grdReports->setHorizontalHeaderLabels({QStringLiteral("Report"), QStringLiteral("Saved at (UTC)"),
-                                           QStringLiteral("Saved by"), QStringLiteral("Site"), QStringLiteral("Title"),
-                                           QStringLiteral("Digest (SHA-256)")});
+    grdReports->setHorizontalHeaderLabels({QCoreApplication::translate("frmSavedReports", "Report"),
+                                           QCoreApplication::translate("frmSavedReports", "Saved at (UTC)"),
+                                           QCoreApplication::translate("frmSavedReports", "Saved by"),
+                                           QCoreApplication::translate("frmSavedReports", "Site"),
+                                           QCoreApplication::translate("frmSavedReports", "Title"),
+                                           QCoreApplication::translate("frmSavedReports", "Digest (SHA-256)")});
     grdReports->verticalHeader()->hide();
     grdReports->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdReports->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -39,20 +43,23 @@ frmSavedReports::frmSavedReports(RecordsStore& store, QWidget* parent) : QDialog
     lblState->setObjectName(QStringLiteral("lblState"));
     lblState->setWordWrap(true);
     lblState->setText(
-        error.isValid()
-            ? QStringLiteral("The pour reports in %1 could not be read: %2").arg(store.describe(), error.text())
-            : QStringLiteral("Pour reports kept in %1: %2.").arg(store.describe()).arg(reports_.size()));
+        error.isValid() ? QCoreApplication::translate("frmSavedReports", "The pour reports in %1 could not be read: %2")
+                              .arg(store.describe(), error.text())
+                        : QCoreApplication::translate("frmSavedReports", "Pour reports kept in %1: %2.")
+                              .arg(store.describe())
+                              .arg(reports_.size()));
 
     txtDigest = new QLineEdit(this);
     txtDigest->setObjectName(QStringLiteral("txtDigest"));
-    txtDigest->setPlaceholderText(QStringLiteral("The digest printed at the foot of a copy"));
+    txtDigest->setPlaceholderText(
+        QCoreApplication::translate("frmSavedReports", "The digest printed at the foot of a copy"));
     lblCheck = new QLabel(this);
     lblCheck->setObjectName(QStringLiteral("lblCheck"));
     lblCheck->setWordWrap(true);
     connect(txtDigest, &QLineEdit::textChanged, this, [this](const QString& text) { CheckDigest(text); });
 
     auto* check = new QHBoxLayout;
-    auto* caption = new QLabel(QStringLiteral("Check a copy's &digest:"), this);
+    auto* caption = new QLabel(QCoreApplication::translate("frmSavedReports", "Check a copy's &digest:"), this);
     caption->setBuddy(txtDigest);
     check->addWidget(caption);
     check->addWidget(txtDigest, 1);
@@ -76,10 +83,12 @@ QString frmSavedReports::CheckDigest(const QString& digest)
     if (wanted.isEmpty()) {
         said.clear();
     } else {
-        said = QStringLiteral("No saved pour report has this digest: the copy differs from every saved report.");
+        said = QCoreApplication::translate(
+            "frmSavedReports", "No saved pour report has this digest: the copy differs from every saved report.");
         for (std::size_t row = 0; row < reports_.size(); ++row) {
             if (reports_[row].digest == wanted) {
-                said = QStringLiteral("The copy matches report %1, \"%2\", saved %3 by %4.")
+                said = QCoreApplication::translate("frmSavedReports",
+                                                   "The copy matches report %1, \"%2\", saved %3 by %4.")
                            .arg(reports_[row].id)
                            .arg(reports_[row].title, reports_[row].savedAt, reports_[row].savedBy);
                 grdReports->selectRow(int(row));

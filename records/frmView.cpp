@@ -33,6 +33,7 @@
 #include "records/RecordsStore.h"
 #include "records/frmHistory.h"
 #include "records/frmSavedReports.h"
+#include "ui/TabOrder.h"
 #include "ui/MessageBox.h"
 #include "ui/QtText.h"
 
@@ -147,6 +148,7 @@ void frmView::BuildElements()
 
     DBGrid1 = new QTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setAccessibleName(tr("Saved Records"));
     DBGrid1->setMinimumSize(GridSize);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -223,12 +225,14 @@ void frmView::BuildElements()
     cmdShowDeleted->setToolTip(tr("List the deleted records, to bring one back."));
     count->addWidget(cmdHistory);
     count->addWidget(cmdShowDeleted);
-    cmdPourReport = MakeButton(this, "cmdPourReport", QStringLiteral("Pour Report…"));
-    cmdPourReport->setToolTip(QStringLiteral("Make a pour report of the selected records."));
+    cmdPourReport = MakeButton(this, "cmdPourReport", QCoreApplication::translate("frmView", "Pour Report…"));
+    cmdPourReport->setToolTip(QCoreApplication::translate("frmView", "Make a pour report of the selected records."));
     cmdPourReport->setEnabled(false);
-    cmdPourReports = MakeButton(this, "cmdPourReports", QStringLiteral("Pour Reports…"));
-    cmdPourReports->setToolTip(QStringLiteral("List the pour reports kept beside the records, and check a copy's "
-                                              "digest."));
+    cmdPourReports = MakeButton(this, "cmdPourReports", QCoreApplication::translate("frmView", "Pour Reports…"));
+    cmdPourReports->setToolTip(
+        QCoreApplication::translate("frmView",
+                                    "List the pour reports kept beside the records, and check a copy's "
+                                    "digest."));
     count->addWidget(cmdPourReport);
     count->addWidget(cmdPourReports);
 
@@ -238,6 +242,11 @@ void frmView::BuildElements()
     layout->addWidget(DBGrid1, 1);
     layout->addLayout(count);
     layout->addLayout(bottom);
+    // Tab reads the window top to bottom: the filters, the records, the row under them, the copy choices.
+    SetTabOrder(this, {"cboFilterSite",  "chkFilterDates", "dtFrom",         "dtTo",         "cboShowUnits",
+                       "DBGrid1",        "cmdImport",      "cmdExportCsv",   "cmdExportPdf", "cmdHistory",
+                       "cmdShowDeleted", "cmdPourReport",  "cmdPourReports", "chkHeaders",   "chkRecID",
+                       "cmdCopy",        "cmdDelete",      "cmdDeleteAll",   "cmdReturn",    "cmdExit"});
 
     connect(cmdCopy, &QPushButton::clicked, this, &frmView::cmdCopy_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmView::cmdDelete_Click);
@@ -274,6 +283,7 @@ QLayout* frmView::BuildFilterElements()
     dtFrom->setObjectName(QStringLiteral("dtFrom"));
     dtTo = new QDateEdit(today, this);
     dtTo->setObjectName(QStringLiteral("dtTo"));
+    dtFrom->setAccessibleName(chkFilterDates->text());
     for (QDateEdit* edit : {dtFrom, dtTo}) {
         edit->setCalendarPopup(true);
         edit->setEnabled(false);

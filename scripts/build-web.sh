@@ -14,7 +14,7 @@ if ! command -v "$emxx" >/dev/null 2>&1; then
   echo "  apt-get install --no-install-recommends emscripten" >&2
   exit 1
 fi
-for tool in sha256sum gzip; do
+for tool in sha256sum gzip node; do
   command -v "$tool" >/dev/null 2>&1 || { echo "build-web.sh: '$tool' not found" >&2; exit 1; }
 done
 
@@ -39,6 +39,8 @@ cd "$root"
   -I. web/core/bindings.cpp calc/*.cpp -o "$stage/brackmere-core.js"
 
 cp web/page/index.html web/page/style.css web/page/manifest.webmanifest web/page/*.js "$stage/"
+# The page's texts in every language, from the program's catalogues (Node, which emcc runs on).
+node scripts/ts-to-json.mjs "$stage/i18n.json" translations/brackmere_*.ts
 rm "$stage/sw.js"
 cp packaging/icons/256/org.brackmere.Brackmere.png "$stage/icon-256.png"
 cp packaging/icons/org.brackmere.Brackmere.svg "$stage/icon.svg"

@@ -17,7 +17,7 @@ run_packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libc
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick poppler-utils sqlite3
                clang libclang-rt-14-dev cppcheck desktop-file-utils appstream postgresql-15
                emscripten chromium chromium-driver python3-selenium dbus gnome-keyring
-               systemd)
+               systemd npm)
 
 # Building the Debian package needs dpkg-shlibdeps (dpkg-dev) and file.
 package_packages=(dpkg-dev file)
@@ -30,12 +30,21 @@ esac
 
 missing=()
 for p in "${packages[@]}"; do
+  # A Node installed otherwise than by apt may bring its own npm.
+  [ "$p" = npm ] && command -v npm >/dev/null 2>&1 && continue
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The field edition's accessibility test runs axe-core, a test-only tool from the npm registry,
+# at the version tests/web/package-lock.json names, into tests/web/node_modules.
+if [ "${1:-run}" = test ] && [ ! -f "$(dirname "$0")/../tests/web/node_modules/axe-core/axe.min.js" ]; then
+  npm ci --prefix "$(dirname "$0")/../tests/web" --no-audit --no-fund
+fi

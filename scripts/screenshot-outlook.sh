@@ -2,6 +2,7 @@
 # Starts the built calculator on a private 1024 × 768 X server with a kept forecast of a
 # hot week, opens the pour-day outlook on it and saves a screenshot of the whole screen:
 # scripts/screenshot-outlook.sh [program] [out.png]
+# The language follows LANGUAGE/LANG: LANGUAGE=es scripts/screenshot-outlook.sh build/brackmere docs/outlook-es.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/brackmere}
@@ -56,12 +57,12 @@ export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$work/config XDG_DAT
 BRACKMERE_RECORDS=$work/records.mdb "$program" &
 app=$!
 sleep 2
-window=$(xdotool search --sync --onlyvisible --name "Brackmere - Concrete" | head -1)
+window=$(xdotool search --sync --onlyvisible --name "^Brackmere - " | head -1)
 xdotool windowfocus --sync "$window"
-xdotool key alt+f
-sleep 0.5
-xdotool key o
-outlook=$(xdotool search --sync --onlyvisible --name "^Pour-Day Outlook$" | head -1)
+xdotool key ctrl+o
+# The outlook's title in each language the program speaks.
+outlook=$(xdotool search --sync --onlyvisible --name \
+  "^(Pour-Day Outlook|Pronóstico del día de colado|Prévisions du jour de coulage|Ausblick Betoniertag)$" | head -1)
 xdotool windowmove "$outlook" 0 0
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$outlook")"

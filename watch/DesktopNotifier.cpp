@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <QCoreApplication>
 
 namespace {
 
@@ -25,11 +26,13 @@ DesktopNotifier::DesktopNotifier(const QDBusConnection& bus, QObject* parent) : 
 bool DesktopNotifier::available(QString& why) const
 {
     if (!bus_.isConnected()) {
-        why = QStringLiteral("there is no session bus (%1)").arg(bus_.lastError().message());
+        why = QCoreApplication::translate("DesktopNotifier", "there is no session bus (%1)")
+                  .arg(bus_.lastError().message());
         return false;
     }
     if (!bus_.interface()->isServiceRegistered(Service).value()) {
-        why = QStringLiteral("no notification service (%1) is on the session bus").arg(Service);
+        why = QCoreApplication::translate("DesktopNotifier", "no notification service (%1) is on the session bus")
+                  .arg(Service);
         return false;
     }
     return true;
@@ -41,11 +44,13 @@ bool DesktopNotifier::notify(qint64 pourId, const QString& title, const QString&
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("org.brackmere.Brackmere")},
                             {QStringLiteral("urgency"), QVariant::fromValue(uchar(urgent ? 2 : 1))}};
     call << QStringLiteral("Brackmere") << uint(0) << QStringLiteral("org.brackmere.Brackmere") << title << body
-         << QStringList{DefaultAction, QStringLiteral("Open in the Outlook")} << hints << int(-1);
+         << QStringList{DefaultAction, QCoreApplication::translate("DesktopNotifier", "Open in the Outlook")} << hints
+         << int(-1);
     // The service may live in this very process (a test's): the wait keeps events going.
     const QDBusMessage reply = bus_.call(call, QDBus::BlockWithGui, CallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        error = QStringLiteral("the notification service refused it: %1").arg(reply.errorMessage());
+        error = QCoreApplication::translate("DesktopNotifier", "the notification service refused it: %1")
+                    .arg(reply.errorMessage());
         return false;
     }
     open_[reply.arguments().constFirst().toUInt()] = pourId;

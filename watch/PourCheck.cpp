@@ -4,6 +4,7 @@
 
 #include "calc/NumberReading.h"
 #include "ui/QtText.h"
+#include <QCoreApplication>
 
 OutlookSettings SettingsOf(const PlannedPour& pour)
 {
@@ -28,7 +29,7 @@ PourCheck CheckPour(const PlannedPour& pour, const Forecast::Answer& forecast, d
     check.threshold = Q(settings.thresholdText());
     check.plannedHours = int(std::ceil(pour.start.secsTo(pour.end) / 3600.0));
     if (check.plannedHours <= 0) {
-        check.reason = QStringLiteral("its end is not after its start");
+        check.reason = QCoreApplication::translate("PourCheck", "its end is not after its start");
         return check;
     }
     const std::vector<HourlyReading> readings = ReadingsFromForecast(forecast, settings.units, heightFactor);
@@ -39,7 +40,7 @@ PourCheck CheckPour(const PlannedPour& pour, const Forecast::Answer& forecast, d
         ++covered;
         const OutlookHour hour = EvaluateHour(reading, settings);
         if (!hour.result.valid) {
-            check.reason = QStringLiteral("the forecast hour %1 cannot be computed: %2")
+            check.reason = QCoreApplication::translate("PourCheck", "the forecast hour %1 cannot be computed: %2")
                                .arg(reading.time.toString(QStringLiteral("ddd d MMM HH:mm")), hour.problem);
             return check;
         }
@@ -55,7 +56,9 @@ PourCheck CheckPour(const PlannedPour& pour, const Forecast::Answer& forecast, d
         }
     }
     if (covered < check.plannedHours) {
-        check.reason = QStringLiteral("the forecast covers %1 of its %2 hours").arg(covered).arg(check.plannedHours);
+        check.reason = QCoreApplication::translate("PourCheck", "the forecast covers %1 of its %2 hours")
+                           .arg(covered)
+                           .arg(check.plannedHours);
         return check;
     }
     check.state = check.hoursAtRisk > 0         ? PourState::AtRisk

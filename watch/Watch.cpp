@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "outlook/ForecastClient.h"
+#include <QCoreApplication>
 
 namespace Watch {
 namespace {
@@ -86,7 +87,8 @@ std::vector<PourCheck> Check(const std::vector<PlannedPour>& pours, const Option
         if (!site.answer) {
             PourCheck unchecked;
             unchecked.pour = pour;
-            unchecked.reason = site.failure + QStringLiteral(" No forecast is kept for the site.");
+            unchecked.reason
+                = site.failure + QCoreApplication::translate("Watch", " No forecast is kept for the site.");
             checks.push_back(std::move(unchecked));
             continue;
         }

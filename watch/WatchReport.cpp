@@ -9,6 +9,7 @@
 #include "ui/QtText.h"
 #include "ui/UnitCaptions.h"
 #include "watch/Watch.h"
+#include <QCoreApplication>
 
 namespace WatchReport {
 namespace {
@@ -33,30 +34,36 @@ QString PourTitle(const PlannedPour& pour)
 QString Finding(const PourCheck& check)
 {
     if (!check.state)
-        return QStringLiteral("not checked: %1").arg(check.reason);
-    const QString worst = QStringLiteral("the worst %1 at %2")
+        return QCoreApplication::translate("WatchReport", "not checked: %1").arg(check.reason);
+    const QString worst = QCoreApplication::translate("WatchReport", "the worst %1 at %2")
                               .arg(check.worstRateText + u' ' + UnitCaptions::Symbol(Quantity::Rate, check.units),
                                    Clock(check.worstHour.toTimeZone(PlannedPours::ZoneOf(check.pour)), "HH:mm"));
     const QString threshold = QStringLiteral("%1 %2").arg(check.threshold, UnitCaptions::Symbol(Quantity::Rate, check.units));
     switch (*check.state) {
     case PourState::AtRisk:
-        return QStringLiteral("at risk: %1 of %2 h above %3, %4").arg(check.hoursAtRisk).arg(check.plannedHours).arg(threshold, worst);
+        return QCoreApplication::translate("WatchReport", "at risk: %1 of %2 h above %3, %4")
+            .arg(check.hoursAtRisk)
+            .arg(check.plannedHours)
+            .arg(threshold, worst);
     case PourState::Borderline:
-        return QStringLiteral("borderline: %1 of %2 h within the equation's ±%3 % of %4, %5")
+        return QCoreApplication::translate("WatchReport",
+                                           "borderline: %1 of %2 h within the equation's ±%3 % of %4, %5")
             .arg(check.hoursBorderline)
             .arg(check.plannedHours)
             .arg(int(EquationSpread * 100))
             .arg(threshold, worst);
     case PourState::Clear: break;
     }
-    return QStringLiteral("clear: all %1 h at or below %2, %3").arg(check.plannedHours).arg(threshold, worst);
+    return QCoreApplication::translate("WatchReport", "clear: all %1 h at or below %2, %3")
+        .arg(check.plannedHours)
+        .arg(threshold, worst);
 }
 
 QString KeptNote(const PourCheck& check, const QDateTime& now)
 {
     if (!check.kept)
         return {};
-    return QStringLiteral("The forecast was kept from %1 UTC, %2 h old: %3")
+    return QCoreApplication::translate("WatchReport", "The forecast was kept from %1 UTC, %2 h old: %3")
         .arg(Clock(check.fetched.toUTC(), "ddd d MMM yyyy HH:mm"))
         .arg(AgeHours(check, now))
         .arg(check.reason);
@@ -65,7 +72,7 @@ QString KeptNote(const PourCheck& check, const QDateTime& now)
 QString Text(const std::vector<PourCheck>& checks, const QDateTime& now, int days)
 {
     if (checks.empty())
-        return QStringLiteral("No pour is planned in the coming %1 days.\n").arg(days);
+        return QCoreApplication::translate("WatchReport", "No pour is planned in the coming %1 days.\n").arg(days);
     QString text;
     for (const PourCheck& check : checks) {
         text += PourTitle(check.pour) + QStringLiteral(": ") + Finding(check) + u'\n';

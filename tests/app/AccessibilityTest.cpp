@@ -3,11 +3,20 @@
 #include <QAccessible>
 #include <QAbstractButton>
 #include <QAction>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <algorithm>
 #include <map>
 
+#include "outlook/OutlookHours.h"
+#include "outlook/frmOutlook.h"
+#include "outlook/frmPlanPour.h"
+#include "pour/PourReport.h"
+#include "pour/frmPourReport.h"
+#include "records/RecordsStore.h"
+#include "records/frmView.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/RecordsFiles.h"
 
 namespace {
 
@@ -18,6 +27,34 @@ QString AccessibleText(QWidget* widget, QAccessible::Text kind)
 }
 
 using AccessibilityTest = MainWindowFixture;
+
+// The named elements of `window` that Tab reaches, in the order it reaches them from `first`.
+QStringList TabWalk(QWidget* window, QWidget* first)
+{
+    QStringList walked;
+    QWidget* at = first;
+    do {
+        if ((at->focusPolicy() & Qt::TabFocus) && at->isVisibleTo(window) && at->isEnabled()
+            && !(qobject_cast<QRadioButton*>(at) && !static_cast<QRadioButton*>(at)->isChecked()))
+            walked << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at != first && walked.size() < 200);
+    walked.removeIf([](const QString& name) { return name.isEmpty() || name.startsWith(u"qt_"); });
+    return walked;
+}
+
+QStringList Unnamed(QWidget* window)
+{
+    QStringList unnamed;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const bool inner = qobject_cast<QAbstractSpinBox*>(widget->parentWidget())
+                           || qobject_cast<QComboBox*>(widget->parentWidget());  // named by its owner
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(window) && !inner
+            && AccessibleText(widget, QAccessible::Name).trimmed().isEmpty())
+            unnamed << widget->objectName() + u':' + QString::fromLatin1(widget->metaObject()->className());
+    }
+    return unnamed;
+}
 
 // Every element the keyboard can reach tells a screen reader what it is, with the scroll
 // bars shown (every reading in range) and hidden.
@@ -92,6 +129,45 @@ TEST_F(AccessibilityTest, ScrollBarsAndCellsDescribeThemselves)
     EXPECT_EQ(AccessibleText(element(QStringLiteral("picRH")), QAccessible::Description).toStdString(),
               "Solution path through Air Temperature 80 °F, Relative Humidity 50 %, Concrete Temperature 90 °F, "
               "Wind Velocity 10 mph to the rate 0.241 lb/ft²/hr");
+}
+
+// The outlook, Plan a Pour, the pour report and the records viewer name every element Tab
+// reaches, and Tab walks each in reading order.
+TEST_F(AccessibilityTest, TheOtherWindowsNameTheirElementsInReadingOrder)
+{
+    RecordsStore store;
+    ASSERT_TRUE(OpenStore(store, RecordsPath::ForThisProgram()).empty());
+    frmPlanPour plan(QStringLiteral("North yard"), 47.37, 8.54, OutlookSettings{});
+    frmPourReport report(PourReport{}, store);
+    frmView viewer(store);
+    struct Row {
+        QWidget* window;
+        QString first;
+        QStringList walk;
+    };
+    const Row rows[] = {
+        {window->ShowOutlook(), "cboSite",
+         QStringList{"cboSite", "txtLatitude", "txtLongitude", "txtForecastDays", "cmdFetch", "cmdServer", "cmdImport",
+                     "cmdPaste", "cmdAddHour", "chkEveryReading", "cboSun", "optConcreteOffset", "txtConcrete",
+                     "txtWindowHours", "optSafeBelowThreshold", "txtSiteSearch", "cmdFindSite", "lstPlannedPours",
+                     "cmdPlanPour", "tblHours", "cmdClose"}},
+        {&plan, "txtPourSiteSearch",
+         QStringList{"txtPourSiteSearch", "cmdPourFindSite", "txtPourSite", "txtPourLatitude", "txtPourLongitude",
+                     "dtpPourStart", "dtpPourEnd", "cboPourMix", "txtPourThreshold", "optPourConcreteOffset",
+                     "txtPourConcrete"}},
+        {&report, "txtSite",
+         QStringList{"txtSite", "txtPour", "dtpDate", "txtPreparedBy", "grdMeasures", "txtOtherMeasures", "txtRemarks",
+                     "cmdSavePdf", "cmdPrint", "cmdClose"}},
+        {&viewer, "cboFilterSite",
+         QStringList{"cboFilterSite", "chkFilterDates", "cboShowUnits", "DBGrid1", "cmdImport", "cmdShowDeleted",
+                     "cmdPourReports", "chkHeaders", "chkRecID", "cmdExit"}},
+    };
+    for (const Row& row : rows) {
+        row.window->show();
+        EXPECT_EQ(Unnamed(row.window).join(u' ').toStdString(), "") << row.window->objectName().toStdString();
+        EXPECT_EQ(TabWalk(row.window, row.window->findChild<QWidget*>(row.first)).join(u' ').toStdString(),
+                  row.walk.join(u' ').toStdString());
+    }
 }
 
 // Save, Records, Print, Outlook and Help each have a key of their own, and no key does two things.

@@ -12,6 +12,10 @@
 
 #include "ui/Language.h"
 #include "app/CommandLine.h"
+#include "app/frmMain.h"
+#include "outlook/OutlookTable.h"
+#include "outlook/frmOutlook.h"
+#include "watch/WatchReport.h"
 #include "calc/Measures.h"
 #include "calc/NomographRun.h"
 #include "calc/Readings.h"
@@ -139,6 +143,37 @@ TEST(TranslationsTest, TheCommandLineSpeaksTheLanguageApplied)
     EXPECT_EQ(CommandLine::Parse(arguments).refusal.toStdString(), "--units takes us or si, not \"metric\".");
 }
 
+// The outlook's table, the watch and the command line's newer options speak each language.
+TEST(TranslationsTest, TheOutlookAndTheWatchSpeakTheLanguageApplied)
+{
+    struct BackToEnglish {
+        ~BackToEnglish() { Language::Apply("en"); }
+    } backToEnglish;
+    struct Sample {
+        const char* language;
+        const char* airHeading;
+        const char* noPour;
+        const char* daysRefused;
+    };
+    const Sample samples[] = {
+        {"es", "Aire (°C)", "No hay ningún colado planificado en los próximos 3 días.\n",
+         "--days admite un número de días de 1 a 15, no \"0\"."},
+        {"fr", "Air (°C)", "Aucun coulage n'est planifié dans les 3 prochains jours.\n",
+         "--days prend un nombre de jours de 1 à 15, pas « 0 »."},
+        {"de", "Luft (°C)", "In den kommenden 3 Tagen ist keine Betonage geplant.\n",
+         "--days erwartet eine Zahl von Tagen von 1 bis 15, nicht „0“."},
+        {"en", "Air (°C)", "No pour is planned in the coming 3 days.\n",
+         "--days takes a number of days from 1 to 15, not \"0\"."},
+    };
+    for (const Sample& sample : samples) {
+        Language::Apply(sample.language);
+        EXPECT_EQ(OutlookTable::Heading(OutlookTable::Air, UnitSystem::SI).toStdString(), sample.airHeading);
+        EXPECT_EQ(WatchReport::Text({}, QDateTime::currentDateTimeUtc(), 3).toStdString(), sample.noPour);
+        EXPECT_EQ(CommandLine::Parse({"brackmere", "--watch", "--days", "0"}).refusal.toStdString(),
+                  sample.daysRefused);
+    }
+}
+
 class LanguageWindowTest : public MainWindowFixture {
 protected:
     void TearDown() override { Language::Apply(QStringLiteral("en")); }
@@ -186,6 +221,17 @@ TEST_F(LanguageWindowTest, TheMenuSwitchesEveryTextAndBackToTheExactEnglish)
     EXPECT_EQ(caption("Label35").left(10), QStringLiteral("Wind speed"));
     EXPECT_EQ(caption("lblAnswer"), englishAnswer);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Brackmere - Concrete Curing Evaporation Rate Calculator "));
+}
+
+// The outlook opened after a choice of language speaks it: its title, buttons and table headings.
+TEST_F(LanguageWindowTest, TheOutlookOpensInTheLanguageChosen)
+{
+    choose("mnuLanguageEs");
+    frmOutlook* outlook = window->ShowOutlook();
+    EXPECT_EQ(outlook->windowTitle().toStdString(), "Pronóstico del día de colado");
+    EXPECT_EQ(outlook->findChild<QPushButton*>("cmdFetch")->text().toStdString(), "Obtener pronóstico");
+    EXPECT_EQ(outlook->findChild<QPushButton*>("cmdPourReport")->text().toStdString(), "Informe de colado…");
+    outlook->close();
 }
 
 // A language that writes decimal commas shows them in rates and cells and takes them typed;

@@ -9,9 +9,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$root"/translations/brackmere_*.ts "$work/"
 sources=()
-for layer in app ui output records settings; do
+for layer in app ui output records settings outlook pour watch; do
   sources+=("$root/$layer"/*.cpp "$root/$layer"/*.h)
 done
+sources+=("$root/web/texts.js")
 "$lupdate" -silent -no-obsolete -locations none -I "$root" "${sources[@]}" -ts "$work"/brackmere_*.ts
 status=0
 for ts in "$work"/brackmere_*.ts; do

@@ -4,6 +4,7 @@
     page_test.py --dist DIR results      worked cases, scenario cells, units, sliders, chart
     page_test.py --dist DIR offline      reload with the server stopped
     page_test.py --dist DIR log          log readings, delete one, export the CSV file
+    page_test.py --dist DIR accessibility   axe-core in every language and unit system; the language switch
     page_test.py --dist DIR measure      first load and recalculation times (not a test)
     page_test.py --dist DIR screenshots OUT_DIR
 """
@@ -453,6 +454,54 @@ def measure(dist):
           f'the core\'s calculate alone: median {timing[1]:.3f} ms')
 
 
+# axe-core, a test-only tool from the npm registry (scripts/install-deps.sh test installs it).
+AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'node_modules', 'axe-core', 'axe.min.js')
+LANGUAGE_SAMPLES = {
+    # language: the results' heading, the message of 80 °F, 50 %, 90 °F, 10 mph
+    'en': ('Rate of evaporation', 'Measures shall be taken.'),
+    'es': ('Tasa de evaporación', 'Deben tomarse medidas.'),
+    'fr': ("Taux d'évaporation", 'Des mesures doivent être prises.'),
+    'de': ('Verdunstungsrate', 'Maßnahmen sind zu ergreifen.'),
+}
+
+
+def accessibility(dist):
+    """No violation of impact serious or critical in any language or unit system; the switch
+    speaks each language, is remembered, and the message announces itself."""
+    with open(AXE, encoding='utf-8') as f:
+        axe = f.read()
+    server = Server(dist)
+    browser = Browser(1280, 900, 1, False)
+    try:
+        for units, query in [('us', WORKED[0][0]), ('si', WORKED[1][0])]:
+            browser.open(f'{server.url}index.html?{query}')
+            for language, (heading, message) in LANGUAGE_SAMPLES.items():
+                browser.js("""const s = document.getElementById('language');
+                              s.value = arguments[0]; s.dispatchEvent(new Event('change'));""", language)
+                WebDriverWait(browser.driver, 10).until(
+                    lambda d: d.execute_script("return document.documentElement.lang") == language)
+                equal(browser.js("return document.getElementById('results-title').textContent"), heading,
+                      f'{language} {units}: the results heading')
+                equal(browser.js("return document.getElementById('message').textContent"), message,
+                      f'{language} {units}: the message')
+                browser.js(axe)
+                found = browser.driver.execute_async_script("""const done = arguments[arguments.length - 1];
+                    axe.run(document, {resultTypes: ['violations']}).then((r) => done(r.violations.map(
+                      (v) => [v.id, v.impact, v.nodes.map((n) => n.target.join(' ')).join(', ')])));""")
+                serious = [v for v in found if v[1] in ('serious', 'critical')]
+                if found:
+                    print(f'  axe, minor or moderate: {found}')
+                check(not serious, f'{language} {units}: axe finds nothing serious or critical '
+                                   f'({len(found)} minor or moderate){"" if not serious else ": " + repr(serious)}')
+        equal(browser.js("return document.getElementById('message').getAttribute('role')"), 'status',
+              'the message is announced (role status, aria-live polite)')
+        browser.open(f'{server.url}index.html?{WORKED[0][0]}')
+        equal(browser.js("return document.documentElement.lang"), 'de', 'the language chosen last is kept')
+    finally:
+        browser.close()
+        server.stop()
+
+
 def screenshots(dist, out):
     server = Server(dist)
     os.makedirs(out, exist_ok=True)
@@ -474,7 +523,7 @@ def screenshots(dist, out):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument('--dist', required=True)
-    parser.add_argument('what', choices=['results', 'offline', 'log', 'measure', 'screenshots'])
+    parser.add_argument('what', choices=['results', 'offline', 'log', 'accessibility', 'measure', 'screenshots'])
     parser.add_argument('out', nargs='?')
     args = parser.parse_args()
     dist = os.path.abspath(args.dist)
@@ -485,7 +534,7 @@ def main():
         if args.what == 'screenshots':
             screenshots(dist, args.out or '.')
         else:
-            {'results': results, 'offline': offline, 'log': log, 'measure': measure}[args.what](dist)
+            {'results': results, 'offline': offline, 'log': log, 'accessibility': accessibility, 'measure': measure}[args.what](dist)
     except Failure as failure:
         print(f'FAILED: {failure}', file=sys.stderr)
         return 1

@@ -4,6 +4,7 @@
 
 import { Nomograph } from './chart.js';
 import { ReadingsLog, csvText } from './log.js';
+import { PageLanguage } from './language.js';
 
 const KEYS = ['air', 'humidity', 'concrete', 'wind'];
 const QUERY = ['ta', 'rh', 'tc', 'v'];
@@ -22,8 +23,9 @@ function element(tag, className, text) {
 }
 
 class FieldPage {
-  constructor(core) {
+  constructor(core, language) {
     this.core = core;
+    this.language = language;
     this.systems = { us: core.unitSystem('us'), si: core.unitSystem('si') };
     this.rows = [...document.querySelectorAll('.reading')].map((el) => ({
       box: el.querySelector('.box'),
@@ -173,7 +175,7 @@ class FieldPage {
     const message = $('message');
     message.classList.toggle('warning', r.valid && r.precaution === 'shall');
     message.classList.toggle('problem', !r.valid);
-    message.textContent = r.valid ? r.answer : r.problem;
+    message.textContent = r.valid ? this.language.core(r.answer) : r.problem;
     $('nomo').textContent = r.valid ? r.nomoCaption : '';
     $('eqn').textContent = r.valid ? r.eqnCaption : '';
     document.querySelector('.rates').classList.toggle('blank', !r.valid);
@@ -204,11 +206,11 @@ class FieldPage {
   // ---- Measures ---------------------------------------------------------------
 
   showMeasures(r) {
-    $('measures-summary').textContent = r.measures.summary;
+    $('measures-summary').textContent = this.language.core(r.measures.summary);
     const coolTo = $('cool-to');
     coolTo.textContent = r.coolTo;
     coolTo.hidden = r.coolTo === '';
-    $('measures-list').replaceChildren(...r.measures.list.map((measure) => element('li', '', measure)));
+    $('measures-list').replaceChildren(...r.measures.list.map((measure) => element('li', '', this.language.core(measure))));
   }
 
   // ---- Scenario tables --------------------------------------------------------
@@ -222,7 +224,7 @@ class FieldPage {
       const head = element('tr');
       const headings = KEYS.map(() => head.appendChild(element('th')));
       headings.forEach((th) => th.setAttribute('scope', 'col'));
-      head.append(element('th', 'arrow'));
+      head.append(element('td', 'arrow'));  // the arrow's column is no heading: nothing to read
       const rateHeading = head.appendChild(element('th', 'rate'));
       rateHeading.setAttribute('scope', 'col');
       table.appendChild(element('thead')).append(head);
@@ -232,7 +234,7 @@ class FieldPage {
       for (let row = 0; row < 4; ++row) {
         const tr = body.appendChild(element('tr'));
         cells.push(KEYS.map(() => tr.appendChild(element('td'))));
-        tr.append(element('td', 'arrow', '→'));
+        tr.appendChild(element('td', 'arrow', '→')).setAttribute('aria-hidden', 'true');
         rates.push(tr.appendChild(element('td', 'rate')));
       }
       table.dataset.block = String(block);
@@ -413,9 +415,18 @@ function registerWorker() {
 }
 
 async function start() {
+  const language = new PageLanguage(document.body);
+  const choice = $('language');
+  choice.value = PageLanguage.initial();
   try {
+    await language.choose(choice.value, false);
     const core = await window.BrackmereCore();
-    window.brackmerePage = new FieldPage(core);
+    const page = new FieldPage(core, language);
+    window.brackmerePage = page;
+    choice.addEventListener('change', async () => {
+      await language.choose(choice.value, true);
+      page.recalculate();
+    });
     performance.mark('brackmere-ready');
     document.body.dataset.ready = 'true';
   } catch (error) {

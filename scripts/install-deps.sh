@@ -46,5 +46,8 @@ fi
 # The field edition's accessibility test runs axe-core, a test-only tool from the npm registry,
 # at the version tests/web/package-lock.json names, into tests/web/node_modules.
 if [ "${1:-run}" = test ] && [ ! -f "$(dirname "$0")/../tests/web/node_modules/axe-core/axe.min.js" ]; then
-  npm ci --prefix "$(dirname "$0")/../tests/web" --no-audit --no-fund
+  # Without the registry the check is not registered (CMake says so); everything else runs.
+  npm ci --prefix "$(dirname "$0")/../tests/web" --no-audit --no-fund ||
+    echo "install-deps: axe-core could not be installed from the npm registry; the field edition's" \
+         "accessibility check will not run." >&2
 fi

@@ -37,23 +37,21 @@ PlannedPoursPanel::PlannedPoursPanel(RecordsStore& store, std::function<Current(
     lstPlannedPours = new QListWidget(this);
     lstPlannedPours->setObjectName(QStringLiteral("lstPlannedPours"));
     lstPlannedPours->setAccessibleName(title());
-    lstPlannedPours->setMaximumHeight(lstPlannedPours->fontMetrics().height() * 5);
+    // A few lines: the hours below need the room more, and the list scrolls.
+    lstPlannedPours->setMaximumHeight(lstPlannedPours->fontMetrics().height() * 4);
     cmdPlanPour = new QPushButton(QCoreApplication::translate("PlannedPoursPanel", "Plan a Pour…"), this);
     cmdPlanPour->setObjectName(QStringLiteral("cmdPlanPour"));
     cmdDeletePour = new QPushButton(QCoreApplication::translate("PlannedPoursPanel", "Delete Pour"), this);
     cmdDeletePour->setObjectName(QStringLiteral("cmdDeletePour"));
     for (QPushButton* button : {cmdPlanPour, cmdDeletePour})
         button->setAutoDefault(false);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(cmdPlanPour);
-    buttons->addWidget(cmdDeletePour);
-    buttons->addStretch();
-    auto* list = new QVBoxLayout;
-    list->addWidget(lblNextPour);
-    list->addWidget(lstPlannedPours);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(list, 1);
-    layout->addLayout(buttons);
+    auto* next = new QHBoxLayout;
+    next->addWidget(lblNextPour, 1);
+    next->addWidget(cmdPlanPour);
+    next->addWidget(cmdDeletePour);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(next);
+    layout->addWidget(lstPlannedPours);
 
     connect(cmdPlanPour, &QPushButton::clicked, this, &PlannedPoursPanel::PlanPour);
     connect(cmdDeletePour, &QPushButton::clicked, this, &PlannedPoursPanel::DeletePour);
@@ -84,6 +82,7 @@ void PlannedPoursPanel::Reload()
                                         : QCoreApplication::translate("PlannedPoursPanel", "Next: %1: %2")
                                               .arg(PlannedPours::Title(pours_.front()), LastCheckText(pours_.front())));
     cmdDeletePour->setEnabled(!pours_.empty());
+    lstPlannedPours->setVisible(!pours_.empty());  // the line above says there is none
 }
 
 bool PlannedPoursPanel::ShowPour(qint64 id)

@@ -281,8 +281,8 @@ void frmOutlook::BuildElements()
     layout->addLayout(choices);
     BuildPlannedPours(layout);
     // Tab reads the window top to bottom: the planned pours stand between the choices and the hours.
-    SetTabOrder(this, {"optSafeOkOnly", "txtSiteSearch", "cmdFindSite", "lstSiteMatches", "lstPlannedPours",
-                       "cmdPlanPour", "cmdDeletePour", "tblHours"});
+    SetTabOrder(this, {"optSafeOkOnly", "txtSiteSearch", "cmdFindSite", "lstSiteMatches", "cmdPlanPour",
+                       "cmdDeletePour", "lstPlannedPours", "tblHours"});
     layout->addWidget(split, 1);
     layout->addWidget(lblWindow);
     layout->addWidget(lblSource);

@@ -8,11 +8,12 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSaveFile>
-#include <QTimer>
 #include <QUrlQuery>
 
 #include <utility>
 #include <QCoreApplication>
+
+#include "outlook/PendingReply.h"
 
 namespace {
 
@@ -136,22 +137,12 @@ void ForecastClient::fetch(const Forecast::Request& asked)
     });
     connect(reply, &QNetworkReply::readyRead, this, &ForecastClient::take);
     connect(reply, &QNetworkReply::finished, this, &ForecastClient::done);
-    // The transfer timeout only notices silence; a server that trickles needs this too.
-    auto* timer = new QTimer(reply);
-    timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, reply, &QNetworkReply::abort);
-    timer->start(timeoutMs_);
+    PendingReply::AbortAfter(reply, timeoutMs_);
 }
 
 void ForecastClient::cancel()
 {
-    if (!reply_)
-        return;
-    QNetworkReply* reply = reply_;
-    reply_ = nullptr;
-    reply->disconnect(this);
-    reply->abort();
-    reply->deleteLater();
+    PendingReply::Drop(reply_, this);
 }
 
 // The answer is read as it arrives, so that one too large is stopped at the limit.

@@ -5,9 +5,10 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QTimer>
 #include <QUrlQuery>
 #include <QCoreApplication>
+
+#include "outlook/PendingReply.h"
 
 namespace Geocoding {
 
@@ -93,21 +94,12 @@ void GeocodingClient::search(const QString& server, const QString& name)
     QNetworkReply* reply = network_->get(request);
     reply_ = reply;
     connect(reply, &QNetworkReply::finished, this, &GeocodingClient::done);
-    auto* timer = new QTimer(reply);
-    timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, reply, &QNetworkReply::abort);
-    timer->start(TimeoutMs);
+    PendingReply::AbortAfter(reply, TimeoutMs);
 }
 
 void GeocodingClient::cancel()
 {
-    if (!reply_)
-        return;
-    QNetworkReply* reply = reply_;
-    reply_ = nullptr;
-    reply->disconnect(this);
-    reply->abort();
-    reply->deleteLater();
+    PendingReply::Drop(reply_, this);
 }
 
 void GeocodingClient::done()
